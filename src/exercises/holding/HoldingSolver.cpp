@@ -1,0 +1,77 @@
+#include "exercises/holding/HoldingSolver.h"
+
+#include "platform/ValueRules.h"
+
+namespace orvik3 {
+
+namespace {
+
+// First turn of an offset entry from HDG onto the gate heading. Where the two headings lie on
+// either side of north, a plain comparison of the numbers would send the pilot the long way
+// round (HDG 10 onto gate 350 is a 20° left turn, not 340° right), so the shorter turn counts.
+QString offsetTurn(qint16 hdg, qint16 gate)
+{
+    if (hdg == gate)
+        return QStringLiteral("maintain");
+    const int clockwise = ((gate - hdg) % 360 + 360) % 360; // degrees of a right turn
+    return clockwise <= 180 ? QStringLiteral("right") : QStringLiteral("left");
+}
+
+} // namespace
+
+void findHoldingAnswer(qint16 &HDG, qint16 &inbound, QString &HLDtype, QString &entry, qint16 &outbound,
+                       qint16 &gate, qint16 &abeam, qint16 &firstHDG, QString &firstTurn)
+{
+    const bool rightHand = HLDtype == QLatin1String("Standard");
+
+    outbound = vb::sub(inbound, 180);
+    if (outbound < 0)
+        outbound = vb::add(outbound, 360);
+    qint16 d = vb::sub(HDG, inbound);
+    if (d < 0)
+        d = vb::add(d, 360);
+
+    if (rightHand) {
+        abeam = vb::add(inbound, 90);
+        if (abeam >= 360)
+            abeam = vb::sub(abeam, 360);
+        gate = vb::add(inbound, 150);
+        if (gate >= 360)
+            gate = vb::sub(gate, 360);
+    } else {
+        abeam = vb::sub(inbound, 90);
+        if (abeam < 0)
+            abeam = vb::add(abeam, 360);
+        gate = vb::sub(inbound, 150);
+        if (gate < 0)
+            gate = vb::add(gate, 360);
+    }
+    if (d < 0 || d > 359)
+        return;
+
+    enum class Entry { Direct, Offset, Parallel } kind;
+    if (rightHand)
+        kind = (d >= 290 || d <= 110) ? Entry::Direct : (d <= 180 ? Entry::Offset : Entry::Parallel);
+    else
+        kind = (d >= 250 || d <= 70) ? Entry::Direct : (d <= 180 ? Entry::Parallel : Entry::Offset);
+
+    switch (kind) {
+    case Entry::Direct:
+        entry = QStringLiteral("direct");
+        firstHDG = outbound;
+        firstTurn = rightHand ? QStringLiteral("right") : QStringLiteral("left");
+        break;
+    case Entry::Parallel:
+        entry = QStringLiteral("parallel");
+        firstHDG = outbound;
+        firstTurn = rightHand ? QStringLiteral("left") : QStringLiteral("right");
+        break;
+    case Entry::Offset:
+        entry = QStringLiteral("offset");
+        firstHDG = gate;
+        firstTurn = offsetTurn(HDG, gate);
+        break;
+    }
+}
+
+} // namespace orvik3

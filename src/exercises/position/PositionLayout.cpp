@@ -1,0 +1,33 @@
+#include "control/InstanceState.h"
+#include "exercises/PanelBuilder.h"
+#include "exercises/position/PositionPanel.h"
+
+namespace orvik3 {
+
+void PositionPanel::build()
+{
+    PanelBuilder b(s.form);
+    FormControl &f = b.frame(QStringLiteral("Frame1"), nullptr, 15, 15, 7900, 4200);
+    const QString rows[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
+    for (int i = 0; i < 3; ++i) {
+        const int top = 360 + i * 735;
+        b.textBox(QStringLiteral("Text") + rows[i], f, 240, top, 4900, 615, true);
+        b.combo(QStringLiteral("Combo") + rows[i], f, 5300, top + 120, 2340, 315);
+        FormControl &result = b.textBox(QStringLiteral("Text1") + rows[i], f, 5300, top + 120, 2340, 315);
+        result.setVisible(false);
+    }
+    b.label(QStringLiteral("Label1"), f, 240, 2640, 7400, 255, QStringLiteral("Statistik"));
+    b.check(QStringLiteral("Check1"), f, 240, 3180, 1500, 315);
+    b.button(QStringLiteral("Command2"), f, 2160, 3120, 1800, 390);
+    b.button(QStringLiteral("Command1"), f, 4080, 3120, 1680, 390);
+    b.button(QStringLiteral("Command3"), f, 5880, 3120, 1680, 390);
+
+    s.ctl(QStringLiteral("Combo1")).onClick([this] { Combo1_Click(); });
+    s.ctl(QStringLiteral("Combo2")).onClick([this] { Combo2_Click(); });
+    s.ctl(QStringLiteral("Combo3")).onClick([this] { Combo3_Click(); });
+    s.ctl(QStringLiteral("Command1")).onClick([this] { Command1_Click(); });
+    s.ctl(QStringLiteral("Command2")).onClick([this] { Command2_Click(); });
+    s.ctl(QStringLiteral("Command3")).onClick([this] { Command3_Click(); });
+}
+
+} // namespace orvik3

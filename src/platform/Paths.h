@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace orvik3::paths {
+
+// base, one "/" unless base already ends in "/" or "\", then the relative path.
+QString join(const QString &base, const QString &relative);
+
+// base joined with the components; where a component does not exist exactly, an entry of
+// the same folder whose name differs only in letter case is taken (installations are often
+// made on case-insensitive systems). An exact match always wins. Unresolvable components
+// are kept as given.
+QString resolve(const QString &base, const QStringList &components);
+
+} // namespace orvik3::paths

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace orvik3 {
+
+// The window that shows the power tips: a rich-text box that loads a file by name, a load
+// step and a Show with a style (1 = modal, returning when the trainee closes the window).
+// Errors (a missing or unreadable file, a window that cannot be shown) are raised as Error.
+class PowerTipWindow
+{
+public:
+    virtual ~PowerTipWindow();
+    // RichTextBox1.FileName
+    virtual void setFileName(const QString &path) = 0;
+    virtual void load() = 0;
+    virtual void show(int style) = 0;
+};
+
+} // namespace orvik3

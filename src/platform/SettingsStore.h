@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+namespace orvik3 {
+
+// The user's persistent settings, addressed by application, section and key.
+class SettingsStore
+{
+public:
+    virtual ~SettingsStore();
+
+    // The stored text, or an empty text when the key does not exist.
+    virtual QString read(const QString &app, const QString &section, const QString &key) = 0;
+    // Creates or replaces the value; raises a store error when it cannot be kept.
+    virtual void write(const QString &app, const QString &section, const QString &key, const QString &value) = 0;
+    virtual void remove(const QString &app, const QString &section, const QString &key) = 0;
+    virtual QStringList keys(const QString &app, const QString &section) = 0;
+
+    // Runs a read-modify-write on one application's settings as one unit: no other process
+    // updates them meanwhile, and what was written is on disk when update returns.
+    virtual void update(const QString &app, const std::function<void()> &change);
+};
+
+// A store that lives as long as the object: for tests and for hosts that keep nothing.
+class MemorySettingsStore : public SettingsStore
+{
+public:
+    QString read(const QString &app, const QString &section, const QString &key) override;
+    void write(const QString &app, const QString &section, const QString &key, const QString &value) override;
+    void remove(const QString &app, const QString &section, const QString &key) override;
+    QStringList keys(const QString &app, const QString &section) override;
+
+    int writeCount() const { return m_writes; }
+    // Makes every later write fail with a store error, as a full or read-only disk would.
+    void setFailWrites(bool fail) { m_failWrites = fail; }
+
+private:
+    QHash<QString, QString> m_values;
+    int m_writes = 0;
+    bool m_failWrites = false;
+};
+
+// The per-user store on disk: one INI file per application (application.ini) in a folder,
+// by default the user's configuration folder ("orvik3" below it). Sections are INI groups.
+class QSettingsStore : public SettingsStore
+{
+public:
+    explicit QSettingsStore(const QString &directory = defaultDirectory());
+    ~QSettingsStore() override;
+
+    static QString defaultDirectory();
+    QString fileName(const QString &app) const;
+
+    QString read(const QString &app, const QString &section, const QString &key) override;
+    void write(const QString &app, const QString &section, const QString &key, const QString &value) override;
+    void remove(const QString &app, const QString &section, const QString &key) override;
+    QStringList keys(const QString &app, const QString &section) override;
+    void update(const QString &app, const std::function<void()> &change) override;
+
+private:
+    class Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace orvik3

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace orvik3 {
+
+struct InstanceState;
+class SettingsStore;
+class TextTable;
+
+// Attempts and wrong answers per question, kept in the user's settings under application
+// "avx1", section "stats": per question p_total<q> and p_bad<q>, and the sums p_total and
+// p_bad over the questions of the loaded study file.
+class Statistics
+{
+public:
+    explicit Statistics(InstanceState &state);
+    Statistics(SettingsStore &store, const TextTable &texts, qint16 lastQuestion);
+
+    static QString app() { return QStringLiteral("avx1"); }
+    static QString section() { return QStringLiteral("stats"); }
+    static QString totalKey(const QString &prefix, int question);
+    static QString badKey(const QString &prefix, int question);
+
+    // One more attempt of question q, and the aggregate recomputed; durable when it returns.
+    void countAttempt(const QString &prefix, qint16 question);
+    void countWrong(const QString &prefix, qint16 question);
+    // "Versuche: 8     Richtige: 5     Performance: 62%", or "Versuche: 0" on a fresh store.
+    QString summaryLine(const QString &prefix) const;
+
+    double value(const QString &key) const;
+
+private:
+    void count(const QString &key, const QString &aggregate, const QString &prefix, const char *suffix);
+
+    SettingsStore &m_store;
+    const TextTable &m_texts;
+    qint16 m_lastQuestion;
+};
+
+} // namespace orvik3

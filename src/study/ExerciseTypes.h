@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace orvik3 {
+
+enum class Family { Position, Holding, Adf, QdmQdr, Wind };
+
+// One of the fourteen exercise types (the values of c_QAtype).
+struct ExerciseType {
+    qint16 type;
+    Family family;
+    const char *germanFile; // loaded when the text table is German
+    const char *otherFile;  // loaded otherwise
+    quint16 titleId;
+    const char *statsPrefix;
+};
+
+// The type, or nullptr outside 1..14.
+const ExerciseType *exerciseType(qint16 type);
+
+// The controls every panel has, by family.
+struct FamilyControls {
+    const char *frame;
+    const char *randomBox;
+    const char *statsFrame; // nullptr: the position panel has none
+    const char *statsLabel;
+    const char *showSolution;
+    const char *next;
+    const char *cancel;
+    const char *fly; // nullptr: no "Selber Fliegen"
+};
+
+const FamilyControls &familyControls(Family family);
+
+// The five family frames, in the order the compact layout resizes them.
+inline constexpr const char *kFamilyFrames[] = {"Frame29", "Frame11", "Frame2", "Frame20", "Frame1"};
+
+} // namespace orvik3

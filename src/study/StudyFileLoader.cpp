@@ -1,0 +1,175 @@
+#include "study/StudyFileLoader.h"
+
+#include "control/InstanceState.h"
+#include "platform/LineReader.h"
+#include "platform/Paths.h"
+
+#include <orvik3/Error.h>
+
+#include <QFile>
+#include <array>
+#include <span>
+
+namespace orvik3 {
+
+namespace {
+
+constexpr int kSession = 0; // column number standing for qaSession
+constexpr int kSkip = -1;   // the separator line
+
+struct Place {
+    int tag;
+    int column;
+};
+
+struct Layout {
+    bool markers;
+    bool qcMarker;
+    std::span<const Place> places;
+};
+
+constexpr Place kPosition[] = {{5, 13}, {5, 14}, {5, 15}, {4, kSession}, {0, kSkip}};
+constexpr Place kMarked[] = {{5, 3}, {5, 13}, {5, 14}, {5, 15}, {4, kSession}, {0, kSkip}};
+constexpr Place kAdf[] = {{6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}, {6, 7}, {6, 8}, {6, 9}, {6, 10},
+                          {6, 11}, {6, 12}, {5, 13}, {5, 14}, {5, 15}, {5, 16}, {5, 17}, {4, kSession}, {0, kSkip}};
+constexpr Place kQdm[] = {{5, 1}, {5, 17}, {5, 18}, {5, 19}, {5, 13}, {5, 14}, {5, 15}, {5, 16}, {4, kSession}, {0, kSkip}};
+constexpr Place kWind[] = {{5, 1}, {5, 2}, {5, 15}, {5, 16}, {5, 17}, {5, 18}, {5, 14},
+                           {5, 13}, {5, 19}, {5, 3}, {5, 4}, {4, kSession}, {0, kSkip}};
+
+bool layoutFor(qint16 type, Layout &layout)
+{
+    switch (type) {
+    case 1:
+    case 10: layout = {true, true, kPosition}; return true;
+    case 2:
+    case 3:
+    case 4:
+    case 9:
+    case 14: layout = {true, false, kMarked}; return true;
+    case 5:
+    case 11: layout = {false, false, kAdf}; return true;
+    case 6:
+    case 7:
+    case 12:
+    case 13: layout = {false, false, kQdm}; return true;
+    case 8: layout = {false, false, kWind}; return true;
+    default: return false;
+    }
+}
+
+// Column that a marker line feeds, 0 when the line is no marker of this layout.
+int markerColumn(const QString &line, const Layout &layout)
+{
+    if (!layout.markers)
+        return 0;
+    if (line.startsWith(QLatin1String(":qa:,")))
+        return 1;
+    if (line.startsWith(QLatin1String(":qb:,")))
+        return 2;
+    if (layout.qcMarker && line.startsWith(QLatin1String(":qc:,")))
+        return 3;
+    return 0;
+}
+
+} // namespace
+
+QString StudyLoadResult::stopMessage() const
+{
+    switch (stop) {
+    case StudyStop::EndOfFile: return QStringLiteral("end of file");
+    case StudyStop::CannotOpen: return QStringLiteral("the file cannot be opened");
+    case StudyStop::ShortLine: return QStringLiteral("line shorter than its tag");
+    case StudyStop::TruncatedRecord: return QStringLiteral("the file ends inside a record");
+    case StudyStop::TooManyRecords: return QStringLiteral("more than 301 records");
+    case StudyStop::UnknownType: return QStringLiteral("no study-file layout for this exercise type");
+    }
+    return {};
+}
+
+StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTable &table)
+{
+    StudyLoadResult result;
+    Layout layout{};
+    if (!layoutFor(type, layout)) {
+        result.stop = StudyStop::UnknownType;
+        return result;
+    }
+    LineReader reader;
+    reader.setData(bytes);
+    int n = 0;
+    auto stopAt = [&](StudyStop why) {
+        result.stop = why;
+        result.stopLine = reader.lineNumber();
+    };
+    while (!reader.atEnd()) {
+        QString line = reader.readLine();
+        if (const int column = markerColumn(line, layout)) {
+            const int row = column == 3 ? n : 0;
+            if (row > 300) {
+                stopAt(StudyStop::TooManyRecords);
+                break;
+            }
+            table.col(column, row) = line.mid(5);
+            continue;
+        }
+        bool complete = false;
+        for (std::size_t i = 0; i < layout.places.size(); ++i) {
+            const Place place = layout.places[i];
+            if (i > 0) {
+                if (reader.atEnd()) {
+                    result.stop = StudyStop::TruncatedRecord;
+                    result.stopLine = reader.lineNumber() + 1;
+                    break;
+                }
+                line = reader.readLine();
+            }
+            if (place.column == kSkip) {
+                complete = true;
+                break;
+            }
+            if (line.size() < place.tag) {
+                stopAt(StudyStop::ShortLine);
+                break;
+            }
+            if (n > 300) {
+                stopAt(StudyStop::TooManyRecords);
+                break;
+            }
+            const QString value = line.mid(place.tag);
+            if (place.column == kSession)
+                table.session(n) = value;
+            else
+                table.col(place.column, n) = value;
+        }
+        if (!complete)
+            break;
+        ++n;
+    }
+    result.records = n;
+    return result;
+}
+
+QString studyFilePath(const QString &basePath, const QString &studyFileName)
+{
+    return paths::resolve(basePath, {QStringLiteral("default"), QStringLiteral("study"), studyFileName});
+}
+
+StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
+{
+    StudyLoadResult result;
+    QFile file(studyFilePath(s.c_MainAppPath, studyFileName));
+    QByteArray bytes;
+    // An empty base path never names a file, even if a relative "default/study" exists here.
+    if (s.c_MainAppPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        result.stop = StudyStop::CannotOpen;
+    } else {
+        bytes = file.readAll();
+        file.close();
+        result = readStudyData(bytes, s.c_QAtype, s.table);
+    }
+    s.lastQuestion = qint16(result.records - 1);
+    s.currentQuestion = s.lastQuestion;
+    return result;
+}
+
+} // namespace orvik3
