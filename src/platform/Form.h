@@ -38,3 +38,6 @@ private:
 };
 
 } // namespace orvik3
+
+Q_DECLARE_METATYPE(orvik3::FormControl *)
+Q_DECLARE_METATYPE(orvik3::ControlProperty)

@@ -1,6 +1,5 @@
 #include "widgets/rtf/RtfReader.h"
 
-#include <QGuiApplication>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -233,12 +232,3 @@ TEST(RtfReader, DocumentAndErrorOutputsAreReset)
 }
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // Fonts behind QTextDocument need a GUI application; no display is required.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

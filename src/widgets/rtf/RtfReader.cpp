@@ -179,7 +179,7 @@ int hexValue(char c)
 class Parser {
 public:
     Parser(const QByteArray &input, QTextDocument *doc)
-        : m_data(input.constData()), m_size(input.size()), m_doc(doc), m_cursor(doc)
+        : m_data(input.constData()), m_size(input.size()), m_cursor(doc)
     {
     }
 
@@ -225,7 +225,6 @@ private:
     const char *m_data;
     qsizetype m_size;
     qsizetype m_pos = 0;
-    QTextDocument *m_doc;
     QTextCursor m_cursor;
 
     std::vector<GroupState> m_stack; // saved states of the enclosing groups

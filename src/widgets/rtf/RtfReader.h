@@ -19,8 +19,8 @@ struct RtfParseResult {
 
 // Reads the small subset of RTF used by the documents we ship (tips, notes)
 // into a QTextDocument. Deliberately strict: anything malformed is rejected
-// with a position rather than rendered half-right, because a silently garbled
-// help text is worse than a clear failure the installer check can catch.
+// with a position rather than rendered half-right: a silently garbled help
+// text is worse than a clear failure that shows up the first time it is opened.
 //
 // Character formatting: bold, italic, underline, font size, colour table.
 // Structure: paragraphs and line breaks only; tables, lists, pictures,
