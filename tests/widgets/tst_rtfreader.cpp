@@ -70,7 +70,7 @@ const TextRow kTextRows[] = {
     {"tab", R"({\rtf1 a\tab b})", "a\tb"},
     {"only one delimiting space eaten", R"({\rtf1 \b  x})", " x"},
     {"parameter ends the word", R"({\rtf1 \b0x})", "x"},
-    {"escaped specials", R"({\rtf1 \\ \{ \}})", "\\ { }"},
+    {"escaped braces and backslash", R"({\rtf1 \\ \{ \}})", "\\ { }"},
     {"cp1252 escapes", R"({\rtf1 \'80\'93\'94\'e9\'FF})", "€“”éÿ"},
     {"undefined cp1252 byte", R"({\rtf1 \'81})", "\uFFFD"},
     {"raw 8-bit byte as cp1252", "{\\rtf1 \x80\xe9}", "€é"},
