@@ -2,6 +2,9 @@
 
 #include "control/InstanceState.h"
 #include "exercises/AnswerMarks.h"
+#include "platform/ValueRules.h"
+
+#include <orvik3/Error.h>
 
 namespace orvik3 {
 
@@ -79,12 +82,98 @@ void PositionPanel::resetQuestion(qint16 type)
     s.ctl(QStringLiteral("Text3")).setText(s.table.col(3, type == 2 ? s.currentQuestion : 0));
 }
 
-// The answer handlers come with the position exercise; until then a choice is not judged.
-void PositionPanel::Combo1_Click() {}
-void PositionPanel::Combo2_Click() {}
-void PositionPanel::Combo3_Click() {}
-void PositionPanel::Command1_Click() {}
-void PositionPanel::Command2_Click() {}
+void PositionPanel::Combo1_Click() { judge(1); }
+void PositionPanel::Combo2_Click() { judge(2); }
+void PositionPanel::Combo3_Click() { judge(3); }
+
+bool PositionPanel::isRight(int list, qint16 type, const FormControl &combo, const QString &stored) const
+{
+    if (list < 3 && type != 10)
+        return degreesMatch(combo.listIndex(), stored);
+    const QString chosen = combo.text();
+    if (list == 3 && type == 1 && stored.startsWith(u'+'))
+        return alternativesMatch(chosen, stored);
+    return chosen == stored;
+}
+
+bool PositionPanel::degreesMatch(int row, const QString &stored)
+{
+    // Row 0 (the prompt) stands for -5 and the empty last row for 360, as the rows run.
+    const qint16 chosen = vb::mul(vb::sub(qint16(row), 1), 5);
+    qint16 expected = 0;
+    try {
+        expected = vb::strictInteger(stored);
+    } catch (const Error &) {
+        // A stored answer that is no number (or none at all, as with an empty study file) or
+        // lies beyond the Integer range cannot be matched by any row: the choice is wrong. The
+        // trainee sees "FALSCH" and the question goes on instead of ending in an error.
+        return false;
+    }
+    return chosen == expected;
+}
+
+bool PositionPanel::alternativesMatch(const QString &chosen, const QString &stored)
+{
+    // "+first+second+": the two accepted texts between the plus signs.
+    const qsizetype second = stored.indexOf(u'+', 1);
+    const qsizetype third = second < 0 ? -1 : stored.indexOf(u'+', second + 1);
+    if (third < 0) {
+        // The second or third plus sign is missing, so the alternatives cannot be told apart:
+        // the choice is wrong, whatever was chosen, rather than guessing what the author meant.
+        return false;
+    }
+    return chosen == stored.mid(1, second - 1) || chosen == stored.mid(second + 1, third - second - 1);
+}
+
+void PositionPanel::judge(int list)
+{
+    const qint16 type = s.c_QAtype;
+    if ((type != 1 && type != 2 && type != 10) || !s.questionShown)
+        return;
+    s.partDone[1] = true; // one flag for the whole question: "something was answered"
+
+    const QString n = QString::number(list);
+    FormControl &combo = s.ctl(QStringLiteral("Combo") + n);
+    FormControl &prompt = s.ctl(QStringLiteral("Text") + n);
+    FormControl &result = s.ctl(QStringLiteral("Text1") + n);
+    const QString &stored = s.current(12 + list); // qaCol13..qaCol15
+
+    if (isRight(list, type, combo, stored)) {
+        marks::rightOnTeal(prompt, result, stored);
+        s.partCorrect[list] = true;
+    } else {
+        marks::wrong(prompt, result);
+    }
+    combo.setVisible(false);
+
+    // The code for the host is decided here only, so the question counts as finished when the
+    // third list is answered after the other two were right.
+    if (list == 3 && s.allCorrect(3))
+        s.c_showResult = type == 2 ? 1 : 6;
+}
+
+void PositionPanel::Command1_Click()
+{
+    // Type 10 counts with type 1. After "Abbrechen" (type 0) there is no exercise to count for.
+    const qint16 type = s.c_QAtype;
+    if (type == 1 || type == 2 || type == 10)
+        flow::countAnswers(s, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
+    s.c_showResult = 2;
+    for (const char *name : {"Text11", "Text12", "Text13"})
+        s.ctl(QLatin1String(name)).setVisible(false);
+    s.displayQuestion();
+}
+
+void PositionPanel::Command2_Click()
+{
+    s.c_showResult = 1;
+    for (int list = 1; list <= 3; ++list) {
+        const QString n = QString::number(list);
+        marks::solution(s.ctl(QStringLiteral("Text") + n), s.ctl(QStringLiteral("Text1") + n), s.current(12 + list));
+        s.ctl(QStringLiteral("Combo") + n).setVisible(false);
+    }
+}
+
 void PositionPanel::Command3_Click() { flow::cancel(s); }
 
 } // namespace orvik3

@@ -2,7 +2,11 @@
 
 #include "exercises/FamilyPanel.h"
 
+#include <QString>
+
 namespace orvik3 {
+
+class FormControl;
 
 // Types 1, 2 and 10 on Frame1: three questions answered from drop-down lists.
 class PositionPanel : public FamilyPanel
@@ -20,6 +24,13 @@ public:
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
+
+private:
+    // Judges list 1, 2 or 3 against qaCol13..qaCol15 of the question on display.
+    void judge(int list);
+    bool isRight(int list, qint16 type, const FormControl &combo, const QString &stored) const;
+    static bool degreesMatch(int row, const QString &stored);
+    static bool alternativesMatch(const QString &chosen, const QString &stored);
 };
 
 } // namespace orvik3

@@ -59,10 +59,27 @@ void WindPanel::build()
     b.button(QStringLiteral("Command12"), f, 6480, 2160, 1320, 390);
     b.button(QStringLiteral("Command13"), f, 6480, 3390, 1320, 390);
 
-    for (int box = 4; box <= 8; ++box)
-        s.ctl(QStringLiteral("Text%1").arg(box)).onChange([this, box] { textChange(box); });
-    for (int n : {35, 41, 42, 47, 52, 53, 54, 55, 56, 58})
-        s.ctl(QStringLiteral("Option%1").arg(n)).onClick([this, n] { optionClick(n); });
+    auto onChange = [this](const char *name, void (WindPanel::*handler)()) {
+        s.ctl(QLatin1String(name)).onChange([this, handler] { (this->*handler)(); });
+    };
+    onChange("Text4", &WindPanel::Text4_Change);
+    onChange("Text5", &WindPanel::Text5_Change);
+    onChange("Text6", &WindPanel::Text6_Change);
+    onChange("Text7", &WindPanel::Text7_Change);
+    onChange("Text8", &WindPanel::Text8_Change);
+    auto onClick = [this](const char *name, void (WindPanel::*handler)()) {
+        s.ctl(QLatin1String(name)).onClick([this, handler] { (this->*handler)(); });
+    };
+    onClick("Option47", &WindPanel::Option47_Click);
+    onClick("Option42", &WindPanel::Option42_Click);
+    onClick("Option35", &WindPanel::Option35_Click);
+    onClick("Option54", &WindPanel::Option54_Click);
+    onClick("Option55", &WindPanel::Option55_Click);
+    onClick("Option56", &WindPanel::Option56_Click);
+    onClick("Option52", &WindPanel::Option52_Click);
+    onClick("Option53", &WindPanel::Option53_Click);
+    onClick("Option41", &WindPanel::Option41_Click);
+    onClick("Option58", &WindPanel::Option58_Click);
     s.ctl(QStringLiteral("Command11")).onClick([this] { Command11_Click(); });
     s.ctl(QStringLiteral("Command12")).onClick([this] { Command12_Click(); });
     s.ctl(QStringLiteral("Command13")).onClick([this] { Command13_Click(); });
