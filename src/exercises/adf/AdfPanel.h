@@ -19,6 +19,10 @@ public:
     void Command6_Click(); // Weiter
     void Command7_Click(); // Lösung zeigen
     void Command5_Click(); // Abbrechen
+
+private:
+    // Judges question 0..4 (top to bottom) by the option at `place` in its group.
+    void judge(int question, int place);
 };
 
 } // namespace orvik3

@@ -2,16 +2,204 @@
 
 #include "control/InstanceState.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/qdmqdr/CandidateOrder.h"
+#include "platform/ValueRules.h"
+
+#include <orvik3/OleColor.h>
 
 namespace orvik3 {
 
-// The question set-up and the answer handlers come with the QDM/QDR exercise.
-void QdmQdrPanel::captions(qint16) {}
-void QdmQdrPanel::resetQuestion(qint16) {}
-void QdmQdrPanel::optionClick(int) {}
-void QdmQdrPanel::Command9_Click() {}
-void QdmQdrPanel::Command10_Click() {}
-void QdmQdrPanel::Command15_Click() { flow::flyYourself(s, 3, QStringLiteral("Frame20")); }
-void QdmQdrPanel::Command8_Click() { flow::cancel(s); }
+namespace {
+
+struct Row {
+    const char *label;
+    const char *result;
+    int answerColumn;
+    int options[4]; // 0 where the row has fewer
+};
+
+// Top to bottom: actual bearing, difference, first turn, first heading.
+constexpr Row kRows[] = {
+    {"Label31", "Label27", 13, {50, 49, 48, 46}},
+    {"Label28", "Label25", 14, {40, 39, 38, 0}},
+    {"Label30", "Label26", 15, {45, 44, 43, 0}},
+    {"Label29", "Label24", 16, {37, 36, 0, 0}},
+};
+constexpr int kRowCount = 4;
+constexpr int kValueRow = 0;
+
+bool isQdm(qint16 type)
+{
+    return type == 6 || type == 12;
+}
+
+QString optionName(int number)
+{
+    return QStringLiteral("Option%1").arg(number);
+}
+
+int optionCount(const Row &row)
+{
+    int count = 0;
+    while (count < 4 && row.options[count] != 0)
+        ++count;
+    return count;
+}
+
+bool is(const QString &text, QStringView word)
+{
+    return text == word;
+}
+
+// The word rows: is the stored answer one that the clicked option stands for? The study
+// files write "grösser" with "ss", unlike the caption.
+bool wordMatches(int option, const QString &a)
+{
+    switch (option) {
+    case 40: // kleiner
+    case 37: // less
+        return is(a, u"decrease") || is(a, u"kleiner");
+    case 39: return is(a, u"remain constant") || is(a, u"gleich");
+    case 38: return is(a, u"increase") || is(a, u"grösser");
+    case 45: return is(a, u"left");
+    case 44: return is(a, u"maintain");
+    case 43: return is(a, u"right");
+    case 36: // greater; keeping the heading counts as greater
+        return is(a, u"increase") || is(a, u"grösser") || is(a, u"maintain");
+    default: return false;
+    }
+}
+
+void hideOptions(InstanceState &s, const Row &row)
+{
+    for (int k = 0; k < optionCount(row); ++k)
+        s.ctl(optionName(row.options[k])).setVisible(false);
+}
+
+} // namespace
+
+void QdmQdrPanel::captions(qint16 type)
+{
+    const bool qdm = isQdm(type);
+    static constexpr quint16 kFixed[][2] = {{40, 353}, {39, 354}, {38, 355}, {45, 347}, {44, 348}, {43, 349}};
+    for (const auto &f : kFixed)
+        s.ctl(optionName(f[0])).setCaption(s.text(f[1]));
+    s.ctl(QStringLiteral("Option37")).setCaption(s.text(qdm ? 363 : 365));
+    s.ctl(QStringLiteral("Option36")).setCaption(s.text(qdm ? 364 : 366));
+}
+
+void QdmQdrPanel::resetQuestion(qint16 type)
+{
+    const bool qdm = isQdm(type);
+    s.ctl(QStringLiteral("Label31")).setCaption(s.text(qdm ? 358 : 359));
+    s.ctl(QStringLiteral("Label28")).setCaption(s.text(qdm ? 360 : 451));
+    s.ctl(QStringLiteral("Label30")).setCaption(s.text(361));
+    s.ctl(QStringLiteral("Label29")).setCaption(s.text(362));
+
+    for (const Row &row : kRows) {
+        for (const char *name : {row.label, row.result}) {
+            FormControl &c = s.ctl(QLatin1String(name));
+            c.setForeColor(colors::white);
+            c.setBackColor(colors::darkTeal);
+        }
+    }
+    for (const Row &row : kRows) {
+        for (int k = 0; k < optionCount(row); ++k) {
+            FormControl &option = s.ctl(optionName(row.options[k]));
+            option.setVisible(true);
+            option.setValue(0);
+        }
+    }
+    for (const Row &row : kRows)
+        s.ctl(QLatin1String(row.result)).setVisible(false);
+
+    qdmqdr::drawCandidates(s);
+    const double bearing = vb::readNumber(s.current(kRows[kValueRow].answerColumn));
+    for (int k = 0; k < 4; ++k) {
+        const double offset = qdmqdr::candidateOffset(s, k + 1);
+        s.ctl(optionName(kRows[kValueRow].options[k])).setCaption(vb::headingText(bearing + offset));
+    }
+
+    s.ctl(QStringLiteral("Label32")).setCaption(s.text(qdm ? 356 : 357) + u' ' + s.current(1));
+    if (!qdm) {
+        // Keeping the heading on a QDR means flying the actual QDR itself.
+        const bool maintain = s.current(16) == QStringView(u"maintain");
+        s.ctl(QStringLiteral("Option36")).setCaption(maintain ? s.current(13) : QStringLiteral(">  RQ QDR"));
+    }
+}
+
+void QdmQdrPanel::optionClick(int option)
+{
+    for (int r = 0; r < kRowCount; ++r) {
+        const Row &row = kRows[r];
+        for (int k = 0; k < optionCount(row); ++k) {
+            if (row.options[k] == option) {
+                judge(r, k);
+                return;
+            }
+        }
+    }
+}
+
+void QdmQdrPanel::judge(int rowIndex, int place)
+{
+    const Row &row = kRows[rowIndex];
+    const int part = rowIndex + 1;
+    if (!s.questionShown || s.partDone[part])
+        return;
+
+    const QString &answer = s.current(row.answerColumn);
+    bool right = false;
+    if (rowIndex == kValueRow) {
+        // Unrounded, and without turning 0 into 360: a stored 360 has no right candidate.
+        const double bearing = vb::readNumber(answer);
+        double v = bearing + qdmqdr::candidateOffset(s, place + 1);
+        if (v > 359)
+            v -= 360;
+        right = v == bearing;
+    } else {
+        right = wordMatches(row.options[place], answer);
+    }
+
+    FormControl &label = s.ctl(QLatin1String(row.label));
+    FormControl &result = s.ctl(QLatin1String(row.result));
+    if (right) {
+        s.partCorrect[part] = true;
+        marks::right(label, result, answer);
+    } else {
+        marks::wrong(label, result);
+    }
+    if (s.allCorrect(kRowCount))
+        s.c_showResult = 6;
+    s.partDone[part] = true;
+    hideOptions(s, row);
+}
+
+void QdmQdrPanel::Command9_Click()
+{
+    flow::next(s, isQdm(s.c_QAtype) ? QStringLiteral("qdm") : QStringLiteral("qdr"), kRowCount);
+}
+
+void QdmQdrPanel::Command10_Click()
+{
+    s.c_showResult = 6;
+    s.ctl(QStringLiteral("Frame20")).setHeight(1100);
+    for (const Row &row : kRows) {
+        marks::solution(s.ctl(QLatin1String(row.label)), s.ctl(QLatin1String(row.result)),
+                        s.current(row.answerColumn));
+        hideOptions(s, row);
+    }
+}
+
+void QdmQdrPanel::Command15_Click()
+{
+    flow::flyYourself(s, 3, QStringLiteral("Frame20"));
+    s.ctl(QStringLiteral("Frame20")).setVisible(true);
+}
+
+void QdmQdrPanel::Command8_Click()
+{
+    flow::cancel(s);
+}
 
 } // namespace orvik3

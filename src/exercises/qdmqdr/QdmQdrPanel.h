@@ -19,6 +19,10 @@ public:
     void Command10_Click();       // Lösung zeigen
     void Command15_Click();       // Selber Fliegen
     void Command8_Click();        // Abbrechen
+
+private:
+    // Judges row 0..3 (value, difference, turn, heading) by the option at `place` in it.
+    void judge(int row, int place);
 };
 
 } // namespace orvik3
