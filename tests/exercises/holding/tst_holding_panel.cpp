@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Inbound 360 judges as inbound 0.
         Judged{"90", "360", "Standard", 2, " 180", " 180"}, Judged{"90", "0", "Standard", 2, " 180", " 180"},
         Judged{"90", "360", "Standard", 1, "Direct", "direct"}, Judged{"90", "360", "Standard", 4, "Right", "right"},
-        // Left-hand offset entry: first heading inbound + 210 (Option9), a right turn onto it.
+        // Left-hand offset entry: first heading inbound + 210 (Option9, see Captions), a right turn onto it.
         Judged{"290", "90", "Links", 1, "Offset", "offset"}, Judged{"290", "90", "Links", 3, " 300", " 300"},
         Judged{"290", "90", "Links", 4, "Right", "right"},
         // Left-hand parallel entry.
@@ -245,12 +245,6 @@ INSTANTIATE_TEST_SUITE_P(
         Judged{"10", "200", "Standard", 3, " 350", " 350"}, Judged{"10", "200", "Standard", 4, "Left", "left"},
         // Headings read leniently: "100.5" rounds to 100 (halves to even), a direct entry.
         Judged{"100.5", "0", "Standard", 1, "Direct", "direct"}));
-
-TEST_F(HoldingFixture, LeftHandOffsetIsOption9)
-{
-    start(holdingRecord("290", "90", "Links"));
-    EXPECT_EQ(host.ctl("Option9").caption(), QStringLiteral(" 300"));
-}
 
 TEST_F(HoldingFixture, SolutionAfterTwoRowsThenNext)
 {
