@@ -6,9 +6,12 @@ namespace orvik3 {
 
 namespace {
 
-// First turn of an offset entry from HDG onto the gate heading. Where the two headings lie on
-// either side of north, a plain comparison of the numbers would send the pilot the long way
-// round (HDG 10 onto gate 350 is a 20° left turn, not 340° right), so the shorter turn counts.
+// First turn of an offset entry from HDG onto the gate heading: the shorter turn, because that
+// is the turn a pilot flies. In an offset entry HDG lies within 40° of the gate, so where the
+// two headings do not straddle north this is simply "right" when HDG is the smaller number and
+// "left" when it is the larger. Across north the plain comparison would send the pilot the
+// long way round (standard holding, inbound 200, HDG 10 onto gate 350: a 20° left turn, not
+// 340° right), and the exercise expects the left turn there.
 QString offsetTurn(qint16 hdg, qint16 gate)
 {
     if (hdg == gate)

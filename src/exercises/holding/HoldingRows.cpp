@@ -1,0 +1,91 @@
+#include "exercises/holding/HoldingRows.h"
+
+#include "control/InstanceState.h"
+#include "platform/ValueRules.h"
+
+#include <orvik3/OleColor.h>
+#include <orvik3/RandomSource.h>
+
+#include <cmath>
+
+namespace orvik3::holding {
+
+namespace {
+constexpr Row kRows[] = {
+    {1, "Label3", "Label8", 11, 13},
+    {2, "Label6", "Label9", 1, 5},
+    {3, "Label4", "Label10", 6, 10},
+    {4, "Label5", "Label11", 14, 16},
+};
+} // namespace
+
+const Row &row(int number) { return kRows[qBound(1, number, 4) - 1]; }
+
+const Row *rowOfOption(int option)
+{
+    for (const Row &r : kRows)
+        if (option >= r.firstOption && option <= r.lastOption)
+            return &r;
+    return nullptr;
+}
+
+QString optionName(int option) { return QStringLiteral("Option%1").arg(option); }
+
+void paintRowLabels(InstanceState &s)
+{
+    for (const char *name : {"Label3", "Label4", "Label5", "Label6", "Label8", "Label9", "Label10", "Label11"}) {
+        FormControl &label = s.ctl(QLatin1String(name));
+        label.setForeColor(colors::white);
+        label.setBackColor(colors::darkTeal);
+    }
+}
+
+void showOptions(InstanceState &s, int first, int last, bool visible)
+{
+    for (int n = first; n <= last; ++n)
+        s.ctl(optionName(n)).setVisible(visible);
+}
+
+void deselectOptions(InstanceState &s, int first, int last)
+{
+    for (int n = first; n <= last; ++n)
+        s.ctl(optionName(n)).setValue(0);
+}
+
+void drawOptionOrder(InstanceState &s)
+{
+    // The free/taken marks live in the first five places of the question-order marks, which
+    // are needed only while a selection builds its order.
+    for (int v = 1; v <= 5; ++v)
+        s.orderUsed[v - 1] = false;
+    RandomSource &random = *s.services.random;
+    random.reseed();
+    for (int k = 1; k <= 5; ++k) {
+        int r = 0;
+        int tries = 0;
+        do {
+            // Single precision, step by step, so that a draw lands on the same place as it
+            // always did (0.79999995 gives 5 here, 4 in double precision).
+            const float scaled = random.next() * 5.0f;
+            const float shifted = scaled + 1.0f;
+            r = qBound(1, int(std::floor(shifted)), 5);
+            ++tries;
+        } while (s.orderUsed[r - 1] && tries != 1000);
+        // After 1000 draws that all hit taken places the last one stands, repeated or not.
+        s.orderUsed[r - 1] = true;
+        s.optionOrder[k] = qint16(r);
+    }
+}
+
+QString candidateCaption(const QString &studyNumber, qint16 offset)
+{
+    return vb::headingText(vb::add(vb::strictInteger(studyNumber), offset));
+}
+
+qint16 reduced(qint16 base, qint16 offset)
+{
+    const qint16 sum = vb::add(base, offset);
+    return sum > 359 ? vb::sub(sum, 360) : sum;
+}
+
+} // namespace orvik3::holding
