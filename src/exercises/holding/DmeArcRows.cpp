@@ -1,6 +1,7 @@
 // The DME-arc questions (type 9) on the holding panel: the right answers stand in the study
 // file, and the panel offers each among distractors built from it.
 #include "control/InstanceState.h"
+#include "exercises/CandidateOrder.h"
 #include "exercises/AnswerMarks.h"
 #include "exercises/holding/HoldingPanel.h"
 #include "exercises/holding/HoldingRows.h"
@@ -28,7 +29,7 @@ void HoldingPanel::resetArc()
 
     for (int k = 1; k <= 5; ++k)
         s.optionOffsets[k] = kArcOffsets[k - 1];
-    drawOptionOrder(s);
+    drawOptionOrder(s, 5);
     const QString firstHeading = s.current(14);
     for (int k = 1; k <= 5; ++k)
         s.ctl(optionName(k)).setCaption(candidateCaption(firstHeading, s.optionOffsets[s.optionOrder[k]]));

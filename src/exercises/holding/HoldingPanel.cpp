@@ -1,6 +1,7 @@
 #include "exercises/holding/HoldingPanel.h"
 
 #include "control/InstanceState.h"
+#include "exercises/CandidateOrder.h"
 #include "exercises/AnswerMarks.h"
 #include "exercises/holding/HoldingRows.h"
 #include "exercises/holding/HoldingSolver.h"
@@ -75,7 +76,7 @@ void HoldingPanel::resetHolding()
     deselectOptions(s, 1, 5);
     for (int k = 1; k <= 5; ++k)
         s.optionOffsets[k] = kHoldingOffsets[k - 1];
-    drawOptionOrder(s);
+    drawOptionOrder(s, 5);
     for (int k = 1; k <= 5; ++k)
         s.ctl(optionName(k)).setCaption(candidateCaption(inboundText, s.optionOffsets[s.optionOrder[k]]));
 

@@ -52,31 +52,6 @@ void deselectOptions(InstanceState &s, int first, int last)
         s.ctl(optionName(n)).setValue(0);
 }
 
-void drawOptionOrder(InstanceState &s)
-{
-    // The free/taken marks live in the first five places of the question-order marks, which
-    // are needed only while a selection builds its order.
-    for (int v = 1; v <= 5; ++v)
-        s.orderUsed[v - 1] = false;
-    RandomSource &random = *s.services.random;
-    random.reseed();
-    for (int k = 1; k <= 5; ++k) {
-        int r = 0;
-        int tries = 0;
-        do {
-            // Single precision, step by step, so that a draw lands on the same place as it
-            // always did (0.79999995 gives 5 here, 4 in double precision).
-            const float scaled = random.next() * 5.0f;
-            const float shifted = scaled + 1.0f;
-            r = qBound(1, int(std::floor(shifted)), 5);
-            ++tries;
-        } while (s.orderUsed[r - 1] && tries != 1000);
-        // After 1000 draws that all hit taken places the last one stands, repeated or not.
-        s.orderUsed[r - 1] = true;
-        s.optionOrder[k] = qint16(r);
-    }
-}
-
 QString candidateCaption(const QString &studyNumber, qint16 offset)
 {
     return vb::headingText(vb::add(vb::strictInteger(studyNumber), offset));

@@ -31,8 +31,6 @@ void showOptions(InstanceState &s, int first, int last, bool visible);
 // Clears the selection of Option<first>..Option<last> (this runs no Click handler).
 void deselectOptions(InstanceState &s, int first, int last);
 
-// Draws optionOrder(1..5) anew as a random permutation of 1..5.
-void drawOptionOrder(InstanceState &s);
 // Caption of a candidate heading: the study-file number, which must be a number as a whole,
 // plus the offset. A text that is not a number raises a type-mismatch error.
 QString candidateCaption(const QString &studyNumber, qint16 offset);

@@ -1,6 +1,7 @@
 #include "exercises/qdmqdr/CandidateOrder.h"
 
 #include "control/InstanceState.h"
+#include "exercises/CandidateOrder.h"
 
 #include <orvik3/Error.h>
 
@@ -11,7 +12,6 @@ namespace orvik3::qdmqdr {
 
 namespace {
 constexpr int kSlots = 4;
-constexpr int kMaxDraws = 1000;
 } // namespace
 
 void drawCandidates(InstanceState &s)
@@ -20,25 +20,7 @@ void drawCandidates(InstanceState &s)
     for (int k = 1; k <= kSlots; ++k)
         s.optionOffsets[k] = kOffsets[k - 1];
 
-    std::array<bool, kSlots + 1> taken{};
-    s.services.random->reseed();
-    for (int k = 1; k <= kSlots; ++k) {
-        int r = 0;
-        int draws = 0;
-        do {
-            // Single precision on purpose, as the candidates were always placed.
-            const float product = s.services.random->next() * float(kSlots) + 1.0f;
-            r = int(std::floor(product));
-            // A draw just below 1 can round up to 5 in single precision; keep it on the last slot.
-            if (r > kSlots)
-                r = kSlots;
-            if (r < 1)
-                r = 1;
-            ++draws;
-        } while (taken[r] && draws != kMaxDraws);
-        taken[r] = true;
-        s.optionOrder[k] = qint16(r);
-    }
+    drawOptionOrder(s, kSlots);
 }
 
 double candidateOffset(const InstanceState &s, int place)

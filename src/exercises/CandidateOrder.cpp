@@ -1,0 +1,32 @@
+#include "exercises/CandidateOrder.h"
+
+#include "control/InstanceState.h"
+
+#include <cmath>
+
+namespace orvik3 {
+
+void drawOptionOrder(InstanceState &s, int places)
+{
+    for (int v = 1; v <= places; ++v)
+        s.orderUsed[v - 1] = false;
+    RandomSource &random = *s.services.random;
+    random.reseed();
+    for (int k = 1; k <= places; ++k) {
+        int r = 0;
+        int tries = 0;
+        do {
+            // Single precision, step by step, so that a draw lands on the same place as it
+            // always did (0.79999995 gives 5 of 5 here, 4 in double precision). A draw just
+            // below 1 can round up past the last place; it stays on the last one.
+            const float scaled = random.next() * float(places);
+            const float shifted = scaled + 1.0f;
+            r = qBound(1, int(std::floor(shifted)), places);
+            ++tries;
+        } while (s.orderUsed[r - 1] && tries != 1000);
+        s.orderUsed[r - 1] = true;
+        s.optionOrder[k] = qint16(r);
+    }
+}
+
+} // namespace orvik3
