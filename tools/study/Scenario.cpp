@@ -99,7 +99,7 @@ std::optional<Scenario> parseScenario(const QByteArray &text, const QString &fil
         return std::nullopt;
     };
     // Checks one key = value of a situation (or a header default) against the type.
-    auto checkValue = [&](int line, const QString &key, const QString &value) -> std::optional<QString> {
+    auto checkValue = [&](const QString &key, const QString &value) -> std::optional<QString> {
         if (!situationKeys(s.type).contains(key))
             return QStringLiteral("unknown key '%1' for exercise type %2").arg(key).arg(s.type);
         const QStringList choices = choicesOf(key);
@@ -109,7 +109,6 @@ std::optional<Scenario> parseScenario(const QByteArray &text, const QString &fil
         } else if (!kNumber.match(value).hasMatch()) {
             return QStringLiteral("'%1' = '%2' is not a number").arg(key, value);
         }
-        Q_UNUSED(line);
         return std::nullopt;
     };
 
@@ -136,7 +135,7 @@ std::optional<Scenario> parseScenario(const QByteArray &text, const QString &fil
                 if (given.contains(key))
                     return fail(lineNo, QStringLiteral("'%1' given twice").arg(key));
                 given.append(key);
-                if (const auto problem = checkValue(lineNo, key, value))
+                if (const auto problem = checkValue(key, value))
                     return fail(lineNo, *problem);
                 sit.values.insert(key, value);
             }
@@ -175,7 +174,7 @@ std::optional<Scenario> parseScenario(const QByteArray &text, const QString &fil
         } else {
             if (s.type == 0)
                 return fail(lineNo, QStringLiteral("'type' must come first"));
-            if (const auto problem = checkValue(lineNo, key, value))
+            if (const auto problem = checkValue(key, value))
                 return fail(lineNo, *problem);
             defaults.insert(key, value);
         }
