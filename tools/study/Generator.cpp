@@ -60,6 +60,11 @@ std::optional<Generated> generate(const std::vector<Scenario> &scenarios, std::v
             continue;
         }
         nameOwner.insert(sc.name, sc.fileName);
+        if (sc.situations.size() > 301) {
+            errors->push_back({sc.fileName, sc.situations[301].line,
+                               QStringLiteral("more than 301 situations: the panel loads only the first 301")});
+            continue;
+        }
 
         QStringList german = headerLines(sc.type, Language::German);
         QStringList english = headerLines(sc.type, Language::English);
