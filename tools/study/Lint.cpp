@@ -1,0 +1,412 @@
+#include "Lint.h"
+
+#include "Phrases.h"
+
+#include "control/InstanceState.h"
+#include "platform/Paths.h"
+#include "platform/ValueRules.h"
+#include "session/SessionFile.h"
+#include "study/StudyFileLoader.h"
+
+#include <orvik3/Error.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+
+#include <cmath>
+#include <memory>
+
+namespace orvik3::study {
+
+QString Finding::toString() const
+{
+    return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(message);
+}
+
+namespace {
+
+QString quoted(const QString &s) { return QLatin1Char('\'') + s + QLatin1Char('\''); }
+
+bool startsWithNumber(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return false;
+    qsizetype i = (t[0] == u'+' || t[0] == u'-') ? 1 : 0;
+    if (i < t.size() && t[i] == u'.')
+        ++i;
+    return i < t.size() && t[i].isDigit();
+}
+
+class Linter
+{
+public:
+    Linter(QString file, qint16 type, Language language, QString sessionBase)
+        : m_file(std::move(file)), m_type(type), m_language(language), m_base(std::move(sessionBase))
+    {
+    }
+
+    LintReport run(const QByteArray &bytes);
+
+private:
+    void add(int line, const QString &message) { m_report.findings.push_back({m_file, line, message}); }
+
+    void checkLoading(const QByteArray &bytes, const Walk &walk);
+    void checkMarkers(const Walk &walk);
+    void checkRecord(const WalkedRecord &r);
+    void checkSession(const WalkedValue &v);
+
+    // Value checks; each returns quietly for a value without a problem.
+    void word(const WalkedValue *v, const QStringList &accepted, const QString &what);
+    void positionDegree(const WalkedValue *v, bool secondList);
+    void positionEntry(const WalkedValue *v, bool alternatives);
+    void wholeCaption(const WalkedValue *v, const QString &what, int max);
+    void holdingHeading(const WalkedValue *v);
+    void adfAnswer(const WalkedRecord &r, int answer, int firstCaption, const QString &what);
+    void bearing(const WalkedValue *v);
+    void windNumber(const WalkedValue *number, const WalkedValue *side, const QString &what);
+    void windTime(const WalkedValue *v);
+
+    QString m_file;
+    qint16 m_type;
+    Language m_language;
+    QString m_base;
+    LintReport m_report;
+    QHash<QString, QString> m_sessions; // name -> problem ("" when fine)
+};
+
+LintReport Linter::run(const QByteArray &bytes)
+{
+    const Walk walk = walkStudyFile(splitLines(bytes), m_type);
+    checkLoading(bytes, walk);
+    checkMarkers(walk);
+    for (const WalkedRecord &r : walk.records)
+        checkRecord(r);
+    std::stable_sort(m_report.findings.begin(), m_report.findings.end(),
+                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    return m_report;
+}
+
+void Linter::checkLoading(const QByteArray &bytes, const Walk &walk)
+{
+    // The control's own loader has the last word on where reading ends.
+    auto table = std::make_unique<QuestionTable>();
+    const StudyLoadResult loaded = readStudyData(bytes, m_type, *table);
+    m_report.records = loaded.records;
+    if (loaded.stop != StudyStop::EndOfFile)
+        add(loaded.stopLine, QStringLiteral("loading stops here (%1); %2 questions load")
+                                 .arg(loaded.stopMessage()).arg(loaded.records));
+    else if (loaded.records == 0)
+        add(1, QStringLiteral("no question loads"));
+    // Lines that would stop loading once the first stop is mended.
+    for (const WalkedRecord &r : walk.records)
+        for (const WalkedValue &v : r.values)
+            if (v.short_ && v.line != loaded.stopLine)
+                add(v.line, QStringLiteral("line shorter than its tag: loading would stop here too"));
+}
+
+void Linter::checkMarkers(const Walk &walk)
+{
+    QHash<QString, int> seen;
+    for (const WalkedMarker &m : walk.markers) {
+        if (seen.contains(m.marker))
+            add(m.line, QStringLiteral("%1 again: its text replaces that of line %2").arg(quoted(m.marker)).arg(seen[m.marker]));
+        seen[m.marker] = m.line;
+    }
+    for (const QString &marker : requiredMarkers(m_type)) {
+        if (!seen.contains(marker)) {
+            add(1, QStringLiteral("no %1 line: that question of the panel stays without its text").arg(quoted(marker)));
+            continue;
+        }
+    }
+    // A ":qc:," text is stored at the row of the next record; only row 0 is shown.
+    if (m_type == 1 || m_type == 10)
+        for (const WalkedMarker &m : walk.markers)
+            if (m.marker == QLatin1String(":qc:,")) {
+                int before = 0;
+                for (const WalkedRecord &r : walk.records)
+                    before += r.firstLine < m.line ? 1 : 0;
+                if (before > 0)
+                    add(m.line, QStringLiteral("':qc:,' after %1 questions is never shown; put it before the first question").arg(before));
+            }
+}
+
+void Linter::checkRecord(const WalkedRecord &r)
+{
+    auto col = [&](int c) {
+        const WalkedValue *v = r.value(c);
+        return v && !v->short_ ? v : nullptr;
+    };
+    switch (m_type) {
+    case 1:
+    case 2:
+        positionDegree(col(13), false);
+        positionDegree(col(14), true);
+        positionEntry(col(15), m_type == 1);
+        if (m_type == 2 && col(3) && col(3)->text.trimmed().isEmpty())
+            add(col(3)->line, QStringLiteral("empty question text"));
+        break;
+    case 10:
+        positionEntry(col(13), false);
+        positionEntry(col(14), false);
+        positionEntry(col(15), false);
+        break;
+    case 3:
+    case 4:
+    case 14:
+        holdingHeading(col(13));
+        wholeCaption(col(14), QStringLiteral("inbound course"), 360);
+        if (const WalkedValue *v = col(15); v && v->text != QLatin1String("Standard")
+                                             && v->text.trimmed().compare(QLatin1String("Standard"), Qt::CaseInsensitive) == 0)
+            add(v->line, QStringLiteral("%1 is not 'Standard': the holding is taken as left-hand").arg(quoted(v->text)));
+        break;
+    case 9:
+        word(col(13), turnWords(), QStringLiteral("first turn"));
+        wholeCaption(col(14), QStringLiteral("first heading"), 360);
+        wholeCaption(col(15), QStringLiteral("lead radial"), 360);
+        if (col(3) && col(3)->text.trimmed().isEmpty())
+            add(col(3)->line, QStringLiteral("empty question text"));
+        break;
+    case 5:
+    case 11:
+        adfAnswer(r, 13, 1, QStringLiteral("QDR"));
+        word(col(14), adfTrendWords(), QStringLiteral("QDR trend"));
+        adfAnswer(r, 15, 5, QStringLiteral("QDM"));
+        word(col(16), adfTrendWords(), QStringLiteral("QDM trend"));
+        adfAnswer(r, 17, 9, QStringLiteral("relative bearing"));
+        break;
+    case 6:
+    case 7:
+    case 12:
+    case 13:
+        bearing(col(13));
+        word(col(14), differenceWords(), QStringLiteral("difference"));
+        word(col(15), turnWords(), QStringLiteral("first turn"));
+        word(col(16), headingWords(), QStringLiteral("first heading"));
+        break;
+    case 8:
+        word(col(14), headTailWords(), QStringLiteral("head/tail side"));
+        word(col(16), windSideWords(), QStringLiteral("crosswind side"));
+        word(col(18), windSideWords(), QStringLiteral("WCA side"));
+        windNumber(col(13), col(14), QStringLiteral("head/tail component"));
+        windNumber(col(15), col(16), QStringLiteral("crosswind"));
+        windNumber(col(17), col(18), QStringLiteral("WCA"));
+        windTime(col(19));
+        break;
+    default: break;
+    }
+    if (r.complete)
+        if (const WalkedValue *s = col(kSessionColumn))
+            checkSession(*s);
+}
+
+void Linter::checkSession(const WalkedValue &v)
+{
+    if (v.text.isEmpty()) {
+        add(v.line, QStringLiteral("no session name"));
+        return;
+    }
+    if (m_base.isEmpty())
+        return;
+    if (!m_sessions.contains(v.text)) {
+        const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), v.text});
+        QString problem;
+        if (!QFileInfo(path).isFile()) {
+            problem = QStringLiteral("session file default/sessions/%1 not found").arg(v.text);
+        } else if (const host::SessionFile::Result s = host::SessionFile::load(path); !s) {
+            problem = QStringLiteral("session file does not read: %1").arg(s.error.toString());
+        }
+        m_sessions.insert(v.text, problem);
+    }
+    if (const QString &problem = m_sessions[v.text]; !problem.isEmpty())
+        add(v.line, problem);
+}
+
+void Linter::word(const WalkedValue *v, const QStringList &accepted, const QString &what)
+{
+    if (!v || accepted.contains(v->text))
+        return;
+    for (const QString &a : accepted) {
+        if (a.compare(v->text, Qt::CaseInsensitive) == 0) {
+            add(v->line, QStringLiteral("%1 %2 is in the wrong case: write %3").arg(what, quoted(v->text), quoted(a)));
+            return;
+        }
+        if (a == v->text.trimmed()) {
+            add(v->line, QStringLiteral("%1 %2 has blanks around it: write %3").arg(what, quoted(v->text), quoted(a)));
+            return;
+        }
+    }
+    if (v->text == QString::fromUtf8("größer"))
+        add(v->line, QStringLiteral("%1 'größer' is not accepted here: write 'grösser'").arg(what));
+    else
+        add(v->line, QStringLiteral("%1 %2 is none of %3").arg(what, quoted(v->text), accepted.join(QStringLiteral(", "))));
+}
+
+void Linter::positionDegree(const WalkedValue *v, bool secondList)
+{
+    if (!v)
+        return;
+    if (!startsWithNumber(v->text)) {
+        add(v->line, QStringLiteral("%1 is not a number of degrees").arg(quoted(v->text)));
+        return;
+    }
+    const double n = vb::roundHalfEven(vb::readNumber(v->text));
+    if (n < 0 || n > 360 || std::fmod(n, 5.0) != 0.0)
+        add(v->line, QStringLiteral("%1 degrees is not a multiple of 5 in 0..360: no list entry matches").arg(v->text.trimmed()));
+    else if (n == 360)
+        add(v->line, secondList ? QStringLiteral("the second list has no entry for 360: write 000")
+                                : QStringLiteral("360 matches only the empty last entry of the list: write 000"));
+}
+
+void Linter::positionEntry(const WalkedValue *v, bool alternatives)
+{
+    if (!v)
+        return;
+    const QStringList entries = positionEntries(m_type, m_language);
+    auto check = [&](const QString &text) {
+        if (!entries.contains(text))
+            add(v->line, QStringLiteral("%1 is no entry of the list (%2)").arg(quoted(text), entries.join(QStringLiteral(", "))));
+    };
+    if (alternatives && v->text.startsWith(u'+')) {
+        const qsizetype second = v->text.indexOf(u'+', 1);
+        const qsizetype third = second < 0 ? -1 : v->text.indexOf(u'+', second + 1);
+        if (third < 0) {
+            add(v->line, QStringLiteral("two accepted answers are written +first+second+"));
+            return;
+        }
+        check(v->text.mid(1, second - 1));
+        check(v->text.mid(second + 1, third - second - 1));
+        return;
+    }
+    check(v->text);
+}
+
+void Linter::wholeCaption(const WalkedValue *v, const QString &what, int max)
+{
+    if (!v)
+        return;
+    const QString t = v->text.trimmed();
+    try {
+        const qint16 n = vb::strictInteger(v->text);
+        if (vb::readNumber(t) != std::trunc(vb::readNumber(t)))
+            add(v->line, QStringLiteral("%1 %2 is not a whole number").arg(what, quoted(v->text)));
+        else if (n < 0 || n > max)
+            add(v->line, QStringLiteral("%1 %2 is outside 0..%3").arg(what, quoted(v->text)).arg(max));
+    } catch (const Error &) {
+        add(v->line, QStringLiteral("%1 %2 is not a whole number: the question cannot be shown").arg(what, quoted(v->text)));
+    }
+}
+
+void Linter::holdingHeading(const WalkedValue *v)
+{
+    if (!v)
+        return;
+    if (!startsWithNumber(v->text)) {
+        add(v->line, QStringLiteral("heading %1 is not a number").arg(quoted(v->text)));
+        return;
+    }
+    const double n = vb::roundHalfEven(vb::readNumber(v->text));
+    if (n < 0 || n > 359)
+        add(v->line, QStringLiteral("heading %1 is outside 0..359: the solver finds no entry").arg(v->text.trimmed()));
+}
+
+void Linter::adfAnswer(const WalkedRecord &r, int answer, int firstCaption, const QString &what)
+{
+    const WalkedValue *v = r.value(answer);
+    if (!v || v->short_)
+        return;
+    for (int c = firstCaption; c < firstCaption + 4; ++c)
+        if (const WalkedValue *caption = r.value(c); caption && caption->text == v->text)
+            return;
+    add(v->line, QStringLiteral("%1 answer %2 equals none of its four captions").arg(what, quoted(v->text)));
+}
+
+void Linter::bearing(const WalkedValue *v)
+{
+    if (!v)
+        return;
+    if (!startsWithNumber(v->text)) {
+        add(v->line, QStringLiteral("bearing %1 is not a number").arg(quoted(v->text)));
+        return;
+    }
+    const double n = vb::readNumber(v->text);
+    if (n == 360)
+        add(v->line, QStringLiteral("a bearing of 360 is never judged right: write 000"));
+    else if (n < 0 || n > 359)
+        add(v->line, QStringLiteral("bearing %1 is outside 0..359: no option is judged right").arg(v->text.trimmed()));
+}
+
+void Linter::windNumber(const WalkedValue *number, const WalkedValue *side, const QString &what)
+{
+    if (!number)
+        return;
+    if (!startsWithNumber(number->text)) {
+        add(number->line, QStringLiteral("%1 %2 is not a number").arg(what, quoted(number->text)));
+        return;
+    }
+    if (side && side->text != QLatin1String("-") && vb::readNumber(number->text) <= 0)
+        add(number->line, QStringLiteral("%1 %2 with a side is never judged right: it must be above 0")
+                              .arg(what, quoted(number->text)));
+}
+
+void Linter::windTime(const WalkedValue *v)
+{
+    if (!v)
+        return;
+    if (!startsWithNumber(v->text)) {
+        add(v->line, QStringLiteral("time %1 is not a number (minutes.seconds)").arg(quoted(v->text)));
+        return;
+    }
+    const double t = vb::readNumber(v->text);
+    const double minutes = std::floor(t);
+    const double seconds = std::floor((t - minutes) * 100.0);
+    if (minutes > 546)
+        add(v->line, QStringLiteral("time %1: minutes above 546 stop the control with an overflow error").arg(v->text.trimmed()));
+    else if (t <= 0)
+        add(v->line, QStringLiteral("time %1 is never judged right: it must be above 0").arg(v->text.trimmed()));
+    else if (seconds > 59)
+        add(v->line, QStringLiteral("time %1: %2 seconds (minutes.seconds)").arg(v->text.trimmed()).arg(seconds));
+}
+
+// The installation a study file belongs to: the folder holding its default/study/.
+QString installationOf(const QString &path)
+{
+    QDir dir = QFileInfo(path).absoluteDir();
+    if (dir.dirName().compare(QLatin1String("study"), Qt::CaseInsensitive) != 0 || !dir.cdUp())
+        return {};
+    if (dir.dirName().compare(QLatin1String("default"), Qt::CaseInsensitive) != 0 || !dir.cdUp())
+        return {};
+    return dir.path();
+}
+
+} // namespace
+
+LintReport lintStudyData(const QByteArray &bytes, const QString &displayName, qint16 type, Language language,
+                         const QString &sessionBase)
+{
+    return Linter(displayName, type, language, sessionBase).run(bytes);
+}
+
+std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &options, QString *error)
+{
+    const QString name = QFileInfo(path).fileName();
+    const FileKind kind = fileKindOf(name);
+    const qint16 type = options.type ? options.type : kind.type;
+    if (type < 1 || type > 14) {
+        *error = QStringLiteral("%1: not a study file name of any exercise type; give --type").arg(path);
+        return std::nullopt;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: cannot open: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    const Language language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
+    const QString base = options.base.isEmpty() ? installationOf(path) : options.base;
+    return lintStudyData(bytes, path, type, language, base);
+}
+
+} // namespace orvik3::study

@@ -1,0 +1,283 @@
+// orvik3-study: checks study files, generates an installation from scenario files and shows
+// the trainees' statistics. A thin command line over the study kit.
+
+#include "Generator.h"
+#include "Lint.h"
+#include "StatsReport.h"
+
+#include <orvik3/Error.h>
+#include <orvik3/SettingsStore.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTextStream>
+
+#include <algorithm>
+
+using namespace orvik3;
+using namespace orvik3::study;
+
+namespace {
+
+enum Exit { Clean = 0, Findings = 1, UsageOrIo = 2 };
+
+const char *const kManual = R"(NAME
+    orvik3-study - check, generate and follow study files of the trainer
+
+SYNOPSIS
+    orvik3-study lint [--type N] [--language de|en] [--base DIR] FILE...
+    orvik3-study generate SCENARIOS... OUTDIR
+    orvik3-study stats [--store DIR] [--csv] [PREFIX]
+    orvik3-study stats reset [--store DIR] PREFIX
+    orvik3-study --help | --version
+
+DESCRIPTION
+    Study files hold the questions of one exercise type and their stored answers; the
+    exercise panel judges the trainee against them. This tool finds the mistakes of a
+    hand-written study file before a trainee meets them, builds a complete installation
+    from scenario files, and reports the attempt counters of the settings store.
+
+COMMANDS
+    lint FILE...
+        Reads each file (every *.sty of a folder given instead) with the panel's own loader rules. The exercise type comes from the
+        file name (hsi.sty, e-qdm.sty, ... in any letter case) or from --type. Reports, as
+        file:line: message, every line at which loading stops, missing question lines
+        (:qa:, :qb:, :qc:), and every stored answer that can never be judged right or
+        cannot be shown: position degrees that are no list entry, list texts that are no
+        entry, turn and trend words the panel does not accept (letter case included), a
+        QDM/QDR of 360, ADF answers equal to none of their captions, wind times above 546
+        minutes, captions that are not whole numbers, and session names without their
+        session file in default/sessions/ of the installation. Then prints how many
+        questions load.
+
+    generate SCENARIOS... OUTDIR
+        Reads scenario files (or every *.txt of a folder, by name) and writes
+        OUTDIR/default/sessions/*.session and the German and English study files of every
+        type in OUTDIR/default/study/. Every stored answer is computed from the situation.
+        The output depends only on the scenarios.
+
+    stats [PREFIX]
+        Prints attempts, wrong answers and the rate of wrong answers per question (numbered
+        as in the panel's counter) for the statistics prefix (hsipos, stdvor, hsihld, dghld,
+        adfpos, qdm, qdr, wind, dmearc) or for all prefixes.
+
+    stats reset PREFIX
+        Removes every counter of the prefix.
+
+OPTIONS
+    --type N          Exercise type 1..14 of the files to lint, whatever their names.
+    --language de|en  Language of the lists the position answers must match.
+    --base DIR        Installation whose default/sessions/ holds the sessions (default:
+                      the folder above default/study/ when the file lies there).
+    --store DIR       Folder of the settings store (default: the user's).
+    --csv             Comma-separated values with a header row.
+    -h, --help        This text.
+    -v, --version     The version.
+
+EXIT STATUS
+    0  nothing found (lint) or done
+    1  findings (lint) or a scenario with a mistake (generate)
+    2  usage error, or a file that cannot be read or written
+
+EXAMPLES
+    orvik3-study lint data/default/study/*
+    orvik3-study generate data/scenarios data
+    orvik3-study stats --csv qdm > qdm.csv
+)";
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+int usage(const QString &message)
+{
+    err() << "orvik3-study: " << message << "\n"
+          << "Try 'orvik3-study --help'.\n";
+    return UsageOrIo;
+}
+
+int runLint(const QStringList &files, const QCommandLineParser &p)
+{
+    if (files.isEmpty())
+        return usage(QStringLiteral("lint needs at least one file"));
+    LintOptions options;
+    if (p.isSet(QStringLiteral("type"))) {
+        bool ok = false;
+        const int t = p.value(QStringLiteral("type")).toInt(&ok);
+        if (!ok || t < 1 || t > 14)
+            return usage(QStringLiteral("--type must be 1..14"));
+        options.type = qint16(t);
+    }
+    if (p.isSet(QStringLiteral("language"))) {
+        const QString l = p.value(QStringLiteral("language"));
+        if (l != QLatin1String("de") && l != QLatin1String("en"))
+            return usage(QStringLiteral("--language must be de or en"));
+        options.language = l == QLatin1String("de") ? Language::German : Language::English;
+    }
+    options.base = p.value(QStringLiteral("base"));
+    int status = Clean;
+    QStringList paths;
+    for (const QString &f : files) {
+        if (QFileInfo(f).isDir()) {
+            for (const QString &n : QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name))
+                paths << QDir(f).filePath(n);
+        } else {
+            paths << f;
+        }
+    }
+    for (const QString &file : paths) {
+        QString error;
+        const std::optional<LintReport> report = lintStudyFile(file, options, &error);
+        if (!report) {
+            err() << error << "\n";
+            status = UsageOrIo;
+            continue;
+        }
+        for (const Finding &f : report->findings)
+            out() << f.toString() << "\n";
+        out() << file << ": " << report->records << " questions load, "
+              << (report->findings.empty() ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(report->findings.size()))
+              << "\n";
+        if (!report->findings.empty() && status == Clean)
+            status = Findings;
+    }
+    return status;
+}
+
+int runGenerate(const QStringList &args)
+{
+    if (args.size() < 2)
+        return usage(QStringLiteral("generate needs scenario files and an output folder"));
+    QStringList inputs;
+    for (const QString &a : args.mid(0, args.size() - 1)) {
+        const QFileInfo info(a);
+        if (info.isDir()) {
+            const QStringList names = QDir(a).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+            if (names.isEmpty()) {
+                err() << a << ": no *.txt scenario files\n";
+                return UsageOrIo;
+            }
+            for (const QString &n : names)
+                inputs << QDir(a).filePath(n);
+        } else {
+            inputs << a;
+        }
+    }
+    std::vector<Scenario> scenarios;
+    int status = Clean;
+    for (const QString &path : inputs) {
+        ScenarioError error;
+        std::optional<Scenario> s = loadScenario(path, &error);
+        if (!s) {
+            err() << error.toString() << "\n";
+            const bool unreadable = error.line == 0 && error.message.startsWith(QLatin1String("cannot open"));
+            status = std::max(status, int(unreadable ? UsageOrIo : Findings));
+            continue;
+        }
+        scenarios.push_back(std::move(*s));
+    }
+    if (status != Clean)
+        return status;
+    std::vector<ScenarioError> errors;
+    const std::optional<Generated> generated = generate(scenarios, &errors);
+    if (!generated) {
+        for (const ScenarioError &e : errors)
+            err() << e.toString() << "\n";
+        return Findings;
+    }
+    QString writeError;
+    if (!writeGenerated(*generated, args.last(), &writeError)) {
+        err() << writeError << "\n";
+        return UsageOrIo;
+    }
+    for (const QString &note : generated->notes)
+        out() << note << "\n";
+    out() << "wrote " << generated->files.size() << " files to " << args.last() << "\n";
+    return Clean;
+}
+
+int runStats(const QStringList &args, const QCommandLineParser &p)
+{
+    const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : QSettingsStore::defaultDirectory();
+    const bool reset = !args.isEmpty() && args[0] == QLatin1String("reset");
+    const QStringList rest = reset ? args.mid(1) : args;
+    if (rest.size() > 1 || (reset && rest.isEmpty()))
+        return usage(reset ? QStringLiteral("stats reset needs one prefix") : QStringLiteral("stats takes at most one prefix"));
+    const QString prefix = rest.value(0);
+    if (!QFileInfo(dir).isDir()) {
+        if (p.isSet(QStringLiteral("store")))
+            return usage(QStringLiteral("%1: no such folder").arg(dir));
+        out() << (reset ? "nothing to reset\n" : "no statistics\n");
+        return Clean;
+    }
+    try {
+        QSettingsStore store(dir);
+        if (reset) {
+            const int removed = resetCounts(store, prefix);
+            out() << "removed " << removed << " entries of " << prefix << "\n";
+            return Clean;
+        }
+        const std::vector<PrefixCounts> counts = readCounts(store, prefix);
+        if (counts.empty() && !p.isSet(QStringLiteral("csv"))) {
+            out() << "no statistics" << (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix) << "\n";
+            return Clean;
+        }
+        out() << formatCounts(counts, p.isSet(QStringLiteral("csv")));
+    } catch (const Error &e) {
+        err() << "orvik3-study: " << e.what() << "\n";
+        return UsageOrIo;
+    }
+    return Clean;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("orvik3-study"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show the manual.")},
+        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Show the version.")},
+        {QStringLiteral("type"), QStringLiteral("Exercise type of the files."), QStringLiteral("N")},
+        {QStringLiteral("language"), QStringLiteral("de or en."), QStringLiteral("LANG")},
+        {QStringLiteral("base"), QStringLiteral("Installation folder."), QStringLiteral("DIR")},
+        {QStringLiteral("store"), QStringLiteral("Settings store folder."), QStringLiteral("DIR")},
+        {QStringLiteral("csv"), QStringLiteral("Comma-separated output.")},
+    });
+    if (!p.parse(QCoreApplication::arguments()))
+        return usage(p.errorText());
+    if (p.isSet(QStringLiteral("help"))) {
+        out() << kManual;
+        return Clean;
+    }
+    if (p.isSet(QStringLiteral("version"))) {
+        out() << "orvik3-study " << QCoreApplication::applicationVersion() << "\n";
+        return Clean;
+    }
+    QStringList args = p.positionalArguments();
+    if (args.isEmpty())
+        return usage(QStringLiteral("no command given"));
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("lint"))
+        return runLint(args, p);
+    if (command == QLatin1String("generate"))
+        return runGenerate(args);
+    if (command == QLatin1String("stats"))
+        return runStats(args, p);
+    return usage(QStringLiteral("unknown command '%1'").arg(command));
+}
