@@ -97,6 +97,11 @@ struct Case {
     bool english;
 };
 
+void PrintTo(const Case &c, std::ostream *os)
+{
+    *os << c.scene.family << (c.english ? "/en" : "/de");
+}
+
 class PanelRender : public ::testing::TestWithParam<Case>
 {
 };
