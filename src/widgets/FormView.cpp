@@ -124,14 +124,14 @@ void FormView::create(FormControl *control)
         option->setStyle(m_style);
         option->setBackgroundRole(QPalette::Window); // painted like the frame it sits on
         option->setAutoExclusive(false); // the form, not Qt, keeps one option per group
-        connect(option, &QAbstractButton::clicked, this, [this, control] { act(control, [control] { return control->click(); }); });
+        connect(option, &QAbstractButton::clicked, this, [this, control] { act([control] { return control->click(); }); });
         widget = option;
         break;
     }
     case ControlKind::CommandButton: {
         auto *button = new QPushButton(parent);
         button->setAutoDefault(false);
-        connect(button, &QAbstractButton::clicked, this, [this, control] { act(control, [control] { return control->click(); }); });
+        connect(button, &QAbstractButton::clicked, this, [this, control] { act([control] { return control->click(); }); });
         widget = button;
         break;
     }
@@ -139,7 +139,7 @@ void FormView::create(FormControl *control)
         auto *check = new QCheckBox(parent);
         check->setStyle(m_style);
         check->setBackgroundRole(QPalette::Window);
-        connect(check, &QAbstractButton::clicked, this, [this, control] { act(control, [control] { return control->click(); }); });
+        connect(check, &QAbstractButton::clicked, this, [this, control] { act([control] { return control->click(); }); });
         widget = check;
         break;
     }
@@ -147,7 +147,7 @@ void FormView::create(FormControl *control)
         auto *combo = new QComboBox(parent);
         combo->setMaxVisibleItems(16);
         connect(combo, &QComboBox::activated, this,
-                [this, control](int row) { act(control, [control, row] { return control->choose(row); }); });
+                [this, control](int row) { act([control, row] { return control->choose(row); }); });
         widget = combo;
         break;
     }
@@ -165,7 +165,7 @@ void FormView::create(FormControl *control)
             box->setFrame(false);
             box->setTextMargins(1, 0, 1, 0);
             connect(box, &QLineEdit::textEdited, this,
-                    [this, control](const QString &text) { act(control, [control, text] { return control->type(text); }); });
+                    [this, control](const QString &text) { act([control, text] { return control->type(text); }); });
             widget = box;
         }
         break;
@@ -176,7 +176,7 @@ void FormView::create(FormControl *control)
     m_controls.insert(widget, control);
 }
 
-void FormView::act(FormControl *control, const std::function<bool()> &action)
+void FormView::act(const std::function<bool()> &action)
 {
     if (m_syncing)
         return;
@@ -184,7 +184,6 @@ void FormView::act(FormControl *control, const std::function<bool()> &action)
     // Whatever Qt did on its own (a toggled radio button, a list row, typed text the control
     // refused) is replaced by the model's state.
     syncAll();
-    Q_UNUSED(control);
     emit m_panel.userActed();
 }
 

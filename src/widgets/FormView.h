@@ -5,6 +5,7 @@
 #include <QHash>
 #include <QObject>
 #include <QPalette>
+#include <functional>
 #include <vector>
 
 class QStyle;
@@ -41,7 +42,7 @@ private:
     void mirror(FormControl *control, ControlProperty property);
     void applyColors(FormControl *control, QWidget *widget);
     void applyGeometry(FormControl *control, QWidget *widget);
-    void act(FormControl *control, const std::function<bool()> &action);
+    void act(const std::function<bool()> &action);
     bool moveInRow(QWidget *from, int step);
 
     // Keyboard and screen-reader support (PanelNavigation.cpp).

@@ -2,7 +2,6 @@
 
 #include <orvik3/QAform.h>
 
-#include <QHash>
 #include <QWidget>
 #include <functional>
 #include <memory>
