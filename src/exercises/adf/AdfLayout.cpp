@@ -29,12 +29,17 @@ void AdfPanel::build()
     for (int g = 0; g < 5; ++g) {
         const Group &group = kGroups[g];
         const int top = 330 + g * 600;
-        b.label(QLatin1String(group.label), f, 120, top + 30, 2700, 450);
+        // The prompt's first line stands level with the captions of its options.
+        b.label(QLatin1String(group.label), f, 120, top + 165, 2700, 315);
         FormControl &frame = b.frame(QLatin1String(group.frame), &f, 2880, top, 3480, 510);
         const bool four = group.options[3] != 0;
-        const int width = four ? 820 : 1100;
+        // Trend rows: the third word ("gleich", "remain constant") is the longest.
+        constexpr int kValueLefts[] = {60, 910, 1760, 2610};
+        constexpr int kTrendLefts[] = {60, 1060, 2100};
+        constexpr int kTrendWidths[] = {980, 1020, 1300};
         for (int k = 0; k < (four ? 4 : 3); ++k)
-            b.option(QStringLiteral("Option%1").arg(group.options[k]), frame, 60 + k * (width + 30), 135, width, 315);
+            b.option(QStringLiteral("Option%1").arg(group.options[k]), frame, four ? kValueLefts[k] : kTrendLefts[k], 135,
+                     four ? 820 : kTrendWidths[k], 315);
         b.label(QLatin1String(group.result), frame, 60, 135, 3300, 315).setVisible(false);
     }
     FormControl &stats = b.frame(QStringLiteral("Frame12"), &f, 120, 3390, 6240, 615);

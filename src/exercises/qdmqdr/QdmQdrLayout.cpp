@@ -29,15 +29,18 @@ void QdmQdrPanel::build()
     for (int r = 0; r < 4; ++r) {
         const Row &row = kRows[r];
         const int top = 660 + r * 600;
-        b.label(QLatin1String(row.label), f, 120, top + 30, 2700, 450);
-        FormControl &frame = b.frame(QLatin1String(row.frame), &f, 2880, top, 3480, 510);
+        // The prompt's first line stands level with the captions of its options.
+        // Room for the longest prompt ("Angle between ACT and RQ QDM becomes:") on one line;
+        // the option captions are short.
+        b.label(QLatin1String(row.label), f, 120, top + 165, 2940, 315);
+        FormControl &frame = b.frame(QLatin1String(row.frame), &f, 3120, top, 3240, 510);
         int count = 0;
         while (count < 4 && row.options[count] != 0)
             ++count;
-        const int width = (3360 - 30 * (count - 1)) / count;
+        const int width = (3120 - 30 * (count - 1)) / count;
         for (int k = 0; k < count; ++k)
             b.option(QStringLiteral("Option%1").arg(row.options[k]), frame, 60 + k * (width + 30), 135, width, 315);
-        b.label(QLatin1String(row.result), frame, 60, 135, 3300, 315).setVisible(false);
+        b.label(QLatin1String(row.result), frame, 60, 135, 3120, 315).setVisible(false);
     }
     FormControl &stats = b.frame(QStringLiteral("Frame21"), &f, 120, 3180, 6240, 615);
     b.label(QStringLiteral("Label23"), stats, 120, 240, 6000, 255);
