@@ -109,7 +109,7 @@ class PanelRender : public ::testing::TestWithParam<Case>
 TEST_P(PanelRender, NothingOverlapsAndEveryCaptionFits)
 {
     const Case c = GetParam();
-    TestHost host({0.0f}, c.english ? TextTable::english() : TextTable::german());
+    TestHost host({0.55f, 0.1f, 0.9f, 0.3f, 0.7f, 0.45f}, c.english ? TextTable::english() : TextTable::german());
     showQuestion(host, c.scene);
     completeCaptions(host, c.scene);
     QAformWidget panel(host.form());
