@@ -45,8 +45,12 @@ private:
     bool m_failWrites = false;
 };
 
-// The per-user store on disk: one INI file per application (application.ini) in a folder,
-// by default the user's configuration folder ("orvik3" below it). Sections are INI groups.
+// The per-user store on disk: one INI file per application (application.ini, in the dialect
+// QSettings reads) in a folder, by default the user's configuration folder ("orvik3" below it).
+// Sections are INI groups. Several processes may share a folder: an update holds a lock on the
+// application's file for its whole read-modify-write, and every write replaces the file
+// atomically and durably (file and folder synced) before it returns. A write that cannot be
+// made raises a StoreFailure and leaves the previous file as it was. Reads take no lock.
 class QSettingsStore : public SettingsStore
 {
 public:

@@ -59,6 +59,16 @@ void Statistics::countWrong(const QString &prefix, qint16 question)
     count(badKey(prefix, question), prefix + QStringLiteral("_bad"), prefix, "_bad");
 }
 
+void Statistics::countQuestion(const QString &prefix, qint16 question, bool wrong)
+{
+    // One durable write for both counters instead of two.
+    m_store.update(app(), [&] {
+        countAttempt(prefix, question);
+        if (wrong)
+            countWrong(prefix, question);
+    });
+}
+
 QString Statistics::summaryLine(const QString &prefix) const
 {
     const double total = value(prefix + QStringLiteral("_total"));
