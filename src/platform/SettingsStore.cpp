@@ -28,16 +28,16 @@ void SettingsStore::update(const QString &, const std::function<void()> &change)
 
 // ---------------------------------------------------------------------------------------------
 
-namespace {
-QString memoryKey(const QString &app, const QString &section, const QString &key)
-{
-    return app + QChar(0) + section + QChar(0) + key;
-}
-} // namespace
-
 QString MemorySettingsStore::read(const QString &app, const QString &section, const QString &key)
 {
-    return m_values.value(memoryKey(app, section, key));
+    const auto a = m_values.find(app);
+    if (a == m_values.end())
+        return {};
+    const auto s = a->second.find(section);
+    if (s == a->second.end())
+        return {};
+    const auto k = s->second.find(key);
+    return k == s->second.end() ? QString() : k->second;
 }
 
 void MemorySettingsStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
@@ -45,21 +45,29 @@ void MemorySettingsStore::write(const QString &app, const QString &section, cons
     if (m_failWrites)
         throw Error(ErrorKind::StoreFailure, QStringLiteral("cannot write %1/%2/%3").arg(app, section, key));
     ++m_writes;
-    m_values.insert(memoryKey(app, section, key), value);
+    m_values[app][section][key] = value;
 }
 
 void MemorySettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
-    m_values.remove(memoryKey(app, section, key));
+    const auto a = m_values.find(app);
+    if (a == m_values.end())
+        return;
+    const auto s = a->second.find(section);
+    if (s != a->second.end())
+        s->second.erase(key);
 }
 
 QStringList MemorySettingsStore::keys(const QString &app, const QString &section)
 {
-    const QString prefix = app + QChar(0) + section + QChar(0);
     QStringList result;
-    for (auto it = m_values.constBegin(); it != m_values.constEnd(); ++it)
-        if (it.key().startsWith(prefix))
-            result.append(it.key().mid(prefix.size()));
+    const auto a = m_values.find(app);
+    if (a != m_values.end()) {
+        const auto s = a->second.find(section);
+        if (s != a->second.end())
+            for (const auto &entry : s->second)
+                result.append(entry.first);
+    }
     result.sort();
     return result;
 }

@@ -210,7 +210,7 @@ SettingsIni SettingsIni::parse(const QByteArray &bytes)
         entry.key = unescapedKey(trimmed(line.first(eq)));
         entry.value = unescapedValue(line.sliced(eq + 1));
         entry.line = line.toByteArray();
-        current->index.insert(entry.key, current->entries.size());
+        current->index[entry.key] = current->entries.size();
         current->entries.append(std::move(entry));
     }
     return ini;
@@ -238,21 +238,23 @@ QByteArray SettingsIni::serialize() const
 
 SettingsIni::Section &SettingsIni::section(const QString &name)
 {
-    auto it = m_sectionIndex.constFind(name);
-    if (it != m_sectionIndex.constEnd())
-        return m_sections[*it];
+    for (Section &s : m_sections)
+        if (s.name == name)
+            return s;
     Section s;
+    s.name = name;
     if (!name.isEmpty())
         s.header = '[' + escapedKey(name) + ']';
-    m_sectionIndex.insert(name, m_sections.size());
     m_sections.append(std::move(s));
     return m_sections.back();
 }
 
 const SettingsIni::Section *SettingsIni::findSection(const QString &name) const
 {
-    auto it = m_sectionIndex.constFind(name);
-    return it == m_sectionIndex.constEnd() ? nullptr : &m_sections[*it];
+    for (const Section &s : m_sections)
+        if (s.name == name)
+            return &s;
+    return nullptr;
 }
 
 const QString *SettingsIni::value(const QString &section, const QString &key) const
@@ -260,10 +262,10 @@ const QString *SettingsIni::value(const QString &section, const QString &key) co
     const Section *s = findSection(section);
     if (!s)
         return nullptr;
-    auto it = s->index.constFind(key);
-    if (it == s->index.constEnd() || s->entries[*it].removed)
+    const auto it = s->index.find(key);
+    if (it == s->index.end() || s->entries[it->second].removed)
         return nullptr;
-    return &s->entries[*it].value;
+    return &s->entries[it->second].value;
 }
 
 void SettingsIni::setValue(const QString &sectionName, const QString &key, const QString &value)
@@ -273,34 +275,36 @@ void SettingsIni::setValue(const QString &sectionName, const QString &key, const
     entry.key = key;
     entry.value = value;
     entry.line = escapedKey(key) + '=' + escapedValue(value);
-    auto it = s.index.constFind(key);
-    if (it != s.index.constEnd()) {
-        s.entries[*it] = std::move(entry);
+    const auto it = s.index.find(key);
+    if (it != s.index.end()) {
+        s.entries[it->second] = std::move(entry);
         return;
     }
-    s.index.insert(key, s.entries.size());
+    s.index.emplace(key, s.entries.size());
     s.entries.append(std::move(entry));
 }
 
 void SettingsIni::remove(const QString &sectionName, const QString &key)
 {
-    auto sit = m_sectionIndex.constFind(sectionName);
-    if (sit == m_sectionIndex.constEnd())
+    Section *s = nullptr;
+    for (Section &candidate : m_sections)
+        if (candidate.name == sectionName)
+            s = &candidate;
+    if (!s)
         return;
-    Section &s = m_sections[*sit];
-    for (Entry &e : s.entries)
+    for (Entry &e : s->entries)
         if (e.key == key)
             e.removed = true;
-    s.index.remove(key);
+    s->index.erase(key);
 }
 
 QStringList SettingsIni::keys(const QString &sectionName) const
 {
     QStringList result;
     if (const Section *s = findSection(sectionName))
-        for (auto it = s->index.constBegin(); it != s->index.constEnd(); ++it)
-            if (!s->entries[*it].removed)
-                result.append(it.key());
+        for (const auto &[key, at] : s->index)
+            if (!s->entries[at].removed)
+                result.append(key);
     result.sort();
     return result;
 }

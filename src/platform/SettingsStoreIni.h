@@ -1,10 +1,12 @@
 #pragma once
 
+#include <orvik3/SettingsStore.h>
+
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <unordered_map>
 
 namespace orvik3 {
 
@@ -37,16 +39,16 @@ private:
         bool removed = false;
     };
     struct Section {
+        QString name;
         QByteArray header; // "[name]", empty for entries before the first header
         QList<Entry> entries;
-        QHash<QString, qsizetype> index; // last entry of each key
+        std::unordered_map<QString, qsizetype, SettingsKeyHash> index; // last entry of each key
     };
 
     Section &section(const QString &name);
     const Section *findSection(const QString &name) const;
 
-    QList<Section> m_sections;
-    QHash<QString, qsizetype> m_sectionIndex;
+    QList<Section> m_sections; // few: looked up by name in order
 };
 
 } // namespace orvik3
