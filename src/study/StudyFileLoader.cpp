@@ -7,6 +7,7 @@
 #include <orvik3/Error.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <array>
 #include <span>
 
@@ -193,10 +194,12 @@ QString studyFilePath(const QString &basePath, const QString &studyFileName)
 StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
 {
     StudyLoadResult result;
-    QFile file(studyFilePath(s.c_MainAppPath, studyFileName));
+    const QString path = studyFilePath(s.c_MainAppPath, studyFileName);
+    QFile file(path);
     QByteArray bytes;
-    // An empty base path never names a file, even if a relative "default/study" exists here.
-    if (s.c_MainAppPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // An empty base path never names a file, even if a relative "default/study" exists here;
+    // and only a regular file is opened (a pipe of that name would block forever).
+    if (s.c_MainAppPath.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         result.stop = StudyStop::CannotOpen;
     } else {
         bytes = file.readAll();

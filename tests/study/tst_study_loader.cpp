@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <sys/stat.h>
+
 using namespace orvik3;
 using orvik3::test::TestHost;
 using orvik3::test::tagged;
@@ -214,11 +217,14 @@ TEST(StudyLoadFile, MissingFileOrBasePathLeavesNoQuestions)
     }
 }
 
-TEST(StudyLoadFile, FolderNamedLikeTheFileCountsAsMissing)
+TEST(StudyLoadFile, OnlyARegularFileIsRead)
 {
     TestHost host;
-    host.writeFile(QStringLiteral("default/study/qdm.sty/x"), "x");
+    host.writeFile(QStringLiteral("default/study/qdm.sty/x"), "x"); // a folder of that name
     EXPECT_EQ(host.select(6).lastQuestion(), -1);
+    const QByteArray fifo = QFile::encodeName(host.base() + QStringLiteral("/default/study/qdr.sty"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0644), 0); // opening it would wait for a writer
+    EXPECT_EQ(host.select(7).lastQuestion(), -1);
 }
 
 TEST(StudyLoadFile, NamesMatchCaseInsensitivelyWhenNoExactFileExists)
