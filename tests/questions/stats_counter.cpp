@@ -1,6 +1,7 @@
 // Counts attempts of one question on the on-disk settings store, as a host process would:
-//   stats_counter <folder> <count> <question> [--as-nobody] [--file-size-limit <bytes>]
-// Prints "counted <n>" after each count has returned. Exit 0 when all counts were made, 3 on a
+//   stats_counter <folder> <count> <question> [--wait] [--as-nobody] [--file-size-limit <bytes>]
+// With --wait it starts counting when a line arrives on stdin, so that two processes can be
+// started together. Prints "counted <n>" after each count has returned. Exit 0 when all counts were made, 3 on a
 // store failure (message on stderr).
 #include "questions/Statistics.h"
 
@@ -23,8 +24,11 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s folder count question [--as-nobody] [--file-size-limit bytes]\n", argv[0]);
         return 2;
     }
+    bool wait = false;
     for (int i = 4; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--as-nobody") == 0 && ::geteuid() == 0) {
+        if (std::strcmp(argv[i], "--wait") == 0) {
+            wait = true;
+        } else if (std::strcmp(argv[i], "--as-nobody") == 0 && ::geteuid() == 0) {
             // Permissions do not stop root; run as a user they do stop.
             if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
                 std::perror("setuid");
@@ -46,6 +50,11 @@ int main(int argc, char **argv)
     orvik3::QSettingsStore store(QString::fromLocal8Bit(argv[1]));
     const auto texts = orvik3::TextTable::german();
     orvik3::Statistics stats(store, *texts, 9);
+    if (wait) {
+        char line[16];
+        if (!std::fgets(line, sizeof line, stdin))
+            return 2;
+    }
     try {
         for (int n = 1; n <= count; ++n) {
             stats.countAttempt(QStringLiteral("qdm"), question);

@@ -146,9 +146,13 @@ TEST_F(SettingsStoreTest, SeesWritesOfOtherInstancesAtOnce)
 TEST_F(SettingsStoreTest, TwoProcessesCountingLoseNoCount)
 {
     QProcess first, second;
-    const QStringList arguments{folder(), QStringLiteral("60"), QStringLiteral("3")};
+    const QStringList arguments{folder(), QStringLiteral("60"), QStringLiteral("3"), QStringLiteral("--wait")};
     first.start(QStringLiteral(STATS_COUNTER), arguments);
     second.start(QStringLiteral(STATS_COUNTER), arguments);
+    ASSERT_TRUE(first.waitForStarted() && second.waitForStarted());
+    first.write("go\n");
+    second.write("go\n"); // both count at once
+    ASSERT_TRUE(first.waitForBytesWritten() && second.waitForBytesWritten());
     ASSERT_TRUE(first.waitForFinished(120000) && second.waitForFinished(120000));
     EXPECT_EQ(first.exitCode(), 0) << first.readAllStandardError().toStdString();
     EXPECT_EQ(second.exitCode(), 0) << second.readAllStandardError().toStdString();
