@@ -64,12 +64,10 @@ namespace flow {
 void countAnswers(InstanceState &s, const QString &statsPrefix, int parts)
 {
     if (s.anyPartDone()) {
-        Statistics stats(s);
-        stats.countAttempt(statsPrefix, s.currentQuestion);
-        if (!s.allCorrect(parts)) {
-            stats.countWrong(statsPrefix, s.currentQuestion);
+        const bool wrong = !s.allCorrect(parts);
+        Statistics(s).countQuestion(statsPrefix, s.currentQuestion, wrong);
+        if (wrong)
             s.currentQuestion = vb::sub(s.currentQuestion, 1);
-        }
     }
 }
 

@@ -1,14 +1,21 @@
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QSettings>
-#include <QStandardPaths>
+#include "platform/SettingsStoreIni.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
+#include <map>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvik3 {
 
@@ -21,16 +28,16 @@ void SettingsStore::update(const QString &, const std::function<void()> &change)
 
 // ---------------------------------------------------------------------------------------------
 
-namespace {
-QString memoryKey(const QString &app, const QString &section, const QString &key)
-{
-    return app + QChar(0) + section + QChar(0) + key;
-}
-} // namespace
-
 QString MemorySettingsStore::read(const QString &app, const QString &section, const QString &key)
 {
-    return m_values.value(memoryKey(app, section, key));
+    const auto a = m_values.find(app);
+    if (a == m_values.end())
+        return {};
+    const auto s = a->second.find(section);
+    if (s == a->second.end())
+        return {};
+    const auto k = s->second.find(key);
+    return k == s->second.end() ? QString() : k->second;
 }
 
 void MemorySettingsStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
@@ -38,21 +45,29 @@ void MemorySettingsStore::write(const QString &app, const QString &section, cons
     if (m_failWrites)
         throw Error(ErrorKind::StoreFailure, QStringLiteral("cannot write %1/%2/%3").arg(app, section, key));
     ++m_writes;
-    m_values.insert(memoryKey(app, section, key), value);
+    m_values[app][section][key] = value;
 }
 
 void MemorySettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
-    m_values.remove(memoryKey(app, section, key));
+    const auto a = m_values.find(app);
+    if (a == m_values.end())
+        return;
+    const auto s = a->second.find(section);
+    if (s != a->second.end())
+        s->second.erase(key);
 }
 
 QStringList MemorySettingsStore::keys(const QString &app, const QString &section)
 {
-    const QString prefix = app + QChar(0) + section + QChar(0);
     QStringList result;
-    for (auto it = m_values.constBegin(); it != m_values.constEnd(); ++it)
-        if (it.key().startsWith(prefix))
-            result.append(it.key().mid(prefix.size()));
+    const auto a = m_values.find(app);
+    if (a != m_values.end()) {
+        const auto s = a->second.find(section);
+        if (s != a->second.end())
+            for (const auto &entry : s->second)
+                result.append(entry.first);
+    }
     result.sort();
     return result;
 }
@@ -61,20 +76,101 @@ QStringList MemorySettingsStore::keys(const QString &app, const QString &section
 
 namespace {
 
+[[noreturn]] void fail(const QString &what, const QString &path, int err)
+{
+    throw Error(ErrorKind::StoreFailure,
+                QStringLiteral("%1 %2: %3").arg(what, path, QString::fromLocal8Bit(std::strerror(err))));
+}
+
+// What identifies one version of a settings file. Every write makes a new file (new inode)
+// whose modification time is later than that of the file it replaces, so an equal stamp means
+// the same content.
 struct FileStamp {
     bool exists = false;
+    dev_t dev = 0;
     ino_t inode = 0;
-    qint64 size = 0;
-    qint64 mtimeMs = 0;
-    bool operator==(const FileStamp &) const = default;
+    off_t size = 0;
+    timespec mtime{};
+    timespec ctime{};
+
+    explicit FileStamp(const struct stat *st = nullptr)
+    {
+        if (!st)
+            return;
+        exists = true;
+        dev = st->st_dev;
+        inode = st->st_ino;
+        size = st->st_size;
+        mtime = st->st_mtim;
+        ctime = st->st_ctim;
+    }
+    bool operator==(const FileStamp &o) const
+    {
+        return exists == o.exists && dev == o.dev && inode == o.inode && size == o.size
+            && mtime.tv_sec == o.mtime.tv_sec && mtime.tv_nsec == o.mtime.tv_nsec && ctime.tv_sec == o.ctime.tv_sec
+            && ctime.tv_nsec == o.ctime.tv_nsec;
+    }
 };
 
-FileStamp stampOf(const QString &path)
+bool later(const timespec &a, const timespec &b)
 {
-    struct stat st{};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
-        return {};
-    return {true, st.st_ino, qint64(st.st_size), qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000};
+    return a.tv_sec > b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec > b.tv_nsec);
+}
+
+class Fd
+{
+public:
+    explicit Fd(int fd = -1) : m_fd(fd) {}
+    ~Fd() { reset(); }
+    Fd(const Fd &) = delete;
+    Fd &operator=(const Fd &) = delete;
+    int get() const { return m_fd; }
+    void reset()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = -1;
+    }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+private:
+    int m_fd;
+};
+
+bool writeAll(int fd, const QByteArray &bytes)
+{
+    const char *p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+bool readAll(int fd, QByteArray &bytes)
+{
+    char buffer[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        bytes.append(buffer, n);
+    }
 }
 
 } // namespace
@@ -83,20 +179,92 @@ class QSettingsStore::Private
 {
 public:
     struct AppFile {
-        std::unique_ptr<QSettings> settings;
-        FileStamp seen; // the file as our QSettings last read or wrote it
-        int depth = 0;  // nesting of update() on this application
+        SettingsIni ini;
+        FileStamp stamp;      // the version on disk that ini shows
+        bool loaded = false;  // ini holds a version read from disk (or the file is missing)
+        bool changed = false; // ini has changes not yet written
+        int depth = 0;        // nesting of update() on this application
     };
 
     QString directory;
     std::map<QString, AppFile> apps;
 
-    AppFile &file(const QString &app, const QString &path)
+    // Brings the cached file up to date with the disk. No lock is needed: files are only ever
+    // replaced whole, so an open file is one complete version.
+    void refresh(const QString &path, AppFile &f)
     {
-        AppFile &f = apps[app];
-        if (!f.settings)
-            f.settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
-        return f;
+        const QByteArray name = QFile::encodeName(path);
+        struct stat st{};
+        if (::stat(name.constData(), &st) != 0) {
+            if (errno != ENOENT && errno != ENOTDIR)
+                fail(QStringLiteral("cannot read the settings file"), path, errno);
+            if (!f.loaded || f.stamp.exists) {
+                f.ini = SettingsIni();
+                f.stamp = FileStamp();
+                f.loaded = true;
+            }
+            return;
+        }
+        if (f.loaded && f.stamp == FileStamp(&st))
+            return;
+        Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC));
+        QByteArray bytes;
+        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !readAll(fd.get(), bytes))
+            fail(QStringLiteral("cannot read the settings file"), path, errno);
+        f.ini = SettingsIni::parse(bytes);
+        f.stamp = FileStamp(&st);
+        f.loaded = true;
+    }
+
+    // Replaces the file by the cached content: a new file beside it, synced, renamed over the
+    // old one, and the folder synced so that the new name survives a power loss too.
+    void commit(const QString &path, AppFile &f)
+    {
+        const QByteArray name = QFile::encodeName(path);
+        QByteArray tempName = name + ".XXXXXX";
+        Fd fd(::mkostemp(tempName.data(), O_CLOEXEC));
+        if (fd.get() < 0)
+            fail(QStringLiteral("cannot write the settings file"), path, errno);
+        auto abandon = [&](int err) {
+            fd.reset();
+            ::unlink(tempName.constData());
+            fail(QStringLiteral("cannot write the settings file"), path, err);
+        };
+        if (!writeAll(fd.get(), f.ini.serialize()))
+            abandon(errno ? errno : EIO);
+        struct stat old{};
+        const bool hadFile = ::stat(name.constData(), &old) == 0;
+        if (::fchmod(fd.get(), hadFile ? (old.st_mode & 07777) : 0644) != 0)
+            abandon(errno);
+        // Within one clock tick two versions would share their time; step past the old one so
+        // that readers in other processes never mistake the new file for the one they cached.
+        struct stat now{};
+        if (::fstat(fd.get(), &now) != 0)
+            abandon(errno);
+        if (hadFile && !later(now.st_mtim, old.st_mtim)) {
+            timespec times[2] = {{0, UTIME_OMIT}, old.st_mtim};
+            if (++times[1].tv_nsec >= 1000000000) {
+                times[1].tv_nsec = 0;
+                ++times[1].tv_sec;
+            }
+            if (::futimens(fd.get(), times) != 0)
+                abandon(errno);
+        }
+        if (::fdatasync(fd.get()) != 0)
+            abandon(errno);
+        if (::close(fd.release()) != 0)
+            abandon(errno);
+        if (::rename(tempName.constData(), name.constData()) != 0)
+            abandon(errno);
+
+        Fd dir(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (dir.get() < 0 || (::fsync(dir.get()) != 0 && errno != EINVAL))
+            fail(QStringLiteral("cannot make the settings file durable"), path, errno);
+        struct stat st{};
+        if (::stat(name.constData(), &st) == 0)
+            f.stamp = FileStamp(&st);
+        else
+            f.loaded = false;
     }
 };
 
@@ -120,83 +288,80 @@ QString QSettingsStore::fileName(const QString &app) const
 
 void QSettingsStore::update(const QString &app, const std::function<void()> &change)
 {
-    const QString path = fileName(app);
-    Private::AppFile &f = d->file(app, path);
+    Private::AppFile &f = d->apps[app];
     if (f.depth > 0) { // already inside an update of this application
         change();
         return;
     }
+    const QString path = fileName(app);
     if (!QDir().mkpath(d->directory))
-        throw Error(ErrorKind::StoreFailure, QStringLiteral("cannot create the settings folder %1").arg(d->directory));
+        fail(QStringLiteral("cannot create the settings folder"), d->directory, errno ? errno : EACCES);
 
-    // QSettings' own lock covers one file write; ours covers the whole read-modify-write.
-    QLockFile lock(path + QStringLiteral(".update-lock"));
-    lock.setStaleLockTime(30000);
-    if (!lock.lock())
-        throw Error(ErrorKind::StoreFailure, QStringLiteral("cannot lock %1").arg(path));
-
-    // QSettings keeps a parsed copy per file and trusts it while size and modification time
-    // (in milliseconds) are unchanged. Another process may have replaced the file within the
-    // same millisecond with a file of the same size; a new inode tells, and moving the
-    // timestamp on makes QSettings read the file again.
-    const FileStamp now = stampOf(path);
-    if (now.exists && f.seen.exists && now.inode != f.seen.inode && now.size == f.seen.size
-        && now.mtimeMs == f.seen.mtimeMs) {
-        const qint64 ms = now.mtimeMs + 1;
-        struct timespec times[2] = {{0, UTIME_OMIT}, {time_t(ms / 1000), long(ms % 1000) * 1000000}};
-        ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+    // The lock covers the whole read-modify-write. The kernel drops it when the holder dies,
+    // so a crashed process never leaves the store locked.
+    const QString lockPath = path + QStringLiteral(".update-lock");
+    Fd lock(::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (lock.get() < 0)
+        fail(QStringLiteral("cannot lock the settings file"), lockPath, errno);
+    const QDeadlineTimer deadline(30000);
+    while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
+            fail(QStringLiteral("cannot lock the settings file"), lockPath, errno);
+        QThread::usleep(200);
     }
-    f.settings->sync();
 
-    ++f.depth;
+    d->refresh(path, f);
+    f.depth = 1;
     try {
         change();
+        f.depth = 0;
+        if (f.changed)
+            d->commit(path, f);
+        f.changed = false;
     } catch (...) {
-        --f.depth;
+        // Whatever was not written is dropped: later reads show what is on disk.
+        f.depth = 0;
+        f.changed = false;
+        f.loaded = false;
         throw;
-    }
-    --f.depth;
-
-    f.settings->sync(); // QSettings writes through a save file, so the old file survives a failure
-    const QSettings::Status status = f.settings->status();
-    f.seen = stampOf(path);
-    if (status != QSettings::NoError) {
-        // Drop what could not be written, so that later reads show what is on disk.
-        f.settings.reset();
-        throw Error(ErrorKind::StoreFailure, QStringLiteral("cannot write the settings file %1").arg(path));
     }
 }
 
 QString QSettingsStore::read(const QString &app, const QString &section, const QString &key)
 {
-    QString value;
-    update(app, [&] {
-        value = d->file(app, fileName(app)).settings->value(section + QLatin1Char('/') + key).toString();
-    });
-    return value;
+    Private::AppFile &f = d->apps[app];
+    if (f.depth == 0)
+        d->refresh(fileName(app), f);
+    const QString *value = f.ini.value(section, key);
+    return value ? *value : QString();
 }
 
 void QSettingsStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
 {
-    update(app, [&] { d->file(app, fileName(app)).settings->setValue(section + QLatin1Char('/') + key, value); });
+    update(app, [&] {
+        Private::AppFile &f = d->apps[app];
+        f.ini.setValue(section, key, value);
+        f.changed = true;
+    });
 }
 
 void QSettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
-    update(app, [&] { d->file(app, fileName(app)).settings->remove(section + QLatin1Char('/') + key); });
+    update(app, [&] {
+        Private::AppFile &f = d->apps[app];
+        if (f.ini.value(section, key)) {
+            f.ini.remove(section, key);
+            f.changed = true;
+        }
+    });
 }
 
 QStringList QSettingsStore::keys(const QString &app, const QString &section)
 {
-    QStringList result;
-    update(app, [&] {
-        QSettings &s = *d->file(app, fileName(app)).settings;
-        s.beginGroup(section);
-        result = s.childKeys();
-        s.endGroup();
-    });
-    result.sort();
-    return result;
+    Private::AppFile &f = d->apps[app];
+    if (f.depth == 0)
+        d->refresh(fileName(app), f);
+    return f.ini.keys(section);
 }
 
 } // namespace orvik3

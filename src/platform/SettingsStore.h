@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 
 namespace orvik3 {
 
@@ -26,6 +26,18 @@ public:
     virtual void update(const QString &app, const std::function<void()> &change);
 };
 
+// A cheap hash for the short keys of a settings file; the stores look keys up hundreds of times
+// per count.
+struct SettingsKeyHash {
+    std::size_t operator()(const QString &text) const noexcept
+    {
+        std::size_t h = 14695981039346656037ull;
+        for (QChar c : text)
+            h = (h ^ c.unicode()) * 1099511628211ull;
+        return h;
+    }
+};
+
 // A store that lives as long as the object: for tests and for hosts that keep nothing.
 class MemorySettingsStore : public SettingsStore
 {
@@ -40,13 +52,19 @@ public:
     void setFailWrites(bool fail) { m_failWrites = fail; }
 
 private:
-    QHash<QString, QString> m_values;
+    template <typename T>
+    using Map = std::unordered_map<QString, T, SettingsKeyHash>;
+    Map<Map<Map<QString>>> m_values; // application -> section -> key -> value
     int m_writes = 0;
     bool m_failWrites = false;
 };
 
-// The per-user store on disk: one INI file per application (application.ini) in a folder,
-// by default the user's configuration folder ("orvik3" below it). Sections are INI groups.
+// The per-user store on disk: one INI file per application (application.ini, in the dialect
+// QSettings reads) in a folder, by default the user's configuration folder ("orvik3" below it).
+// Sections are INI groups. Several processes may share a folder: an update holds a lock on the
+// application's file for its whole read-modify-write, and every write replaces the file
+// atomically and durably (file and folder synced) before it returns. A write that cannot be
+// made raises a StoreFailure and leaves the previous file as it was. Reads take no lock.
 class QSettingsStore : public SettingsStore
 {
 public:

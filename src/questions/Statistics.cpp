@@ -32,9 +32,27 @@ QString Statistics::badKey(const QString &prefix, int question)
     return prefix + QStringLiteral("_bad") + vb::signedNumberText(question);
 }
 
+namespace {
+
+// The lenient number reading, with a shortcut for the usual counter text (digits only).
+double number(const QString &text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return text.isEmpty() ? 0.0 : vb::readNumber(text);
+    int value = 0;
+    for (QChar c : text) {
+        if (c < u'0' || c > u'9')
+            return vb::readNumber(text);
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    return value;
+}
+
+} // namespace
+
 double Statistics::value(const QString &key) const
 {
-    return vb::readNumber(m_store.read(app(), section(), key));
+    return number(m_store.read(app(), section(), key));
 }
 
 void Statistics::count(const QString &key, const QString &aggregate, const QString &prefix, const char *suffix)
@@ -42,10 +60,24 @@ void Statistics::count(const QString &key, const QString &aggregate, const QStri
     // One unit: another process counting at the same time neither loses nor doubles a count.
     m_store.update(app(), [&] {
         m_store.write(app(), section(), key, vb::plainNumberText(value(key) + 1));
+        // The keys of questions 0..lastQuestion, built in place: the stem and a blank, then
+        // the digits (the signed number text of a non-negative number).
+        QString name = prefix + QLatin1String(suffix) + u' ';
+        const qsizetype stem = name.size();
+        name.reserve(stem + 8);
+        const QString app = Statistics::app(), section = Statistics::section();
         double sum = 0;
-        for (int i = 0; i <= m_lastQuestion; ++i)
-            sum += value(prefix + QLatin1String(suffix) + vb::signedNumberText(i));
-        m_store.write(app(), section(), aggregate, vb::plainNumberText(sum));
+        for (int i = 0; i <= m_lastQuestion; ++i) {
+            char digits[12];
+            int len = 0;
+            for (int v = i; len == 0 || v > 0; v /= 10)
+                digits[len++] = char('0' + v % 10);
+            name.truncate(stem);
+            while (len > 0)
+                name += QLatin1Char(digits[--len]);
+            sum += number(m_store.read(app, section, name));
+        }
+        m_store.write(app, section, aggregate, vb::plainNumberText(sum));
     });
 }
 
@@ -57,6 +89,16 @@ void Statistics::countAttempt(const QString &prefix, qint16 question)
 void Statistics::countWrong(const QString &prefix, qint16 question)
 {
     count(badKey(prefix, question), prefix + QStringLiteral("_bad"), prefix, "_bad");
+}
+
+void Statistics::countQuestion(const QString &prefix, qint16 question, bool wrong)
+{
+    // One durable write for both counters instead of two.
+    m_store.update(app(), [&] {
+        countAttempt(prefix, question);
+        if (wrong)
+            countWrong(prefix, question);
+    });
 }
 
 QString Statistics::summaryLine(const QString &prefix) const

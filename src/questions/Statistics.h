@@ -26,6 +26,8 @@ public:
     // One more attempt of question q, and the aggregate recomputed; durable when it returns.
     void countAttempt(const QString &prefix, qint16 question);
     void countWrong(const QString &prefix, qint16 question);
+    // The count of "Weiter": an attempt, and a wrong answer too when `wrong`, written together.
+    void countQuestion(const QString &prefix, qint16 question, bool wrong);
     // "Versuche: 8     Richtige: 5     Performance: 62%", or "Versuche: 0" on a fresh store.
     QString summaryLine(const QString &prefix) const;
 

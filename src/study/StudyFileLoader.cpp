@@ -7,6 +7,7 @@
 #include <orvik3/Error.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <array>
 #include <span>
 
@@ -58,17 +59,55 @@ bool layoutFor(qint16 type, Layout &layout)
 }
 
 // Column that a marker line feeds, 0 when the line is no marker of this layout.
-int markerColumn(const QString &line, const Layout &layout)
+int markerColumn(QByteArrayView line, const Layout &layout)
 {
-    if (!layout.markers)
+    if (!layout.markers || line.size() < 5 || !line.startsWith(":q") || line[3] != ':' || line[4] != ',')
         return 0;
-    if (line.startsWith(QLatin1String(":qa:,")))
-        return 1;
-    if (line.startsWith(QLatin1String(":qb:,")))
-        return 2;
-    if (layout.qcMarker && line.startsWith(QLatin1String(":qc:,")))
-        return 3;
-    return 0;
+    switch (line[2]) {
+    case 'a': return 1;
+    case 'b': return 2;
+    case 'c': return layout.qcMarker ? 3 : 0;
+    default: return 0;
+    }
+}
+
+// The lines of the file as raw bytes: a line ends at CR or CR LF; a lone LF belongs to the line.
+class Lines
+{
+public:
+    explicit Lines(const QByteArray &bytes)
+        : m_data(bytes)
+    {
+    }
+    bool atEnd() const { return m_pos >= m_data.size(); }
+    int lineNumber() const { return m_line; }
+    QByteArrayView next()
+    {
+        const qsizetype start = m_pos;
+        qsizetype end = m_data.indexOf('\r', m_pos);
+        if (end < 0) {
+            end = m_data.size();
+            m_pos = end;
+        } else {
+            m_pos = end + 1;
+            if (m_pos < m_data.size() && m_data[m_pos] == '\n')
+                ++m_pos;
+        }
+        ++m_line;
+        return QByteArrayView(m_data).sliced(start, end - start);
+    }
+
+private:
+    const QByteArray &m_data;
+    qsizetype m_pos = 0;
+    int m_line = 0;
+};
+
+// The value behind the tag, in the file's code page.
+QString valueOf(QByteArrayView line, int tag)
+{
+    const QByteArrayView rest = line.sliced(tag);
+    return LineReader::decode(QByteArray::fromRawData(rest.data(), rest.size()));
 }
 
 } // namespace
@@ -94,22 +133,21 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
         result.stop = StudyStop::UnknownType;
         return result;
     }
-    LineReader reader;
-    reader.setData(bytes);
+    Lines reader(bytes);
     int n = 0;
     auto stopAt = [&](StudyStop why) {
         result.stop = why;
         result.stopLine = reader.lineNumber();
     };
     while (!reader.atEnd()) {
-        QString line = reader.readLine();
+        QByteArrayView line = reader.next();
         if (const int column = markerColumn(line, layout)) {
             const int row = column == 3 ? n : 0;
             if (row > 300) {
                 stopAt(StudyStop::TooManyRecords);
                 break;
             }
-            table.col(column, row) = line.mid(5);
+            table.col(column, row) = valueOf(line, 5);
             continue;
         }
         bool complete = false;
@@ -121,7 +159,7 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
                     result.stopLine = reader.lineNumber() + 1;
                     break;
                 }
-                line = reader.readLine();
+                line = reader.next();
             }
             if (place.column == kSkip) {
                 complete = true;
@@ -135,11 +173,10 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
                 stopAt(StudyStop::TooManyRecords);
                 break;
             }
-            const QString value = line.mid(place.tag);
             if (place.column == kSession)
-                table.session(n) = value;
+                table.session(n) = valueOf(line, place.tag);
             else
-                table.col(place.column, n) = value;
+                table.col(place.column, n) = valueOf(line, place.tag);
         }
         if (!complete)
             break;
@@ -157,10 +194,12 @@ QString studyFilePath(const QString &basePath, const QString &studyFileName)
 StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
 {
     StudyLoadResult result;
-    QFile file(studyFilePath(s.c_MainAppPath, studyFileName));
+    const QString path = studyFilePath(s.c_MainAppPath, studyFileName);
+    QFile file(path);
     QByteArray bytes;
-    // An empty base path never names a file, even if a relative "default/study" exists here.
-    if (s.c_MainAppPath.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // An empty base path never names a file, even if a relative "default/study" exists here;
+    // and only a regular file is opened (a pipe of that name would block forever).
+    if (s.c_MainAppPath.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         result.stop = StudyStop::CannotOpen;
     } else {
         bytes = file.readAll();

@@ -1,0 +1,57 @@
+#include "BenchSupport.h"
+
+#include "control/InstanceState.h"
+#include "exercises/AnswerMarks.h"
+#include "questions/Statistics.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace orvik3;
+
+// "Weiter" after a wrong answer with 301 questions loaded, on the on-disk store: the attempt and
+// the wrong answer of the question, both aggregates recomputed over 301 keys each, and the
+// durable write. Every question already has its counters, so the file holds 604 entries.
+// One iteration per repetition: the median is that of single counts.
+static void BM_WeiterCount_301_Persistent(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    auto store = std::make_shared<QSettingsStore>(dir.path());
+    store->update(Statistics::app(), [&] {
+        for (int q = 0; q <= 300; ++q) {
+            store->write(Statistics::app(), Statistics::section(), Statistics::totalKey(QStringLiteral("qdm"), q),
+                         QStringLiteral("12"));
+            store->write(Statistics::app(), Statistics::section(), Statistics::badKey(QStringLiteral("qdm"), q),
+                         QStringLiteral("3"));
+        }
+    });
+    InstanceState s(bench::services(store));
+    s.lastQuestion = 300;
+    static int question = 0;
+    for (auto _ : state) {
+        s.currentQuestion = qint16(question++ % 301);
+        s.partDone[1] = true;
+        s.partCorrect[1] = false;
+        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+    }
+}
+BENCHMARK(BM_WeiterCount_301_Persistent)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(300)
+    ->ReportAggregatesOnly(true)
+    ->UseRealTime();
+
+// The same count on the in-memory store: the cost without the disk.
+static void BM_WeiterCount_301_Memory(benchmark::State &state)
+{
+    InstanceState s(bench::services(std::make_shared<MemorySettingsStore>()));
+    s.lastQuestion = 300;
+    int question = 0;
+    for (auto _ : state) {
+        s.currentQuestion = qint16(question++ % 301);
+        s.partDone[1] = true;
+        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+    }
+}
+BENCHMARK(BM_WeiterCount_301_Memory)->Unit(benchmark::kMicrosecond);

@@ -1,0 +1,180 @@
+#include "study/StudyRecords.h"
+#include "support/TestHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace orvik3;
+using namespace orvik3::test;
+
+namespace {
+
+// The common controls of each family, and a type and study file of it.
+struct FamilyRow {
+    qint16 type;
+    const char *file;
+    const char *randomBox;
+    const char *frame;
+    const char *statsFrame;
+    const char *statsLabel;
+    const char *showSolution;
+    const char *next;
+    const char *cancel;
+    const char *fly;
+    const char *title;
+};
+
+const FamilyRow kFamilies[] = {
+    {2, "stdvor.sty", "Check1", "Frame1", nullptr, "Label1", "Command2", "Command1", "Command3", nullptr,
+     "STD. VOR ÜBUNGEN POSITION"},
+    {9, "dmearc.sty", "Check2", "Frame2", "Frame6", "Label7", "Command27", "Command28", "Command4", "Command26",
+     "DME ARC ÜBUNGEN"},
+    {11, "adfposrb.sty", "Check3", "Frame11", "Frame12", "Label12", "Command7", "Command6", "Command5", nullptr,
+     "ADF POSITION ÜBUNG"},
+    {13, "qdrrb.sty", "Check4", "Frame20", "Frame21", "Label23", "Command10", "Command9", "Command8", "Command15",
+     "QDR ÜBUNGEN"},
+    {8, "wind.sty", "Check5", "Frame29", "Frame37", "Label42", "Command11", "Command12", "Command13", "Command14",
+     "WIND ÜBUNGEN"},
+};
+
+class Families : public ::testing::TestWithParam<FamilyRow>
+{
+};
+
+QString caption(TestHost &host, const char *name) { return host.ctl(QLatin1String(name)).caption(); }
+
+} // namespace
+
+TEST_P(Families, CommonFrameInFileOrder)
+{
+    const FamilyRow &row = GetParam();
+    TestHost host;
+    host.writeStudyFile(QLatin1String(row.file), records(row.type, 3));
+    QAform &f = host.select(row.type);
+
+    EXPECT_EQ(f.exerciseTitle(), QString::fromUtf8(row.title));
+    EXPECT_EQ(caption(host, row.showSolution), QStringLiteral("Lösung zeigen"));
+    EXPECT_EQ(caption(host, row.randomBox), QStringLiteral("Zufall"));
+    EXPECT_EQ(caption(host, row.next), QStringLiteral("Weiter"));
+    EXPECT_EQ(caption(host, row.cancel), QStringLiteral("Abbrechen"));
+    if (row.fly)
+        EXPECT_EQ(caption(host, row.fly), QStringLiteral("Selber Fliegen"));
+    if (row.statsFrame)
+        EXPECT_EQ(caption(host, row.statsFrame), QStringLiteral("Statistik"));
+    EXPECT_EQ(caption(host, row.statsLabel), QStringLiteral("Versuche: 0"));
+
+    // Rows 0, 1, 2 and round again; the counter is one-based with its leading blank.
+    for (int shown : {0, 1, 2, 0}) {
+        EXPECT_EQ(f.currentQuestion(), shown);
+        EXPECT_EQ(caption(host, row.frame),
+                  QString::fromUtf8(row.title) + QStringLiteral(" ( %1 von 3)").arg(shown + 1));
+        EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/s%1.ses").arg(shown));
+        EXPECT_TRUE(f.questionShown());
+        for (int n = 1; n <= 6; ++n)
+            EXPECT_FALSE(f.partDone(n) || f.partCorrect(n));
+        f.DisplayQuestion();
+    }
+}
+
+TEST_P(Families, RandomOrderStartsAtThePositionAfterTheFirst)
+{
+    const FamilyRow &row = GetParam();
+    TestHost host({0.5f, 0.1f, 0.9f}); // order 1, 0, 2
+    host.writeStudyFile(QLatin1String(row.file), records(row.type, 3));
+    host.ctl(QLatin1String(row.randomBox)).setValue(1);
+    QAform &f = host.select(row.type);
+    ASSERT_EQ(f.questionOrder(0), 1);
+    for (int shown : {0, 2, 1, 0}) { // questionOrder(1), (2), (0), (1)
+        EXPECT_EQ(f.currentQuestion(), shown);
+        EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/s%1.ses").arg(shown));
+        f.DisplayQuestion();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(QuestionDisplay, Families, ::testing::ValuesIn(kFamilies),
+                         [](const auto &info) { return "Type" + std::to_string(info.param.type); });
+
+TEST(QuestionDisplay, FileAndRandomPositionsAreKeptApart)
+{
+    TestHost host({0.5f, 0.1f, 0.9f}); // order 1, 0, 2
+    host.writeStudyFile(QStringLiteral("qdm.sty"), records(6, 3));
+    QAform &f = host.select(6);
+    FormControl &randomBox = host.ctl(QStringLiteral("Check4"));
+    f.DisplayQuestion(); // file order: row 1
+    randomBox.setValue(1);
+    f.DisplayQuestion(); // random: questionOrder(1)
+    EXPECT_EQ(f.currentQuestion(), 0);
+    EXPECT_EQ(f.orderPos(), 1);
+    randomBox.setValue(0);
+    f.DisplayQuestion(); // file order goes on from the row on display
+    EXPECT_EQ(f.currentQuestion(), 1);
+    randomBox.setValue(1);
+    f.DisplayQuestion();
+    EXPECT_EQ(f.orderPos(), 2);
+    EXPECT_EQ(f.currentQuestion(), 2);
+}
+
+TEST(QuestionDisplay, CaptionCountsFromOneOfTwentyFive)
+{
+    TestHost host;
+    host.writeStudyFile(QStringLiteral("stdvor.sty"), records(2, 25));
+    QAform &f = host.select(2);
+    for (int i = 0; i < 3; ++i)
+        f.DisplayQuestion();
+    EXPECT_EQ(caption(host, "Frame1"), QStringLiteral("STD. VOR ÜBUNGEN POSITION ( 4 von 25)"));
+    EXPECT_EQ(host.ctl(QStringLiteral("Text3")).text(), cell(3, 3)); // the row of the question, for type 2
+}
+
+TEST(QuestionDisplay, NothingLoaded)
+{
+    TestHost host;
+    QAform &f = host.select(6);
+    EXPECT_EQ(f.currentQuestion(), 0);
+    EXPECT_EQ(caption(host, "Frame20"), QStringLiteral("QDM ÜBUNGEN ( 1 von 0)"));
+    EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/"));
+}
+
+TEST(QuestionDisplay, SessionPathWithAndWithoutTrailingSeparator)
+{
+    TestHost host;
+    host.writeStudyFile(QStringLiteral("wind.sty"), records(8, 2));
+    QAform &f = host.form();
+    for (const QString &base : {host.base(), host.base() + QStringLiteral("/")}) {
+        f.setC_MainAppPath(base);
+        f.setC_QAtype(8);
+        EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/s0.ses"));
+    }
+}
+
+TEST(QuestionDisplay, OutsideTheTypesOnlyClearsTheFlags)
+{
+    TestHost host;
+    host.writeStudyFile(QStringLiteral("wind.sty"), records(8, 2));
+    QAform &f = host.select(8);
+    const QString caption29 = caption(host, "Frame29");
+    for (qint16 type : {qint16(0), qint16(15), qint16(-7)}) {
+        f.setC_QAtype(-1);
+        f.setC_MainAppPath(QStringLiteral("elsewhere"));
+        f.setC_QAtype(type);
+        f.DisplayQuestion();
+        EXPECT_EQ(f.currentQuestion(), 0);
+        EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/s0.ses"));
+        EXPECT_EQ(caption(host, "Frame29"), caption29);
+        f.setC_MainAppPath(host.base());
+    }
+}
+
+TEST(QuestionDisplay, StatisticsLineOfThePrefix)
+{
+    TestHost host;
+    host.writeStudyFile(QStringLiteral("qdm.sty"), records(6, 5));
+    host.writeStudyFile(QStringLiteral("qdmrb.sty"), records(12, 5));
+    const QString app = QStringLiteral("avx1"), section = QStringLiteral("stats");
+    host.store().write(app, section, QStringLiteral("qdm_total"), QStringLiteral("8"));
+    host.store().write(app, section, QStringLiteral("qdm_bad"), QStringLiteral("3"));
+    for (qint16 type : {qint16(6), qint16(12)}) {
+        host.select(type);
+        EXPECT_EQ(caption(host, "Label23"), QStringLiteral("Versuche: 8     Richtige: 5     Performance: 62%"));
+    }
+    host.select(7);
+    EXPECT_EQ(caption(host, "Label23"), QStringLiteral("Versuche: 0"));
+}
