@@ -1,7 +1,7 @@
 // libFuzzer target for the RTF reader.
 //   clang++ -fsanitize=fuzzer,address,undefined ... && ./rtf_fuzz fuzz/corpus/rtf
 // Fontconfig keeps caches alive until exit (font fallback for odd scripts);
-// run with LSAN_OPTIONS=suppressions=<file with "leak:libfontconfig">.
+// scripts/fuzz.sh runs it with the suppressions of fuzz/lsan.supp.
 #include "widgets/rtf/RtfReader.h"
 
 #include <QByteArray>

@@ -32,7 +32,8 @@ for target in "${targets[@]}"; do
     echo "warning: no seed corpus for $target ($corpus)" >&2
   fi
   echo "== $target: ${seconds}s"
-  if ! QT_QPA_PLATFORM=offscreen "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
+  # Fontconfig keeps its caches until exit; that is not ours to report.
+  if ! QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=10 \
        -rss_limit_mb=2048 -detect_leaks=1 -print_final_stats=1 -artifact_prefix="$work/artifacts/" \
        "$work/corpus"; then
     echo "fuzz target $target failed" >&2

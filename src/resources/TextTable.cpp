@@ -18,7 +18,7 @@ QString TextTable::text(quint16 id) const
 
 bool TextTable::isGerman() const
 {
-    return m_texts.value(textid::languageTag) == QStringLiteral("german");
+    return text(textid::languageTag) == QStringLiteral("german"); // a table without a tag fails like any missing text
 }
 
 std::shared_ptr<TextTable> TextTable::german()

@@ -16,7 +16,8 @@ public:
     // The text of that id exactly as stored; a missing id raises a missing-text error.
     QString text(quint16 id) const;
     bool contains(quint16 id) const { return m_texts.contains(id); }
-    // True when text 100 is exactly "german": the German study files are loaded.
+    // True when text 100 is exactly "german": the German study files are loaded. A table
+    // without text 100 raises a missing-text error.
     bool isGerman() const;
     const QHash<quint16, QString> &texts() const { return m_texts; }
 

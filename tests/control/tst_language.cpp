@@ -54,18 +54,23 @@ TEST(TextTables, BothTablesHoldEveryIdTheControlLoads)
     EXPECT_EQ(TextTable::german()->text(335), QStringLiteral("Fly the current heading to the Station. Join the "));
 }
 
-TEST(TextTables, AMissingIdFailsTheSelectionInsteadOfShowingEmptyCaptions)
+class MissingText : public ::testing::TestWithParam<quint16> {};
+
+TEST_P(MissingText, FailsTheSelectionInsteadOfShowingEmptyCaptions)
 {
     QHash<quint16, QString> texts = TextTable::german()->texts();
-    texts.remove(296);
+    texts.remove(GetParam());
     TestHost host({0.0f}, std::make_shared<TextTable>(texts));
     try {
         host.select(6);
-        ADD_FAILURE() << "selection succeeded without text 296";
+        ADD_FAILURE() << "selection succeeded without text " << GetParam();
     } catch (const Error &e) {
         EXPECT_EQ(e.kind(), ErrorKind::MissingText);
-        EXPECT_NE(e.message().indexOf(QStringLiteral("296")), -1);
+        EXPECT_NE(e.message().indexOf(QString::number(GetParam())), -1);
     }
 }
+
+// The language tag, a button caption, the counter word and a row label of the panel.
+INSTANTIATE_TEST_SUITE_P(Ids, MissingText, ::testing::Values(100, 296, 299, 358));
 
 } // namespace

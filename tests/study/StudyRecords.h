@@ -1,7 +1,8 @@
 #pragma once
 
-// Study-file records of every layout, for tests: values named after their column and row
-// ("c13r2"), session names "s<row>.ses".
+// Study-file records of every layout, for tests: values named after their column and row as a
+// number (column 13, row 2 is "13002", so that the holding panels can read it as a heading),
+// session names "s<row>.ses".
 
 #include "support/TestHost.h"
 
@@ -49,7 +50,7 @@ inline const Layout &layoutOf(qint16 type)
     throw std::logic_error("no layout");
 }
 
-inline QString cell(int column, int row) { return QStringLiteral("c%1r%2").arg(column).arg(row); }
+inline QString cell(int column, int row) { return QString::number(column * 1000 + row); }
 
 // The lines of one record of the type, values named by column and row, then a separator.
 inline QStringList record(qint16 type, int row, const QString &separator = QStringLiteral("-----"))
