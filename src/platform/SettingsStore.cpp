@@ -112,11 +112,6 @@ struct FileStamp {
     }
 };
 
-bool later(const timespec &a, const timespec &b)
-{
-    return a.tv_sec > b.tv_sec || (a.tv_sec == b.tv_sec && a.tv_nsec > b.tv_nsec);
-}
-
 class Fd
 {
 public:
@@ -238,15 +233,14 @@ public:
             abandon(errno);
         // Within one clock tick two versions would share their time; step past the old one so
         // that readers in other processes never mistake the new file for the one they cached.
+        // QSettings compares times in whole milliseconds, so the step is to the next one.
         struct stat now{};
         if (::fstat(fd.get(), &now) != 0)
             abandon(errno);
-        if (hadFile && !later(now.st_mtim, old.st_mtim)) {
-            timespec times[2] = {{0, UTIME_OMIT}, old.st_mtim};
-            if (++times[1].tv_nsec >= 1000000000) {
-                times[1].tv_nsec = 0;
-                ++times[1].tv_sec;
-            }
+        const auto millis = [](const timespec &t) { return qint64(t.tv_sec) * 1000 + t.tv_nsec / 1000000; };
+        if (hadFile && millis(now.st_mtim) <= millis(old.st_mtim)) {
+            const qint64 next = millis(old.st_mtim) + 1;
+            timespec times[2] = {{0, UTIME_OMIT}, {time_t(next / 1000), long(next % 1000) * 1000000}};
             if (::futimens(fd.get(), times) != 0)
                 abandon(errno);
         }
