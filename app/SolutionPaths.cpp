@@ -94,8 +94,11 @@ Path interceptPath(nav::Point aircraft, double headingDeg, nav::Point station, d
     } else {
         b.turnToShorter(heading);
         const double t = rayToLine(b.position(), heading, station, courseDeg);
-        if (t > 0.0 && t < 500.0)
-            b.straight(t);
+        // The turn onto the course starts early enough to roll out on the line.
+        const double turn = std::abs(nav::angleDifference(courseDeg, heading)) * M_PI / 180.0;
+        const double lead = PathBuilder::rateOneRadius(tasKt) * std::tan(turn / 2.0);
+        if (t - lead > 0.0 && t < 500.0)
+            b.straight(t - lead);
         b.turnToShorter(courseDeg);
     }
     if (inbound)
