@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <array>
+#include <map>
 #include <cmath>
 
 namespace orvik3::trainer {
@@ -21,6 +23,28 @@ const QColor kMarks(0xf2, 0xf2, 0xf2);
 const QColor kCourse(0xff, 0x3d, 0xd4);
 const QColor kNeedle(0xff, 0xc8, 0x1e);
 const QColor kLubber(0xff, 0x8c, 0x1a);
+
+// The twelve card labels as outlines, centred on the origin, for one text size. Rotated
+// text is drawn as outlines anyway; keeping them saves laying the text out at every frame.
+const std::array<QPainterPath, 12> &cardLabels(int pixelSize)
+{
+    static const char *kLabels[] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
+    static std::map<int, std::array<QPainterPath, 12>> cache;
+    auto it = cache.find(pixelSize);
+    if (it != cache.end())
+        return it->second;
+    if (cache.size() > 32)
+        cache.clear();
+    std::array<QPainterPath, 12> paths;
+    const QFont f = font(pixelSize, true);
+    for (int k = 0; k < 12; ++k) {
+        QPainterPath path;
+        path.addText(0, 0, f, QString::fromLatin1(kLabels[k]));
+        const QRectF box = path.boundingRect();
+        paths[k] = path.translated(-box.center());
+    }
+    return cache.emplace(pixelSize, std::move(paths)).first->second;
+}
 
 QString threeDigits(double deg)
 {
@@ -99,7 +123,6 @@ void InstrumentPainter::bezel(QPainter &p, QPointF c, double r) const
 
 void InstrumentPainter::card(QPainter &p, QPointF c, double r, double rotationDeg) const
 {
-    static const char *kLabels[] = {"N", "3", "6", "E", "12", "15", "S", "21", "24", "W", "30", "33"};
     p.save();
     p.translate(c);
     p.setPen(QPen(kMarks, std::max(1.0, r / 90.0)));
@@ -108,12 +131,14 @@ void InstrumentPainter::card(QPainter &p, QPointF c, double r, double rotationDe
         const double len = g % 10 == 0 ? r * 0.11 : r * 0.06;
         p.drawLine(d * r, d * (r - len));
     }
-    p.setFont(font(r * 0.15, true));
+    const auto &labels = cardLabels(std::max(7, int(std::lround(r * 0.15))));
+    p.setPen(Qt::NoPen);
     for (int k = 0; k < 12; ++k) {
         p.save();
         p.rotate(k * 30 + rotationDeg);
-        p.setPen(k % 3 == 0 ? QColor(0xff, 0xff, 0xff) : kMarks.darker(115));
-        centredText(p, QPointF(0, -r * 0.74), QString::fromLatin1(kLabels[k]));
+        p.translate(0, -r * 0.74);
+        p.setBrush(k % 3 == 0 ? QColor(0xff, 0xff, 0xff) : kMarks.darker(115));
+        p.drawPath(labels[k]);
         p.restore();
     }
     p.restore();
