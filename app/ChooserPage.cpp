@@ -44,7 +44,8 @@ ChooserPage::ChooserPage(QWidget *parent) : QWidget(parent)
         grid->addWidget(box, index / 3, index % 3);
         ++index;
     }
-    outer->addLayout(grid, 1);
+    outer->addLayout(grid);
+    outer->addStretch(1);
 
     auto *settings = new QHBoxLayout;
     m_languageLabel = new QLabel(this);

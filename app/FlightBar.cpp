@@ -81,7 +81,7 @@ void FlightBar::refresh()
     m_title->setText((de ? QStringLiteral("Selbst fliegen: Pfeiltasten drehen mit %1°/s, Leertaste hält an")
                          : QStringLiteral("Flying yourself: arrow keys turn at %1°/s, space pauses"))
                          .arg(m_flight.turnRate()));
-    m_pause->setText(m_flight.isPaused() ? (de ? QStringLiteral("Weiter") : QStringLiteral("Resume"))
+    m_pause->setText(m_flight.isPaused() ? (de ? QStringLiteral("Fortsetzen") : QStringLiteral("Resume"))
                                          : (de ? QStringLiteral("Pause") : QStringLiteral("Pause")));
     const auto &m = m_flight.model();
     const int t = int(m_flight.elapsedSeconds());

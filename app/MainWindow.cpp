@@ -173,7 +173,7 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
 {
     m_flight->stop();
     m_flightBar->hide();
-    m_view->setSituation(loadSituation(sessionFile, type));
+    m_view->setSituation(loadSituation(sessionFile, type, language()));
     m_pages->setCurrentWidget(m_exercisePage);
     statusBar()->showMessage(QDir::toNativeSeparators(sessionFile));
 }
@@ -224,6 +224,8 @@ void MainWindow::exerciseEnded()
     m_flight->stop();
     m_flightBar->hide();
     Situation empty;
+    empty.error = language() == Language::German ? QStringLiteral("Bitte eine Übung wählen.")
+                                                 : QStringLiteral("Choose an exercise to begin.");
     m_view->setSituation(empty);
     m_pages->setCurrentWidget(m_chooser);
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());

@@ -14,6 +14,7 @@ namespace orvik3::trainer {
 // is none), where the aircraft is now, the path it has flown, and whether the solution is on.
 struct Situation {
     int type = 0;
+    Language language = Language::English; // of the messages and labels drawn
     QString path;
     std::optional<host::Session> session;
     QString error; // set when there is no session to draw
@@ -30,6 +31,6 @@ struct Situation {
 
 // Loads the session at `path` for exercise `type`. A missing or unreadable file, or one that
 // does not parse, gives a situation without a session and a message saying why.
-Situation loadSituation(const QString &path, int type);
+Situation loadSituation(const QString &path, int type, Language language = Language::English);
 
 } // namespace orvik3::trainer
