@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+namespace orvik3 {
+class QAform;
+}
+
+namespace orvik3::trainer {
+
+// The properties through which the control tells its host what happened. The control raises
+// no events, so the host reads these after everything that may have changed them.
+struct ControlSignals {
+    QString sessionFile;
+    qint16 showResult = 0;
+    qint16 fly = 0;
+    qint16 type = 0;
+    qint16 trackDelta = 0;
+
+    static ControlSignals read(const QAform &form);
+    friend bool operator==(const ControlSignals &, const ControlSignals &) = default;
+};
+
+// What the host does about a change of the signals.
+struct HostReaction {
+    bool loadSession = false;  // a question is on display: load and draw its session afresh
+    bool showSolution = false; // draw the solution on the plan
+    bool toChooser = false;    // the trainee ended the exercise
+    int flyCode = 0;           // 2, 3 or 4: the trainee wants to fly it
+    double turnRate = 0.0;     // degrees per second for the arrow keys while flying
+    bool resetShowResult = false; // the host clears c_showResult once it has acted on it
+};
+
+// Compares the signals before and after a trainee action or a host write.
+HostReaction react(const ControlSignals &before, const ControlSignals &now);
+
+} // namespace orvik3::trainer

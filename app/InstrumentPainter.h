@@ -1,0 +1,35 @@
+#pragma once
+
+#include "InstrumentReadings.h"
+
+#include <QPointF>
+
+class QPainter;
+class QRectF;
+
+namespace orvik3::trainer {
+
+// Draws one instrument into a rectangle: the dial as large as fits, a caption underneath.
+// All angles come from the reading; the painter only turns them into strokes.
+class InstrumentPainter
+{
+public:
+    void paint(QPainter &p, const QRectF &rect, const InstrumentReading &reading) const;
+
+private:
+    void bezel(QPainter &p, QPointF c, double r) const;
+    void card(QPainter &p, QPointF c, double r, double rotationDeg) const;
+    void lubber(QPainter &p, QPointF c, double r) const;
+    void aircraftSymbol(QPainter &p, QPointF c, double r) const;
+    void needle(QPainter &p, QPointF c, double r, double screenDeg) const;
+    void navFlag(QPainter &p, QPointF at, double r, const QString &text) const;
+
+    void hsi(QPainter &p, QPointF c, double r, const InstrumentReading &m) const;
+    void vor(QPainter &p, QPointF c, double r, const InstrumentReading &m) const;
+    void dme(QPainter &p, const QRectF &rect, const InstrumentReading &m) const;
+};
+
+// The caption written under an instrument, e.g. "HSI  CRS 090  TGO".
+QString instrumentCaption(const InstrumentReading &reading);
+
+} // namespace orvik3::trainer

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "ExerciseCatalog.h"
+#include "TrainerOptions.h"
+
+#include <orvik3/Services.h>
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QSettings;
+class QStackedWidget;
+class QVBoxLayout;
+
+namespace orvik3 {
+class QAform;
+}
+
+namespace orvik3::trainer {
+
+class ChooserPage;
+class FlightBar;
+class FlightSession;
+class SituationView;
+class TrainerHost;
+
+// The trainer's window: the chooser of exercises, and for an exercise the situation view
+// with the control's panel beside it; menus for power tips, statistics, language,
+// installation and about. It remembers its geometry, the last exercise, the language and
+// the installation in `settings`.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(Services services, QSettings &settings, const QString &defaultBase, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // Applies a command line: language, installation, exercise, question, solution.
+    void applyOptions(const TrainerOptions &options);
+    // Scripted runs show no message boxes; problems go to the error stream instead.
+    void setScripted(bool scripted) { m_scripted = scripted; }
+
+    TrainerHost &host() const { return *m_host; }
+    FlightSession &flight() const { return *m_flight; }
+    SituationView *situationView() const { return m_view; }
+    FlightBar *flightBar() const { return m_flightBar; }
+    QWidget *panel() const { return m_panel; }
+    ChooserPage *chooser() const { return m_chooser; }
+    bool chooserShown() const;
+    QString basePath() const;
+    Language language() const;
+
+    void startExercise(int type);
+    void setLanguage(Language language);
+    void setBasePath(const QString &path);
+    void showStatistics();
+
+private slots:
+    void reportFailure(const QString &message) { report(message); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildMenus();
+    void retranslate();
+    void controlCreated(QAform *form);
+    void questionShown(const QString &sessionFile, int type);
+    void solutionRequested();
+    void flyRequested(int familyCode, double turnRate);
+    void flyEnded();
+    void exerciseEnded();
+    void flightMoved();
+    void report(const QString &message);
+    void chooseInstallation();
+    void powerTips();
+    void about();
+    void saveSettings();
+    static QString legendText(bool german);
+
+    QSettings &m_settings;
+    std::shared_ptr<SettingsStore> m_store;
+    TrainerHost *m_host;
+    FlightSession *m_flight;
+    QStackedWidget *m_pages;
+    ChooserPage *m_chooser;
+    QWidget *m_exercisePage;
+    SituationView *m_view;
+    QVBoxLayout *m_column;
+    QPointer<QWidget> m_panel;
+    FlightBar *m_flightBar;
+    QLabel *m_legend;
+    QMenu *m_exerciseMenu = nullptr;
+    QMenu *m_settingsMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_chooseAction = nullptr;
+    QAction *m_statsAction = nullptr;
+    QAction *m_quitAction = nullptr;
+    QAction *m_germanAction = nullptr;
+    QAction *m_englishAction = nullptr;
+    QAction *m_baseAction = nullptr;
+    QAction *m_tipsAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    bool m_scripted = false;
+};
+
+} // namespace orvik3::trainer

@@ -1,0 +1,145 @@
+// The menus of the trainer's window and the small dialogs behind them.
+
+#include "MainWindow.h"
+
+#include "ChooserPage.h"
+#include "StatisticsData.h"
+#include "StatisticsWindow.h"
+#include "TrainerHost.h"
+
+#include <orvik3/QAform.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace orvik3::trainer {
+
+void MainWindow::buildMenus()
+{
+    m_exerciseMenu = menuBar()->addMenu(QString());
+    m_chooseAction = m_exerciseMenu->addAction(QString(), m_host, &TrainerHost::endExercise);
+    m_chooseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    m_statsAction = m_exerciseMenu->addAction(QString(), this, &MainWindow::showStatistics);
+    m_statsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_exerciseMenu->addSeparator();
+    m_quitAction = m_exerciseMenu->addAction(QString(), this, &QWidget::close);
+    m_quitAction->setShortcut(QKeySequence::Quit);
+
+    m_settingsMenu = menuBar()->addMenu(QString());
+    m_languageMenu = m_settingsMenu->addMenu(QString());
+    auto *languages = new QActionGroup(this);
+    m_germanAction = m_languageMenu->addAction(QStringLiteral("Deutsch"), this, [this] { setLanguage(Language::German); });
+    m_englishAction = m_languageMenu->addAction(QStringLiteral("English"), this, [this] { setLanguage(Language::English); });
+    for (QAction *a : {m_germanAction, m_englishAction}) {
+        a->setCheckable(true);
+        languages->addAction(a);
+    }
+    m_baseAction = m_settingsMenu->addAction(QString(), this, &MainWindow::chooseInstallation);
+
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_tipsAction = m_helpMenu->addAction(QString(), this, &MainWindow::powerTips);
+    m_tipsAction->setShortcut(QKeySequence::HelpContents);
+    m_aboutAction = m_helpMenu->addAction(QString(), this, &MainWindow::about);
+    retranslate();
+}
+
+void MainWindow::retranslate()
+{
+    if (!m_exerciseMenu)
+        return;
+    const bool de = language() == Language::German;
+    m_exerciseMenu->setTitle(de ? QStringLiteral("&Übung") : QStringLiteral("&Exercise"));
+    m_chooseAction->setText(de ? QStringLiteral("Übung &wählen") : QStringLiteral("&Choose exercise"));
+    m_statsAction->setText(de ? QStringLiteral("&Statistik …") : QStringLiteral("&Statistics …"));
+    m_quitAction->setText(de ? QStringLiteral("&Beenden") : QStringLiteral("&Quit"));
+    m_settingsMenu->setTitle(de ? QStringLiteral("&Einstellungen") : QStringLiteral("&Settings"));
+    m_languageMenu->setTitle(de ? QStringLiteral("&Sprache") : QStringLiteral("&Language"));
+    m_germanAction->setChecked(de);
+    m_englishAction->setChecked(!de);
+    m_baseAction->setText(de ? QStringLiteral("&Installation …") : QStringLiteral("&Installation …"));
+    m_helpMenu->setTitle(de ? QStringLiteral("&Hilfe") : QStringLiteral("&Help"));
+    m_tipsAction->setText(de ? QStringLiteral("&Tipps") : QStringLiteral("Power &tips"));
+    m_aboutAction->setText(de ? QStringLiteral("Ü&ber") : QStringLiteral("&About"));
+    m_chooseAction->setEnabled(!chooserShown());
+    m_tipsAction->setEnabled(true);
+
+    QString title = QStringLiteral("Orvik3");
+    if (!chooserShown())
+        if (const ExerciseInfo *info = exerciseInfo(m_host->currentType()))
+            title += QStringLiteral(" – ") + info->name(language());
+    setWindowTitle(title);
+    m_legend->setText(legendText(de));
+}
+
+QString MainWindow::legendText(bool de)
+{
+    auto row = [](const char *colour, const QString &text) {
+        return QStringLiteral("<tr><td><span style='color:%1; font-size:large'>&#9644;</span></td><td>%2</td></tr>")
+            .arg(QLatin1String(colour), text);
+    };
+    return QStringLiteral("<table cellspacing='3'>")
+           + row("#1f6fb2", de ? QStringLiteral("Warteschleife") : QStringLiteral("Holding pattern"))
+           + row("#7b3fa0", de ? QStringLiteral("DME-Bogen und Endanflug") : QStringLiteral("DME arc and final course"))
+           + row("#d2691e", de ? QStringLiteral("Gesuchte Standlinie") : QStringLiteral("Bearing to intercept"))
+           + row("#1e9e4a", de ? QStringLiteral("Lösung") : QStringLiteral("Solution"))
+           + row("#444444", de ? QStringLiteral("Geflogener Weg") : QStringLiteral("Track flown"))
+           + QStringLiteral("</table>");
+}
+
+void MainWindow::showStatistics()
+{
+    int type = m_host->currentType();
+    if (type <= 0)
+        type = m_settings.value(QStringLiteral("trainer/type"), 1).toInt();
+    const bool loaded = m_host->currentType() > 0;
+    try {
+        StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
+                                loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
+        window.exec();
+    } catch (const std::exception &e) {
+        report(QString::fromUtf8(e.what()));
+    }
+    // The control reads its counters afresh at the next question; nothing to refresh here.
+}
+
+void MainWindow::chooseInstallation()
+{
+    const bool de = language() == Language::German;
+    const QString dir = QFileDialog::getExistingDirectory(
+        this, de ? QStringLiteral("Installation wählen") : QStringLiteral("Choose the installation"), basePath());
+    if (!dir.isEmpty())
+        setBasePath(dir);
+}
+
+void MainWindow::powerTips()
+{
+    m_host->loadPowerTip();
+}
+
+void MainWindow::about()
+{
+    const bool de = language() == Language::German;
+    QMessageBox::about(
+        this, de ? QStringLiteral("Über Orvik3") : QStringLiteral("About Orvik3"),
+        de ? QStringLiteral("<h3>Orvik3 – Funknavigationstrainer</h3>"
+                            "<p>Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. "
+                            "Die Lage wird links gezeichnet; rechts stehen die Fragen.</p>"
+                            "<p>Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.</p>"
+                            "<p>Version %1</p>")
+           : QStringLiteral("<h3>Orvik3 – radio-navigation trainer</h3>"
+                            "<p>Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. "
+                            "The situation is drawn on the left; the questions are on the right.</p>"
+                            "<p>When flying yourself the arrow keys turn the aircraft; space pauses.</p>"
+                            "<p>Version %1</p>")
+                  .arg(QApplication::applicationVersion()));
+}
+
+} // namespace orvik3::trainer

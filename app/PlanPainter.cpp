@@ -1,0 +1,303 @@
+#include "PlanPainter.h"
+
+#include "PaintKit.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace orvik3::trainer {
+
+namespace nav = host::nav;
+using namespace paintkit;
+
+namespace {
+
+const QColor kPaper(0xf5, 0xf2, 0xe9);
+const QColor kGrid(0xe0, 0xdb, 0xcc);
+const QColor kInk(0x2b, 0x2b, 0x2b);
+const QColor kVor(0x1f, 0x4e, 0x99);
+const QColor kNdb(0x8b, 0x1a, 0x5a);
+const QColor kHolding(0x1f, 0x6f, 0xb2);
+const QColor kArc(0x7b, 0x3f, 0xa0);
+const QColor kTarget(0xd2, 0x69, 0x1e);
+const QColor kSolution(0x1e, 0x9e, 0x4a);
+const QColor kTrack(0x44, 0x44, 0x44);
+const QColor kAircraft(0xc0, 0x39, 0x2b);
+const QColor kWind(0x2a, 0x7a, 0xb0);
+
+QPolygonF toPolygon(const Path &path, const PlanTransform &t)
+{
+    QPolygonF poly;
+    poly.reserve(int(path.size()));
+    for (const nav::Point &pt : path)
+        poly << t.toScreen(pt);
+    return poly;
+}
+
+double screenAngle(QPointF from, QPointF to)
+{
+    return std::atan2(to.x() - from.x(), -(to.y() - from.y())) * 180.0 / M_PI;
+}
+
+// An arrow head halfway along a polyline, to show which way it is flown.
+void midArrow(QPainter &p, const QPolygonF &poly, double size, const QColor &colour)
+{
+    if (poly.size() < 2)
+        return;
+    double total = 0.0;
+    for (int i = 1; i < poly.size(); ++i)
+        total += QLineF(poly[i - 1], poly[i]).length();
+    double walked = 0.0;
+    for (int i = 1; i < poly.size(); ++i) {
+        const double seg = QLineF(poly[i - 1], poly[i]).length();
+        if (walked + seg >= total / 2.0 && seg > 0.0) {
+            const QPointF at = poly[i - 1] + (poly[i] - poly[i - 1]) * ((total / 2.0 - walked) / seg);
+            arrowHead(p, at + (poly[i] - poly[i - 1]) / seg * size / 2, screenAngle(poly[i - 1], poly[i]), size, colour);
+            return;
+        }
+        walked += seg;
+    }
+}
+
+QString threeDigits(double deg)
+{
+    int d = int(std::lround(nav::normalizeDegrees(deg))) % 360;
+    return QStringLiteral("%1").arg(d == 0 ? 360 : d, 3, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+PlanTransform PlanPainter::transformFor(const QRectF &rect, const Situation &s, const PlanOverlay &o)
+{
+    return PlanTransform::fit(rect, planExtent(s, o));
+}
+
+void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) const
+{
+    const double unit = std::max(1.0, std::min(rect.width(), rect.height()) / 420.0);
+    p.save();
+    p.setClipRect(rect);
+    p.fillRect(rect, kPaper);
+    if (!s.session) {
+        paintMessage(p, rect, s.error.isEmpty() ? QStringLiteral("No exercise situation loaded.") : s.error, unit);
+        p.restore();
+        return;
+    }
+    const PlanOverlay overlay = planOverlay(s);
+    const PlanTransform t = transformFor(rect, s, overlay);
+    paintGrid(p, rect, t, unit);
+    paintOverlay(p, overlay, t, unit);
+    paintStations(p, rect, *s.session, t, unit);
+
+    if (s.track.size() > 1) {
+        p.setPen(QPen(kTrack, 1.6 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolyline(toPolygon(s.track, t));
+    }
+    paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
+    if (s.session->wind)
+        paintWind(p, rect, *s.session->wind, unit);
+    paintScale(p, rect, t, unit);
+
+    // Heading and speed of the aircraft, and the session's title, in the top-left corner.
+    p.setFont(font(11.5 * unit));
+    QString info = QStringLiteral("HDG %1   TAS %2 kt").arg(threeDigits(s.aircraft.headingDeg)).arg(std::lround(s.session->aircraft.tasKt));
+    if (!s.session->title.isEmpty())
+        info = s.session->title + QLatin1Char('\n') + info;
+    labelBox(p, rect.topLeft() + QPointF(8, 8) * unit, info, kInk, QColor(255, 255, 255, 225));
+    if (!overlay.solutionLabel.isEmpty()) {
+        p.setFont(font(12 * unit, true));
+        const QFontMetricsF fm(p.font());
+        const double w = fm.horizontalAdvance(overlay.solutionLabel) + fm.height() * 0.6;
+        labelBox(p, QPointF(rect.right() - w - 10 * unit, rect.bottom() - fm.height() * 1.6 - 10 * unit),
+                 overlay.solutionLabel, kSolution.darker(140), QColor(235, 250, 238, 235));
+    }
+    p.restore();
+}
+
+void PlanPainter::paintGrid(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const
+{
+    // A grid line every 1, 2, 5, 10 ... NM, whichever keeps the lines some 60 pixels apart.
+    const double target = 60.0 * unit / t.pixelsPerNm();
+    double step = 1.0;
+    for (double s : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0})
+        if (s >= target) {
+            step = s;
+            break;
+        }
+    const nav::Point a = t.toWorld(rect.topLeft()), b = t.toWorld(rect.bottomRight());
+    p.setPen(QPen(kGrid, 1.0));
+    for (double x = std::floor(a.x / step) * step; x <= b.x; x += step) {
+        const double sx = t.toScreen({x, 0}).x();
+        p.drawLine(QPointF(sx, rect.top()), QPointF(sx, rect.bottom()));
+    }
+    for (double y = std::floor(b.y / step) * step; y <= a.y; y += step) {
+        const double sy = t.toScreen({0, y}).y();
+        p.drawLine(QPointF(rect.left(), sy), QPointF(rect.right(), sy));
+    }
+}
+
+void PlanPainter::paintStations(QPainter &p, const QRectF &rect, const host::Session &s, const PlanTransform &t, double unit) const
+{
+    const double r = 9.0 * unit;
+    p.setFont(font(11 * unit, true));
+    for (const host::Station &st : s.stations) {
+        const QPointF c = t.toScreen(st.position);
+        if (st.kind == host::StationKind::Ndb) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(kNdb);
+            for (int ring = 1; ring <= 2; ++ring)
+                for (int k = 0; k < 12 * ring; ++k) {
+                    const QPointF d = direction(k * 360.0 / (12 * ring));
+                    p.drawEllipse(c + d * (r * 0.5 * ring), 0.9 * unit, 0.9 * unit);
+                }
+            p.drawEllipse(c, 2.6 * unit, 2.6 * unit);
+        } else {
+            QPolygonF hex;
+            for (int k = 0; k < 6; ++k)
+                hex << c + direction(30.0 + 60.0 * k) * r;
+            p.setPen(QPen(kVor, 1.8 * unit));
+            p.setBrush(QColor(255, 255, 255, 200));
+            if (st.kind == host::StationKind::VorDme)
+                p.drawRect(QRectF(c - QPointF(r, r * 0.87), c + QPointF(r, r * 0.87)));
+            p.drawPolygon(hex);
+            p.setBrush(kVor);
+            p.drawEllipse(c, 1.8 * unit, 1.8 * unit);
+        }
+        p.setPen(st.kind == host::StationKind::Ndb ? kNdb : kVor);
+        // Beside the symbol, on the left where the right would run off the map.
+        const double w = QFontMetricsF(p.font()).horizontalAdvance(st.id);
+        const bool left = c.x() + r * 1.3 + w > rect.right() - 4 * unit;
+        p.drawText(c + QPointF(left ? -r * 1.3 - w : r * 1.3, -r * 0.9), st.id);
+    }
+}
+
+void PlanPainter::paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit) const
+{
+    p.setBrush(Qt::NoBrush);
+    if (!o.arc.empty()) {
+        p.setPen(QPen(kArc, 1.8 * unit, Qt::DashLine));
+        p.drawPolyline(toPolygon(o.arc, t));
+        const QPolygonF fin = toPolygon(o.finalCourse, t);
+        p.setPen(QPen(kArc, 2.2 * unit));
+        p.drawPolyline(fin);
+        if (fin.size() == 2)
+            arrowHead(p, fin[0] + (fin[1] - fin[0]) * 0.35, screenAngle(fin[1], fin[0]), 10 * unit, kArc);
+    }
+    if (!o.holding.empty()) {
+        const QPolygonF poly = toPolygon(o.holding, t);
+        p.setPen(QPen(kHolding, 2.4 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(poly);
+        // Inbound leg arrow just before the fix.
+        arrowHead(p, poly.last(), screenAngle(poly[poly.size() - 2], poly.last()), 11 * unit, kHolding);
+        p.setFont(font(11 * unit));
+        p.setPen(kHolding.darker(130));
+        centredText(p, t.toScreen(o.holdingLabel), QStringLiteral("IB %1 %2").arg(threeDigits(o.holdingInboundDeg), o.holdingRight ? QStringLiteral("R") : QStringLiteral("L")));
+    }
+    if (!o.target.empty()) {
+        const QPolygonF poly = toPolygon(o.target, t);
+        p.setPen(QPen(kTarget, 2.2 * unit, Qt::DashLine));
+        p.drawPolyline(poly);
+        p.setFont(font(11.5 * unit, true));
+        p.setPen(kTarget.darker(130));
+        p.drawText(poly.last() + QPointF(6, 4) * unit, o.targetLabel);
+    }
+    if (o.solution.size() > 1) {
+        const QPolygonF poly = toPolygon(o.solution, t);
+        QColor halo = kSolution;
+        halo.setAlpha(70);
+        p.setPen(QPen(halo, 7.0 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(poly);
+        p.setPen(QPen(kSolution, 2.6 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(poly);
+        midArrow(p, poly, 12 * unit, kSolution.darker(120));
+        arrowHead(p, poly.last(), screenAngle(poly[poly.size() - 2], poly.last()), 12 * unit, kSolution.darker(120));
+    }
+}
+
+void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const
+{
+    const double s = 16.0 * unit;
+    QPainterPath plane;
+    // Fuselage, wings and tail of a small aircraft, nose up, then turned to the heading.
+    plane.moveTo(0, -s);
+    plane.cubicTo(0.18 * s, -s, 0.18 * s, -0.7 * s, 0.18 * s, -0.25 * s);
+    plane.lineTo(s, 0.05 * s);
+    plane.lineTo(s, 0.25 * s);
+    plane.lineTo(0.16 * s, 0.1 * s);
+    plane.lineTo(0.1 * s, 0.6 * s);
+    plane.lineTo(0.42 * s, 0.78 * s);
+    plane.lineTo(0.42 * s, 0.92 * s);
+    plane.lineTo(0, 0.85 * s);
+    plane.lineTo(-0.42 * s, 0.92 * s);
+    plane.lineTo(-0.42 * s, 0.78 * s);
+    plane.lineTo(-0.1 * s, 0.6 * s);
+    plane.lineTo(-0.16 * s, 0.1 * s);
+    plane.lineTo(-s, 0.25 * s);
+    plane.lineTo(-s, 0.05 * s);
+    plane.lineTo(-0.18 * s, -0.25 * s);
+    plane.cubicTo(-0.18 * s, -0.7 * s, -0.18 * s, -s, 0, -s);
+    p.save();
+    p.translate(at);
+    p.rotate(headingDeg);
+    p.setPen(QPen(Qt::white, 1.5 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kAircraft);
+    p.drawPath(plane);
+    p.restore();
+}
+
+void PlanPainter::paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const
+{
+    const double r = 26.0 * unit;
+    const QPointF c(rect.right() - r - 14 * unit, rect.top() + r + 14 * unit);
+    p.setPen(QPen(kWind.lighter(170), 1.0 * unit));
+    p.setBrush(QColor(255, 255, 255, 200));
+    p.drawEllipse(c, r, r);
+    // The arrow flies with the wind: from where it blows toward where it goes.
+    const QPointF d = direction(wind.fromDeg + 180.0);
+    p.setPen(QPen(kWind, 2.4 * unit, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c - d * r * 0.75, c + d * r * 0.45);
+    arrowHead(p, c + d * r * 0.8, wind.fromDeg + 180.0, 10 * unit, kWind);
+    p.setFont(font(11 * unit, true));
+    p.setPen(kWind.darker(130));
+    centredText(p, c + QPointF(0, r + 10 * unit), QStringLiteral("W/V %1/%2").arg(threeDigits(wind.fromDeg)).arg(std::lround(wind.speedKt)));
+}
+
+void PlanPainter::paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const
+{
+    double nm = 1.0;
+    for (double s : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0})
+        if (s * t.pixelsPerNm() <= rect.width() / 4.0)
+            nm = s;
+    const double len = nm * t.pixelsPerNm();
+    const QPointF a(rect.left() + 14 * unit, rect.bottom() - 14 * unit);
+    p.setPen(QPen(kInk, 1.5 * unit));
+    p.drawLine(a, a + QPointF(len, 0));
+    p.drawLine(a, a - QPointF(0, 5 * unit));
+    p.drawLine(a + QPointF(len, 0), a + QPointF(len, -5 * unit));
+    p.setFont(font(10.5 * unit));
+    p.drawText(a + QPointF(len + 5 * unit, 0), QStringLiteral("%1 NM").arg(nm));
+    // North arrow above the scale.
+    const QPointF n(a.x() + 6 * unit, a.y() - 38 * unit);
+    arrowHead(p, n, 0.0, 12 * unit, kInk);
+    p.setFont(font(11 * unit, true));
+    centredText(p, n + QPointF(0, 14 * unit), QStringLiteral("N"));
+}
+
+void PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const
+{
+    p.setFont(font(15 * unit, true));
+    const QFontMetricsF fm(p.font());
+    const QRectF box = fm.boundingRect(rect.adjusted(40, 40, -40, -40), Qt::AlignCenter | Qt::TextWordWrap, text)
+                           .adjusted(-20 * unit, -16 * unit, 20 * unit, 16 * unit);
+    p.setPen(QPen(QColor(0xb0, 0x3a, 0x2e), 2 * unit));
+    p.setBrush(QColor(0xfd, 0xec, 0xea));
+    p.drawRoundedRect(box, 8 * unit, 8 * unit);
+    p.setPen(QColor(0x6e, 0x1e, 0x16));
+    p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+}
+
+} // namespace orvik3::trainer

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "PlanOverlay.h"
+#include "PlanTransform.h"
+#include "Situation.h"
+
+class QPainter;
+class QRectF;
+
+namespace orvik3::trainer {
+
+// Draws the plan view of a situation: map grid, stations, wind, the lines of the question,
+// the flown track, the solution when it is on, and the aircraft at its position and heading.
+// Without a session it draws the reason in the middle of the map.
+class PlanPainter
+{
+public:
+    void paint(QPainter &p, const QRectF &rect, const Situation &situation) const;
+
+    // The transform paint() uses for `rect`; exposed so that positions can be checked.
+    static PlanTransform transformFor(const QRectF &rect, const Situation &situation, const PlanOverlay &overlay);
+
+private:
+    void paintGrid(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
+    void paintStations(QPainter &p, const QRectF &rect, const host::Session &s, const PlanTransform &t, double unit) const;
+    void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit) const;
+    void paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const;
+    void paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const;
+    void paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
+    void paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
+};
+
+} // namespace orvik3::trainer

@@ -1,0 +1,50 @@
+#include "Situation.h"
+
+#include <QFileInfo>
+
+namespace orvik3::trainer {
+
+void Situation::resetAircraft()
+{
+    aircraft = start;
+    track.clear();
+    if (session)
+        track.push_back(start.position);
+}
+
+Situation loadSituation(const QString &path, int type, Language language)
+{
+    const bool de = language == Language::German;
+    Situation s;
+    s.type = type;
+    s.language = language;
+    s.path = path;
+    const QFileInfo info(path);
+    if (path.isEmpty() || info.isDir()) {
+        s.error = de ? QStringLiteral("Zu dieser Frage gehört keine Sitzungsdatei.")
+                     : QStringLiteral("This question names no session file.");
+        return s;
+    }
+    if (!info.exists()) {
+        s.error = (de ? QStringLiteral("Sitzungsdatei nicht gefunden:\n%1") : QStringLiteral("Session file not found:\n%1"))
+                      .arg(info.fileName());
+        return s;
+    }
+    const host::SessionFile::Result result = host::SessionFile::load(path);
+    if (!result) {
+        QString message = result.error.toString();
+        // The folder is noise on screen; the file name and line say where to look.
+        message.replace(path, info.fileName());
+        s.error = (de ? QStringLiteral("Die Sitzungsdatei ist nicht lesbar:\n%1")
+                      : QStringLiteral("The session file cannot be read:\n%1"))
+                      .arg(message);
+        return s;
+    }
+    s.session = result.session;
+    s.start.position = host::aircraftPosition(*s.session);
+    s.start.headingDeg = s.session->aircraft.headingDeg;
+    s.resetAircraft();
+    return s;
+}
+
+} // namespace orvik3::trainer

@@ -1,0 +1,97 @@
+#include "StatisticsWindow.h"
+
+#include "StatisticsChart.h"
+
+#include <orvik3/SettingsStore.h>
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace orvik3::trainer {
+
+namespace {
+
+// The plain names of the exercises that count under `prefix`.
+QString prefixTitle(const QString &prefix, Language language)
+{
+    QStringList names;
+    for (const ExerciseInfo &info : exerciseCatalog())
+        if (statisticsPrefix(info.type) == prefix)
+            names << info.name(language);
+    return names.join(QStringLiteral(" / "));
+}
+
+} // namespace
+
+StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, int questionCount, Language language,
+                                   QWidget *parent)
+    : QDialog(parent), m_store(store), m_loadedPrefix(prefix), m_loadedCount(questionCount), m_language(language)
+{
+    const bool de = language == Language::German;
+    setWindowTitle(de ? QStringLiteral("Statistik") : QStringLiteral("Statistics"));
+    m_choice = new QComboBox(this);
+    for (const QString &p : statisticsPrefixes())
+        m_choice->addItem(prefixTitle(p, language), p);
+    m_choice->setCurrentIndex(std::max(0, m_choice->findData(prefix)));
+    m_chart = new StatisticsChart(this);
+    m_totals = new QLabel(this);
+    m_reset = new QPushButton(de ? QStringLiteral("Zurücksetzen …") : QStringLiteral("Reset …"), this);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_choice);
+    layout->addWidget(m_chart, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_totals, 1);
+    bottom->addWidget(m_reset);
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
+
+    connect(m_choice, &QComboBox::currentIndexChanged, this, &StatisticsWindow::refresh);
+    connect(m_reset, &QPushButton::clicked, this, &StatisticsWindow::askReset);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    resize(760, 480);
+    refresh();
+}
+
+QString StatisticsWindow::prefix() const { return m_choice->currentData().toString(); }
+
+void StatisticsWindow::refresh()
+{
+    const QString p = prefix();
+    m_stats = readStatistics(m_store, p, p == m_loadedPrefix ? m_loadedCount : -1);
+    const bool de = m_language == Language::German;
+    m_chart->show(m_stats, de);
+    m_totals->setText((de ? QStringLiteral("Versuche: %1   Falsch: %2   Richtig: %3%")
+                          : QStringLiteral("Attempts: %1   Wrong: %2   Right: %3%"))
+                          .arg(m_stats.attempts)
+                          .arg(m_stats.wrong)
+                          .arg(std::floor(m_stats.rightPercent())));
+}
+
+void StatisticsWindow::resetShown()
+{
+    resetStatistics(m_store, prefix());
+    refresh();
+}
+
+void StatisticsWindow::askReset()
+{
+    const bool de = m_language == Language::German;
+    const QString question = de ? QStringLiteral("Alle Zähler von „%1“ löschen?") : QStringLiteral("Clear all counters of “%1”?");
+    if (QMessageBox::question(this, windowTitle(), question.arg(m_choice->currentText())) == QMessageBox::Yes) {
+        try {
+            resetShown();
+        } catch (const std::exception &e) {
+            QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        }
+    }
+}
+
+} // namespace orvik3::trainer

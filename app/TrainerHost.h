@@ -1,0 +1,76 @@
+#pragma once
+
+#include "ControlSignals.h"
+#include "ExerciseCatalog.h"
+
+#include <orvik3/QAform.h>
+
+#include <QObject>
+#include <memory>
+
+namespace orvik3::trainer {
+
+// Owns the control and speaks to it as its host: writes the base path and the type, reads
+// the signal properties back after every trainee action and every write of its own, and
+// turns their changes into signals for the window.
+class TrainerHost : public QObject
+{
+    Q_OBJECT
+public:
+    // `services` are handed to every control created; their text table is replaced by the
+    // table of the chosen language.
+    explicit TrainerHost(Services services, QObject *parent = nullptr);
+    ~TrainerHost() override;
+
+    QAform *control() const { return m_form.get(); }
+    Language language() const { return m_language; }
+    QString basePath() const { return m_basePath; }
+    int currentType() const { return m_type; }
+    const ControlSignals &lastSignals() const { return m_last; }
+
+    // A new control with the other language's texts; a running exercise is started again.
+    void setLanguage(Language language);
+    // The installation; a running exercise is reloaded from there.
+    void setBasePath(const QString &path);
+
+    void startExercise(int type);
+    // Leaves the exercise from the host's side (the chooser was asked for).
+    void endExercise();
+    // Host-driven advance (scripting): DisplayQuestion, then the signals are read.
+    void displayQuestion();
+    // Gives the panel back after flying: the negative of the family code.
+    void giveBackPanel();
+    void loadPowerTip();
+
+public slots:
+    // Reads the control's signal properties and reacts to what changed.
+    void sync();
+    // A trainee action on the panel has ended.
+    void panelActed() { sync(); }
+
+signals:
+    // The control was (re)created; the old one is gone when this is emitted.
+    void controlCreated(orvik3::QAform *form);
+    void questionShown(const QString &sessionFile, int type);
+    void solutionRequested();
+    void flyRequested(int familyCode, double turnRateDegPerSecond);
+    void flyEnded();
+    void exerciseEnded();
+    void failed(const QString &message);
+
+private:
+    void createControl();
+    // Runs a write or call on the control; an error it raises is reported, not thrown on.
+    template <typename F> bool guarded(F &&f);
+
+    Services m_services;
+    std::unique_ptr<QAform> m_form;
+    Language m_language = Language::German;
+    QString m_basePath;
+    int m_type = 0;
+    int m_flyCode = 0;
+    ControlSignals m_last;
+    bool m_syncing = false;
+};
+
+} // namespace orvik3::trainer

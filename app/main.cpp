@@ -1,0 +1,77 @@
+#include "MainWindow.h"
+#include "SituationView.h"
+#include "TrainerOptions.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSettings>
+#include <cstdio>
+
+#ifndef ORVIK3_SAMPLE_DATA_DIR
+#define ORVIK3_SAMPLE_DATA_DIR ""
+#endif
+
+namespace {
+
+// Milliseconds since the process was started, from the kernel's record of it, so that the
+// dynamic loading before main() counts too. -1 where that record is not available.
+double msSinceProcessStart()
+{
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    QFile uptime(QStringLiteral("/proc/uptime"));
+    if (!stat.open(QIODevice::ReadOnly) || !uptime.open(QIODevice::ReadOnly))
+        return -1.0;
+    const QByteArray s = stat.readAll();
+    const QList<QByteArray> fields = s.mid(s.lastIndexOf(')') + 2).split(' ');
+    if (fields.size() < 20)
+        return -1.0;
+    const double startTicks = fields[19].toDouble(); // field 22 of the whole line
+    const double up = uptime.readAll().split(' ').value(0).toDouble();
+    return (up - startTicks / 100.0) * 1000.0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QElapsedTimer clock;
+    clock.start();
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Orvik3"));
+    QApplication::setApplicationName(QStringLiteral("orvik3-trainer"));
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
+
+    using namespace orvik3::trainer;
+    const ParsedOptions parsed = parseOptions(QApplication::arguments());
+    if (!parsed.error.isEmpty()) {
+        std::fprintf(parsed.helpShown ? stdout : stderr, "%s\n", qPrintable(parsed.error));
+        return parsed.helpShown ? 0 : 2;
+    }
+    const TrainerOptions &options = parsed.options;
+
+    QSettings settings;
+    MainWindow window({}, settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
+    const bool scripted = !options.screenshot.isEmpty();
+    window.setScripted(scripted);
+    if (scripted)
+        window.resize(options.size.isValid() ? options.size : QSize(1280, 800));
+    window.applyOptions(options);
+    window.show();
+
+    if (scripted) {
+        const QPixmap shot = window.grab();
+        const double drawnAt = clock.nsecsElapsed() / 1e6;
+        if (options.timing) {
+            std::fprintf(stderr, "first question drawn: %.1f ms after main, %.0f ms after process start\n", drawnAt,
+                         msSinceProcessStart());
+        }
+        if (!shot.save(options.screenshot, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(options.screenshot));
+            return 1;
+        }
+        return 0;
+    }
+    return app.exec();
+}

@@ -1,0 +1,160 @@
+// The host's reactions to the control's signal properties.
+
+#include "ControlSignals.h"
+#include "TrainerHost.h"
+#include "TrainerTestKit.h"
+
+#include <orvik3/QAform.h>
+
+#include <QSignalSpy>
+#include <gtest/gtest.h>
+
+using namespace orvik3;
+using namespace orvik3::trainer;
+
+namespace {
+
+ControlSignals sig(const char *session, qint16 result, qint16 fly, qint16 type, qint16 delta = 0)
+{
+    return {QString::fromLatin1(session), result, fly, type, delta};
+}
+
+Services memoryServices()
+{
+    Services s;
+    s.settings = std::make_shared<MemorySettingsStore>();
+    s.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
+    return s;
+}
+
+} // namespace
+
+TEST(HostReactions, EachSignalValue)
+{
+    struct Row {
+        const char *what;
+        ControlSignals before, now;
+        bool load, solution, chooser;
+        int fly;
+        double rate;
+    };
+    const Row rows[] = {
+        {"new session name", sig("a", 0, 0, 6), sig("b", 0, 0, 6), true, false, false, 0, 0},
+        {"same question again after Weiter", sig("a", 0, 0, 6), sig("a", 2, 0, 6), true, false, false, 0, 0},
+        {"nothing changed", sig("a", 0, 0, 6), sig("a", 0, 0, 6), false, false, false, 0, 0},
+        {"solution, position and ADF", sig("a", 0, 0, 1), sig("a", 1, 0, 1), false, true, false, 0, 0},
+        {"solution, other families", sig("a", 0, 0, 8), sig("a", 6, 0, 8), false, true, false, 0, 0},
+        {"fly holding", sig("a", 0, 0, 3), sig("a", 4, 2, 3, 3), false, false, false, 2, 3},
+        {"fly QDM/QDR", sig("a", 0, -3, 6), sig("a", 4, 3, 6, 3), false, false, false, 3, 3},
+        {"fly wind, no rate given", sig("a", 0, 0, 8), sig("a", 4, 4, 8, 0), false, false, false, 4, 3},
+        {"fly code already acted on", sig("a", 0, 4, 8), sig("a", 0, 4, 8, 3), false, false, false, 0, 0},
+        {"panel given back", sig("a", 0, 4, 8), sig("a", 0, -4, 8, 3), false, false, false, 0, 0},
+        {"host's own code is no request", sig("a", 0, 0, 5), sig("a", 0, -5, 5), false, false, false, 0, 0},
+        {"cancel", sig("a", 0, 0, 6), sig("a", 0, 0, 0), false, false, true, 0, 0},
+        {"cancel seen already", sig("a", 0, 0, 0), sig("a", 0, 0, 0), false, false, false, 0, 0},
+    };
+    for (const Row &r : rows) {
+        const HostReaction h = react(r.before, r.now);
+        SCOPED_TRACE(r.what);
+        EXPECT_EQ(h.loadSession, r.load);
+        EXPECT_EQ(h.showSolution, r.solution);
+        EXPECT_EQ(h.toChooser, r.chooser);
+        EXPECT_EQ(h.flyCode, r.fly);
+        if (r.fly)
+            EXPECT_EQ(h.turnRate, r.rate);
+        EXPECT_EQ(h.resetShowResult, r.now.showResult != 0 && r.now.type != 0);
+    }
+}
+
+TEST(HostReactions, TrainerHostWithTheControl)
+{
+    test::Installation inst;
+    inst.writeType(6, 3);
+    inst.writeType(8, 1);
+    TrainerHost host(memoryServices());
+    QSignalSpy shown(&host, &TrainerHost::questionShown);
+    QSignalSpy solution(&host, &TrainerHost::solutionRequested);
+    QSignalSpy fly(&host, &TrainerHost::flyRequested);
+    QSignalSpy flyEnded(&host, &TrainerHost::flyEnded);
+    QSignalSpy ended(&host, &TrainerHost::exerciseEnded);
+    host.setBasePath(inst.base());
+
+    host.startExercise(6);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_EQ(shown[0][0].toString(), inst.sessionPath(QStringLiteral("t6_0.session")));
+    EXPECT_EQ(shown[0][1].toInt(), 6);
+    host.displayQuestion();
+    EXPECT_EQ(shown.last()[0].toString(), inst.sessionPath(QStringLiteral("t6_1.session")));
+
+    // The control shows the solution: the host draws it and clears the signal again.
+    host.control()->setC_showResult(6);
+    host.sync();
+    EXPECT_EQ(solution.size(), 1);
+    EXPECT_EQ(host.control()->c_showResult(), 0);
+
+    // "Selber Fliegen" on the QDM/QDR panel.
+    ASSERT_TRUE(host.control()->control(QStringLiteral("Command15")).click());
+    host.panelActed();
+    ASSERT_EQ(fly.size(), 1);
+    EXPECT_EQ(fly[0][0].toInt(), 3);
+    EXPECT_EQ(fly[0][1].toDouble(), 3.0);
+    EXPECT_EQ(host.control()->control(QStringLiteral("Frame20")).height(), 1100);
+    host.giveBackPanel();
+    EXPECT_EQ(host.control()->c_QAFly(), -3);
+    EXPECT_EQ(host.control()->control(QStringLiteral("Frame20")).height(), 4250);
+    EXPECT_EQ(flyEnded.size(), 1);
+
+    // "Abbrechen" ends the exercise.
+    ASSERT_TRUE(host.control()->control(QStringLiteral("Command8")).click());
+    host.panelActed();
+    EXPECT_EQ(ended.size(), 1);
+    EXPECT_EQ(host.currentType(), 0);
+
+    // Starting the same type again puts up its first question even though the name repeats.
+    host.startExercise(8);
+    host.startExercise(8);
+    EXPECT_EQ(shown.last()[0].toString(), inst.sessionPath(QStringLiteral("t8_0.session")));
+    EXPECT_EQ(shown.size(), 4);
+}
+
+TEST(HostReactions, LanguageSwitchMakesANewControl)
+{
+    test::Installation inst;
+    inst.writeType(5, 1);
+    // Only the English file of type 5 has two questions.
+    inst.writeRaw(QStringLiteral("default/study/adfpos.sty"), QByteArray());
+    inst.writeType(11, 2);
+    TrainerHost host(memoryServices());
+    QSignalSpy created(&host, &TrainerHost::controlCreated);
+    host.setBasePath(inst.base());
+    host.startExercise(5);
+    EXPECT_EQ(host.control()->lastQuestion(), -1);
+    const QAform *german = host.control();
+
+    host.setLanguage(Language::English);
+    ASSERT_EQ(created.size(), 1);
+    EXPECT_NE(host.control(), german);
+    EXPECT_FALSE(host.control()->texts().isGerman());
+    EXPECT_EQ(host.control()->c_QAtype(), 5) << "the running exercise starts again";
+    EXPECT_EQ(host.control()->lastQuestion(), 1);
+    EXPECT_EQ(host.control()->c_MainAppPath(), inst.base());
+}
+
+TEST(HostReactions, ControlErrorsAreReportedNotThrown)
+{
+    // A power-tip window whose file cannot be read.
+    struct BrokenTips : PowerTipWindow {
+        void setFileName(const QString &path) override { file = path; }
+        void load() override { throw Error(ErrorKind::FileFailure, file + QStringLiteral(" cannot be read")); }
+        void show(int) override {}
+        QString file;
+    };
+    Services s = memoryServices();
+    s.powerTipFactory = [] { return std::make_unique<BrokenTips>(); };
+    TrainerHost host(s);
+    host.setBasePath(QStringLiteral("nowhere"));
+    QSignalSpy failed(&host, &TrainerHost::failed);
+    host.loadPowerTip();
+    ASSERT_EQ(failed.size(), 1);
+    EXPECT_TRUE(failed[0][0].toString().contains(QStringLiteral("pwr.rtf")));
+}

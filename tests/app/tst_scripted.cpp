@@ -1,0 +1,111 @@
+// The trainer run as a program, as scripts and the documentation run it: offscreen, with
+// --screenshot, on a small installation written here.
+
+#include "TrainerTestKit.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvik3::trainer;
+
+namespace {
+
+struct RunResult {
+    int exitCode = -1;
+    QString errors;
+};
+
+RunResult runTrainer(const QStringList &args, const QString &configDir)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The program's own settings and the statistics go to a folder of the test.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
+    env.insert(QStringLiteral("HOME"), configDir);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(ORVIK3_TRAINER_EXE), args);
+    RunResult r;
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.errors = QString::fromLocal8Bit(p.readAllStandardError());
+    return r;
+}
+
+int colours(const QImage &img)
+{
+    QSet<QRgb> seen;
+    for (int y = 0; y < img.height(); y += 4)
+        for (int x = 0; x < img.width(); x += 4)
+            seen.insert(img.pixel(x, y));
+    return int(seen.size());
+}
+
+class Scripted : public testing::TestWithParam<int>
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        inst = new test::Installation;
+        inst->writeAllTypes(2);
+    }
+    static void TearDownTestSuite()
+    {
+        delete inst;
+        inst = nullptr;
+    }
+    static test::Installation *inst;
+    QTemporaryDir out;
+};
+
+test::Installation *Scripted::inst = nullptr;
+
+} // namespace
+
+TEST_P(Scripted, ScreenshotOfEveryType)
+{
+    const int type = GetParam();
+    const QString png = out.filePath(QStringLiteral("shot.png"));
+    const RunResult r = runTrainer({QStringLiteral("--base"), inst->base(), QStringLiteral("--type"), QString::number(type),
+                              QStringLiteral("--lang"), type % 2 ? QStringLiteral("de") : QStringLiteral("en"),
+                              QStringLiteral("--question"), QStringLiteral("2"), QStringLiteral("--size"),
+                              QStringLiteral("1100x650"), QStringLiteral("--screenshot"), png},
+                             out.path());
+    ASSERT_EQ(r.exitCode, 0) << r.errors.toStdString();
+    const QImage img(png);
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.size(), QSize(1100, 650));
+    EXPECT_GT(colours(img), 60);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTypes, Scripted, testing::Range(1, 15));
+
+TEST(ScriptedOptions, BadCommandLinesFailCleanly)
+{
+    QTemporaryDir out;
+    for (const QStringList &args : {QStringList{QStringLiteral("--type"), QStringLiteral("15")},
+                                    QStringList{QStringLiteral("--type"), QStringLiteral("x")},
+                                    QStringList{QStringLiteral("--lang"), QStringLiteral("fr")},
+                                    QStringList{QStringLiteral("--question"), QStringLiteral("0")},
+                                    QStringList{QStringLiteral("--size"), QStringLiteral("big")},
+                                    QStringList{QStringLiteral("--nonsense")}}) {
+        const RunResult r = runTrainer(args, out.path());
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_FALSE(r.errors.isEmpty());
+    }
+    // An installation without exercises still draws: the view says why it is empty.
+    const QString png = out.filePath(QStringLiteral("empty.png"));
+    const RunResult r = runTrainer({QStringLiteral("--base"), out.path(), QStringLiteral("--type"), QStringLiteral("3"),
+                              QStringLiteral("--screenshot"), png},
+                             out.path());
+    EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.contains(QStringLiteral("default/study"))) << r.errors.toStdString();
+    EXPECT_FALSE(QImage(png).isNull());
+}
