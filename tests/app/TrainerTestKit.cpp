@@ -112,8 +112,9 @@ void Installation::writeType(int type, int questions)
 {
     QByteArray study;
     for (int q = 0; q < questions; ++q) {
+        // Numbers, since the holding and DME-arc panels caption their candidates from them.
         for (int tag : recordTags(type))
-            study += QByteArray(tag, '#') + "v" + QByteArray::number(q) + "\r\n";
+            study += QByteArray(tag, '#') + QByteArray::number(100 + q) + "\r\n";
         const QString session = QStringLiteral("t%1_%2.session").arg(type).arg(q);
         study += "####" + session.toLatin1() + "\r\n\r\n";
         writeSession(session, sessionFor(type));
