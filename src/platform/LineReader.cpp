@@ -35,6 +35,12 @@ void LineReader::setData(const QByteArray &bytes)
 
 QString LineReader::readLine()
 {
+    const QByteArrayView line = readRawLine();
+    return decode(QByteArray::fromRawData(line.data(), line.size()));
+}
+
+QByteArrayView LineReader::readRawLine()
+{
     const qsizetype start = m_pos;
     qsizetype end = m_data.indexOf('\r', m_pos);
     if (end < 0) {
@@ -46,7 +52,7 @@ QString LineReader::readLine()
             ++m_pos;
     }
     ++m_line;
-    return decode(QByteArray::fromRawData(m_data.constData() + start, end - start));
+    return QByteArrayView(m_data).sliced(start, end - start);
 }
 
 void LineReader::close()

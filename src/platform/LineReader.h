@@ -16,6 +16,9 @@ public:
     bool atEnd() const { return m_pos >= m_data.size(); }
     // The next line without its terminator; an empty text at the end.
     QString readLine();
+    // The same line as its bytes, valid until the reader reads other data; for callers that
+    // decode only part of a line.
+    QByteArrayView readRawLine();
     // 1-based number of the line readLine returned last.
     int lineNumber() const { return m_line; }
     void close();

@@ -71,38 +71,6 @@ int markerColumn(QByteArrayView line, const Layout &layout)
     }
 }
 
-// The lines of the file as raw bytes: a line ends at CR or CR LF; a lone LF belongs to the line.
-class Lines
-{
-public:
-    explicit Lines(const QByteArray &bytes)
-        : m_data(bytes)
-    {
-    }
-    bool atEnd() const { return m_pos >= m_data.size(); }
-    int lineNumber() const { return m_line; }
-    QByteArrayView next()
-    {
-        const qsizetype start = m_pos;
-        qsizetype end = m_data.indexOf('\r', m_pos);
-        if (end < 0) {
-            end = m_data.size();
-            m_pos = end;
-        } else {
-            m_pos = end + 1;
-            if (m_pos < m_data.size() && m_data[m_pos] == '\n')
-                ++m_pos;
-        }
-        ++m_line;
-        return QByteArrayView(m_data).sliced(start, end - start);
-    }
-
-private:
-    const QByteArray &m_data;
-    qsizetype m_pos = 0;
-    int m_line = 0;
-};
-
 // The value behind the tag, in the file's code page.
 QString valueOf(QByteArrayView line, int tag)
 {
@@ -133,14 +101,15 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
         result.stop = StudyStop::UnknownType;
         return result;
     }
-    Lines reader(bytes);
+    LineReader reader;
+    reader.setData(bytes);
     int n = 0;
     auto stopAt = [&](StudyStop why) {
         result.stop = why;
         result.stopLine = reader.lineNumber();
     };
     while (!reader.atEnd()) {
-        QByteArrayView line = reader.next();
+        QByteArrayView line = reader.readRawLine();
         if (const int column = markerColumn(line, layout)) {
             const int row = column == 3 ? n : 0;
             if (row > 300) {
@@ -159,7 +128,7 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
                     result.stopLine = reader.lineNumber() + 1;
                     break;
                 }
-                line = reader.next();
+                line = reader.readRawLine();
             }
             if (place.column == kSkip) {
                 complete = true;
