@@ -1,6 +1,5 @@
 #include "session/SessionFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -9,6 +8,7 @@
 #include <functional>
 
 using namespace orvik3::host;
+namespace nav = orvik3::host::nav;
 
 namespace {
 
@@ -22,8 +22,6 @@ SessionFile::Result parse(const QByteArray &text) { return SessionFile::parse(te
 
 } // namespace
 
-// --- good files -------------------------------------------------------------
-
 TEST(SessionParse, GoodFiles)
 {
     struct Case {
@@ -34,14 +32,8 @@ TEST(SessionParse, GoodFiles)
     const Case cases[] = {
         {"minimal", minimal(), [](const Session &s) {
              ASSERT_EQ(s.stations.size(), 1u);
-             EXPECT_EQ(s.stations[0].id, "TGO");
-             EXPECT_EQ(s.stations[0].kind, StationKind::VorDme);
-             EXPECT_EQ(s.stations[0].position, (orvik3::host::nav::Point{0, 0}));
-             const auto &rel = std::get<RelativePosition>(s.aircraft.position);
-             EXPECT_EQ(rel.radialDeg, 240);
-             EXPECT_EQ(rel.distanceNm, 12);
-             EXPECT_EQ(s.aircraft.headingDeg, 60);
-             EXPECT_EQ(s.aircraft.tasKt, 120);
+             EXPECT_EQ(s.stations[0], (Station{"TGO", StationKind::VorDme, {0, 0}}));
+             EXPECT_EQ(s.aircraft, (Aircraft{RelativePosition{"", 240, 12}, 60, 120}));
              EXPECT_FALSE(s.exercise || s.holding || s.dmeArc || s.target || s.wind);
              EXPECT_EQ(s.instruments, Instruments{});
          }},
@@ -52,11 +44,7 @@ TEST(SessionParse, GoodFiles)
          [](const Session &s) {
              EXPECT_EQ(s.title, "Holding # 3 at TGO");
              EXPECT_EQ(s.stations[0].kind, StationKind::VorDme);
-             const auto &p = std::get<orvik3::host::nav::Point>(s.aircraft.position);
-             EXPECT_EQ(p.x, -3.5);
-             EXPECT_EQ(p.y, 0.25);
-             EXPECT_EQ(s.aircraft.headingDeg, 0);
-             EXPECT_EQ(s.aircraft.tasKt, 95.5);
+             EXPECT_EQ(s.aircraft, (Aircraft{nav::Point{-3.5, 0.25}, 0, 95.5}));
          }},
         {"two stations, every section, references later in file",
          "[aircraft]\nstation = ABN\nradial = 090\ndistance = 7\nheading = 270\ntas = 110\n"
@@ -71,35 +59,22 @@ TEST(SessionParse, GoodFiles)
          "[station]\nid = ABN\nkind = NDB\nx = 12.5\ny = -4\n",
          [](const Session &s) {
              EXPECT_EQ(s.exercise, 9);
-             ASSERT_EQ(s.stations.size(), 2u);
-             EXPECT_EQ(s.stations[1].id, "ABN");
-             EXPECT_EQ(s.stations[1].kind, StationKind::Ndb);
-             EXPECT_EQ(std::get<RelativePosition>(s.aircraft.position).station, "ABN");
-             const orvik3::host::nav::Point p = aircraftPosition(s);
-             EXPECT_NEAR(p.x, 19.5, 1e-12);
-             EXPECT_NEAR(p.y, -4, 1e-12);
-             EXPECT_EQ(s.instruments.hsiCourseDeg, 45);
-             EXPECT_EQ(s.instruments.vorObsDeg, 90);
-             EXPECT_TRUE(s.instruments.rmi && s.instruments.adf && s.instruments.dg);
-             EXPECT_FALSE(s.instruments.dme);
-             EXPECT_EQ(navStation(s)->id, "TGO");
-             EXPECT_EQ(adfStation(s)->id, "ABN");
-             ASSERT_TRUE(s.holding);
-             EXPECT_EQ(s.holding->turn, HoldingTurn::Left);
-             EXPECT_EQ(s.holding->inboundCourseDeg, 270);
-             ASSERT_TRUE(s.dmeArc);
-             EXPECT_EQ(s.dmeArc->direction, orvik3::host::nav::ArcDirection::Counterclockwise);
-             EXPECT_EQ(s.dmeArc->leadNm, 1);
-             EXPECT_EQ(s.target->qdmDeg, 120);
-             EXPECT_EQ(s.target->qdrDeg, 300);
-             EXPECT_EQ(s.wind->legNm, 30);
+             EXPECT_EQ(s.stations, (std::vector<Station>{{"TGO", StationKind::VorDme, {0, 0}},
+                                                         {"ABN", StationKind::Ndb, {12.5, -4}}}));
+             EXPECT_EQ(s.aircraft, (Aircraft{RelativePosition{"ABN", 90, 7}, 270, 110}));
+             EXPECT_NEAR(aircraftPosition(s).x, 19.5, 1e-12);
+             EXPECT_NEAR(aircraftPosition(s).y, -4, 1e-12);
+             EXPECT_EQ(s.instruments, (Instruments{45, 90, true, true, true, false, "TGO", "ABN"}));
+             EXPECT_EQ(s.holding, (Holding{"ABN", 270, HoldingTurn::Left}));
+             EXPECT_EQ(s.dmeArc, (DmeArc{"TGO", 10, 0, nav::ArcDirection::Counterclockwise, 1})); // 360 is north
+             EXPECT_EQ(s.target, (Target{"TGO", 120, 300}));
+             EXPECT_EQ(s.wind, (Wind{310, 25, 30}));
          }},
         {"defaults: holding turns right, receivers pick stations by kind",
          QByteArray(kHeader) + "[station]\nid = ABN\nkind = NDB\n[station]\nid = TGO\nkind = VOR\nx=5\n"
              + kAircraft + "[holding]\ninbound = 90\n",
          [](const Session &s) {
-             EXPECT_EQ(s.holding->turn, HoldingTurn::Right);
-             EXPECT_EQ(s.holding->fix, "");
+             EXPECT_EQ(s.holding, (Holding{"", 90, HoldingTurn::Right}));
              EXPECT_EQ(findStation(s, s.holding->fix)->id, "ABN");
              EXPECT_EQ(navStation(s)->id, "TGO");
              EXPECT_EQ(adfStation(s)->id, "ABN");
@@ -113,8 +88,6 @@ TEST(SessionParse, GoodFiles)
     }
 }
 
-// --- bad files --------------------------------------------------------------
-
 TEST(SessionParse, BadFilesReportFileLineAndReason)
 {
     struct Case { const char *name; QByteArray text; int line; const char *message; };
@@ -124,52 +97,34 @@ TEST(SessionParse, BadFilesReportFileLineAndReason)
     const Case cases[] = {
         {"unknown key", h + "colour = red\n" + st + ac, 3, "unknown key 'colour' in [session]"},
         {"unknown section", h + "[radar]\n", 3, "unknown section [radar]"},
-        {"unclosed section", h + "[station\n", 3, "lacks a closing ']'"},
         {"not key=value", h + st + "kind VOR\n", 6, "expected 'key = value'"},
-        {"key before section", "version = 1\n", 1, "before any [section]"},
         {"empty value", h + st + ac + "[wind]\nfrom =\n", 12, "missing value for 'from'"},
         {"duplicate key", h + st + ac + "tas = 130\n", 11, "duplicate key 'tas' (first at line 10)"},
         {"duplicate section", h + st + ac + "[session]\n", 11, "duplicate section [session] (first at line 1)"},
         {"bad number", h + st + "[aircraft]\nradial = 24O\ndistance = 1\nheading = 1\ntas = 1\n", 7,
          "bad number '24O' for 'radial'"},
         {"nan is not a number", h + st + "x = nan\n" + ac, 6, "bad number 'nan'"},
-        {"exponent not accepted", h + st + "x = 1e3\n" + ac, 6, "bad number '1e3'"},
         {"angle above 360", h + st + "[aircraft]\nradial = 361\ndistance = 1\nheading = 1\ntas = 1\n", 7,
          "angle 'radial' = 361 is out of range 0..360"},
-        {"negative angle", h + st + "[aircraft]\nradial = 1\ndistance = 1\nheading = -10\ntas = 1\n", 9,
-         "angle 'heading' = -10 is out of range"},
         {"tas out of range", h + st + "[aircraft]\nx = 1\ny = 1\nheading = 1\ntas = 0\n", 10,
          "'tas' = 0 is out of range 1..1000"},
         {"missing required key", h + st + "[aircraft]\nx = 1\ny = 1\ntas = 100\n", 6,
          "[aircraft] is missing required key 'heading'"},
-        {"half a position", h + st + "[aircraft]\nradial = 1\nheading = 1\ntas = 1\n", 6,
-         "[aircraft] is missing required key 'distance'"},
         {"mixed position", h + st + "[aircraft]\nradial = 1\ndistance = 1\nx = 2\nheading = 1\ntas = 1\n", 9,
          "not both"},
-        {"no position", h + st + "[aircraft]\nheading = 1\ntas = 1\n", 6, "needs a position"},
         {"missing [aircraft]", h + st, 5, "no [aircraft] section"},
-        {"missing [station]", h + ac, 7, "no [station] section"},
-        {"missing [session]", st + ac, 8, "no [session] section"},
         {"wrong version", "[session]\nversion = 2\n" + st + ac, 2, "unsupported format version 2"},
         {"type out of range", h + "type = 15\n" + st + ac, 3, "'type' = 15 is out of range 1..14"},
         {"bad station kind", h + "[station]\nid = X\nkind = TACAN\n" + ac, 5,
          "'kind' must be one of VOR, NDB, VOR/DME, not 'TACAN'"},
-        {"bad station id", h + "[station]\nid = T G\nkind = VOR\n" + ac, 4, "1 to 8 letters or digits"},
         {"duplicate station id", h + st + st + ac, 7, "duplicate station id 'TGO'"},
         {"unknown station reference", h + st + ac + "station = XYZ\n", 11, "no station with id 'XYZ'"},
-        {"bad flag", h + st + ac + "[instruments]\nrmi = maybe\n", 12, "'rmi' must be on or off"},
         {"nav receiver on an NDB", h + "[station]\nid = N\nkind = NDB\n" + ac + "[instruments]\nnav-station = N\n",
          12, "is an NDB, not a VOR"},
         {"arc without DME", h + "[station]\nid = V\nkind = VOR\n" + ac + "[dme-arc]\nradius = 10\nfinal-course = 90\n",
          11, "not a VOR/DME"},
-        {"arc lead too long", h + st + ac + "[dme-arc]\nradius = 4\nfinal-course = 90\nlead = 7\n", 14,
-         "'lead' = 7 is out of range 0..6"},
         {"target without bearing", h + st + ac + "[target]\nstation = TGO\n", 11, "needs 'qdm' or 'qdr'"},
-        {"holding turn", h + st + ac + "[holding]\ninbound = 1\nturn = around\n", 13,
-         "'turn' must be one of right, left"},
         {"exercise needs its section", h + "type = 9\n" + st + ac, 3, "exercise type 9 needs a [dme-arc] section"},
-        {"wind exercise needs a leg", h + "type = 8\n" + st + ac + "[wind]\nfrom = 1\nspeed = 2\n", 3,
-         "needs a [wind] section with 'leg'"},
         {"invalid UTF-8", h + "title = caf\xC3\n", 3, "not valid UTF-8"},
     };
     for (const Case &c : cases) {
@@ -184,8 +139,6 @@ TEST(SessionParse, BadFilesReportFileLineAndReason)
     }
 }
 
-// --- writing ----------------------------------------------------------------
-
 namespace {
 
 Session fullSession()
@@ -195,14 +148,9 @@ Session fullSession()
     s.title = QStringLiteral("Arc 10 NM TGO, Übung");
     s.stations = {{"TGO", StationKind::VorDme, {0, 0}}, {"ABN", StationKind::Ndb, {-12.25, 0.1}}};
     s.aircraft = {RelativePosition{"ABN", 123.4, 0.3}, 359.9, 97};
-    s.instruments.hsiCourseDeg = 0;
-    s.instruments.vorObsDeg = 271.5;
-    s.instruments.rmi = true;
-    s.instruments.dme = true;
-    s.instruments.navStation = "TGO";
-    s.instruments.adfStation = "ABN";
+    s.instruments = {0, 271.5, true, false, false, true, "TGO", "ABN"};
     s.holding = Holding{"ABN", 90, HoldingTurn::Left};
-    s.dmeArc = DmeArc{"TGO", 10, 180, orvik3::host::nav::ArcDirection::Clockwise, 1.2};
+    s.dmeArc = DmeArc{"TGO", 10, 180, nav::ArcDirection::Clockwise, 1.2};
     s.target = Target{"", 1.0 / 3.0, std::nullopt};
     s.wind = Wind{310, 0, 42};
     return s;
@@ -212,33 +160,26 @@ Session fullSession()
 
 TEST(SessionWrite, RoundTrips)
 {
-    Session xy = fullSession();
-    xy.aircraft.position = orvik3::host::nav::Point{-0.1, 1e-7};
-    xy.dmeArc->direction.reset();
-    xy.dmeArc->leadNm.reset();
+    Session xy = fullSession(); // optional parts left out, position on the plane
+    xy.aircraft.position = nav::Point{-0.1, 1e-7};
+    xy.dmeArc = DmeArc{"TGO", 10, 180, std::nullopt, std::nullopt};
     xy.wind->legNm.reset();
     xy.exercise.reset();
+    xy.title = QStringLiteral(" two\nlines ");
 
     Session bare;
     bare.stations = {{"V1", StationKind::Vor, {3, 4}}};
     bare.aircraft = {RelativePosition{"", 0, 0}, 0, 1};
 
-    for (const Session &s : {fullSession(), xy, bare}) {
+    for (Session s : {fullSession(), xy, bare}) {
         const QByteArray text = SessionFile::toText(s);
         const auto r = SessionFile::parse(text, "rt");
         ASSERT_TRUE(r) << r.error.toString().toStdString() << "\n" << text.toStdString();
+        if (s.title.contains(u'\n'))
+            s.title = QStringLiteral("two lines"); // the title stays on one line
         EXPECT_EQ(*r.session, s) << text.toStdString();
         EXPECT_EQ(SessionFile::toText(*r.session), text); // stable output
     }
-}
-
-TEST(SessionWrite, TitleStaysOnOneLine)
-{
-    Session s = fullSession();
-    s.title = QStringLiteral(" two\nlines ");
-    const auto r = SessionFile::parse(SessionFile::toText(s), "t");
-    ASSERT_TRUE(r);
-    EXPECT_EQ(r.session->title, "two lines");
 }
 
 TEST(SessionFiles, SaveAndLoad)

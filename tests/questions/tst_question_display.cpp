@@ -11,16 +11,7 @@ namespace {
 // The common controls of each family, and a type and study file of it.
 struct FamilyRow {
     qint16 type;
-    const char *file;
-    const char *randomBox;
-    const char *frame;
-    const char *statsFrame;
-    const char *statsLabel;
-    const char *showSolution;
-    const char *next;
-    const char *cancel;
-    const char *fly;
-    const char *title;
+    const char *file, *randomBox, *frame, *statsFrame, *statsLabel, *showSolution, *next, *cancel, *fly, *title;
 };
 
 const FamilyRow kFamilies[] = {
@@ -44,7 +35,7 @@ QString caption(TestHost &host, const char *name) { return host.ctl(QLatin1Strin
 
 } // namespace
 
-TEST_P(Families, CommonFrameInFileOrder)
+TEST_P(Families, CommonFrameInFileAndRandomOrder)
 {
     const FamilyRow &row = GetParam();
     TestHost host;
@@ -73,20 +64,17 @@ TEST_P(Families, CommonFrameInFileOrder)
             EXPECT_FALSE(f.partDone(n) || f.partCorrect(n));
         f.DisplayQuestion();
     }
-}
 
-TEST_P(Families, RandomOrderStartsAtThePositionAfterTheFirst)
-{
-    const FamilyRow &row = GetParam();
-    TestHost host({0.5f, 0.1f, 0.9f}); // order 1, 0, 2
-    host.writeStudyFile(QLatin1String(row.file), records(row.type, 3));
-    host.ctl(QLatin1String(row.randomBox)).setValue(1);
-    QAform &f = host.select(row.type);
-    ASSERT_EQ(f.questionOrder(0), 1);
+    // In random order the first question is the one at the position after the first.
+    TestHost other({0.5f, 0.1f, 0.9f}); // order 1, 0, 2
+    other.writeStudyFile(QLatin1String(row.file), records(row.type, 3));
+    other.ctl(QLatin1String(row.randomBox)).setValue(1);
+    QAform &g = other.select(row.type);
+    ASSERT_EQ(g.questionOrder(0), 1);
     for (int shown : {0, 2, 1, 0}) { // questionOrder(1), (2), (0), (1)
-        EXPECT_EQ(f.currentQuestion(), shown);
-        EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/s%1.ses").arg(shown));
-        f.DisplayQuestion();
+        EXPECT_EQ(g.currentQuestion(), shown);
+        EXPECT_EQ(g.c_QASessionFileName(), other.base() + QStringLiteral("/default/sessions/s%1.ses").arg(shown));
+        g.DisplayQuestion();
     }
 }
 
@@ -113,7 +101,9 @@ TEST(QuestionDisplay, FileAndRandomPositionsAreKeptApart)
     EXPECT_EQ(f.currentQuestion(), 2);
 }
 
-TEST(QuestionDisplay, CaptionCountsFromOneOfTwentyFive)
+// The caption counts from one; the session path takes the base path with or without its
+// separator; with nothing loaded the count is "1 von 0" and the session path the bare folder.
+TEST(QuestionDisplay, CaptionAndSessionPath)
 {
     TestHost host;
     host.writeStudyFile(QStringLiteral("stdvor.sty"), records(2, 25));
@@ -122,27 +112,19 @@ TEST(QuestionDisplay, CaptionCountsFromOneOfTwentyFive)
         f.DisplayQuestion();
     EXPECT_EQ(caption(host, "Frame1"), QStringLiteral("STD. VOR ÜBUNGEN POSITION ( 4 von 25)"));
     EXPECT_EQ(host.ctl(QStringLiteral("Text3")).text(), cell(3, 3)); // the row of the question, for type 2
-}
 
-TEST(QuestionDisplay, NothingLoaded)
-{
-    TestHost host;
-    QAform &f = host.select(6);
-    EXPECT_EQ(f.currentQuestion(), 0);
-    EXPECT_EQ(caption(host, "Frame20"), QStringLiteral("QDM ÜBUNGEN ( 1 von 0)"));
-    EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/"));
-}
-
-TEST(QuestionDisplay, SessionPathWithAndWithoutTrailingSeparator)
-{
-    TestHost host;
     host.writeStudyFile(QStringLiteral("wind.sty"), records(8, 2));
-    QAform &f = host.form();
     for (const QString &base : {host.base(), host.base() + QStringLiteral("/")}) {
         f.setC_MainAppPath(base);
         f.setC_QAtype(8);
         EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/s0.ses"));
     }
+
+    TestHost empty;
+    QAform &e = empty.select(6);
+    EXPECT_EQ(e.currentQuestion(), 0);
+    EXPECT_EQ(caption(empty, "Frame20"), QStringLiteral("QDM ÜBUNGEN ( 1 von 0)"));
+    EXPECT_EQ(e.c_QASessionFileName(), empty.base() + QStringLiteral("/default/sessions/"));
 }
 
 TEST(QuestionDisplay, OutsideTheTypesOnlyClearsTheFlags)

@@ -19,11 +19,7 @@ namespace orvik3::test {
 inline constexpr int kSession = 0;
 
 // Tag length and column of every stored line of a record, in file order (column 0: session).
-struct Layout {
-    std::vector<qint16> types;
-    bool markers;
-    std::vector<std::pair<int, int>> places;
-};
+struct Layout { std::vector<qint16> types; bool markers; std::vector<std::pair<int, int>> places; };
 
 inline const std::vector<Layout> &layouts()
 {

@@ -12,12 +12,7 @@ namespace {
 
 const char *const kFrames[] = {"Frame1", "Frame2", "Frame11", "Frame20", "Frame29"};
 
-struct TypeRow {
-    qint16 type;
-    const char *frame;
-    const char *germanFile;
-    const char *otherFile;
-};
+struct TypeRow { qint16 type; const char *frame, *germanFile, *otherFile; };
 
 const TypeRow kTypes[] = {
     {1, "Frame1", "hsi.sty", "e-hsi.sty"},          {2, "Frame1", "stdvor.sty", "e-stdvor.sty"},
@@ -72,66 +67,38 @@ TEST_P(Types, ShowsTheFamilyFrameAndLoadsTheFileOfTheLanguage)
 INSTANTIATE_TEST_SUITE_P(TypeSelection, Types, ::testing::ValuesIn(kTypes),
                          [](const auto &info) { return "Type" + std::to_string(info.param.type); });
 
-TEST(TypeSelection, MinusOneOnlyStoresTheValue)
+// -1 only stores the value; 0 and 15 leave the last exercise on show; the host's signals stay
+// untouched whatever the value.
+TEST(TypeSelection, ValuesOutsideTheTypes)
 {
-    TestHost host;
-    host.writeStudyFile(QStringLiteral("qdm.sty"), records(6, 3));
-    host.writeStudyFile(QStringLiteral("wind.sty"), records(8, 3));
-    QAform &f = host.select(6);
-    f.DisplayQuestion();
-    const QString session = f.c_QASessionFileName();
-    const QString caption = host.ctl(QStringLiteral("Frame20")).caption();
-    const std::size_t drawn = host.random().drawn();
-
-    f.setC_QAtype(-1);
-    EXPECT_EQ(f.c_QAtype(), -1);
-    EXPECT_EQ(f.currentQuestion(), 1);
-    EXPECT_EQ(f.c_QASessionFileName(), session);
-    EXPECT_EQ(host.ctl(QStringLiteral("Frame20")).caption(), caption);
-    EXPECT_TRUE(host.ctl(QStringLiteral("Frame20")).isVisible());
-    EXPECT_EQ(host.random().drawn(), drawn);
-}
-
-TEST(TypeSelection, ZeroAndFifteenLeaveTheLastExerciseOnShow)
-{
-    for (qint16 value : {qint16(0), qint16(15)}) {
+    for (qint16 value : {qint16(-1), qint16(0), qint16(15)}) {
         TestHost host;
         host.writeStudyFile(QStringLiteral("wind.sty"), records(8, 3));
-        QAform &f = host.select(8);
-        const QString session = f.c_QASessionFileName();
+        QAform &f = host.form();
+        f.setC_showResult(6);
+        f.setC_QAFly(4);
+        f.setC_TrackDelta(3);
+        host.select(8);
+        if (value < 0)
+            f.DisplayQuestion();
+        const QString session = f.c_QASessionFileName(), caption = host.ctl(QStringLiteral("Frame29")).caption();
+        const std::size_t drawn = host.random().drawn();
+
         f.setC_QAtype(value);
         EXPECT_EQ(f.c_QAtype(), value);
         EXPECT_TRUE(host.ctl(QStringLiteral("Frame29")).isVisible());
-        EXPECT_EQ(f.currentQuestion(), 0);
+        EXPECT_EQ(f.currentQuestion(), value < 0 ? 1 : 0) << value;
         EXPECT_EQ(f.lastQuestion(), 2);
         EXPECT_EQ(f.c_QASessionFileName(), session);
+        EXPECT_EQ(host.ctl(QStringLiteral("Frame29")).caption(), caption);
+        EXPECT_EQ(host.random().drawn(), drawn);
         EXPECT_TRUE(f.questionShown());
+        EXPECT_EQ(f.c_showResult() * 100 + f.c_QAFly() * 10 + f.c_TrackDelta(), 643) << value;
     }
 }
 
-TEST(TypeSelection, SelectionLeavesTheHostSignalsAlone)
-{
-    TestHost host;
-    QAform &f = host.form();
-    f.setC_showResult(6);
-    f.setC_QAFly(4);
-    f.setC_TrackDelta(3);
-    host.select(7);
-    EXPECT_EQ(f.c_showResult(), 6);
-    EXPECT_EQ(f.c_QAFly(), 4);
-    EXPECT_EQ(f.c_TrackDelta(), 3);
-    EXPECT_EQ(f.lastQuestion(), -1); // no file: the selection still runs
-    EXPECT_TRUE(f.questionShown());
-}
-
 // Question orders drawn from scripted numbers.
-struct OrderCase {
-    const char *name;
-    int questions;
-    std::vector<float> random;
-    std::vector<qint16> order;
-    std::size_t draws;
-};
+struct OrderCase { const char *name; int questions; std::vector<float> random; std::vector<qint16> order; std::size_t draws; };
 
 class Orders : public ::testing::TestWithParam<OrderCase>
 {
@@ -164,15 +131,13 @@ INSTANTIATE_TEST_SUITE_P(
                                11}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TypeSelection, FloatProductRoundsUpWhereDoubleWouldNot)
+// An empty file keeps the old order; orientation (type 10) switches random order on.
+TEST(TypeSelection, OrderKeptOnAnEmptyFileAndRandomForOrientation)
 {
+    ASSERT_EQ(kJustBelowFiveElevenths * 11.0f, 5.0f); // the premise of SinglePrecisionProduct
     ASSERT_LT(double(kJustBelowFiveElevenths) * 11, 5.0);
-    ASSERT_EQ(kJustBelowFiveElevenths * 11.0f, 5.0f);
-}
 
-TEST(TypeSelection, EmptyFileKeepsTheOldOrder)
-{
-    TestHost host({0.9f, 0.1f});
+    TestHost host({0.9f, 0.1f}), orientation({0.5f, 0.1f, 0.9f});
     host.writeStudyFile(QStringLiteral("qdm.sty"), records(6, 2));
     QAform &f = host.select(6);
     ASSERT_EQ(f.questionOrder(0), 1);
@@ -181,27 +146,19 @@ TEST(TypeSelection, EmptyFileKeepsTheOldOrder)
     EXPECT_EQ(f.lastQuestion(), -1);
     EXPECT_EQ(f.questionOrder(0), 1);
     EXPECT_EQ(f.questionOrder(1), 0);
-}
 
-TEST(TypeSelection, OrientationSwitchesRandomOrderOn)
-{
-    TestHost host({0.5f, 0.1f, 0.9f});
-    host.writeStudyFile(QStringLiteral("orientation.sty"), records(10, 3));
-    QAform &f = host.select(10);
-    EXPECT_EQ(host.ctl(QStringLiteral("Check1")).value(), 1);
-    EXPECT_EQ(f.currentQuestion(), f.questionOrder(1));
-    EXPECT_EQ(f.currentQuestion(), 0);
+    orientation.writeStudyFile(QStringLiteral("orientation.sty"), records(10, 3));
+    QAform &o = orientation.select(10); // order 1, 0, 2
+    EXPECT_EQ(orientation.ctl(QStringLiteral("Check1")).value(), 1);
+    EXPECT_EQ(o.currentQuestion(), 0); // questionOrder(1)
+    EXPECT_EQ(o.questionOrder(0), 1);
 }
 
 TEST(TypeSelection, PositionListsPerType)
 {
-    struct Lists {
-        qint16 type;
-        int counts[3];
-    };
+    struct Lists { qint16 type; int counts[3]; };
     TestHost host;
-    const Lists rows[] = {{1, {74, 73, 6}}, {2, {74, 73, 6}}, {10, {18, 18, 18}}};
-    for (const Lists &row : rows) {
+    for (const Lists &row : {Lists{1, {74, 73, 6}}, {2, {74, 73, 6}}, {10, {18, 18, 18}}}) {
         host.select(row.type);
         for (int i = 0; i < 3; ++i) {
             const FormControl &combo = host.ctl(QStringLiteral("Combo%1").arg(i + 1));

@@ -12,18 +12,11 @@
 
 namespace {
 
-QDesignerCustomWidgetInterface *loadPlugin()
+TEST(DesignerPlugin, OffersThePanelWithItsPropertiesAndHelpTexts)
 {
     static QPluginLoader loader(QStringLiteral(ORVIK3_DESIGNER_PLUGIN));
-    QObject *instance = loader.instance();
-    EXPECT_TRUE(instance) << qPrintable(loader.errorString());
-    return qobject_cast<QDesignerCustomWidgetInterface *>(instance);
-}
-
-TEST(DesignerPlugin, OffersThePanelWithItsHeaderAndProperties)
-{
-    QDesignerCustomWidgetInterface *plugin = loadPlugin();
-    ASSERT_TRUE(plugin);
+    auto *plugin = qobject_cast<QDesignerCustomWidgetInterface *>(loader.instance());
+    ASSERT_TRUE(plugin) << qPrintable(loader.errorString());
     EXPECT_EQ(plugin->name(), QStringLiteral("orvik3::QAformWidget"));
     EXPECT_EQ(plugin->includeFile(), QStringLiteral("orvik3/QAformWidget.h"));
     EXPECT_FALSE(plugin->isContainer());
@@ -36,23 +29,17 @@ TEST(DesignerPlugin, OffersThePanelWithItsHeaderAndProperties)
     EXPECT_TRUE(panel->setProperty("c_MainAppPath", QStringLiteral("base")));
     EXPECT_EQ(panel->property("c_MainAppPath").toString(), QStringLiteral("base"));
     EXPECT_GT(panel->sizeHint().width(), 0);
-}
 
-TEST(DesignerPlugin, PropertyToolTipsAreTheControlsHelpTexts)
-{
-    QDesignerCustomWidgetInterface *plugin = loadPlugin();
-    ASSERT_TRUE(plugin);
+    // Property tool tips are the control's help texts.
     std::map<QString, QString> tips;
     QXmlStreamReader xml(plugin->domXml());
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("tooltip")) {
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("tooltip")) {
             const QString name = xml.attributes().value(QLatin1String("name")).toString();
             tips[name] = xml.readElementText();
         }
     }
     ASSERT_FALSE(xml.hasError()) << qPrintable(xml.errorString());
-
     const QMetaObject &control = orvik3::QAform::staticMetaObject;
     int properties = 0;
     for (int i = control.classInfoOffset(); i < control.classInfoCount(); ++i) {

@@ -55,19 +55,13 @@ QString captionProblem(QWidget *w)
                 .arg(label->text()).arg(need.width()).arg(need.height()).arg(room.width()).arg(room.height());
         return {};
     }
-    if (auto *option = qobject_cast<QRadioButton *>(w)) {
+    if (qobject_cast<QRadioButton *>(w) || qobject_cast<QCheckBox *>(w)) {
+        auto *button = static_cast<QAbstractButton *>(w);
         QStyleOptionButton opt;
-        opt.initFrom(option);
-        opt.text = option->text();
-        const QRect room = option->style()->subElementRect(QStyle::SE_RadioButtonContents, &opt, option);
-        return tooWide(option->text(), room.width());
-    }
-    if (auto *check = qobject_cast<QCheckBox *>(w)) {
-        QStyleOptionButton opt;
-        opt.initFrom(check);
-        opt.text = check->text();
-        const QRect room = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, check);
-        return tooWide(check->text(), room.width());
+        opt.initFrom(button);
+        opt.text = button->text();
+        const auto contents = qobject_cast<QRadioButton *>(w) ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+        return tooWide(button->text(), button->style()->subElementRect(contents, &opt, button).width());
     }
     if (auto *button = qobject_cast<QPushButton *>(w))
         return tooWide(button->text(), button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin));
@@ -92,10 +86,7 @@ QString captionProblem(QWidget *w)
     return {};
 }
 
-struct Case {
-    Scene scene;
-    bool english;
-};
+struct Case { Scene scene; bool english; };
 
 void PrintTo(const Case &c, std::ostream *os)
 {
@@ -110,8 +101,7 @@ TEST_P(PanelRender, NothingOverlapsAndEveryCaptionFits)
 {
     const Case c = GetParam();
     TestHost host({0.55f, 0.1f, 0.9f, 0.3f, 0.7f, 0.45f}, c.english ? TextTable::english() : TextTable::german());
-    showQuestion(host, c.scene);
-    completeCaptions(host, c.scene);
+    showQuestion(host, c.scene.type);
     QAformWidget panel(host.form());
     panel.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
