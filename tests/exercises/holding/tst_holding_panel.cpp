@@ -1,405 +1,214 @@
-#include "HoldingTrainee.h"
-
-#include <algorithm>
-#include <array>
+// The holding panel: holdings (types 3, 4, 14) and the DME arc (type 9).
+#include "../PanelTest.h"
 
 using namespace orvik3;
 using namespace orvik3::test;
-using namespace orvik3::test::holding;
 
 namespace {
 
-// Rows of the holding panel: prompt, result label and the options of the row.
+// Prompt, result and options of rows 1..4.
 struct RowControls {
     const char *prompt, *result;
     int first, last;
 };
-constexpr RowControls kRows[] = {
-    {"Label3", "Label8", 11, 13}, {"Label6", "Label9", 1, 5}, {"Label4", "Label10", 6, 10}, {"Label5", "Label11", 14, 16}};
+constexpr RowControls kRows[] = {{}, {"Label3", "Label8", 11, 13}, {"Label6", "Label9", 1, 5},
+                                 {"Label4", "Label10", 6, 10}, {"Label5", "Label11", 14, 16}};
 
-const QString hsiFile = QStringLiteral("HSIHLD.sty");
-
-// Question 0: standard holding inbound 090 flown on 240, an offset entry onto gate 240 (row 3
-// option inbound + 150); question 1: left-hand holding inbound 90 flown on 290, an offset entry
-// onto 300 (inbound + 210).
-QStringList twoQuestions()
+QStringList captions(TestHost &host, int first, int last)
 {
-    return holdingRecord("240", "090", "Standard", "q1.ses") + holdingRecord("290", "90", "Links", "q2.ses");
+    QStringList out;
+    for (int n = first; n <= last; ++n)
+        out << host.ctl(opt(n)).caption();
+    return out;
 }
 
-struct HoldingFixture : ::testing::Test {
-    TestHost host{spreadDraws()};
-    QAform &start(const QStringList &records, qint16 type = 3)
-    {
-        host.writeStudyFile(type == 3 ? hsiFile : type == 4 ? QStringLiteral("dgHLD.sty") : QStringLiteral("dgrbHLD.sty"),
-                            records);
-        return host.select(type);
+QAform &startHolding(TestHost &host, const QStringList &record)
+{
+    host.writeStudyFile("HSIHLD.sty", studyLines({record}));
+    return host.select(3);
+}
+
+// The question text, and the candidates: row 3 offers inbound + 90, 150, 180, 210, 270 in
+// that order, row 2 the same in drawn places.
+TEST(HoldingPanel, CandidateCaptions)
+{
+    const std::pair<const char *, QStringList> cases[] = {
+        {"5", {"095", " 155", " 185", " 215", " 275"}},  {"180", {" 270", " 330", " 360", "030", "090"}},
+        {"0", {"090", " 150", " 180", " 210", " 270"}},  {"360", {"090", " 150", " 180", " 210", " 270"}},
+        {" 270 ", {" 360", "060", "090", " 120", " 180"}}};
+    for (const auto &[inbound, expected] : cases) {
+        TestHost host{spreadDraws()};
+        startHolding(host, holdingRecord("90", inbound, "Standard"));
+        EXPECT_EQ(host.ctl("Label2").caption(),
+                  "Fly the current heading to the Station. Join the  Standard Holding inbound " + QString(inbound));
+        EXPECT_EQ(captions(host, 6, 10), expected) << inbound;
+        QStringList outbound = captions(host, 1, 5), sorted = expected;
+        outbound.sort();
+        sorted.sort();
+        EXPECT_EQ(outbound, sorted) << inbound;
     }
-    void answer(int row, const char *caption) { choose(host, kRows[row - 1].first, kRows[row - 1].last, QLatin1String(caption)); }
-};
-
-TEST_F(HoldingFixture, QuestionSetUp)
-{
-    QAform &f = start(holdingRecord("100", "230", "Standard"));
-    EXPECT_EQ(host.ctl("Label2").caption(),
-              QStringLiteral("Fly the current heading to the Station. Join the  Standard Holding inbound 230"));
-    EXPECT_EQ(host.ctl("Frame2").caption(), QStringLiteral("HSI HOLDING ÜBUNGEN ( 1 von 1)"));
-    EXPECT_TRUE(f.questionShown());
-    EXPECT_EQ(f.c_QASessionFileName(), host.base() + QStringLiteral("/default/sessions/h.ses"));
-    for (const RowControls &r : kRows) {
-        EXPECT_EQ(host.ctl(r.prompt).foreColor(), colors::white);
-        EXPECT_EQ(host.ctl(r.prompt).backColor(), colors::darkTeal);
-        EXPECT_FALSE(host.ctl(r.result).isVisible()) << r.result;
-        for (int n = r.first; n <= r.last; ++n) {
-            EXPECT_TRUE(host.ctl(optionName(n)).isReachable()) << n;
-            EXPECT_FALSE(host.ctl(optionName(n)).isSelected()) << n;
-        }
-    }
-    std::array<bool, 6> seen{};
-    for (int k = 1; k <= 5; ++k)
-        seen[f.optionOrder(k)] = true;
-    EXPECT_TRUE(std::all_of(seen.begin() + 1, seen.end(), [](bool b) { return b; })) << "not a permutation";
 }
 
-struct CaptionCase {
-    const char *inbound;
-    QStringList candidates; // inbound + 90, 150, 180, 210, 270
-};
-
-class Captions : public HoldingFixture, public ::testing::WithParamInterface<CaptionCase>
+// Every option of every row on a fresh question: only the right one is right, the row is
+// marked once and locked, and no other row is touched.
+TEST(HoldingPanel, OnlyTheRightOptionOfEachRow)
 {
-};
-
-TEST_P(Captions, CandidateHeadings)
-{
-    start(holdingRecord("90", GetParam().inbound, "Standard"));
-    EXPECT_EQ(captions(host, 6, 10), GetParam().candidates);
-    QStringList outbound = captions(host, 1, 5), expected = GetParam().candidates;
-    outbound.sort();
-    expected.sort();
-    EXPECT_EQ(outbound, expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(HoldingPanel, Captions,
-                         ::testing::Values(CaptionCase{"5", {"095", " 155", " 185", " 215", " 275"}},
-                                           CaptionCase{"180", {" 270", " 330", " 360", "030", "090"}},
-                                           CaptionCase{"0", {"090", " 150", " 180", " 210", " 270"}},
-                                           CaptionCase{"360", {"090", " 150", " 180", " 210", " 270"}},
-                                           CaptionCase{" 270 ", {" 360", "060", "090", " 120", " 180"}}));
-
-struct RowCase {
-    int row;
-    const char *caption;
-    bool right;
-    const char *shown; // result label on a right answer
-};
-
-void PrintTo(const RowCase &c, std::ostream *os) { *os << "row " << c.row << " '" << c.caption << "'"; }
-
-class EachRow : public HoldingFixture, public ::testing::WithParamInterface<RowCase>
-{
-};
-
-// Question 0 of twoQuestions(): offset entry, outbound 270, first heading 240, "maintain".
-TEST_P(EachRow, MarkedOnceAndLocked)
-{
-    const RowCase &c = GetParam();
-    const RowControls &r = kRows[c.row - 1];
-    QAform &f = start(twoQuestions());
-    answer(c.row, c.caption);
-
-    FormControl &prompt = host.ctl(r.prompt), &result = host.ctl(r.result);
-    EXPECT_TRUE(f.partDone(c.row));
-    EXPECT_EQ(f.partCorrect(c.row), c.right);
-    EXPECT_TRUE(result.isVisible());
-    if (c.right) {
-        EXPECT_EQ(result.caption(), QLatin1String(c.shown));
-        EXPECT_EQ(result.foreColor(), colors::green);
-        EXPECT_EQ(result.backColor(), colors::darkTeal);
-        EXPECT_EQ(prompt.foreColor(), colors::green);
-        EXPECT_EQ(prompt.backColor(), colors::darkTeal);
-    } else {
-        EXPECT_EQ(result.caption(), QStringLiteral("FALSCH"));
-        EXPECT_EQ(result.backColor(), colors::red);
-        EXPECT_EQ(prompt.foreColor(), colors::white);
-        EXPECT_EQ(prompt.backColor(), colors::red);
-    }
-    for (int n = r.first; n <= r.last; ++n) {
-        EXPECT_FALSE(host.ctl(optionName(n)).isVisible()) << n;
-        if (c.row == 1 || c.row == 4)
-            EXPECT_FALSE(host.ctl(optionName(n)).isSelected()) << n;
-    }
-    for (int other = 1; other <= 4; ++other)
-        if (other != c.row)
-            EXPECT_FALSE(f.partDone(other)) << other;
-    EXPECT_EQ(f.c_showResult(), 0);
-
-    // The row is locked: even a selection the trainee cannot make (the options are hidden) is not judged.
-    for (int n = r.first; n <= r.last; ++n) {
-        host.ctl(optionName(n)).setValue(0);
-        host.ctl(optionName(n)).setValue(-1);
-    }
-    EXPECT_EQ(f.partCorrect(c.row), c.right);
-    EXPECT_EQ(result.caption(), c.right ? QLatin1String(c.shown) : QLatin1String("FALSCH"));
-}
-
-INSTANTIATE_TEST_SUITE_P(HoldingPanel, EachRow,
-                         ::testing::Values(RowCase{1, "Offset", true, "offset"}, RowCase{1, "Direct", false, ""},
-                                           RowCase{1, "Parallel", false, ""}, RowCase{2, " 270", true, " 270"},
-                                           RowCase{2, " 180", false, ""}, RowCase{2, " 360", false, ""},
-                                           RowCase{3, " 240", true, " 240"}, RowCase{3, " 270", false, ""},
-                                           RowCase{3, " 300", false, ""}, RowCase{4, "Maintain", true, "maintain"},
-                                           RowCase{4, "Left", false, ""}, RowCase{4, "Right", false, ""}));
-
-// Without a study file the set-up finds no inbound course to build candidates from: the
-// selection raises a type mismatch, and the panel judges nothing afterwards.
-TEST_F(HoldingFixture, NoStudyFileRaisesAndNothingIsJudged)
-{
-    host.form().setC_MainAppPath(host.base());
-    try {
-        host.form().setC_QAtype(3);
-        FAIL() << "no error";
-    } catch (const Error &e) {
-        EXPECT_EQ(e.kind(), ErrorKind::TypeMismatch);
-    }
-    QAform &f = host.form();
-    EXPECT_EQ(f.lastQuestion(), -1);
-    EXPECT_FALSE(f.questionShown());
-    EXPECT_TRUE(host.ctl("Option11").click());
-    EXPECT_FALSE(f.partDone(1));
-    EXPECT_FALSE(host.ctl("Label8").isVisible());
-}
-
-TEST_F(HoldingFixture, AllRowsRightInAnyOrder)
-{
-    const char *rightAnswers[] = {"Offset", " 270", " 240", "Maintain"};
-    std::array<int, 4> order{1, 2, 3, 4};
-    do {
-        TestHost fresh{spreadDraws()};
-        fresh.writeStudyFile(hsiFile, twoQuestions());
-        QAform &f = fresh.select(3);
-        for (int i = 0; i < 4; ++i) {
-            EXPECT_EQ(f.c_showResult(), 0);
-            choose(fresh, kRows[order[i] - 1].first, kRows[order[i] - 1].last, QLatin1String(rightAnswers[order[i] - 1]));
-        }
-        EXPECT_EQ(f.c_showResult(), 6) << order[0] << order[1] << order[2] << order[3];
-        ASSERT_TRUE(press(fresh, "Command28"));
-        EXPECT_EQ(fresh.stat("hsihld_total 0"), QStringLiteral("1"));
-        EXPECT_EQ(fresh.stat("hsihld_bad 0"), QString());
-        EXPECT_EQ(f.c_showResult(), 2);
-        EXPECT_EQ(f.currentQuestion(), 1);
-    } while (std::next_permutation(order.begin(), order.end()));
-}
-
-struct Judged {
-    const char *heading, *inbound, *kind;
-    int row;
-    const char *rightCaption;
-    const char *shown;
-};
-
-void PrintTo(const Judged &j, std::ostream *os)
-{
-    *os << j.kind << " inbound " << j.inbound << " HDG " << j.heading << " row " << j.row;
-}
-
-class Judgement : public HoldingFixture, public ::testing::WithParamInterface<Judged>
-{
-};
-
-// Every option of the row is tried on a fresh question; only the captioned one is right.
-TEST_P(Judgement, OnlyTheRightOption)
-{
-    const Judged &j = GetParam();
-    const RowControls &r = kRows[j.row - 1];
-    int rightSeen = 0;
-    for (int n = r.first; n <= r.last; ++n) {
-        TestHost fresh{spreadDraws()};
-        fresh.writeStudyFile(hsiFile, holdingRecord(j.heading, j.inbound, j.kind));
-        QAform &f = fresh.select(3);
-        const bool expected = fresh.ctl(optionName(n)).caption() == QLatin1String(j.rightCaption);
-        ASSERT_TRUE(fresh.ctl(optionName(n)).click());
-        EXPECT_EQ(f.partCorrect(j.row), expected) << "Option" << n;
-        if (expected) {
-            ++rightSeen;
-            EXPECT_EQ(fresh.ctl(r.result).caption(), QLatin1String(j.shown));
-        }
-    }
-    EXPECT_EQ(rightSeen, 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    HoldingPanel, Judgement,
-    ::testing::Values(
+    const struct {
+        const char *heading, *inbound, *kind;
+        QStringList right, shown; // rows 1..4
+    } questions[] = {
+        // An offset entry onto gate 240, maintaining the heading.
+        {"240", "090", "Standard", {"Offset", " 270", " 240", "Maintain"}, {"offset", " 270", " 240", "maintain"}},
         // Outbound 0 is offered as 360 and shown as 0.
-        Judged{"90", "180", "Standard", 2, " 360", " 0"}, Judged{"90", "180", "Standard", 3, " 360", " 0"},
+        {"90", "180", "Standard", {"Parallel", " 360", " 360", "Left"}, {"parallel", " 0", " 0", "left"}},
         // Inbound 360 judges as inbound 0.
-        Judged{"90", "360", "Standard", 2, " 180", " 180"}, Judged{"90", "0", "Standard", 2, " 180", " 180"},
-        Judged{"90", "360", "Standard", 1, "Direct", "direct"}, Judged{"90", "360", "Standard", 4, "Right", "right"},
-        // Left-hand offset entry: first heading inbound + 210 (Option9, see Captions), a right turn onto it.
-        Judged{"290", "90", "Links", 1, "Offset", "offset"}, Judged{"290", "90", "Links", 3, " 300", " 300"},
-        Judged{"290", "90", "Links", 4, "Right", "right"},
-        // Left-hand parallel entry.
-        Judged{"230", "50", "standard", 1, "Parallel", "parallel"}, Judged{"230", "50", "standard", 4, "Right", "right"},
+        {"90", "360", "Standard", {"Direct", " 180", " 180", "Right"}, {"direct", " 180", " 180", "right"}},
+        {"90", "0", "Standard", {"Direct", " 180", " 180", "Right"}, {"direct", " 180", " 180", "right"}},
+        // Left-hand offset entry: first heading inbound + 210 (Option9), a right turn onto it.
+        {"290", "90", "Links", {"Offset", " 270", " 300", "Right"}, {"offset", " 270", " 300", "right"}},
+        // "standard" is no "Standard": a left-hand parallel entry.
+        {"230", "50", "standard", {"Parallel", " 230", " 230", "Right"}, {"parallel", " 230", " 230", "right"}},
         // Offset entry across north: the shorter turn from 010 onto 350 is to the left.
-        Judged{"10", "200", "Standard", 3, " 350", " 350"}, Judged{"10", "200", "Standard", 4, "Left", "left"},
+        {"10", "200", "Standard", {"Offset", "020", " 350", "Left"}, {"offset", " 20", " 350", "left"}},
         // Headings read leniently: "100.5" rounds to 100 (halves to even), a direct entry.
-        Judged{"100.5", "0", "Standard", 1, "Direct", "direct"}));
-
-TEST_F(HoldingFixture, SolutionAfterTwoRowsThenNext)
-{
-    QAform &f = start(twoQuestions());
-    answer(1, "Offset");
-    answer(2, " 180");
-    ASSERT_TRUE(press(host, "Command27"));
-    EXPECT_EQ(f.c_showResult(), 6);
-    EXPECT_EQ(host.ctl("Frame2").height(), 1100);
-    const char *shown[] = {"offset", "270", "240", "maintain"};
-    for (int row = 1; row <= 4; ++row) {
-        const RowControls &r = kRows[row - 1];
-        EXPECT_EQ(host.ctl(r.result).caption(), QLatin1String(shown[row - 1]));
-        EXPECT_TRUE(host.ctl(r.result).isVisible());
-        for (const char *name : {r.result, r.prompt}) {
-            EXPECT_EQ(host.ctl(name).foreColor(), colors::white) << name;
-            EXPECT_EQ(host.ctl(name).backColor(), colors::darkTeal) << name;
+        {"100.5", "0", "Standard", {"Direct", " 180", " 180", "Right"}, {"direct", " 180", " 180", "right"}},
+    };
+    for (const auto &q : questions) {
+        for (int row = 1; row <= 4; ++row) {
+            const RowControls &r = kRows[row];
+            int rightSeen = 0;
+            for (int n = r.first; n <= r.last; ++n) {
+                SCOPED_TRACE(::testing::Message() << q.kind << " inbound " << q.inbound << " HDG " << q.heading
+                                                  << " Option" << n);
+                TestHost host{spreadDraws()};
+                QAform &f = startHolding(host, holdingRecord(q.heading, q.inbound, q.kind));
+                const bool right = host.ctl(opt(n)).caption() == q.right[row - 1];
+                rightSeen += right;
+                ASSERT_TRUE(host.ctl(opt(n)).click());
+                EXPECT_EQ(f.partCorrect(row), right);
+                expectMark(host.ctl(r.prompt), host.ctl(r.result), right ? Mark::Right : Mark::Wrong, q.shown[row - 1]);
+                for (int other = 1; other <= 4; ++other)
+                    EXPECT_EQ(f.partDone(other), other == row) << other;
+                // Hidden and, in rows 1 and 4, deselected; even a selection the trainee cannot
+                // make is not judged.
+                for (int m = r.first; m <= r.last; ++m) {
+                    EXPECT_FALSE(host.ctl(opt(m)).isVisible()) << m;
+                    EXPECT_TRUE(!host.ctl(opt(m)).isSelected() || row == 2 || row == 3) << m;
+                    host.ctl(opt(m)).setValue(0);
+                    host.ctl(opt(m)).setValue(-1);
+                }
+                EXPECT_EQ(f.partCorrect(row), right);
+                EXPECT_EQ(host.ctl(r.result).caption(), right ? q.shown[row - 1] : QStringLiteral("FALSCH"));
+            }
+            EXPECT_EQ(rightSeen, 1) << q.inbound << " HDG " << q.heading << " row " << row;
         }
-        for (int n = r.first; n <= r.last; ++n)
-            EXPECT_FALSE(host.ctl(optionName(n)).click()) << n;
-    }
-    EXPECT_TRUE(f.partCorrect(1));
-    EXPECT_FALSE(f.partDone(3));
-
-    ASSERT_TRUE(press(host, "Command28"));
-    EXPECT_EQ(host.stat("hsihld_total 0"), QStringLiteral("1"));
-    EXPECT_EQ(host.stat("hsihld_bad 0"), QStringLiteral("1"));
-    EXPECT_EQ(f.c_showResult(), 2);
-    EXPECT_EQ(f.currentQuestion(), 0); // the same question again
-    EXPECT_TRUE(host.ctl("Option14").isVisible());
-    EXPECT_FALSE(host.ctl("Label8").isVisible());
-    f.setC_QAFly(-2);
-    EXPECT_EQ(host.ctl("Frame2").height(), 4250);
-}
-
-TEST_F(HoldingFixture, NextCountsOnlyWhatWasAnswered)
-{
-    struct Step {
-        QStringList answers; // rows 1..4 in turn; empty: not answered
-        bool solutionFirst;
-        const char *total, *bad;
-        qint16 nextQuestion;
-    };
-    const Step steps[] = {
-        {{}, false, "", "", 1},
-        {{}, true, "", "", 1},
-        {{"Offset", " 270", " 240", ""}, false, "1", "1", 0},
-        {{"Offset", "", "", ""}, true, "1", "1", 0},
-        {{"Direct", " 270", " 240", "Maintain"}, false, "1", "1", 0},
-    };
-    for (const Step &step : steps) {
-        TestHost fresh{spreadDraws()};
-        fresh.writeStudyFile(hsiFile, twoQuestions());
-        QAform &f = fresh.select(3);
-        for (int row = 1; row <= step.answers.size(); ++row)
-            if (!step.answers[row - 1].isEmpty())
-                choose(fresh, kRows[row - 1].first, kRows[row - 1].last, step.answers[row - 1]);
-        if (step.solutionFirst)
-            press(fresh, "Command27");
-        press(fresh, "Command28");
-        EXPECT_EQ(fresh.stat("hsihld_total 0"), QLatin1String(step.total)) << step.answers.join('|').toStdString();
-        EXPECT_EQ(fresh.stat("hsihld_bad 0"), QLatin1String(step.bad));
-        EXPECT_EQ(f.currentQuestion(), step.nextQuestion);
-        EXPECT_EQ(f.c_showResult(), 2);
     }
 }
 
-TEST_F(HoldingFixture, FlyYourselfAndCancel)
+TEST(HoldingPanel, NumbersThatAreNotNumbersRaiseTypeMismatch)
 {
-    QAform &f = start(twoQuestions());
-    answer(1, "Offset");
-    ASSERT_TRUE(press(host, "Command26"));
-    EXPECT_EQ(f.c_QAFly(), 2);
-    EXPECT_EQ(f.c_TrackDelta(), 3);
-    EXPECT_EQ(f.c_showResult(), 4);
-    EXPECT_EQ(host.ctl("Frame2").height(), 1100);
-    EXPECT_EQ(host.stat("hsihld_total"), QString());
-
-    // The options still work while the panel is short.
-    answer(4, "Maintain");
-    EXPECT_TRUE(f.partCorrect(4));
-
-    ASSERT_TRUE(press(host, "Command4"));
-    EXPECT_EQ(f.c_QAtype(), 0);
-    EXPECT_TRUE(host.ctl("Frame2").isVisible());
-    EXPECT_TRUE(f.questionShown());
+    const std::pair<qint16, QStringList> cases[] = {{3, holdingRecord("90", "09O", "Standard")},
+                                                    {9, holdingRecord("left", "3O", "250")}};
+    for (const auto &[type, record] : cases) {
+        TestHost host{spreadDraws()};
+        host.writeStudyFile(type == 3 ? "HSIHLD.sty" : "dmearc.sty", studyLines({record}));
+        expectError(ErrorKind::TypeMismatch, [&] { host.select(type); });
+        EXPECT_FALSE(host.form().questionShown());
+    }
 }
 
-struct TypeCase {
-    qint16 type;
-    const char *file, *prefix, *title;
-};
+// --- the DME arc ------------------------------------------------------------------------
 
-class Types : public ::testing::TestWithParam<TypeCase>
+QAform &startArc(TestHost &host, const char *turn = "left", const char *heading = "030")
 {
-};
+    host.writeStudyFile("dmearc.sty", studyLines({holdingRecord(turn, heading, "250")}));
+    return host.select(9);
+}
 
-TEST_P(Types, TitleFileAndStatistics)
+TEST(DmeArcPanel, ThreeRowsAndBackToFour)
 {
-    const TypeCase &c = GetParam();
     TestHost host{spreadDraws()};
-    host.writeStudyFile(QLatin1String(c.file), twoQuestions());
-    QAform &f = host.select(c.type);
-    EXPECT_EQ(host.ctl("Frame2").caption(), QString::fromUtf8(c.title) + QStringLiteral(" ( 1 von 2)"));
-    for (int row = 1; row <= 4; ++row) {
-        const char *right[] = {"Offset", " 270", " 240", "Maintain"};
-        choose(host, kRows[row - 1].first, kRows[row - 1].last, QLatin1String(right[row - 1]));
-    }
-    press(host, "Command28");
-    EXPECT_EQ(host.stat(QLatin1String(c.prefix) + QStringLiteral("_total 0")), QStringLiteral("1"));
-    EXPECT_EQ(host.stat(QLatin1String(c.prefix) + QStringLiteral("_total")), QStringLiteral("1"));
-    EXPECT_EQ(host.ctl("Label7").caption().left(10), QStringLiteral("Versuche: "));
-    EXPECT_EQ(f.currentQuestion(), 1);
-    EXPECT_EQ(host.ctl("Label2").caption(),
-              QStringLiteral("Fly the current heading to the Station. Join the  Links Holding inbound 90"));
+    startHolding(host, holdingRecord("90", "0", "Standard"));
+    QAform &f = startArc(host);
+    EXPECT_EQ(host.ctl("Label2").caption(), QStringLiteral("Join the 12 DME arc"));
+    EXPECT_EQ(host.ctl("Label3").caption(), QStringLiteral("First Turn to join the ARC:"));
+    EXPECT_EQ(captions(host, 11, 13), QStringList({"Left", "Maintain", "Right"}));
+    EXPECT_FALSE(host.ctl("Label5").isVisible());
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(host.ctl(opt(n)).isReachable(), n <= 13) << n;
+    QStringList headings = captions(host, 1, 5), radials = captions(host, 6, 10);
+    headings.sort();
+    radials.sort();
+    EXPECT_EQ(headings, QStringList({" 120", " 180", " 210", " 240", "030"}));
+    EXPECT_EQ(radials, QStringList({" 100", " 250", " 340", "040", "070"}));
+    // No fourth row, not even for a selection the trainee cannot make.
+    host.ctl("Option14").setValue(-1);
+    EXPECT_FALSE(f.partDone(4));
+
+    host.select(3);
+    EXPECT_TRUE(host.ctl("Label5").isVisible());
+    EXPECT_TRUE(host.ctl("Option16").isReachable());
 }
 
-INSTANTIATE_TEST_SUITE_P(HoldingPanel, Types,
-                         ::testing::Values(TypeCase{3, "HSIHLD.sty", "hsihld", "HSI HOLDING ÜBUNGEN"},
-                                           TypeCase{4, "dgHLD.sty", "dghld", "DG HOLDING ÜBUNGEN"},
-                                           TypeCase{14, "dgrbHLD.sty", "dghld", "DG HOLDING ÜBUNGEN"}));
-
-TEST_F(HoldingFixture, InboundThatIsNoNumberRaisesTypeMismatch)
+// Draws for a one-question file: the first goes to the question order, the next five place the
+// candidates so that the right one (place 5) lands on Option<rightAt> of row 2.
+std::vector<float> drawsPlacingRightAt(int rightAt)
 {
-    host.writeStudyFile(hsiFile, holdingRecord("90", "09O", "Standard"));
-    try {
-        host.select(3);
-        FAIL() << "no error";
-    } catch (const Error &e) {
-        EXPECT_EQ(e.kind(), ErrorKind::TypeMismatch);
-    }
-    EXPECT_FALSE(host.form().questionShown());
+    std::vector<float> draws{0.0f};
+    for (int k = 1, next = 1; k <= 5; ++k)
+        draws.push_back(0.2f * float((k == rightAt ? 5 : next++) - 1) + 0.1f);
+    return draws;
 }
 
-// The candidate places: single precision, and the 1000-draw rule.
-TEST(HoldingPanelDraws, SinglePrecisionAndThousandDraws)
+// Row 3 reads the permutation in another order, so its right lead radial stands on the option
+// given here for each place of row 2's right first heading; every other option is wrong.
+TEST(DmeArcPanel, RowThreeReadsThePlacesInItsOwnOrder)
 {
-    {
-        // 0.79999995 * 5 + 1 is 5 in single precision (4 in double); the first value goes to the question order.
-        TestHost host{{0.79999995f, 0.0f, 0.2f, 0.4f, 0.6f}};
-        host.writeStudyFile(hsiFile, holdingRecord("90", "0", "Standard"));
-        QAform &f = host.select(3);
-        for (int k = 1; k <= 5; ++k)
-            EXPECT_EQ(f.optionOrder(k), k);
-        EXPECT_EQ(host.random().drawn(), 6u);
+    constexpr int kLeadRadialOption[] = {0, 10, 8, 9, 7, 6};
+    for (int p = 1; p <= 5; ++p) {
+        for (int n = 1; n <= 10; ++n) {
+            TestHost host{drawsPlacingRightAt(p)};
+            QAform &f = startArc(host);
+            ASSERT_EQ(f.optionOrder(p), 5);
+            const bool right = n == p || n == kLeadRadialOption[p];
+            if (right)
+                EXPECT_EQ(host.ctl(opt(n)).caption(), n <= 5 ? QStringLiteral("030") : QStringLiteral(" 250"));
+            ASSERT_TRUE(host.ctl(opt(n)).click());
+            const int row = n <= 5 ? 2 : 3;
+            EXPECT_EQ(f.partCorrect(row), right) << "place " << p << " Option" << n;
+            EXPECT_EQ(host.ctl(kRows[row].result).caption(),
+                      right ? (row == 2 ? QStringLiteral("030") : QStringLiteral("250")) : QStringLiteral("FALSCH"));
+        }
     }
-    {
-        // Every draw hits place 1: after 1000 draws the taken place is used again.
-        TestHost host{{0.0f}};
-        host.writeStudyFile(hsiFile, holdingRecord("90", "0", "Standard"));
-        QAform &f = host.select(3);
-        for (int k = 1; k <= 5; ++k)
-            EXPECT_EQ(f.optionOrder(k), 1);
-        EXPECT_EQ(host.random().drawn(), 1u + 1u + 4u * 1000u);
-        EXPECT_EQ(captions(host, 1, 5), QStringList(5, QStringLiteral("090")));
+}
+
+TEST(DmeArcPanel, FirstTurnIsTheExactWord)
+{
+    const std::tuple<const char *, int, bool> cases[] = {{"left", 11, true},  {"maintain", 12, true},
+                                                         {"right", 13, true}, {"left", 13, false},
+                                                         {"Left", 11, false}, {"right ", 13, false}};
+    for (const auto &[stored, option, right] : cases) {
+        TestHost host{spreadDraws()};
+        QAform &f = startArc(host, stored);
+        ASSERT_TRUE(host.ctl(opt(option)).click());
+        EXPECT_EQ(f.partCorrect(1), right) << stored << " on Option" << option;
+        EXPECT_EQ(host.ctl("Label8").caption(), right ? QLatin1String(stored) : QLatin1String("FALSCH"));
+        for (int n = 11; n <= 13; ++n)
+            EXPECT_FALSE(host.ctl(opt(n)).isVisible() || host.ctl(opt(n)).isSelected()) << n;
+    }
+}
+
+TEST(DmeArcPanel, FirstHeadingNorthIsOfferedAs360AndShownAsStored)
+{
+    for (const char *heading : {"000", "360", "0"}) {
+        TestHost host{spreadDraws()};
+        QAform &f = startArc(host, "left", heading);
+        const QStringList offered = captions(host, 1, 5);
+        const int n = int(offered.indexOf(QStringLiteral(" 360"))) + 1;
+        ASSERT_GT(n, 0) << heading;
+        host.ctl(opt(n)).click();
+        EXPECT_TRUE(f.partCorrect(2)) << heading;
+        EXPECT_EQ(host.ctl("Label9").caption(), QLatin1String(heading));
     }
 }
 
