@@ -234,7 +234,7 @@ bool FormControl::choose(int row)
 bool FormControl::type(const QString &text)
 {
     requireKind({ControlKind::TextBox}, "Text");
-    if (!isReachable())
+    if (!isReachable() || m_locked)
         return false;
     setText(text);
     return true;

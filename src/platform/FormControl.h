@@ -74,9 +74,12 @@ public:
 
     bool isMultiLine() const { return m_multiLine; }
     void setMultiLine(bool multiLine) { m_multiLine = multiLine; }
+    // A locked text box shows its text but takes no typing (a design-time setting).
+    bool isLocked() const { return m_locked; }
+    void setLocked(bool locked) { m_locked = locked; }
 
     // What a trainee does. Each returns false when the control cannot be reached (hidden or
-    // disabled, itself or a container) and nothing happened.
+    // disabled, itself or a container; typing also into a locked box) and nothing happened.
     bool click();
     bool choose(int row);
     bool type(const QString &text);
@@ -96,7 +99,7 @@ private:
     std::vector<FormControl *> m_children;
     int m_left = 0, m_top = 0, m_width = 0, m_height = 0;
     QString m_caption, m_text;
-    bool m_visible = true, m_enabled = true, m_multiLine = false;
+    bool m_visible = true, m_enabled = true, m_multiLine = false, m_locked = false;
     OleColor m_foreColor = colors::windowText;
     OleColor m_backColor = colors::buttonFace;
     int m_value = 0;

@@ -162,6 +162,7 @@ void FormView::create(FormControl *control)
             widget = box;
         } else {
             auto *box = new QLineEdit(parent);
+            box->setReadOnly(control->isLocked());
             box->setFrame(false);
             box->setTextMargins(1, 0, 1, 0);
             connect(box, &QLineEdit::textEdited, this,

@@ -102,6 +102,9 @@ TEST(FormModel, UserActionsReachOnlyVisibleEnabledControls)
 
     EXPECT_TRUE(p.box->type(QStringLiteral("20")));
     EXPECT_EQ(p.box->text(), QStringLiteral("20"));
+    p.box->setLocked(true);
+    EXPECT_FALSE(p.box->type(QStringLiteral("30")));
+    EXPECT_EQ(p.box->text(), QStringLiteral("20"));
     EXPECT_TRUE(p.list->choose(1));
     EXPECT_TRUE(p.button->click());
     EXPECT_EQ(p.count("Command1_Click"), 1);

@@ -11,10 +11,11 @@ void PositionPanel::build()
     const QString rows[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
     for (int i = 0; i < 3; ++i) {
         const int top = 360 + i * 735;
-        b.textBox(QStringLiteral("Text") + rows[i], f, 240, top, 4900, 615, true);
+        b.textBox(QStringLiteral("Text") + rows[i], f, 240, top, 4900, 615, true).setLocked(true);
         b.combo(QStringLiteral("Combo") + rows[i], f, 5300, top + 120, 2340, 315);
         FormControl &result = b.textBox(QStringLiteral("Text1") + rows[i], f, 5300, top + 120, 2340, 315);
         result.setVisible(false);
+        result.setLocked(true); // shows the verdict; nothing to type there
     }
     b.label(QStringLiteral("Label1"), f, 240, 2640, 7400, 255, QStringLiteral("Statistik"));
     b.check(QStringLiteral("Check1"), f, 240, 3180, 1500, 315);
