@@ -1,6 +1,7 @@
 #include "Records.h"
 
 #include "exercises/holding/HoldingSolver.h"
+#include "study/ExerciseTypes.h"
 
 #include <cmath>
 
@@ -18,6 +19,19 @@ constexpr double kDefaultLead = 1.0;
 const QString kSeparatorLine = QStringLiteral("--");
 
 QString threeDigitsHeading(double deg) { return threeDigits(wholeDegrees(deg), true); }
+
+// Whether the type's English records go to a file no other type writes: the relative-bearing
+// variants share their plain twin's English file, and type 10 has one file for both languages.
+bool hasEnglishFileOfItsOwn(qint16 type)
+{
+    const ExerciseType *t = exerciseType(type);
+    if (!t || qstrcmp(t->otherFile, t->germanFile) == 0)
+        return false;
+    for (qint16 other = 1; other < type; ++other)
+        if (qstrcmp(exerciseType(other)->otherFile, t->otherFile) == 0)
+            return false;
+    return true;
+}
 
 struct Builder {
     const RecordContext &ctx;
@@ -70,6 +84,18 @@ struct Builder {
         lines << tag(QStringLiteral("ses"), 4) + ctx.sessionName << kSeparatorLine;
     }
 
+    // The record in German, in English where the type has an English file of its own (the
+    // relative-bearing variants share their plain twin's), and its session.
+    template <typename Lines>
+    bool done(const Lines &lines, const Session &s)
+    {
+        record.german = lines(Phrases{Language::German});
+        if (hasEnglishFileOfItsOwn(ctx.scenario.type))
+            record.english = lines(Phrases{Language::English});
+        record.session = s;
+        return true;
+    }
+
     bool position();
     bool holding();
     bool arc();
@@ -86,7 +112,6 @@ bool Builder::position()
     if (!placed(s, aircraft))
         return false;
     const double heading = num("heading");
-    Phrases de{Language::German}, en{Language::English};
 
     if (type == 10) {
         s.instruments.rmi = s.instruments.dg = true;
@@ -137,10 +162,7 @@ bool Builder::position()
         if (!needleMovement(aircraft, heading, {}, num("obs")))
             return fail(QStringLiteral("the needle movement is not clear-cut (full scale, near abeam, or flying almost along the radial)"));
     }
-    record.german = lines(de);
-    record.english = lines(en);
-    record.session = s;
-    return true;
+    return done(lines, s);
 }
 
 bool Builder::holding()
@@ -179,11 +201,7 @@ bool Builder::holding()
         finish(out);
         return out;
     };
-    record.german = lines(Phrases{Language::German});
-    if (type == 3 || type == 4)
-        record.english = lines(Phrases{Language::English});
-    record.session = s;
-    return true;
+    return done(lines, s);
 }
 
 bool Builder::arc()
@@ -220,10 +238,7 @@ bool Builder::arc()
         finish(out);
         return out;
     };
-    record.german = lines(Phrases{Language::German});
-    record.english = lines(Phrases{Language::English});
-    record.session = s;
-    return true;
+    return done(lines, s);
 }
 
 bool Builder::adf()
@@ -254,11 +269,7 @@ bool Builder::adf()
         finish(out);
         return out;
     };
-    record.german = lines(Phrases{Language::German});
-    if (ctx.scenario.type == 5)
-        record.english = lines(Phrases{Language::English});
-    record.session = s;
-    return true;
+    return done(lines, s);
 }
 
 bool Builder::interception()
@@ -294,11 +305,7 @@ bool Builder::interception()
         finish(out);
         return out;
     };
-    record.german = lines(Phrases{Language::German});
-    if (type == 6 || type == 7)
-        record.english = lines(Phrases{Language::English});
-    record.session = s;
-    return true;
+    return done(lines, s);
 }
 
 bool Builder::wind()
@@ -334,10 +341,7 @@ bool Builder::wind()
         finish(out);
         return out;
     };
-    record.german = lines(Phrases{Language::German});
-    record.english = lines(Phrases{Language::English});
-    record.session = s;
-    return true;
+    return done(lines, s);
 }
 
 } // namespace
