@@ -24,12 +24,12 @@ Statistics::Statistics(SettingsStore &store, const TextTable &texts, qint16 last
 
 QString Statistics::totalKey(const QString &prefix, int question)
 {
-    return prefix + QStringLiteral("_total") + vb::signedNumberText(question);
+    return StatisticsKeys::questionKey(prefix, StatisticsKeys::Counter::Total, question);
 }
 
 QString Statistics::badKey(const QString &prefix, int question)
 {
-    return prefix + QStringLiteral("_bad") + vb::signedNumberText(question);
+    return StatisticsKeys::questionKey(prefix, StatisticsKeys::Counter::Bad, question);
 }
 
 namespace {
@@ -60,8 +60,8 @@ void Statistics::count(const QString &key, const QString &aggregate, const QStri
     // One unit: another process counting at the same time neither loses nor doubles a count.
     m_store.update(app(), [&] {
         m_store.write(app(), section(), key, vb::plainNumberText(value(key) + 1));
-        // The keys of questions 0..lastQuestion, built in place: the stem and a blank, then
-        // the digits (the signed number text of a non-negative number).
+        // The keys of questions 0..lastQuestion, built in place as questionKey() builds them:
+        // the stem and a blank, then the digits of a non-negative number.
         QString name = prefix + QLatin1String(suffix) + u' ';
         const qsizetype stem = name.size();
         name.reserve(stem + 8);

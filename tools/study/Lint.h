@@ -4,7 +4,7 @@
 // many questions load, missing question texts, and every stored answer that the trainee can
 // never get right or that the control cannot show. Each finding names the line of the value.
 
-#include "StudyLayout.h"
+#include "study/StudyLayout.h"
 
 #include <QByteArray>
 #include <QString>
