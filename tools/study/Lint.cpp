@@ -376,6 +376,14 @@ void Linter::windTime(const WalkedValue *v)
         add(v->line, QStringLiteral("time %1: %2 seconds (minutes.seconds)").arg(v->text.trimmed()).arg(seconds));
 }
 
+} // namespace
+
+LintReport lintStudyData(const QByteArray &bytes, const QString &displayName, qint16 type, Language language,
+                         const QString &sessionBase)
+{
+    return Linter(displayName, type, language, sessionBase).run(bytes);
+}
+
 // The installation a study file belongs to: the folder holding its default/study/.
 QString installationOf(const QString &path)
 {
@@ -387,15 +395,7 @@ QString installationOf(const QString &path)
     return dir.path();
 }
 
-} // namespace
-
-LintReport lintStudyData(const QByteArray &bytes, const QString &displayName, qint16 type, Language language,
-                         const QString &sessionBase)
-{
-    return Linter(displayName, type, language, sessionBase).run(bytes);
-}
-
-std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &options, QString *error)
+std::optional<StudyFileInput> readStudyFileInput(const QString &path, const LintOptions &options, QString *error)
 {
     const QString name = QFileInfo(path).fileName();
     const FileKind kind = fileKindOf(name);
@@ -409,10 +409,20 @@ std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &
         *error = QStringLiteral("%1: cannot open: %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    const Language language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
-    const QString base = options.base.isEmpty() ? installationOf(path) : options.base;
-    return lintStudyData(bytes, path, type, language, base);
+    StudyFileInput in;
+    in.bytes = file.readAll();
+    in.type = type;
+    in.language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
+    in.base = options.base.isEmpty() ? installationOf(path) : options.base;
+    return in;
+}
+
+std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &options, QString *error)
+{
+    const std::optional<StudyFileInput> in = readStudyFileInput(path, options, error);
+    if (!in)
+        return std::nullopt;
+    return lintStudyData(in->bytes, path, in->type, in->language, in->base);
 }
 
 } // namespace orvik3::study
