@@ -94,6 +94,10 @@ TEST_P(HsiPicture, ArrowBarTriangleAndFlag)
     // The NAV flag sits left above the centre.
     EXPECT_EQ(inkNear(pic.image, c + QPointF(-r * 0.39, -r * 0.215), ink.flag, 4.0), row.shows == Shows::Flag)
         << "NAV flag";
+    // The card turns with the heading, as on the gyro; the course arrow hides a part of it.
+    for (const std::string &fault : compassCardFaults(pic.image, c, r * 0.94, 360.0 - row.heading, ink.cardinals,
+                                                      {row.arrowDeg, row.arrowDeg + 180}))
+        ADD_FAILURE() << fault;
 }
 
 INSTANTIATE_TEST_SUITE_P(Paint, HsiPicture, testing::ValuesIn(kHsiRows), nameOf);
@@ -137,6 +141,10 @@ TEST_P(VorPicture, NeedleAndWindow)
     case Shows::Flag: EXPECT_TRUE(flag) << "no OFF flag"; break;
     }
     EXPECT_EQ(flag, row.shows == Shows::Flag);
+    // The card turns with the OBS, the setting under the top index.
+    for (const std::string &fault :
+         compassCardFaults(pic.image, c, r * 0.95, 360.0 - row.course, InstrumentPainter::inks().cardinals))
+        ADD_FAILURE() << fault;
 }
 
 INSTANTIATE_TEST_SUITE_P(Paint, VorPicture, testing::ValuesIn(kVorRows), nameOf);
