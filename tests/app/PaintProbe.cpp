@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QPainter>
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace orvik3::trainer::test {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class QPainter;
+
 namespace orvik3::trainer::test {
 
 // Looking into rendered pictures: where a colour was put, measured from a known point.
@@ -32,7 +34,7 @@ QRectF inkBounds(const QImage &image, const QRectF &area, const QColor &ink, int
 std::optional<QPointF> inkCentroid(const QImage &image, const QRectF &area, const QColor &ink, int tolerance = 12);
 
 // A picture of `size` on a grey ground, antialiased as on screen, drawn by `paint`.
-QImage render(QSize size, const std::function<void(class QPainter &)> &paint);
+QImage render(QSize size, const std::function<void(QPainter &)> &paint);
 // Keeps the picture as <name>.png in the folder ORVIK3_PROBE_PNG names, if it names one,
 // so that probe positions can be looked at.
 void keepPicture(const QImage &image, const QString &name);

@@ -47,7 +47,7 @@ Picture paintIndicator(InstrumentKind kind, const Row &row)
 
 std::string nameOf(const testing::TestParamInfo<Row> &info) { return rowName(info.param.name); }
 
-// Half a dot is 5 degrees off the course line, a full dot 10 degrees away counts full scale.
+// 5 degrees off the course line is half scale: the bar on the first dot.
 const Row kHsiRows[] = {
     {"HSI course 030 heading 090 on course TO", 30, 210, 90, 300, Centre, Shows::To},
     {"HSI 5 deg right of course bar left", 30, 205, 30, 0, Left, Shows::To},

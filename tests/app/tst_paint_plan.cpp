@@ -43,7 +43,7 @@ QPointF onScreen(const Situation &s, nav::Point at)
     return PlanPainter::transformFor(kPlan, s, planOverlay(s)).toScreen(at);
 }
 
-std::string nameOf(const auto &info) { return rowName(info.param.name); }
+const auto nameOf = [](const auto &info) { return rowName(info.param.name); };
 
 // North up, east right: where a second station shows, seen from the first.
 struct Bearing {
@@ -78,7 +78,7 @@ const Bearing kBearings[] = {
     {"VOR south west of NDB lower left", 225, 225},
     {"VOR 300 of NDB upper left", 300, 300},
 };
-INSTANTIATE_TEST_SUITE_P(Paint, PlanOrientation, testing::ValuesIn(kBearings), nameOf<testing::TestParamInfo<Bearing>>);
+INSTANTIATE_TEST_SUITE_P(Paint, PlanOrientation, testing::ValuesIn(kBearings), nameOf);
 
 // The aircraft symbol: narrow nose ahead, tailplane behind.
 struct Heading {
@@ -114,7 +114,7 @@ const Heading kHeadings[] = {
     {"aircraft heading 200 nose down", 200},
     {"aircraft heading 315 nose upper left", 315},
 };
-INSTANTIATE_TEST_SUITE_P(Paint, PlanAircraft, testing::ValuesIn(kHeadings), nameOf<testing::TestParamInfo<Heading>>);
+INSTANTIATE_TEST_SUITE_P(Paint, PlanAircraft, testing::ValuesIn(kHeadings), nameOf);
 
 // The racetrack: inbound leg to the fix along the course, the outbound leg two turn radii
 // off to the side of the turns.
@@ -155,7 +155,7 @@ const Hold kHolds[] = {
     {"hold inbound 045 right hand south east", 45, host::HoldingTurn::Right, 135},
     {"hold inbound 330 left hand south west", 330, host::HoldingTurn::Left, 240},
 };
-INSTANTIATE_TEST_SUITE_P(Paint, PlanHolding, testing::ValuesIn(kHolds), nameOf<testing::TestParamInfo<Hold>>);
+INSTANTIATE_TEST_SUITE_P(Paint, PlanHolding, testing::ValuesIn(kHolds), nameOf);
 
 // The wind rose: the arrow flies with the wind, its head downwind.
 struct WindRow {
@@ -194,6 +194,6 @@ const WindRow kWinds[] = {
     {"wind from 000 arrow down", 0, 180},
     {"wind from 200 arrow up right", 200, 20},
 };
-INSTANTIATE_TEST_SUITE_P(Paint, PlanWind, testing::ValuesIn(kWinds), nameOf<testing::TestParamInfo<WindRow>>);
+INSTANTIATE_TEST_SUITE_P(Paint, PlanWind, testing::ValuesIn(kWinds), nameOf);
 
 } // namespace

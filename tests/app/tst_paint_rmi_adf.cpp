@@ -23,8 +23,8 @@ struct Row {
     double northDeg;  // where the card's N must stand
 };
 
-// Bearings chosen off the card's label steps, so that a card or needle turned the wrong way
-// lands between labels rather than on another one.
+// Most headings lie off the card's 30-degree label steps, so that a card turned the wrong
+// way puts its letters between the places they belong rather than on other labels.
 const Row kRows[] = {
     {"RMI QDM 090 needle right", InstrumentKind::Rmi, 270, 0, 90, 0},
     {"RMI QDM 090 heading 060 needle ahead right", InstrumentKind::Rmi, 270, 60, 30, 300},
