@@ -81,6 +81,8 @@ private:
     void powerTips();
     void about();
     void saveSettings();
+    // Puts the reason into the view when the exercise has no questions; false when it has.
+    bool showStudyProblem();
     static QString legendText(bool german);
 
     QSettings &m_settings;
