@@ -3,6 +3,7 @@
 #include "ChooserPage.h"
 #include "FlightBar.h"
 #include "FlightSession.h"
+#include "PanelZoom.h"
 #include "PanelFactory.h"
 #include "SituationView.h"
 #include "StatisticsData.h"
@@ -88,8 +89,10 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_chooser, &ChooserPage::typeChosen, this, &MainWindow::startExercise);
     connect(m_chooser, &ChooserPage::languageChosen, this, &MainWindow::setLanguage);
     connect(m_chooser, &ChooserPage::browseRequested, this, &MainWindow::chooseInstallation);
+    m_zoom = new PanelZoom(m_settings, this);
     controlCreated(m_host->control());
     buildMenus();
+    m_settingsMenu->addMenu(m_zoom->menu());
 
     // What the trainee had last time; an installation that has gone falls back to the sample.
     Language language = Language::German;
@@ -176,6 +179,8 @@ void MainWindow::controlCreated(QAform *form)
     delete m_panel;
     m_panel = createPanel(*form, m_exercisePage);
     m_column->insertWidget(0, m_panel);
+    if (m_zoom)
+        m_zoom->setPanel(m_panel);
     // Panels announce trainee actions by these signals where they have them.
     if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0)
         connect(m_panel, SIGNAL(userActed()), m_host, SLOT(panelActed()));

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "ChooserPage.h"
+#include "PanelZoom.h"
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
 #include "TrainerHost.h"
@@ -46,7 +47,7 @@ void MainWindow::buildMenus()
 
     m_helpMenu = menuBar()->addMenu(QString());
     m_tipsAction = m_helpMenu->addAction(QString(), this, &MainWindow::powerTips);
-    m_tipsAction->setShortcut(QKeySequence::HelpContents);
+    m_tipsAction->setShortcut(QKeySequence(Qt::Key_F1)); // F1 on every platform, also inside the panel
     m_aboutAction = m_helpMenu->addAction(QString(), this, &MainWindow::about);
     retranslate();
 }
@@ -68,6 +69,8 @@ void MainWindow::retranslate()
     m_helpMenu->setTitle(tr("&Help"));
     m_tipsAction->setText(tr("Power &tips"));
     m_aboutAction->setText(tr("&About"));
+    if (m_zoom)
+        m_zoom->retranslate();
     m_chooseAction->setEnabled(!chooserShown());
     m_tipsAction->setEnabled(true);
 
