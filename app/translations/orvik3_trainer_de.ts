@@ -123,6 +123,40 @@
     </message>
 </context>
 <context>
+    <name>PowerTipDialog</name>
+    <message>
+        <source>Power Tips</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>cannot open the power tips %1: %2</source>
+        <translation>Die Tipps %1 lassen sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the power tips %1: %2</source>
+        <translation>Die Tipps %1 lassen sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the power tips %1 are not readable rich text: %2</source>
+        <translation>Die Tipps %1 sind kein lesbarer RTF-Text: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QAformWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Unexpected failure: %1</source>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected failure of unknown kind</source>
+        <translation>Unerwarteter Fehler unbekannter Art</translation>
+    </message>
+</context>
+<context>
     <name>Situation</name>
     <message>
         <source>This question names no session file.</source>

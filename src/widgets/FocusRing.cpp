@@ -61,13 +61,14 @@ void FocusRing::paintEvent(QPaintEvent *)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const int w = std::max(kWidth, int(std::lround(kWidth * logicalDpiY() / 96.0)));
-    // The palette's highlight, as other focused fields show it, strong enough on the dark teal
-    // of marked rows and on the grey of the frames.
-    QPen pen(palette().color(QPalette::Active, QPalette::Highlight), w);
-    p.setPen(pen);
+    // The palette's highlight, as other focused fields show it.
     p.setBrush(Qt::NoBrush);
     const QRectF ring = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w / 2.0, -w / 2.0);
+    p.setPen(QPen(palette().color(QPalette::Active, QPalette::Highlight), w));
     p.drawRoundedRect(ring, w, w);
+    // A light line inside, so that the ring also stands out on the dark rows.
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRoundedRect(ring.adjusted(w / 2.0 + 0.5, w / 2.0 + 0.5, -w / 2.0 - 0.5, -w / 2.0 - 0.5), w / 2.0, w / 2.0);
 }
 
 } // namespace orvik3

@@ -90,9 +90,11 @@ TEST(TrainerTranslations, EveryTextOfTheSourcesIsInTheFile)
     ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIK3_TRAINER_TS), copy));
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     QProcess lupdate;
-    lupdate.start(QStringLiteral(ORVIK3_LUPDATE),
-                  {QStringLiteral("-no-obsolete"), QStringLiteral("-locations"), QStringLiteral("none"),
-                   QStringLiteral(ORVIK3_TRAINER_SOURCES), QStringLiteral("-ts"), copy});
+    const QStringList arguments = QStringList{QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
+                                              QStringLiteral("none")}
+                                  + QStringLiteral(ORVIK3_TRAINER_SOURCES).split(QLatin1Char('|'))
+                                  + QStringList{QStringLiteral("-ts"), copy};
+    lupdate.start(QStringLiteral(ORVIK3_LUPDATE), arguments);
     ASSERT_TRUE(lupdate.waitForFinished(60000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
     for (const Entry &e : readTs(copy))

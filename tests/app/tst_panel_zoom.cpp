@@ -4,6 +4,7 @@
 
 #include "MainWindow.h"
 #include "PanelZoom.h"
+#include "SituationView.h"
 #include "TrainerHost.h"
 #include "TrainerTestKit.h"
 
@@ -206,3 +207,50 @@ INSTANTIATE_TEST_SUITE_P(
             .arg(int(info.param.zoom * 10))
             .toStdString();
     });
+
+namespace {
+
+struct Focused {
+    const char *control;
+    double zoom;
+};
+
+class FocusRing : public testing::TestWithParam<Focused>, protected PanelFixture
+{
+};
+
+} // namespace
+
+TEST_P(FocusRing, SurroundsTheFocusedControl)
+{
+    auto w = window(3);
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QAformWidget *p = panel(*w);
+    w->panelZoom().setZoom(GetParam().zoom);
+    QWidget *target = p->widgetFor(QLatin1String(GetParam().control));
+    ASSERT_TRUE(target);
+    target->setFocus(Qt::TabFocusReason);
+    auto *ring = p->findChild<QWidget *>(QStringLiteral("orvik3FocusRing"));
+    ASSERT_TRUE(ring);
+    EXPECT_TRUE(ring->isVisible());
+    const QRect around(target->mapTo(p, QPoint(0, 0)), target->size());
+    EXPECT_TRUE(ring->geometry().contains(around)) << "ring misses " << GetParam().control;
+    // Drawn on top, in the highlight colour, where the control's edge is.
+    const QImage shot = p->grab().toImage();
+    const QColor highlight = p->palette().color(QPalette::Active, QPalette::Highlight);
+    const QPoint edge(around.center().x(), ring->geometry().top() + 1);
+    const QColor seen = shot.pixelColor(edge * shot.devicePixelRatio());
+    EXPECT_LT(std::abs(seen.hue() - highlight.hue()) + std::abs(seen.value() - highlight.value()), 40)
+        << seen.name().toStdString() << " instead of " << highlight.name().toStdString();
+
+    // Focus leaving the panel takes the ring away.
+    w->situationView()->setFocus(Qt::TabFocusReason);
+    EXPECT_FALSE(ring->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Trainer, FocusRing,
+                         testing::Values(Focused{"Option1", 1.0}, Focused{"Option14", 1.5}, Focused{"Command27", 1.0},
+                                         Focused{"Check2", 2.0}),
+                         [](const testing::TestParamInfo<Focused> &info) { return std::string(info.param.control); });
