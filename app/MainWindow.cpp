@@ -147,7 +147,9 @@ void MainWindow::startExercise(int type)
 void MainWindow::setLanguage(Language language)
 {
     // Before anything is built again in the new language.
-    TrainerTranslator::apply(language);
+    if (!TrainerTranslator::apply(language))
+        std::fprintf(stderr, "German texts not found (orvik3_trainer_de.qm in %s); the trainer stays English\n",
+                     qPrintable(TrainerTranslator::searchPaths().join(QStringLiteral(", "))));
     m_host->setLanguage(language);
     m_settings.setValue(kLanguage, languageCode(language));
     m_chooser->setLanguage(language);

@@ -32,10 +32,11 @@ public:
         inst.writeType(3);
         inst.writeType(9);
     }
-    std::unique_ptr<MainWindow> window(int type)
+    std::unique_ptr<MainWindow> window(int type, std::function<std::unique_ptr<PowerTipWindow>()> tips = {})
     {
         Services s;
         s.settings = std::make_shared<MemorySettingsStore>();
+        s.powerTipFactory = std::move(tips);
         auto w = std::make_unique<MainWindow>(s, settings, inst.base());
         w->setScripted(true);
         w->resize(1500, 900);
@@ -254,3 +255,42 @@ INSTANTIATE_TEST_SUITE_P(Trainer, FocusRing,
                          testing::Values(Focused{"Option1", 1.0}, Focused{"Option14", 1.5}, Focused{"Command27", 1.0},
                                          Focused{"Check2", 2.0}),
                          [](const testing::TestParamInfo<Focused> &info) { return std::string(info.param.control); });
+
+namespace {
+
+// Counts how often the power tips are put on screen.
+class CountingTips : public PowerTipWindow
+{
+public:
+    explicit CountingTips(int &shown) : m_shown(shown) {}
+    void setFileName(const QString &) override {}
+    void load() override {}
+    void show(int) override { ++m_shown; }
+
+private:
+    int &m_shown;
+};
+
+class PowerTipKey : public testing::TestWithParam<const char *>, protected PanelFixture
+{
+};
+
+} // namespace
+
+TEST_P(PowerTipKey, F1OpensThePowerTipsWhereverTheFocusIs)
+{
+    int shown = 0;
+    auto w = window(3, [&shown] { return std::make_unique<CountingTips>(shown); });
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QWidget *target = QLatin1String(GetParam()) == QLatin1String("view") ? static_cast<QWidget *>(w->situationView())
+                                                                         : panel(*w)->widgetFor(QLatin1String(GetParam()));
+    ASSERT_TRUE(target);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key_F1);
+    EXPECT_EQ(shown, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trainer, PowerTipKey, testing::Values("Option1", "Command27", "view"),
+                         [](const testing::TestParamInfo<const char *> &info) { return std::string(info.param); });
