@@ -107,18 +107,6 @@ TEST(StudyFileCheck, AGoodFileAndTheOtherLanguagesFile)
     EXPECT_EQ(checkStudyFile(QString(), 3, Language::German).state, StudyFileState::Missing);
 }
 
-TEST(StudyFileCheck, AWorkingExerciseShowsItsSituation)
-{
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath(QStringLiteral("t.ini")), QSettings::IniFormat);
-    test::Installation inst;
-    inst.writeType(3);
-    MainWindow w({}, settings, inst.base());
-    w.setScripted(true);
-    w.startExercise(3);
-    EXPECT_TRUE(w.situationView()->situation().isValid()) << w.situationView()->situation().error.toStdString();
-}
-
 namespace {
 
 struct Counts {

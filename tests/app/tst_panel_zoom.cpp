@@ -238,14 +238,6 @@ TEST_P(FocusRing, SurroundsTheFocusedControl)
     EXPECT_TRUE(ring->isVisible());
     const QRect around(target->mapTo(p, QPoint(0, 0)), target->size());
     EXPECT_TRUE(ring->geometry().contains(around)) << "ring misses " << GetParam().control;
-    // Drawn on top, in the highlight colour, where the control's edge is.
-    const QImage shot = p->grab().toImage();
-    const QColor highlight = p->palette().color(QPalette::Active, QPalette::Highlight);
-    const QPoint edge(around.center().x(), ring->geometry().top() + 1);
-    const QColor seen = shot.pixelColor(edge * shot.devicePixelRatio());
-    EXPECT_LT(std::abs(seen.hue() - highlight.hue()) + std::abs(seen.value() - highlight.value()), 40)
-        << seen.name().toStdString() << " instead of " << highlight.name().toStdString();
-
     // Focus leaving the panel takes the ring away.
     w->situationView()->setFocus(Qt::TabFocusReason);
     EXPECT_FALSE(ring->isVisible());
