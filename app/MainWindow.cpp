@@ -3,11 +3,14 @@
 #include "ChooserPage.h"
 #include "FlightBar.h"
 #include "FlightSession.h"
+#include "PanelZoom.h"
 #include "PanelFactory.h"
 #include "SituationView.h"
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
+#include "StudyFileCheck.h"
 #include "TrainerHost.h"
+#include "TrainerTranslator.h"
 
 #include <orvik3/QAform.h>
 #include <orvik3/SettingsStore.h>
@@ -86,8 +89,10 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_chooser, &ChooserPage::typeChosen, this, &MainWindow::startExercise);
     connect(m_chooser, &ChooserPage::languageChosen, this, &MainWindow::setLanguage);
     connect(m_chooser, &ChooserPage::browseRequested, this, &MainWindow::chooseInstallation);
+    m_zoom = new PanelZoom(m_settings, this);
     controlCreated(m_host->control());
     buildMenus();
+    m_settingsMenu->addMenu(m_zoom->menu());
 
     // What the trainee had last time; an installation that has gone falls back to the sample.
     Language language = Language::German;
@@ -135,15 +140,27 @@ void MainWindow::startExercise(int type)
     m_settings.setValue(kType, type);
     m_pages->setCurrentWidget(m_exercisePage);
     m_host->startExercise(type);
+    showStudyProblem();
     retranslate();
 }
 
 void MainWindow::setLanguage(Language language)
 {
+    // Before anything is built again in the new language.
+    if (!TrainerTranslator::apply(language))
+        std::fprintf(stderr, "German texts not found (orvik3_trainer_de.qm in %s); the trainer stays English\n",
+                     qPrintable(TrainerTranslator::searchPaths().join(QStringLiteral(", "))));
     m_host->setLanguage(language);
     m_settings.setValue(kLanguage, languageCode(language));
     m_chooser->setLanguage(language);
     m_flightBar->setLanguage(language);
+    if (chooserShown() || m_host->currentType() <= 0) {
+        Situation empty;
+        empty.error = tr("Choose an exercise to begin.");
+        m_view->setSituation(empty);
+    } else {
+        showStudyProblem();
+    }
     retranslate();
 }
 
@@ -153,6 +170,8 @@ void MainWindow::setBasePath(const QString &path)
     m_settings.setValue(kBase, clean);
     m_chooser->setBasePath(QDir::toNativeSeparators(clean));
     m_host->setBasePath(clean);
+    if (m_host->currentType() > 0)
+        showStudyProblem();
     if (!QDir(clean).exists(QStringLiteral("default/study")))
         report(tr("%1 holds no exercises (no folder default/study).").arg(QDir::toNativeSeparators(clean)));
 }
@@ -162,6 +181,8 @@ void MainWindow::controlCreated(QAform *form)
     delete m_panel;
     m_panel = createPanel(*form, m_exercisePage);
     m_column->insertWidget(0, m_panel);
+    if (m_zoom)
+        m_zoom->setPanel(m_panel);
     // Panels announce trainee actions by these signals where they have them.
     if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0)
         connect(m_panel, SIGNAL(userActed()), m_host, SLOT(panelActed()));
@@ -173,9 +194,30 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
 {
     m_flight->stop();
     m_flightBar->hide();
-    m_view->setSituation(loadSituation(sessionFile, type, language()));
     m_pages->setCurrentWidget(m_exercisePage);
+    if (showStudyProblem())
+        return;
+    m_view->setSituation(loadSituation(sessionFile, type, language()));
     statusBar()->showMessage(QDir::toNativeSeparators(sessionFile));
+}
+
+bool MainWindow::showStudyProblem()
+{
+    const int type = m_host->currentType();
+    if (type <= 0 || m_host->control()->lastQuestion() >= 0)
+        return false;
+    const StudyFileCheck check = checkStudyFile(basePath(), type, language());
+    // The control read nothing although the file looks fine: say so rather than nothing.
+    const QString message = check.usable()
+                                ? tr("The study file %1 gives no question for this exercise.").arg(check.fileName)
+                                : check.message();
+    Situation none;
+    none.type = type;
+    none.language = language();
+    none.error = message;
+    m_view->setSituation(none);
+    statusBar()->showMessage(message);
+    return true;
 }
 
 void MainWindow::solutionRequested()
@@ -224,8 +266,7 @@ void MainWindow::exerciseEnded()
     m_flight->stop();
     m_flightBar->hide();
     Situation empty;
-    empty.error = language() == Language::German ? QStringLiteral("Bitte eine Übung wählen.")
-                                                 : QStringLiteral("Choose an exercise to begin.");
+    empty.error = tr("Choose an exercise to begin.");
     m_view->setSituation(empty);
     m_pages->setCurrentWidget(m_chooser);
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());

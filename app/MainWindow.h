@@ -25,6 +25,7 @@ namespace orvik3::trainer {
 class ChooserPage;
 class FlightBar;
 class FlightSession;
+class PanelZoom;
 class SituationView;
 class TrainerHost;
 
@@ -50,6 +51,7 @@ public:
     FlightBar *flightBar() const { return m_flightBar; }
     QWidget *panel() const { return m_panel; }
     ChooserPage *chooser() const { return m_chooser; }
+    PanelZoom &panelZoom() const { return *m_zoom; }
     bool chooserShown() const;
     QString basePath() const;
     Language language() const;
@@ -81,6 +83,8 @@ private:
     void powerTips();
     void about();
     void saveSettings();
+    // Puts the reason into the view when the exercise has no questions; false when it has.
+    bool showStudyProblem();
     static QString legendText(bool german);
 
     QSettings &m_settings;
@@ -108,6 +112,7 @@ private:
     QAction *m_tipsAction = nullptr;
     QAction *m_aboutAction = nullptr;
     bool m_scripted = false;
+    PanelZoom *m_zoom = nullptr;
 };
 
 } // namespace orvik3::trainer

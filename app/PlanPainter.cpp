@@ -2,6 +2,7 @@
 
 #include "PaintKit.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -100,7 +101,7 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) con
     p.setClipRect(rect);
     p.fillRect(rect, kPaper);
     if (!s.session) {
-        paintMessage(p, rect, s.error.isEmpty() ? QStringLiteral("No exercise situation loaded.") : s.error, unit);
+        paintMessage(p, rect, s.error.isEmpty() ? QCoreApplication::translate("PlanPainter", "No exercise situation loaded.") : s.error, unit);
         p.restore();
         return;
     }
