@@ -43,6 +43,9 @@ void MainWindow::buildMenus()
         languages->addAction(a);
     }
     m_baseAction = m_settingsMenu->addAction(QString(), this, &MainWindow::chooseInstallation);
+    m_instrumentOnlyAction = m_settingsMenu->addAction(QString(), this, &MainWindow::setInstrumentOnly);
+    m_instrumentOnlyAction->setCheckable(true);
+    m_instrumentOnlyAction->setChecked(m_instrumentOnly);
 
     m_helpMenu = menuBar()->addMenu(QString());
     m_tipsAction = m_helpMenu->addAction(QString(), this, &MainWindow::powerTips);
@@ -65,6 +68,8 @@ void MainWindow::retranslate()
     m_germanAction->setChecked(de);
     m_englishAction->setChecked(!de);
     m_baseAction->setText(de ? QStringLiteral("&Installation …") : QStringLiteral("&Installation …"));
+    m_instrumentOnlyAction->setText(tr("Instruments only: hide the aircraft on the plan until the solution"));
+    refreshLoop();
     m_helpMenu->setTitle(de ? QStringLiteral("&Hilfe") : QStringLiteral("&Help"));
     m_tipsAction->setText(de ? QStringLiteral("&Tipps") : QStringLiteral("Power &tips"));
     m_aboutAction->setText(de ? QStringLiteral("Ü&ber") : QStringLiteral("&About"));
@@ -104,6 +109,19 @@ void MainWindow::showStatistics()
         StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
                                 loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
         window.exec();
+        if (window.practiseWanted()) {
+            // The shown prefix may belong to another type than the one running.
+            int chosen = type;
+            if (statisticsPrefix(chosen) != window.prefix()) {
+                for (const ExerciseInfo &e : exerciseCatalog()) {
+                    if (statisticsPrefix(e.type) == window.prefix()) {
+                        chosen = e.type;
+                        break;
+                    }
+                }
+            }
+            practiseMistakes(chosen);
+        }
     } catch (const std::exception &e) {
         report(QString::fromUtf8(e.what()));
     }
