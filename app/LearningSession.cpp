@@ -76,7 +76,7 @@ std::vector<int> LearningSession::mistakes() const
 {
     std::vector<Result> wrong;
     for (const Result &r : m_done) {
-        if (!r.firstRight)
+        if (r.tries > 0 && !r.firstRight)
             wrong.push_back(r);
     }
     std::stable_sort(wrong.begin(), wrong.end(), [](const Result &a, const Result &b) { return a.tries > b.tries; });
