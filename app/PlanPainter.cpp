@@ -101,7 +101,7 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) con
     if (s.aircraftVisible())
         paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
     else
-        paintMessage(p, QRectF(rect.left(), rect.bottom() - 60 * unit, rect.width(), 40 * unit),
+        paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
                      QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit);
     if (s.session->wind)
         paintWind(p, rect, *s.session->wind, unit);

@@ -2,8 +2,12 @@
 
 #include "ExerciseCatalog.h"
 #include "Situation.h"
+#include "explain/AdfExplainer.h"
+#include "explain/ArcExplainer.h"
 #include "explain/BearingExplainer.h"
 #include "explain/HoldingExplainer.h"
+#include "explain/PositionExplainer.h"
+#include "explain/QdmQdrExplainer.h"
 #include "explain/WindExplainer.h"
 
 #include <orvik3/QAform.h>
@@ -45,80 +49,6 @@ QString shownText(const FormControl &c)
 
 double number(const QString &text) { return text.trimmed().toDouble(); }
 
-QString positionReason(const host::Session &session)
-{
-    namespace nav = host::nav;
-    const host::Station *st = session.instruments.rmi || session.instruments.adf ? host::adfStation(session)
-                                                                                  : host::navStation(session);
-    if (!st)
-        return {};
-    const nav::Point a = host::aircraftPosition(session);
-    const double qdr = nav::qdr(a, st->position);
-    return SolutionExplainer::tr("The aircraft is on radial %1 of %2, %3 NM out. %4")
-        .arg(threeDigits(qdr), st->id)
-        .arg(nav::distance(a, st->position), 0, 'f', 1)
-        .arg(BearingExplainer::reciprocal(nav::qdm(a, st->position)));
-}
-
-QString adfReason(const host::Session &session)
-{
-    namespace nav = host::nav;
-    const host::Station *st = host::adfStation(session);
-    if (!st)
-        return {};
-    const nav::Point a = host::aircraftPosition(session);
-    const double rb = nav::relativeBearing(a, session.aircraft.headingDeg, st->position);
-    return SolutionExplainer::tr("%1 The needle points to %2.")
-        .arg(BearingExplainer::adfSum(session.aircraft.headingDeg, rb), st->id);
-}
-
-QString qdmQdrReason(const host::Session &session)
-{
-    namespace nav = host::nav;
-    const host::Station *st = host::findStation(session, session.target ? session.target->station : QString());
-    if (!st)
-        return {};
-    const nav::Point a = host::aircraftPosition(session);
-    const double qdm = nav::qdm(a, st->position);
-    QString required;
-    if (session.target && session.target->qdmDeg)
-        required = SolutionExplainer::tr(" The required QDM is %1, %2° away.")
-                       .arg(threeDigits(*session.target->qdmDeg))
-                       .arg(std::lround(std::abs(nav::angleDifference(*session.target->qdmDeg, qdm))));
-    else if (session.target && session.target->qdrDeg)
-        required = SolutionExplainer::tr(" The required QDR is %1, %2° away.")
-                       .arg(threeDigits(*session.target->qdrDeg))
-                       .arg(std::lround(std::abs(nav::angleDifference(*session.target->qdrDeg, nav::reciprocal(qdm)))));
-    return SolutionExplainer::tr("Seen from %1: %2%3").arg(st->id, BearingExplainer::reciprocal(qdm), required);
-}
-
-QString arcReason(const host::Session &session)
-{
-    namespace nav = host::nav;
-    if (!session.dmeArc)
-        return {};
-    const host::DmeArc &arc = *session.dmeArc;
-    const host::Station *st = host::findStation(session, arc.station);
-    if (!st)
-        return {};
-    const double radial = nav::qdr(host::aircraftPosition(session), st->position);
-    const double finalRadial = nav::reciprocal(arc.finalCourseDeg);
-    const nav::ArcDirection dir = arc.direction.value_or(nav::shorterArcDirection(radial, finalRadial));
-    const bool cw = dir == nav::ArcDirection::Clockwise;
-    QString text = SolutionExplainer::tr("On radial %1 the %2 NM arc is flown %3 with heading %1 %4 90 = %5.")
-                       .arg(threeDigits(radial))
-                       .arg(arc.radiusNm, 0, 'f', 0)
-                       .arg(cw ? SolutionExplainer::tr("clockwise") : SolutionExplainer::tr("counter-clockwise"),
-                            cw ? QStringLiteral("+") : QStringLiteral("−"), threeDigits(nav::arcHeading(radial, dir)));
-    if (arc.leadNm)
-        text += SolutionExplainer::tr(" Lead: 60 × %1 / %2 = %3°, so turn onto the final course at radial %4.")
-                    .arg(*arc.leadNm, 0, 'f', 1)
-                    .arg(arc.radiusNm, 0, 'f', 0)
-                    .arg(nav::leadAngle(*arc.leadNm, arc.radiusNm), 0, 'f', 1)
-                    .arg(threeDigits(nav::leadRadial(finalRadial, dir, *arc.leadNm, arc.radiusNm)));
-    return text;
-}
-
 } // namespace
 
 Explanation SolutionExplainer::explain(const QAform &form, const Situation &situation)
@@ -143,7 +73,7 @@ Explanation SolutionExplainer::explain(const QAform &form, const Situation &situ
     case ExerciseFamily::HoldingArc:
         if (type == 9) {
             if (situation.session)
-                e.reason = arcReason(*situation.session);
+                e.reason = ArcExplainer::reason(*situation.session);
         } else {
             const int heading = int(std::lround(number(form.qaCol(13, q))));
             const int inbound = int(std::lround(number(form.qaCol(14, q))));
@@ -165,15 +95,15 @@ Explanation SolutionExplainer::explain(const QAform &form, const Situation &situ
     }
     case ExerciseFamily::Position:
         if (situation.session)
-            e.reason = positionReason(*situation.session);
+            e.reason = PositionExplainer::reason(*situation.session);
         break;
     case ExerciseFamily::AdfPosition:
         if (situation.session)
-            e.reason = adfReason(*situation.session);
+            e.reason = AdfExplainer::reason(*situation.session);
         break;
     case ExerciseFamily::QdmQdr:
         if (situation.session)
-            e.reason = qdmQdrReason(*situation.session);
+            e.reason = QdmQdrExplainer::reason(*situation.session);
         break;
     }
     return e;

@@ -1,8 +1,13 @@
 // The sentences and working of the solution box, checked against the rules a student learns,
 // written out here independently of the trainer's code.
 #include "LearningSession.h"
+#include "TrainerTestKit.h"
+#include "explain/AdfExplainer.h"
+#include "explain/ArcExplainer.h"
 #include "explain/BearingExplainer.h"
 #include "explain/HoldingExplainer.h"
+#include "explain/PositionExplainer.h"
+#include "explain/QdmQdrExplainer.h"
 #include "explain/WindExplainer.h"
 
 #include <orvik3/QAform.h>
@@ -152,6 +157,43 @@ INSTANTIATE_TEST_SUITE_P(Rows, BearingSentence,
                                            BearingRow{"adfAhead", 0, 0, "000", "180"},
                                            BearingRow{"adfExactly360", 270, 90, "360 − 360 = 000", "180"}),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// --- reasons drawn from the situation ------------------------------------------------------
+// The test kit puts the aircraft on radial 200, 12 NM out, heading 090 (DME arc: radial 090,
+// 18 NM); the numbers below are worked out by hand from that.
+
+struct SessionRow {
+    const char *name;
+    int type;
+    QString (*reason)(const orvik3::host::Session &);
+    std::vector<const char *> says;
+};
+class SessionReason : public ::testing::TestWithParam<SessionRow> {};
+TEST_P(SessionReason, WorksFromTheGeometry)
+{
+    const SessionRow &r = GetParam();
+    const QString text = r.reason(test::sessionFor(r.type));
+    for (const char *part : r.says)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(part))) << qPrintable(text) << "\n  lacks: " << part;
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SessionReason,
+    ::testing::Values(
+        SessionRow{"hsiPosition", 1, &PositionExplainer::reason, {"radial 200 of TGO, 12.0 NM out", "QDM 020 and QDR 200"}},
+        SessionRow{"adfSumPastNorth", 5, &AdfExplainer::reason, {"HDG 090 + RB 290 = 380 − 360 = 020", "QDR = QDM ± 180 = 200", "points to NB"}},
+        SessionRow{"qdmTenDegreesShort", 6, &QdmQdrExplainer::reason, {"Seen from TGO", "QDM 020", "required QDM is 030, 10° away"}},
+        SessionRow{"qdrTenDegreesShort", 7, &QdmQdrExplainer::reason, {"QDR 200", "required QDR is 030, 170° away"}},
+        SessionRow{"arcClockwiseLead", 9, &ArcExplainer::reason, {"radial 090", "flown clockwise", "090 + 90 = 180", "60 × 1.0 / 12 = 5.0°", "radial 175"}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(SessionReason, MissingStationGivesNoSentence)
+{
+    orvik3::host::Session empty;
+    EXPECT_TRUE(PositionExplainer::reason(empty).isEmpty());
+    EXPECT_TRUE(AdfExplainer::reason(empty).isEmpty());
+    EXPECT_TRUE(QdmQdrExplainer::reason(empty).isEmpty());
+    EXPECT_TRUE(ArcExplainer::reason(empty).isEmpty());
+}
 
 // --- the run through a set ----------------------------------------------------------------
 
