@@ -9,6 +9,7 @@
 #include "StatisticsData.h"
 #include "SummaryPage.h"
 #include "TrainerHost.h"
+#include "FlightSession.h"
 #include "explain/SolutionExplainer.h"
 
 #include <orvik3/QAform.h>
@@ -317,6 +318,38 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
 
 INSTANTIATE_TEST_SUITE_P(Types, EveryType, ::testing::Range(1, 15),
                          [](const auto &info) { return "type" + std::to_string(info.param); });
+
+// --- a flight, then Enter -----------------------------------------------------------------------
+
+struct FlyRow {
+    int type;
+    const char *flyButton;
+};
+class AfterFlight : public ::testing::TestWithParam<FlyRow> {};
+
+TEST_P(AfterFlight, EnterGivesThePanelBackAndMovesOn)
+{
+    const FlyRow &r = GetParam();
+    Trainer t;
+    t.window->startExercise(r.type);
+    QAform &form = t.form();
+    const int first = form.currentQuestion();
+    t.click(QLatin1String(r.flyButton));
+    EXPECT_TRUE(t.window->host().panelShrunk());
+    EXPECT_TRUE(t.window->flight().isActive());
+    ASSERT_TRUE(t.window->nextButton()->isVisible());
+    QTest::qWait(150); // a few steps of flight
+    t.enter();
+    EXPECT_FALSE(t.window->flight().isActive());
+    EXPECT_FALSE(t.window->host().panelShrunk());
+    EXPECT_EQ(form.currentQuestion(), first + 1);
+    EXPECT_TRUE(t.stat(statisticsPrefix(r.type) + QStringLiteral("_total")).isEmpty()) << "nothing answered, nothing counted";
+}
+
+INSTANTIATE_TEST_SUITE_P(FlyingFamilies, AfterFlight,
+                         ::testing::Values(FlyRow{3, "Command26"}, FlyRow{9, "Command26"}, FlyRow{6, "Command15"},
+                                           FlyRow{8, "Command14"}),
+                         [](const auto &info) { return "type" + std::to_string(info.param.type); });
 
 // --- the end of a set and the mistakes ---------------------------------------------------------
 
