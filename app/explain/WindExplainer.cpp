@@ -36,10 +36,11 @@ Explanation WindExplainer::explain(const Leg &leg)
         return e;
     }
     const double wca = sol->wcaDeg;
-    e.working << tr("WCA = asin(%1 / %2) = %3° %4, heading %5")
+    const QString wcaSide = wca > 0 ? tr(" right") : wca < 0 ? tr(" left") : QString();
+    e.working << tr("WCA = asin(%1 / %2) = %3°%4, heading %5")
                      .arg(kt(c.crosswindKt), kt(leg.tasKt))
                      .arg(std::abs(wca), 0, 'f', 1)
-                     .arg(wca > 0 ? tr("right") : wca < 0 ? tr("left") : QString(), threeDigits(sol->headingDeg));
+                     .arg(wcaSide, threeDigits(sol->headingDeg));
     e.working << tr("GS = %1 × cos %2° %3 %4 = %5 kt")
                      .arg(kt(leg.tasKt))
                      .arg(std::abs(wca), 0, 'f', 1)
