@@ -44,6 +44,9 @@ void MainWindow::buildMenus()
         languages->addAction(a);
     }
     m_baseAction = m_settingsMenu->addAction(QString(), this, &MainWindow::chooseInstallation);
+    m_instrumentOnlyAction = m_settingsMenu->addAction(QString(), this, &MainWindow::setInstrumentOnly);
+    m_instrumentOnlyAction->setCheckable(true);
+    m_instrumentOnlyAction->setChecked(m_instrumentOnly);
 
     m_helpMenu = menuBar()->addMenu(QString());
     m_tipsAction = m_helpMenu->addAction(QString(), this, &MainWindow::powerTips);
@@ -71,6 +74,8 @@ void MainWindow::retranslate()
     m_aboutAction->setText(tr("&About"));
     if (m_zoom)
         m_zoom->retranslate();
+    m_instrumentOnlyAction->setText(tr("Instruments only: hide the aircraft on the plan until the solution"));
+    refreshLoop();
     m_chooseAction->setEnabled(!chooserShown());
     m_tipsAction->setEnabled(true);
 
@@ -107,6 +112,19 @@ void MainWindow::showStatistics()
         StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
                                 loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
         window.exec();
+        if (window.practiseWanted()) {
+            // The shown prefix may belong to another type than the one running.
+            int chosen = type;
+            if (statisticsPrefix(chosen) != window.prefix()) {
+                for (const ExerciseInfo &e : exerciseCatalog()) {
+                    if (statisticsPrefix(e.type) == window.prefix()) {
+                        chosen = e.type;
+                        break;
+                    }
+                }
+            }
+            practiseMistakes(chosen);
+        }
     } catch (const std::exception &e) {
         report(QString::fromUtf8(e.what()));
     }

@@ -152,8 +152,11 @@ Path planExtent(const Situation &s, const PlanOverlay &o)
         return points;
     for (const host::Station &st : s.session->stations)
         points.push_back(st.position);
-    points.push_back(s.start.position);
-    points.push_back(s.aircraft.position);
+    // A hidden aircraft must not give itself away by where the plan is centred.
+    if (s.aircraftVisible()) {
+        points.push_back(s.start.position);
+        points.push_back(s.aircraft.position);
+    }
     for (const Path *p : {&o.holding, &o.arc, &o.finalCourse, &o.target, &o.solution, &s.track})
         points.insert(points.end(), p->begin(), p->end());
     return points;

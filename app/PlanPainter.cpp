@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -116,7 +117,11 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) con
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(toPolygon(s.track, t));
     }
-    paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
+    if (s.aircraftVisible())
+        paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
+    else
+        paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
+                     QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit);
     if (s.session->wind)
         paintWind(p, rect, *s.session->wind, unit);
     paintScale(p, rect, t, unit);

@@ -49,11 +49,18 @@ StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_totals, 1);
     bottom->addWidget(m_reset);
+    m_practiseButton = new QPushButton(tr("Practise my mistakes"), this);
+    m_practiseButton->setObjectName(QStringLiteral("practiseMistakes"));
+    bottom->addWidget(m_practiseButton);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
 
     connect(m_choice, &QComboBox::currentIndexChanged, this, &StatisticsWindow::refresh);
     connect(m_reset, &QPushButton::clicked, this, &StatisticsWindow::askReset);
+    connect(m_practiseButton, &QPushButton::clicked, this, [this] {
+        m_practise = true;
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(760, 480);
     refresh();
