@@ -35,7 +35,8 @@ public:
     double value(const QString &key) const;
 
 private:
-    void count(const QString &key, const QString &aggregate, const QString &prefix, const char *suffix);
+    // Counts `key` and sums the question keys under `aggregate` (their stem) into it.
+    void count(const QString &key, const QString &aggregate);
 
     SettingsStore &m_store;
     const TextTable &m_texts;
