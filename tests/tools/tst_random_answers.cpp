@@ -194,6 +194,8 @@ struct TypeRow {
     std::function<void(const ReadRecord &, qint16)> check;
 };
 
+void PrintTo(const TypeRow &r, std::ostream *os) { *os << "type " << r.type; }
+
 class RandomAnswers : public ::testing::TestWithParam<TypeRow> {};
 
 TEST_P(RandomAnswers, AgreeWithTheGeometryOverManySeeds)
@@ -228,6 +230,8 @@ struct KindRow {
     qint16 type;
     std::vector<QStringList> wishes;
 };
+
+void PrintTo(const KindRow &r, std::ostream *os) { *os << "type " << r.type; }
 
 class RandomKinds : public ::testing::TestWithParam<KindRow> {};
 

@@ -6,6 +6,7 @@
 #include "exercises/holding/HoldingSolver.h"
 #include "study/ExerciseTypes.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -260,7 +261,20 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
 bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error)
 {
     const std::optional<RandomSet> set = randomSet(request, error);
-    return set && writeGenerated(set->files, outDir, error);
+    if (!set)
+        return false;
+    // Plain writes, no flush to the disk per file: a practice installation lives for minutes
+    // and is made again when anything is missing, and the trainer waits for it between sets.
+    for (const GeneratedFile &f : set->files.files) {
+        const QString path = QDir(outDir).filePath(f.path);
+        QFile file(path);
+        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+            || file.write(f.bytes) != f.bytes.size()) {
+            *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace orvik3::study

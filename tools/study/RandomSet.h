@@ -49,7 +49,8 @@ QStringList kindsOf(qint16 type, const Situation &situation);
 // power-tips file.
 std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error);
 
-// randomSet() written below outDir.
+// randomSet() written below outDir, without the per-file flush of writeGenerated(): for
+// throwaway practice installations.
 bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error);
 
 } // namespace orvik3::study
