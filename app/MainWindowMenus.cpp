@@ -30,6 +30,8 @@ void MainWindow::buildMenus()
     m_chooseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     m_statsAction = m_exerciseMenu->addAction(QString(), this, &MainWindow::showStatistics);
     m_statsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_endlessMenu = m_exerciseMenu->addMenu(QString());
+    m_endlessMenu->setObjectName(QStringLiteral("endlessMenu"));
     m_exerciseMenu->addSeparator();
     m_quitAction = m_exerciseMenu->addAction(QString(), this, &QWidget::close);
     m_quitAction->setShortcut(QKeySequence::Quit);
@@ -63,6 +65,7 @@ void MainWindow::retranslate()
     m_exerciseMenu->setTitle(tr("&Exercise"));
     m_chooseAction->setText(tr("&Choose exercise"));
     m_statsAction->setText(tr("&Statistics …"));
+    buildEndlessMenu();
     m_quitAction->setText(tr("&Quit"));
     m_settingsMenu->setTitle(tr("&Settings"));
     m_languageMenu->setTitle(tr("&Language"));
@@ -85,6 +88,20 @@ void MainWindow::retranslate()
             title += QStringLiteral(" – ") + info->name(language());
     setWindowTitle(title);
     m_legend->setText(legendText(de));
+}
+
+void MainWindow::buildEndlessMenu()
+{
+    // Built again on every language change: its entries are the exercises' names.
+    m_endlessMenu->setTitle(tr("E&ndless practice"));
+    m_endlessMenu->clear();
+    QAction *weakest = m_endlessMenu->addAction(tr("&Weakest first"), this, [this] { startEndless(0); });
+    weakest->setObjectName(QStringLiteral("endlessWeakest"));
+    m_endlessMenu->addSeparator();
+    for (const ExerciseInfo &e : exerciseCatalog()) {
+        const int type = e.type;
+        m_endlessMenu->addAction(e.name(language()), this, [this, type] { startEndless(type); });
+    }
 }
 
 QString MainWindow::legendText(bool)
@@ -111,6 +128,7 @@ void MainWindow::showStatistics()
     try {
         StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
                                 loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
+        window.setEndlessSummary(m_score.total().answered > 0 ? m_score.familyLines(language()) : QString());
         window.exec();
         if (window.practiseWanted()) {
             // The shown prefix may belong to another type than the one running.

@@ -258,14 +258,11 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     return out;
 }
 
-bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error)
+bool writePracticeFiles(const Generated &generated, const QString &outDir, QString *error)
 {
-    const std::optional<RandomSet> set = randomSet(request, error);
-    if (!set)
-        return false;
     // Plain writes, no flush to the disk per file: a practice installation lives for minutes
     // and is made again when anything is missing, and the trainer waits for it between sets.
-    for (const GeneratedFile &f : set->files.files) {
+    for (const GeneratedFile &f : generated.files) {
         const QString path = QDir(outDir).filePath(f.path);
         QFile file(path);
         if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
@@ -275,6 +272,12 @@ bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString
         }
     }
     return true;
+}
+
+bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error)
+{
+    const std::optional<RandomSet> set = randomSet(request, error);
+    return set && writePracticeFiles(set->files, outDir, error);
 }
 
 } // namespace orvik3::study

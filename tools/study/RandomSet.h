@@ -49,8 +49,11 @@ QStringList kindsOf(qint16 type, const Situation &situation);
 // power-tips file.
 std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error);
 
-// randomSet() written below outDir, without the per-file flush of writeGenerated(): for
-// throwaway practice installations.
+// Files written below outDir without the per-file flush of writeGenerated(): for throwaway
+// practice installations.
+bool writePracticeFiles(const Generated &generated, const QString &outDir, QString *error);
+
+// randomSet() written below outDir by writePracticeFiles().
 bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error);
 
 } // namespace orvik3::study
