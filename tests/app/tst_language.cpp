@@ -7,6 +7,8 @@
 #include "TrainerTestKit.h"
 #include "TrainerTranslator.h"
 
+#include <orvik3/PowerTipDialog.h>
+
 #include <QDialogButtonBox>
 #include <QDomDocument>
 #include <QFile>
@@ -90,9 +92,12 @@ TEST(TrainerTranslations, EveryTextOfTheSourcesIsInTheFile)
     ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIK3_TRAINER_TS), copy));
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     QProcess lupdate;
+    QStringList includes;
+    for (const QString &dir : QStringLiteral(ORVIK3_LUPDATE_INCLUDES).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        includes << QStringLiteral("-I") << dir;
     const QStringList arguments = QStringList{QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                                               QStringLiteral("none")}
-                                  + QStringLiteral(ORVIK3_TRAINER_SOURCES).split(QLatin1Char('|'))
+                                  + includes + QStringLiteral(ORVIK3_TRAINER_SOURCES).split(QLatin1Char('|'))
                                   + QStringList{QStringLiteral("-ts"), copy};
     lupdate.start(QStringLiteral(ORVIK3_LUPDATE), arguments);
     ASSERT_TRUE(lupdate.waitForFinished(60000));
@@ -111,6 +116,7 @@ struct Shown {
     const char *typeButton; // chooser button of type 1
     const char *closeButton;
     const char *yesButton;
+    const char *powerTipTitle; // a text of the panel's library, translated with the trainer's
 };
 
 class LanguageSwitch : public testing::TestWithParam<Shown>
@@ -156,12 +162,13 @@ TEST_P(LanguageSwitch, WindowAndQtDialogsSpeakTheLanguage)
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     question.show(); // the box names its buttons when it is shown
     EXPECT_EQ(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QString::fromUtf8(want.yesButton));
+    EXPECT_EQ(PowerTipDialog().windowTitle(), QString::fromUtf8(want.powerTipTitle));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Trainer, LanguageSwitch,
-    testing::Values(Shown{Language::German, "&Übung", "Übung wählen", "Standort mit dem HSI", "Schließen", "Ja"},
-                    Shown{Language::English, "&Exercise", "Choose an exercise", "Position with the HSI", "Close", "Yes"}),
+    testing::Values(Shown{Language::German, "&Übung", "Übung wählen", "Standort mit dem HSI", "Schließen", "Ja", "Tipps"},
+                    Shown{Language::English, "&Exercise", "Choose an exercise", "Position with the HSI", "Close", "Yes", "Power Tips"}),
     [](const testing::TestParamInfo<Shown> &info) {
         return std::string(info.param.language == Language::German ? "German" : "English");
     });

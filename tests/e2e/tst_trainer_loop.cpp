@@ -418,7 +418,8 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
     t.click(t.window->summaryPage()->findChild<QPushButton *>(QStringLiteral("summaryMistakes")));
     ASSERT_FALSE(t.window->summaryShown());
     EXPECT_EQ(form.currentQuestion(), 0);
-    EXPECT_EQ(t.window->progressLabel()->text(), QStringLiteral("1/1, 0 right"));
+    // "1/1, 0 right" in whichever language the window speaks
+    EXPECT_TRUE(t.window->progressLabel()->text().startsWith(QStringLiteral("1/1, 0 "))) << qPrintable(t.window->progressLabel()->text());
     t.click(SolutionExplainer::solutionButton(type));
     t.enter();
     EXPECT_TRUE(t.window->summaryShown());
