@@ -27,7 +27,7 @@
     <name>BearingExplainer</name>
     <message>
         <source>QDM %1 and QDR %2 are the same line seen from its two ends: QDR = QDM %3 180 = %2.</source>
-        <translation>QDM %1 und QDR %2 sind dieselbe Standlinie, von ihren beiden Enden her gesehen: QDR = QDM %3 180 = %2.</translation>
+        <translation>QDM %1 und QDR %2 beschreiben dieselbe Standlinie in Gegenrichtung: QDR = QDM %3 180 = %2.</translation>
     </message>
     <message>
         <source>%1 − 360 = %2</source>
