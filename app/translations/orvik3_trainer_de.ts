@@ -39,6 +39,68 @@
     </message>
 </context>
 <context>
+    <name>EndlessPractice</name>
+    <message>
+        <source>direct entry</source>
+        <translation>Direkteinflug</translation>
+    </message>
+    <message>
+        <source>parallel entry</source>
+        <translation>Parallelverfahren</translation>
+    </message>
+    <message>
+        <source>offset entry</source>
+        <translation>Tropfenverfahren</translation>
+    </message>
+    <message>
+        <source>right-hand pattern</source>
+        <translation>Warteschleife mit Rechtskurven</translation>
+    </message>
+    <message>
+        <source>left-hand pattern</source>
+        <translation>Warteschleife mit Linkskurven</translation>
+    </message>
+    <message>
+        <source>intercept turning left</source>
+        <translation>Anschneiden mit Linkskurve</translation>
+    </message>
+    <message>
+        <source>intercept turning right</source>
+        <translation>Anschneiden mit Rechtskurve</translation>
+    </message>
+    <message>
+        <source>crosswind from the left</source>
+        <translation>Seitenwind von links</translation>
+    </message>
+    <message>
+        <source>crosswind from the right</source>
+        <translation>Seitenwind von rechts</translation>
+    </message>
+    <message>
+        <source>headwind</source>
+        <translation>Gegenwind</translation>
+    </message>
+    <message>
+        <source>tailwind</source>
+        <translation>Rückenwind</translation>
+    </message>
+</context>
+<context>
+    <name>EndlessScore</name>
+    <message>
+        <source>Streak %1 (best %2) · %3 of %4 right (%5 %)</source>
+        <translation>Serie %1 (beste %2) · %3 von %4 richtig (%5 %)</translation>
+    </message>
+    <message>
+        <source>Endless practice: %1</source>
+        <translation>Endloses Üben: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right (%4 %)</source>
+        <translation>%1: %2 von %3 richtig (%4 %)</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseCatalog</name>
     <message>
         <source>Position with the HSI</source>
@@ -534,6 +596,26 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Instruments only: hide the aircraft on the plan until the solution</source>
         <translation>Nur Instrumente: Flugzeug bis zur Lösung auf der Karte verbergen</translation>
+    </message>
+    <message>
+        <source>No practice set could be made: %1</source>
+        <translation>Es ließ sich keine Übungsreihe erstellen: %1</translation>
+    </message>
+    <message>
+        <source>Endless practice, set %1. %2</source>
+        <translation>Endloses Üben, Reihe %1. %2</translation>
+    </message>
+    <message>
+        <source>Weakest first: %1</source>
+        <translation>Schwächstes zuerst: %1</translation>
+    </message>
+    <message>
+        <source>E&amp;ndless practice</source>
+        <translation>E&amp;ndlos üben</translation>
+    </message>
+    <message>
+        <source>&amp;Weakest first</source>
+        <translation>&amp;Schwächstes zuerst</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,7 @@ protected:
 
 TEST_F(EndlessWindow, WrongAnswerScoredApartThenANewSet)
 {
+    window->setLanguage(Language::English);
     window->startEndless(8, 5);
     ASSERT_TRUE(window->endless());
     QAform &form = *window->host().control();
