@@ -1,0 +1,140 @@
+// Endless practice on a real window: a private X server, the xcb platform and real mouse and
+// key events. For one type of each family the trainee goes through a whole fresh set with
+// the panel's solution button and Enter, and a second set comes up by itself, with new
+// situations, while the study files' statistics stay untouched.
+#include "MainWindow.h"
+#include "StatisticsData.h"
+#include "TrainerHost.h"
+#include "endless/EndlessPractice.h"
+#include "explain/SolutionExplainer.h"
+
+#include <orvik3/QAform.h>
+#include <orvik3/QAformWidget.h>
+#include <orvik3/SettingsStore.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+#include <memory>
+
+using namespace orvik3;
+using namespace orvik3::trainer;
+
+namespace {
+
+class EndlessFamily : public ::testing::TestWithParam<int> {};
+
+TEST_P(EndlessFamily, ThroughAFreshSetToTheNext)
+{
+    const int type = GetParam();
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat);
+    Services s;
+    s.settings = std::make_shared<QSettingsStore>(dir.filePath(QStringLiteral("store")));
+    MainWindow window(s, settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
+    window.setScripted(true);
+    window.resize(1500, 950);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    (void)QTest::qWaitForWindowActive(&window, 2000);
+
+    window.startEndless(type, 1000 + quint64(type));
+    ASSERT_TRUE(window.endless());
+    EXPECT_TRUE(window.endlessLabel()->isVisible());
+    auto *panel = qobject_cast<QAformWidget *>(window.panel());
+    ASSERT_TRUE(panel);
+    const QString firstSession = window.host().control()->c_QASessionFileName();
+    QStringList seen;
+    for (int k = 0; k < 3 * EndlessPractice::kSetSize && window.endless()->setNumber() == 1; ++k) {
+        seen << QFileInfo(window.host().control()->c_QASessionFileName()).fileName();
+        QWidget *solution = qobject_cast<QAformWidget *>(window.panel())->widgetFor(SolutionExplainer::solutionButton(type));
+        ASSERT_TRUE(solution && solution->isVisible()) << "question " << k + 1;
+        QTest::mouseClick(solution, Qt::LeftButton, {}, solution->rect().center());
+        QApplication::processEvents();
+        ASSERT_TRUE(window.nextButton()->isVisible());
+        QTest::keyClick(&window, Qt::Key_Return);
+        QApplication::processEvents();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.endless()->setNumber() == 2; }, 5000)) << "no second set";
+    seen.removeDuplicates();
+    EXPECT_EQ(seen.size(), EndlessPractice::kSetSize) << "every question of the first set was on display";
+    EXPECT_EQ(window.host().currentType(), type);
+    EXPECT_EQ(window.host().control()->lastQuestion() + 1, EndlessPractice::kSetSize);
+    EXPECT_NE(window.host().control()->c_QASessionFileName(), firstSession);
+    EXPECT_TRUE(window.progressLabel()->text().startsWith(QStringLiteral("1/"))) << qPrintable(window.progressLabel()->text());
+    EXPECT_FALSE(window.summaryShown());
+    QSettingsStore store(dir.filePath(QStringLiteral("store")));
+    EXPECT_TRUE(store.read(QStringLiteral("avx1"), QStringLiteral("stats"), statisticsPrefix(type) + QStringLiteral("_total")).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(OnePerFamily, EndlessFamily, ::testing::Values(2, 3, 5, 7, 8),
+                         [](const auto &info) { return "type" + std::to_string(info.param); });
+
+int freeDisplay()
+{
+    for (int n = 177; n < 400; ++n) {
+        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
+            return n;
+    }
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    if (xvfb.isEmpty()) {
+        std::fprintf(stderr, "Xvfb is not installed: skipped\n");
+        return 77;
+    }
+    QProcess server;
+    int display = -1;
+    for (int attempt = 0; attempt < 5 && display < 0; ++attempt) {
+        const int n = freeDisplay();
+        server.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
+                            QStringLiteral("1600x1000x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        if (!server.waitForStarted(5000))
+            continue;
+        for (int k = 0; k < 100 && server.state() == QProcess::Running; ++k) {
+            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
+                display = n;
+                break;
+            }
+            QThread::msleep(50);
+        }
+        if (display < 0)
+            server.kill(), server.waitForFinished(2000);
+    }
+    if (display < 0) {
+        std::fprintf(stderr, "Xvfb did not start\n");
+        return 1;
+    }
+    QTemporaryDir config;
+    qputenv("DISPLAY", QByteArray(":") + QByteArray::number(display));
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QStandardPaths::setTestModeEnabled(true);
+    int rc = 1;
+    {
+        QApplication app(argc, argv);
+        ::testing::InitGoogleTest(&argc, argv);
+        rc = RUN_ALL_TESTS();
+    }
+    server.terminate();
+    if (!server.waitForFinished(3000))
+        server.kill(), server.waitForFinished(2000);
+    return rc;
+}
