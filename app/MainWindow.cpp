@@ -8,6 +8,7 @@
 #include "SituationView.h"
 #include "SolutionBox.h"
 #include "SummaryPage.h"
+#include "explain/MistakeNames.h"
 #include "explain/SolutionExplainer.h"
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
@@ -401,14 +402,22 @@ void MainWindow::setBasePath(const QString &path)
 
 void MainWindow::controlCreated(QAform *form)
 {
+    // Which option the trainee chose, even when the panel clears it after judging.
+    connect(&form->form(), &Form::changed, this, [this](FormControl *c, ControlProperty p) {
+        if (p == ControlProperty::Value && c->kind() == ControlKind::OptionButton && c->isSelected())
+            m_chosen << c->name();
+    });
     delete m_panel;
     m_panel = createPanel(*form, m_exercisePage);
     m_column->insertWidget(0, m_panel);
     if (m_zoom)
         m_zoom->setPanel(m_panel);
     // Panels announce trainee actions by these signals where they have them.
-    if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0)
+    if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0) {
         connect(m_panel, SIGNAL(userActed()), m_host, SLOT(panelActed()));
+        // The choices are read right after they are made: the solution may change the panel.
+        connect(m_panel, SIGNAL(userActed()), this, SLOT(noteMistakes()));
+    }
     if (m_panel->metaObject()->indexOfSignal("handlerFailed(QString)") >= 0)
         connect(m_panel, SIGNAL(handlerFailed(QString)), this, SLOT(reportFailure(QString)));
 }
@@ -426,6 +435,8 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
     m_view->setSituation(situation);
     m_solutionBox->hide();
     m_next->hide();
+    m_mistakes.clear();
+    m_chosen.clear();
     if (m_learning.isActive() && !m_learning.finished())
         m_learning.shown(m_host->control()->currentQuestion(), m_clock.elapsed());
     refreshLoop();
@@ -455,9 +466,21 @@ void MainWindow::solutionRequested()
 {
     m_view->situation().showSolution = true;
     m_view->update();
-    m_solutionBox->show(SolutionExplainer::explain(*m_host->control(), m_view->situation()));
+    Explanation e = SolutionExplainer::explain(*m_host->control(), m_view->situation());
+    if (!m_mistakes.isEmpty())
+        e.reason = (e.reason + u' ' + m_mistakes.join(u' ')).trimmed();
+    m_solutionBox->show(e);
     refreshLoop();
     m_next->show();
+}
+
+void MainWindow::noteMistakes()
+{
+    if (!m_host->control())
+        return;
+    for (const QString &m : MistakeNames::observe(*m_host->control(), m_chosen))
+        if (!m_mistakes.contains(m))
+            m_mistakes << m;
 }
 
 void MainWindow::flyRequested(int, double turnRate)

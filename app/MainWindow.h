@@ -91,6 +91,8 @@ public:
 
     const LearningSession &learning() const { return m_learning; }
     SolutionBox *solutionBox() const { return m_solutionBox; }
+    // Mistakes named for the question on display so far (see MistakeNames).
+    const QStringList &mistakesNamed() const { return m_mistakes; }
     SummaryPage *summaryPage() const { return m_summary; }
     QPushButton *nextButton() const { return m_next; }
     QLabel *progressLabel() const { return m_progress; }
@@ -99,6 +101,7 @@ public:
 
 private slots:
     void reportFailure(const QString &message) { report(message); }
+    void noteMistakes();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -172,6 +175,8 @@ private:
     LeitnerBoxes m_boxes;
     QLabel *m_endlessLabel = nullptr;
     QMenu *m_endlessMenu = nullptr;
+    QStringList m_mistakes; // named mistakes of the question on display, as they were made
+    QStringList m_chosen;   // option buttons selected since the question came up
 };
 
 } // namespace orvik3::trainer

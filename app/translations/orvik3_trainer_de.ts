@@ -230,6 +230,61 @@
     </message>
 </context>
 <context>
+    <name>MistakeNames</name>
+    <message>
+        <source>Radial and bearing mixed up: %1 leads to the station; the radial %2 is counted from it.</source>
+        <translation>Radial und Peilung verwechselt: %1 führt zur Station; das Radial %2 zählt von der Station aus.</translation>
+    </message>
+    <message>
+        <source>QDM and QDR mixed up: %1 is the QDR, the reciprocal of the QDM %2.</source>
+        <translation>QDM und QDR verwechselt: %1 ist das QDR, die Gegenrichtung des QDM %2.</translation>
+    </message>
+    <message>
+        <source>QDM and QDR mixed up: %1 is the QDM, the reciprocal of the QDR %2.</source>
+        <translation>QDM und QDR verwechselt: %1 ist das QDM, die Gegenrichtung des QDR %2.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: direct is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der direkte Einflug (Direct) gehört zu einer Nicht-Standard-Warteschleife (Linkskurven); diese fliegt Rechtskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: offset is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Tropfen-Einflug (Teardrop, Offset) gehört zu einer Nicht-Standard-Warteschleife (Linkskurven); diese fliegt Rechtskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: parallel is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Parallel-Einflug (Parallel) gehört zu einer Nicht-Standard-Warteschleife (Linkskurven); diese fliegt Rechtskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: direct is the entry into a right-hand hold; this hold turns left, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der direkte Einflug (Direct) gehört zu einer Standard-Warteschleife (Rechtskurven); diese fliegt Linkskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: offset is the entry into a right-hand hold; this hold turns left, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Tropfen-Einflug (Teardrop, Offset) gehört zu einer Standard-Warteschleife (Rechtskurven); diese fliegt Linkskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: parallel is the entry into a right-hand hold; this hold turns left, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Parallel-Einflug (Parallel) gehört zu einer Standard-Warteschleife (Rechtskurven); diese fliegt Linkskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Head and tail wind mixed up: wind from less than 90° off the nose blows against you, it is a headwind.</source>
+        <translation>Gegen- und Rückenwind verwechselt: Wind aus weniger als 90° neben der Flugzeugnase bläst von vorn, er ist Gegenwind.</translation>
+    </message>
+    <message>
+        <source>Head and tail wind mixed up: wind from more than 90° off the nose blows from behind, it is a tailwind.</source>
+        <translation>Gegen- und Rückenwind verwechselt: Wind aus mehr als 90° neben der Flugzeugnase bläst von hinten, er ist Rückenwind.</translation>
+    </message>
+    <message>
+        <source>Wind correction to the wrong side: the nose turns into the wind, here to the left.</source>
+        <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach links.</translation>
+    </message>
+    <message>
+        <source>Wind correction to the wrong side: the nose turns into the wind, here to the right.</source>
+        <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach rechts.</translation>
+    </message>
+</context>
+<context>
     <name>PlanOverlay</name>
     <message>
         <source>Parallel entry</source>

@@ -6,6 +6,7 @@
 #include "StatisticsData.h"
 #include "TrainerHost.h"
 #include "endless/EndlessPractice.h"
+#include "SolutionBox.h"
 #include "explain/SolutionExplainer.h"
 
 #include <orvik3/QAform.h>
@@ -77,6 +78,46 @@ TEST_P(EndlessFamily, ThroughAFreshSetToTheNext)
     EXPECT_FALSE(window.summaryShown());
     QSettingsStore store(dir.filePath(QStringLiteral("store")));
     EXPECT_TRUE(store.read(QStringLiteral("avx1"), QStringLiteral("stats"), statisticsPrefix(type) + QStringLiteral("_total")).isEmpty());
+}
+
+// A wind component given on the wrong side by real clicks: the solution box names the mistake.
+TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat);
+    Services s;
+    s.settings = std::make_shared<MemorySettingsStore>();
+    MainWindow window(s, settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
+    window.setScripted(true);
+    window.setLanguage(Language::English);
+    window.resize(1500, 950);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    (void)QTest::qWaitForWindowActive(&window, 2000);
+    window.startEndless(8, 4242);
+    QApplication::processEvents();
+    QAform &form = *window.host().control();
+    auto *panel = qobject_cast<QAformWidget *>(window.panel());
+    ASSERT_TRUE(panel);
+    const int q = form.currentQuestion();
+    const bool head = form.qaCol(14, q).trimmed() == QLatin1String("Head");
+    ASSERT_TRUE(head || form.qaCol(14, q).trimmed() == QLatin1String("Tail"));
+    QWidget *box = panel->widgetFor(QStringLiteral("Text4"));
+    ASSERT_TRUE(box && box->isVisible());
+    QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+    QTest::keyClicks(box, form.qaCol(13, q).trimmed());
+    QApplication::processEvents();
+    QWidget *wrong = panel->widgetFor(QLatin1String(head ? "Option35" : "Option47"));
+    ASSERT_TRUE(wrong && wrong->isVisible());
+    QTest::mouseClick(wrong, Qt::LeftButton, {}, QPoint(6, wrong->height() / 2));
+    QApplication::processEvents();
+    ASSERT_TRUE(form.partDone(1) && !form.partCorrect(1)) << "the click was not judged wrong";
+    QWidget *solution = panel->widgetFor(SolutionExplainer::solutionButton(8));
+    QTest::mouseClick(solution, Qt::LeftButton, {}, solution->rect().center());
+    QApplication::processEvents();
+    EXPECT_TRUE(window.solutionBox()->plainText().contains(QStringLiteral("Head and tail wind mixed up")))
+        << qPrintable(window.solutionBox()->plainText());
 }
 
 INSTANTIATE_TEST_SUITE_P(OnePerFamily, EndlessFamily, ::testing::Values(2, 3, 5, 7, 8),
