@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+#include <QStatusBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +119,11 @@ TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
     QApplication::processEvents();
     EXPECT_TRUE(window.solutionBox()->plainText().contains(QStringLiteral("Head and tail wind mixed up")))
         << qPrintable(window.solutionBox()->plainText());
+    // With ORVIK3_LOOP_SHOTS set to a folder, the documentation's picture is taken here.
+    if (qEnvironmentVariableIsSet("ORVIK3_LOOP_SHOTS")) {
+        window.statusBar()->clearMessage();
+        window.grab().save(qEnvironmentVariable("ORVIK3_LOOP_SHOTS") + QStringLiteral("/endless-mistake.png"));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(OnePerFamily, EndlessFamily, ::testing::Values(2, 3, 5, 7, 8),
