@@ -126,6 +126,18 @@ QStringList MistakeNames::observe(const QAform &form, const QStringList &chosen)
                       form.qaCol(15, q) == QLatin1String("Standard"), given));
         break;
     }
+    case ExerciseFamily::QdmQdr: {
+        // The first row offers the actual bearing among candidates, one of them its reciprocal.
+        if (!wrongPart(form, 1))
+            break;
+        const FormControl *option = selectedOf(form, chosen, {"Option50", "Option49", "Option48", "Option46"});
+        bool ok = false, okRight = false;
+        const int given = option ? option->caption().trimmed().toInt(&ok) : 0;
+        const int right = form.qaCol(13, q).trimmed().toInt(&okRight);
+        if (ok && okRight)
+            add(bearing(type == 6 || type == 12 ? Bearing::Qdm : Bearing::Qdr, right, given));
+        break;
+    }
     case ExerciseFamily::Wind: {
         // The sides from the wind itself: the stored words are in the file's language.
         const double course = form.qaCol(3, q).trimmed().toDouble(), from = form.qaCol(1, q).trimmed().toDouble();

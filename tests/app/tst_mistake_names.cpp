@@ -143,11 +143,30 @@ void clickEntry(Panel &p, bool mirrored)
     p.ctl(click == Entry::Direct ? "Option11" : click == Entry::Parallel ? "Option12" : "Option13").click();
 }
 
+// The candidate of the first QDM/QDR row that is the reciprocal (or, with `reciprocal` false,
+// another wrong one).
+void clickCandidate(Panel &p, bool reciprocal)
+{
+    const int right = p.col(13).toInt();
+    for (const char *name : {"Option50", "Option49", "Option48", "Option46"}) {
+        const int value = p.ctl(name).caption().trimmed().toInt();
+        const int off = ((value - right) % 360 + 360) % 360;
+        if (off != 0 && (off == 180) == reciprocal) {
+            p.ctl(name).click();
+            return;
+        }
+    }
+    FAIL() << "no such candidate";
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, OnThePanel,
     testing::Values(
         PanelRow{"radialReciprocal", 2, {}, [](Panel &p) { chooseReciprocal(p, "Combo1", 13); }, "Radial and bearing"},
         PanelRow{"qdmReciprocal", 2, {}, [](Panel &p) { chooseReciprocal(p, "Combo2", 14); }, "QDM and QDR"},
+        PanelRow{"interceptQdmReciprocal", 6, {}, [](Panel &p) { clickCandidate(p, true); }, "is the QDR"},
+        PanelRow{"interceptQdrReciprocal", 13, {}, [](Panel &p) { clickCandidate(p, true); }, "is the QDM"},
+        PanelRow{"interceptOtherCandidate", 6, {}, [](Panel &p) { clickCandidate(p, false); }, ""},
         PanelRow{"orientationQdrReciprocal", 10, {}, [](Panel &p) { chooseReciprocal(p, "Combo2", 14); }, "is the QDM"},
         // A parallel entry into a right-hand hold is an offset or direct entry mirrored.
         PanelRow{"holdMirrored", 3, {{"parallel", "right-hand"}}, [](Panel &p) { clickEntry(p, true); }, "Hold side mirrored"},
