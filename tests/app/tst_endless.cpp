@@ -246,6 +246,18 @@ TEST_F(EndlessWindow, WrongAnswerScoredApartThenANewSet)
     EXPECT_EQ(window->host().control()->lastQuestion(), 1);
 }
 
+TEST_F(EndlessWindow, OtherLanguageGivesAFreshSetInIt)
+{
+    window->setLanguage(Language::German);
+    window->startEndless(13, 8); // its English file is another type's
+    ASSERT_TRUE(window->endless());
+    window->setLanguage(Language::English);
+    ASSERT_TRUE(window->endless());
+    EXPECT_EQ(window->endless()->setNumber(), 2);
+    EXPECT_EQ(window->host().currentType(), 13);
+    EXPECT_EQ(window->host().control()->lastQuestion() + 1, EndlessPractice::kSetSize);
+}
+
 TEST_F(EndlessWindow, WeakestFirstAsksForTheLowestKinds)
 {
     window->startEndless(0, 11);
