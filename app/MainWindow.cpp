@@ -40,6 +40,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace orvik3::trainer {
@@ -257,9 +258,13 @@ void MainWindow::nextEndlessSet()
     std::vector<QStringList> wishes;
     if (m_endless->weakestFirst()) {
         std::vector<int> types;
-        for (const ExerciseInfo &e : exerciseCatalog())
+        QMap<int, int> wrongPercent;
+        for (const ExerciseInfo &e : exerciseCatalog()) {
             types.push_back(e.type);
-        LeitnerBoxes::Choice choice = m_boxes.next(types);
+            const ExerciseStats stats = readStatistics(*m_store, statisticsPrefix(e.type));
+            wrongPercent.insert(e.type, stats.attempts > 0 ? int(std::lround(100.0 * stats.wrong / stats.attempts)) : 0);
+        }
+        LeitnerBoxes::Choice choice = m_boxes.next(types, wrongPercent);
         type = choice.type;
         wishes = std::move(choice.wishes);
     }

@@ -44,12 +44,14 @@ int LeitnerBoxes::lowest(int type) const
     return low;
 }
 
-LeitnerBoxes::Choice LeitnerBoxes::next(const std::vector<int> &types) const
+LeitnerBoxes::Choice LeitnerBoxes::next(const std::vector<int> &types, const QMap<int, int> &wrongPercent) const
 {
     Choice out;
     if (types.empty())
         return out;
-    auto rank = [this](int type) { return std::tuple(lowest(type), m_lastPractised.value(type, 0), type); };
+    auto rank = [&](int type) {
+        return std::tuple(lowest(type), m_lastPractised.value(type, 0), -wrongPercent.value(type, 0), type);
+    };
     out.type = *std::min_element(types.begin(), types.end(), [&](int a, int b) { return rank(a) < rank(b); });
     const int low = lowest(out.type);
     for (const QString &k : kinds(out.type)) {

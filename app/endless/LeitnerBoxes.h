@@ -13,8 +13,9 @@ namespace orvik3::trainer {
 // head or tail wind; the other types one box for the whole type). Every kind starts in box 1;
 // answered right at the first try it moves one box up (to kMaxBox at most), answered wrong it
 // goes back to box 1. The next set is of the type whose lowest box is lowest, ties going to
-// the type practised longest ago, and asks for that type's kinds of the lowest box in turn,
-// every other question left free so that the set still mixes.
+// the type practised longest ago, then to the type with the most wrong answers in the study
+// files' statistics; it asks for that type's kinds of the lowest box in turn, every other
+// question left free so that the set still mixes.
 class LeitnerBoxes
 {
 public:
@@ -31,8 +32,9 @@ public:
     int box(int type, const QString &kind = {}) const;
     // One question answered for the first time: `kinds` are the words of its situation.
     void record(int type, const QStringList &kinds, bool right);
-    // The type to practise next among `types` and the kinds to ask for.
-    Choice next(const std::vector<int> &types) const;
+    // The type to practise next among `types` and the kinds to ask for; `wrongPercent`: the
+    // share of wrong answers per type in the study files' statistics.
+    Choice next(const std::vector<int> &types, const QMap<int, int> &wrongPercent = {}) const;
 
     // "3:parallel=2;8:=4;…" and back; unknown or bad entries are dropped.
     QString save() const;

@@ -35,6 +35,7 @@ struct LeitnerRow {
     const char *name;
     std::vector<Answered> history;
     std::vector<int> types;
+    QMap<int, int> wrongPercent;
     int nextType;
     std::vector<QStringList> wishes;
 };
@@ -49,7 +50,7 @@ TEST_P(Leitner, ChoosesTheLowestBoxThenTheLongestUnpractised)
     LeitnerBoxes boxes;
     for (const Answered &a : row.history)
         boxes.record(a.type, a.kinds, a.right);
-    const LeitnerBoxes::Choice c = boxes.next(row.types);
+    const LeitnerBoxes::Choice c = boxes.next(row.types, row.wrongPercent);
     EXPECT_EQ(c.type, row.nextType);
     EXPECT_EQ(c.wishes, row.wishes);
     // What is saved comes back the same.
@@ -63,29 +64,34 @@ const QStringList kAnyKind;
 INSTANTIATE_TEST_SUITE_P(
     Rows, Leitner,
     testing::Values(
-        LeitnerRow{"nothingYetFirstType", {}, {5, 3, 8}, 3, {{"direct"}, kAnyKind, {"parallel"}, kAnyKind, {"offset"}, kAnyKind, {"right-hand"}, kAnyKind, {"left-hand"}, kAnyKind}},
-        LeitnerRow{"kindlessTypeNoWishes", {}, {10}, 10, {}},
+        LeitnerRow{"nothingYetFirstType", {}, {5, 3, 8}, {}, 3, {{"direct"}, kAnyKind, {"parallel"}, kAnyKind, {"offset"}, kAnyKind, {"right-hand"}, kAnyKind, {"left-hand"}, kAnyKind}},
+        LeitnerRow{"kindlessTypeNoWishes", {}, {10}, {}, 10, {}},
         // Type 3's parallel entry right twice: its other kinds stay lowest and are asked for.
         LeitnerRow{"rightMovesUp",
                    {{3, {"parallel", "right-hand"}, true}, {3, {"parallel", "right-hand"}, true}},
                    {3},
+                   {},
                    3,
                    {{"direct"}, kAnyKind, {"offset"}, kAnyKind, {"left-hand"}, kAnyKind}},
         // Everything of type 6 right once; type 8 untouched stays lower.
-        LeitnerRow{"practisedTypeRises", {{6, {"left"}, true}, {6, {"right"}, true}}, {6, 8}, 8,
+        LeitnerRow{"practisedTypeRises", {{6, {"left"}, true}, {6, {"right"}, true}}, {6, 8}, {}, 8,
                    {{"crosswind-left"}, kAnyKind, {"crosswind-right"}, kAnyKind, {"headwind"}, kAnyKind, {"tailwind"}, kAnyKind}},
-        // Both at box 1; type 12 was practised last, so type 13 comes first.
-        LeitnerRow{"tieGoesToTheLongestAgo", {{13, {"left"}, false}, {12, {"left"}, false}}, {12, 13}, 13,
+        // Both at box 1; type 12 was practised last, so type 13 comes first, whatever the
+        // study files say.
+        LeitnerRow{"tieGoesToTheLongestAgo", {{13, {"left"}, false}, {12, {"left"}, false}}, {12, 13}, {{12, 90}}, 13,
                    {{"left"}, kAnyKind, {"right"}, kAnyKind}},
         // A wrong answer sends the kind back to box 1 from wherever it was.
         LeitnerRow{"wrongBackToBoxOne",
                    {{6, {"left"}, true}, {6, {"right"}, true}, {6, {"left"}, true}, {6, {"right"}, true},
                     {6, {"left"}, false}},
                    {6},
+                   {},
                    6,
                    {{"left"}, kAnyKind}},
         // Words that are no kind of the type are left alone.
-        LeitnerRow{"foreignWordsIgnored", {{6, {"headwind", "left"}, true}}, {6}, 6, {{"right"}, kAnyKind}}),
+        // Nothing practised: the study files' statistics decide, the most wrong first.
+        LeitnerRow{"studyStatisticsFirst", {}, {10, 5, 2}, {{5, 40}, {2, 10}}, 5, {}},
+        LeitnerRow{"foreignWordsIgnored", {{6, {"headwind", "left"}, true}}, {6}, {}, 6, {{"right"}, kAnyKind}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LeitnerBoxes, BoxesStopAtTheTop)
