@@ -173,6 +173,10 @@ void checkWind(const ReadRecord &r, qint16)
     const double head = w.speedKt * std::cos((w.fromDeg - course) * kRad);
     const double wca = std::asin(cross / tas) / kRad;
     const double groundspeed = tas * std::cos(wca * kRad) - head;
+    // Which side and whether head or tail must be plain: not near abeam, not barely off the line.
+    const double off = std::abs(signedDiff(w.fromDeg, course));
+    EXPECT_FALSE(off > 80 && off < 100) << "wind " << off << " degrees off the course";
+    EXPECT_FALSE((off > 0.5 && off < 10) || (off > 170 && off < 179.5)) << "wind " << off << " degrees off the course";
     EXPECT_LE(std::abs(deg(r, "xw") - std::abs(cross)), 1);
     EXPECT_LE(std::abs(deg(r, "ht") - std::abs(head)), 1);
     EXPECT_LE(std::abs(deg(r, "wca") - std::abs(wca)), 1);

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstdlib>
+
 namespace orvik3::study {
 
 namespace {
@@ -95,13 +97,22 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
         set("heading", deg(target + r.between(-90, 90)));
         break;
     }
-    case 8:
-        set("course", deg(r.between(0, 359)));
+    case 8: {
+        const int course = r.between(0, 359);
+        // Head or tail and the crosswind side both plain to see: no wind within ten degrees
+        // of abeam, nor a few degrees off the nose or the tail, where a knot decides.
+        int wind = 0, off = 0;
+        do {
+            wind = r.stepped(0, 350, 10);
+            off = std::abs(((wind - course) % 360 + 540) % 360 - 180); // 0..180
+        } while ((off > 80 && off < 100) || (off > 0 && off < 10) || (off > 170 && off < 180));
+        set("course", deg(course));
         number("tas", r.stepped(80, 160, 5));
-        set("wind", deg(r.stepped(0, 350, 10)));
+        set("wind", deg(wind));
         number("speed", r.between(5, 35));
         number("leg", r.between(15, 120));
         break;
+    }
     default: break;
     }
     return v;
