@@ -124,7 +124,8 @@ void MainWindow::showStatistics()
     int type = m_host->currentType();
     if (type <= 0)
         type = m_settings.value(QStringLiteral("trainer/type"), 1).toInt();
-    const bool loaded = m_host->currentType() > 0;
+    // A practice set is not the study file the statistics count.
+    const bool loaded = m_host->currentType() > 0 && !m_endless;
     try {
         StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
                                 loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
