@@ -8,6 +8,7 @@
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
 #include "TrainerHost.h"
+#include "platform/Paths.h"
 
 #include <orvik3/QAform.h>
 #include <orvik3/SettingsStore.h>
@@ -173,7 +174,10 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
 {
     m_flight->stop();
     m_flightBar->hide();
-    m_view->setSituation(loadSituation(sessionFile, type, language()));
+    // The control names sessions below the installation's default/sessions/; a study file
+    // must not lead the trainer anywhere else.
+    const QString sessions = paths::join(m_host->basePath(), QStringLiteral("default/sessions"));
+    m_view->setSituation(loadSituation(sessionFile, type, language(), sessions));
     m_pages->setCurrentWidget(m_exercisePage);
     statusBar()->showMessage(QDir::toNativeSeparators(sessionFile));
 }

@@ -1,5 +1,7 @@
 #include "Situation.h"
 
+#include "platform/Paths.h"
+
 #include <QFileInfo>
 
 namespace orvik3::trainer {
@@ -12,7 +14,7 @@ void Situation::resetAircraft()
         track.push_back(start.position);
 }
 
-Situation loadSituation(const QString &path, int type, Language language)
+Situation loadSituation(const QString &path, int type, Language language, const QString &sessionsFolder)
 {
     const bool de = language == Language::German;
     Situation s;
@@ -20,12 +22,22 @@ Situation loadSituation(const QString &path, int type, Language language)
     s.language = language;
     s.path = path;
     const QFileInfo info(path);
+    if (!sessionsFolder.isEmpty() && !path.isEmpty()) {
+        const QString prefix = paths::join(sessionsFolder, QString());
+        const QString name = path.startsWith(prefix) ? path.mid(prefix.size()) : path;
+        if (!name.isEmpty() && (!path.startsWith(prefix) || !paths::staysInside(sessionsFolder, name))) {
+            s.error = (de ? QStringLiteral("Der Sitzungsname führt aus default/sessions/ hinaus:\n%1")
+                          : QStringLiteral("The session name leads outside default/sessions/:\n%1"))
+                          .arg(name);
+            return s;
+        }
+    }
     if (path.isEmpty() || info.isDir()) {
         s.error = de ? QStringLiteral("Zu dieser Frage gehört keine Sitzungsdatei.")
                      : QStringLiteral("This question names no session file.");
         return s;
     }
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink()) {
         s.error = (de ? QStringLiteral("Sitzungsdatei nicht gefunden:\n%1") : QStringLiteral("Session file not found:\n%1"))
                       .arg(info.fileName());
         return s;

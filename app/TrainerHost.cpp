@@ -15,10 +15,8 @@ template <typename F> bool TrainerHost::guarded(F &&f)
     try {
         f();
         return true;
-    } catch (const Error &e) {
-        emit failed(e.message());
     } catch (const std::exception &e) {
-        emit failed(QString::fromUtf8(e.what()));
+        emit failed(Error::from(e).message());
     }
     return false;
 }

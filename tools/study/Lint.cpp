@@ -3,6 +3,7 @@
 #include "Phrases.h"
 
 #include "control/InstanceState.h"
+#include "platform/BoundedFile.h"
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
 #include "session/SessionFile.h"
@@ -11,7 +12,6 @@
 #include <orvik3/Error.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -212,8 +212,11 @@ void Linter::checkSession(const WalkedValue &v)
         return;
     if (!m_sessions.contains(v.text)) {
         const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), v.text});
+        const QString folder = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions")});
         QString problem;
-        if (!QFileInfo(path).isFile()) {
+        if (!paths::staysInside(folder, v.text)) {
+            problem = QStringLiteral("session name %1 leads outside default/sessions/").arg(v.text);
+        } else if (!QFileInfo(path).exists()) {
             problem = QStringLiteral("session file default/sessions/%1 not found").arg(v.text);
         } else if (const host::SessionFile::Result s = host::SessionFile::load(path); !s) {
             problem = QStringLiteral("session file does not read: %1").arg(s.error.toString());
@@ -398,12 +401,17 @@ std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &
         *error = QStringLiteral("%1: not a study file name of any exercise type; give --type").arg(path);
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot open: %2").arg(path, file.errorString());
+    BoundedFile::Result file = BoundedFile::read(path, limits::kStudyFile);
+    if (!file.ok()) {
+        *error = file.error;
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    if (file.bytes.isEmpty()) {
+        // The control would show "question 1 of 0" without a word; say it here instead.
+        *error = QStringLiteral("%1: the study file is empty").arg(path);
+        return std::nullopt;
+    }
+    const QByteArray bytes = std::move(file.bytes);
     const Language language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
     const QString base = options.base.isEmpty() ? installationOf(path) : options.base;
     return lintStudyData(bytes, path, type, language, base);
