@@ -236,8 +236,15 @@ void MainWindow::exerciseEnded()
     retranslate();
 }
 
+void MainWindow::reportFailure(const QString &message)
+{
+    report(message + m_host->whereText());
+    m_host->sync();
+}
+
 void MainWindow::report(const QString &message)
 {
+    ++m_reports;
     if (m_scripted) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
         return;

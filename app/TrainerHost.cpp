@@ -16,9 +16,21 @@ template <typename F> bool TrainerHost::guarded(F &&f)
         f();
         return true;
     } catch (const std::exception &e) {
-        emit failed(Error::from(e).message());
+        emit failed(Error::from(e).message() + whereText());
     }
     return false;
+}
+
+QString TrainerHost::whereText() const
+{
+    if (!m_form || m_type <= 0 || m_form->studyFilePath().isEmpty())
+        return {};
+    if (!m_form->questionShown() || m_form->lastQuestion() < 0)
+        return tr("\n(study file %1)").arg(m_form->studyFilePath());
+    return tr("\n(study file %1, question %2 of %3)")
+        .arg(m_form->studyFilePath())
+        .arg(m_form->currentQuestion() + 1)
+        .arg(m_form->lastQuestion() + 1);
 }
 
 void TrainerHost::createControl()
@@ -59,10 +71,22 @@ void TrainerHost::startExercise(int type)
     if (m_flyCode != 0)
         giveBackPanel();
     m_type = type;
-    guarded([&] {
+    QString failure;
+    try {
         m_form->setC_MainAppPath(m_basePath);
         m_form->setC_QAtype(qint16(type));
-    });
+    } catch (const std::exception &e) {
+        failure = Error::from(e).message() + whereText();
+    }
+    // A study file that gives no questions is the cause of whatever failed after it, so it is
+    // what is said. Either way the panel has nothing to show: back to the chooser, so that the
+    // view and the panel agree.
+    const QString problem = m_form->studyFileProblem();
+    if (!problem.isEmpty() || !failure.isEmpty()) {
+        emit failed(problem.isEmpty() ? failure : problem);
+        endExercise();
+        return;
+    }
     // A fresh selection always puts up a question, even one whose session carries the name
     // of the last one shown.
     m_last.sessionFile.clear();

@@ -41,6 +41,9 @@ public:
     // Gives the panel back after flying: the negative of the family code.
     void giveBackPanel();
     void loadPowerTip();
+    // Where the trainee is, for error messages: the study file and the question on display
+    // ("" before an exercise is started).
+    QString whereText() const;
 
 public slots:
     // Reads the control's signal properties and reacts to what changed.

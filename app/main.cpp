@@ -71,7 +71,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot write %s\n", qPrintable(options.screenshot));
             return 1;
         }
-        return 0;
+        // The picture is written all the same; what went wrong was said on stderr.
+        return window.reportCount() > 0 ? 3 : 0;
     }
     return app.exec();
 }

@@ -176,6 +176,7 @@ StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
     }
     s.lastQuestion = qint16(result.records - 1);
     s.currentQuestion = s.lastQuestion;
+    result.file = path;
     s.lastStudyLoad = result;
     return result;
 }

@@ -23,6 +23,7 @@ struct StudyLoadResult {
     int records = 0;             // complete records read
     StudyStop stop = StudyStop::EndOfFile;
     int stopLine = 0;            // 1-based line at which reading ended (0 for a clean end)
+    QString file;                // the path read (set by loadStudyFile)
     QString fileError;           // with CannotOpen: which file and why, for instructors
     QString stopMessage() const; // a sentence for instructors
 };

@@ -100,12 +100,13 @@ TEST(ScriptedOptions, BadCommandLinesFailCleanly)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_FALSE(r.errors.isEmpty());
     }
-    // An installation without exercises still draws: the view says why it is empty.
+    // An installation without exercises still draws: the view says why it is empty, and the
+    // run fails so that a script notices.
     const QString png = out.filePath(QStringLiteral("empty.png"));
     const RunResult r = runTrainer({QStringLiteral("--base"), out.path(), QStringLiteral("--type"), QStringLiteral("3"),
                               QStringLiteral("--screenshot"), png},
                              out.path());
-    EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
+    EXPECT_EQ(r.exitCode, 3) << r.errors.toStdString();
     EXPECT_TRUE(r.errors.contains(QStringLiteral("default/study"))) << r.errors.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
 }
