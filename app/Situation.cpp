@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvik3::trainer {
@@ -16,7 +17,6 @@ void Situation::resetAircraft()
 
 Situation loadSituation(const QString &path, int type, Language language, const QString &sessionsFolder)
 {
-    const bool de = language == Language::German;
     Situation s;
     s.type = type;
     s.language = language;
@@ -26,20 +26,17 @@ Situation loadSituation(const QString &path, int type, Language language, const 
         const QString prefix = paths::join(sessionsFolder, QString());
         const QString name = path.startsWith(prefix) ? path.mid(prefix.size()) : path;
         if (!name.isEmpty() && (!path.startsWith(prefix) || !paths::staysInside(sessionsFolder, name))) {
-            s.error = (de ? QStringLiteral("Der Sitzungsname führt aus default/sessions/ hinaus:\n%1")
-                          : QStringLiteral("The session name leads outside default/sessions/:\n%1"))
+            s.error = QCoreApplication::translate("Situation", "The session name leads outside default/sessions/:\n%1")
                           .arg(name);
             return s;
         }
     }
     if (path.isEmpty() || info.isDir()) {
-        s.error = de ? QStringLiteral("Zu dieser Frage gehört keine Sitzungsdatei.")
-                     : QStringLiteral("This question names no session file.");
+        s.error = QCoreApplication::translate("Situation", "This question names no session file.");
         return s;
     }
     if (!info.exists() && !info.isSymLink()) {
-        s.error = (de ? QStringLiteral("Sitzungsdatei nicht gefunden:\n%1") : QStringLiteral("Session file not found:\n%1"))
-                      .arg(info.fileName());
+        s.error = QCoreApplication::translate("Situation", "Session file not found:\n%1").arg(info.fileName());
         return s;
     }
     const host::SessionFile::Result result = host::SessionFile::load(path);
@@ -47,9 +44,7 @@ Situation loadSituation(const QString &path, int type, Language language, const 
         QString message = result.error.toString();
         // The folder is noise on screen; the file name and line say where to look.
         message.replace(path, info.fileName());
-        s.error = (de ? QStringLiteral("Die Sitzungsdatei ist nicht lesbar:\n%1")
-                      : QStringLiteral("The session file cannot be read:\n%1"))
-                      .arg(message);
+        s.error = QCoreApplication::translate("Situation", "The session file cannot be read:\n%1").arg(message);
         return s;
     }
     s.session = result.session;
