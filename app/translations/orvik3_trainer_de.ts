@@ -622,6 +622,21 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
 </context>
 <context>
+    <name>orvik3::trainer::TrainerHost</name>
+    <message>
+        <source>
+(study file %1)</source>
+        <translation>
+(Fragendatei %1)</translation>
+    </message>
+    <message>
+        <source>
+(study file %1, question %2 of %3)</source>
+        <translation>
+(Fragendatei %1, Frage %2 von %3)</translation>
+    </message>
+</context>
+<context>
     <name>orvik3::trainer::SummaryPage</name>
     <message>
         <source>%1: %2 of %3 right at the first try, %4 min:s</source>
