@@ -25,6 +25,8 @@ inline constexpr FileLimit kPowerTips{8 * kMiB, "power tips"};
 inline constexpr FileLimit kSettingsStore{4 * kMiB, "settings file"};
 // A scenario lists at most 301 questions of a few lines each.
 inline constexpr FileLimit kScenario{1 * kMiB, "scenario file"};
+// The trainer's own window and choice settings: a few dozen lines.
+inline constexpr FileLimit kTrainerSettings{1 * kMiB, "trainer settings file"};
 
 } // namespace limits
 } // namespace orvik3
