@@ -307,7 +307,8 @@ void readSession(const SectionReader &r, Session &s)
                               .arg(version).arg(SessionFile::kFormatVersion));
     if (r.has("type"))
         s.exercise = r.integer("type", 1, 14);
-    s.title = r.textOr("title");
+    // As the writer keeps it: one line, single spaces, so that a saved copy reads the same.
+    s.title = r.textOr("title").simplified();
 }
 
 Station readStation(const SectionReader &r, const Session &soFar)
