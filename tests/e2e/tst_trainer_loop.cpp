@@ -4,254 +4,27 @@
 // trainer's own "Weiter" by Enter, and on to the next question; the statistics file then
 // holds exactly what the panel counts. For one type of each family: the end of a set and a
 // set of only the mistakes.
-#include "MainWindow.h"
+#include "TrainerLoopKit.h"
+
+#include "ExerciseCatalog.h"
+#include "FlightSession.h"
 #include "SolutionBox.h"
 #include "StatisticsData.h"
 #include "SummaryPage.h"
-#include "TrainerHost.h"
-#include "FlightSession.h"
 #include "explain/SolutionExplainer.h"
 
-#include <orvik3/QAform.h>
-#include <orvik3/QAformWidget.h>
-#include <orvik3/SettingsStore.h>
-
-#include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
-#include <QStatusBar>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QThread>
-#include <gtest/gtest.h>
-#include <memory>
 
 using namespace orvik3;
 using namespace orvik3::trainer;
+using namespace orvik3::trainer::test;
 
 namespace {
-
-// --- the installation --------------------------------------------------------------------
-
-// A copy of the sample installation; with `records` > 0 every study file keeps only that many
-// questions, so that a set ends soon.
-void copyInstallation(const QString &to, int records)
-{
-    const QString from = QStringLiteral(ORVIK3_SAMPLE_DATA_DIR);
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + src.mid(from.size());
-        QDir().mkpath(QFileInfo(dst).path());
-        QFile in(src);
-        ASSERT_TRUE(in.open(QIODevice::ReadOnly));
-        QByteArray bytes = in.readAll();
-        if (records > 0 && src.endsWith(QLatin1String(".sty"))) {
-            const QList<QByteArray> lines = bytes.split('\r');
-            QByteArray kept;
-            int sessions = 0;
-            for (int k = 0; k < lines.size() && sessions <= records; ++k) {
-                kept += lines[k] + '\r';
-                if (sessions == records)
-                    break; // the separator after the last session line
-                if (lines[k].trimmed().startsWith("ses:"))
-                    ++sessions;
-            }
-            bytes = kept + '\n';
-        }
-        QFile out(dst);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-    }
-}
-
-// --- finding a right and a wrong answer ----------------------------------------------------
-
-enum class Input { Option, Combo, TypedOption };
-
-struct Answer {
-    Input input = Input::Option;
-    QString control;   // option button or combo box
-    int row = -1;      // combo entry
-    QString box;       // text box typed into first
-    QString typed;
-    // Panels that shuffle their candidates do it with dice of their own, so an option is
-    // found again by its caption within its frame.
-    QString caption;
-    QString frame;
-};
-
-struct Probe {
-    std::unique_ptr<QAform> form;
-    Probe(const QString &base, int type, int question)
-    {
-        Services s;
-        s.settings = std::make_shared<MemorySettingsStore>();
-        // The trainer's language picks the study file; the probe reads the same one.
-        s.texts = qEnvironmentVariableIsSet("ORVIK3_LOOP_SHOTS") ? TextTable::english() : TextTable::german();
-        form = std::make_unique<QAform>(s);
-        form->InitProperties();
-        form->setC_MainAppPath(base);
-        form->setC_QAtype(qint16(type));
-        for (int k = 0; k < 400 && form->currentQuestion() != question; ++k)
-            form->DisplayQuestion();
-    }
-    // 1 right, 0 wrong, -1 nothing judged
-    int verdict() const
-    {
-        bool done = false, right = false;
-        for (int n = 1; n <= 6; ++n) {
-            done = done || form->partDone(n);
-            right = right || form->partCorrect(n);
-        }
-        return right ? 1 : done ? 0 : -1;
-    }
-};
-
-// The first right (want = 1) or wrong (want = 0) answer of the question, tried on a probe of
-// its own for every candidate, so that the trainer's counters stay untouched.
-std::optional<Answer> findAnswer(const QString &base, int type, int question, int want)
-{
-    const ExerciseFamily family = exerciseInfo(type)->family;
-    if (family == ExerciseFamily::Position) {
-        const int count = Probe(base, type, question).form->control(QStringLiteral("Combo1")).listCount();
-        for (int row = 0; row < count; ++row) {
-            Probe p(base, type, question);
-            p.form->control(QStringLiteral("Combo1")).choose(row);
-            if (p.verdict() == want)
-                return Answer{Input::Combo, QStringLiteral("Combo1"), row, {}, {}};
-        }
-        return std::nullopt;
-    }
-    if (family == ExerciseFamily::Wind) {
-        const QString typed = want ? Probe(base, type, question).form->qaCol(13, question).trimmed() : QStringLiteral("999");
-        for (const char *opt : {"Option47", "Option42", "Option35"}) {
-            Probe p(base, type, question);
-            p.form->control(QStringLiteral("Text4")).type(typed);
-            p.form->control(QLatin1String(opt)).click();
-            if (p.verdict() == want)
-                return Answer{Input::TypedOption, QLatin1String(opt), -1, QStringLiteral("Text4"), typed};
-        }
-        return std::nullopt;
-    }
-    for (int k = 1; k <= 60; ++k) {
-        const QString name = QStringLiteral("Option%1").arg(k);
-        Probe p(base, type, question);
-        const FormControl *c = p.form->form().find(name);
-        if (!c || !c->isReachable())
-            continue;
-        const QString caption = c->caption();
-        const QString frame = c->container() ? c->container()->name() : QString();
-        p.form->control(name).click();
-        if (p.verdict() == want)
-            return Answer{Input::Option, name, -1, {}, {}, caption, frame};
-    }
-    return std::nullopt;
-}
-
-// --- real input on the window --------------------------------------------------------------
-
-class Trainer
-{
-public:
-    explicit Trainer(int records = 0)
-    {
-        copyInstallation(m_dir.filePath(QStringLiteral("base")), records);
-        m_settings = std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat);
-        Services s;
-        s.settings = std::make_shared<QSettingsStore>(m_dir.filePath(QStringLiteral("store")));
-        window = std::make_unique<MainWindow>(s, *m_settings, base());
-        window->setScripted(true);
-        window->resize(1500, 950);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        // Without a window manager focus may never be announced; the keys go to the window all the same.
-        (void)QTest::qWaitForWindowActive(window.get(), 2000);
-    }
-    QString base() const { return m_dir.filePath(QStringLiteral("base")); }
-    QAform &form() const { return *window->host().control(); }
-    QWidget *widget(const QString &name) const
-    {
-        auto *panel = qobject_cast<QAformWidget *>(window->panel());
-        return panel ? panel->widgetFor(name) : nullptr;
-    }
-    void click(QWidget *w) const
-    {
-        ASSERT_TRUE(w && w->isVisible()) << "not on screen";
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
-        QApplication::processEvents();
-    }
-    void click(const QString &name) const { click(widget(name)); }
-    void enter() const
-    {
-        QTest::keyClick(window.get(), Qt::Key_Return);
-        QApplication::processEvents();
-    }
-    void answer(const Answer &a) const
-    {
-        if (a.input == Input::TypedOption) {
-            click(a.box);
-            QTest::keyClicks(widget(a.box), a.typed);
-        }
-        if (a.input == Input::TypedOption) {
-            click(a.control);
-            return;
-        }
-        if (a.input == Input::Option) {
-            for (FormControl *c : form().form().controls()) {
-                if (c->kind() == ControlKind::OptionButton && c->isReachable() && c->caption() == a.caption
-                    && c->container() && c->container()->name() == a.frame) {
-                    click(c->name());
-                    return;
-                }
-            }
-            FAIL() << "no option " << qPrintable(a.caption) << " in " << qPrintable(a.frame);
-        }
-        auto *combo = qobject_cast<QComboBox *>(widget(a.control));
-        ASSERT_TRUE(combo);
-        click(combo);
-        QAbstractItemView *view = combo->view();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return view->isVisible(); }, 2000)) << "the list did not open";
-        const QModelIndex index = view->model()->index(a.row, 0);
-        // Down the open list to the entry, then Return, as a trainee does with the keyboard.
-        view->setFocus();
-        for (int k = view->currentIndex().row(); k < a.row; ++k)
-            QTest::keyClick(view, Qt::Key_Down);
-        for (int k = view->currentIndex().row(); k > a.row; --k)
-            QTest::keyClick(view, Qt::Key_Up);
-        ASSERT_EQ(view->currentIndex().row(), a.row);
-        QTest::keyClick(view, Qt::Key_Return);
-        QApplication::processEvents();
-    }
-    QString stat(const QString &key) const
-    {
-        QSettingsStore store(m_dir.filePath(QStringLiteral("store")));
-        return store.read(QStringLiteral("avx1"), QStringLiteral("stats"), key);
-    }
-
-    std::unique_ptr<MainWindow> window;
-
-private:
-    QTemporaryDir m_dir;
-    std::unique_ptr<QSettings> m_settings;
-};
-
-// With ORVIK3_LOOP_SHOTS set to a folder, the documentation's pictures are taken on the way.
-bool takingShots() { return qEnvironmentVariableIsSet("ORVIK3_LOOP_SHOTS"); }
-void shot(MainWindow *w, const char *name)
-{
-    w->statusBar()->clearMessage(); // the temporary folder is no business of the picture
-    if (takingShots())
-        w->grab().save(qEnvironmentVariable("ORVIK3_LOOP_SHOTS") + QLatin1Char('/') + QLatin1String(name));
-}
 
 // --- one question round in every type -------------------------------------------------------
 
