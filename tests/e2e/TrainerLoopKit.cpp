@@ -2,11 +2,15 @@
 
 #include "ExerciseCatalog.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace orvik3::trainer::test {
 
@@ -112,6 +116,29 @@ std::optional<Answer> findAnswer(const QString &base, int type, int question, in
             return Answer{Input::Option, name, -1, {}, {}, caption, frame};
     }
     return std::nullopt;
+}
+
+QPoint target(QWidget *w)
+{
+    auto *button = qobject_cast<QAbstractButton *>(w);
+    const bool option = qobject_cast<QRadioButton *>(w) != nullptr;
+    if (!button || (!option && !qobject_cast<QCheckBox *>(w)))
+        return w->rect().center();
+    QStyleOptionButton o;
+    o.initFrom(button);
+    o.text = button->text();
+    o.icon = button->icon();
+    o.iconSize = button->iconSize();
+    const QRect mark = w->style()->subElementRect(option ? QStyle::SE_RadioButtonClickRect : QStyle::SE_CheckBoxClickRect, &o, w);
+    return mark.isValid() ? mark.center() : QPoint(6, w->height() / 2);
+}
+
+int partsDone(const QAform &form)
+{
+    int n = 0;
+    for (int k = 1; k <= 6; ++k)
+        n += form.partDone(k) ? 1 : 0;
+    return n;
 }
 
 bool takingShots() { return qEnvironmentVariableIsSet("ORVIK3_LOOP_SHOTS"); }

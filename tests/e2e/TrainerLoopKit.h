@@ -44,6 +44,13 @@ struct Answer {
 // its own for every candidate, so that the trainer's counters stay untouched.
 std::optional<Answer> findAnswer(const QString &base, int type, int question, int want);
 
+// Where a trainee clicks: an option or a check box reacts only on its mark and caption, not
+// on the empty rest of its width (a short caption such as "gleich" ends well left of the
+// middle); anything else in its middle.
+QPoint target(QWidget *w);
+// How many parts of the question on show have been judged.
+int partsDone(const QAform &form);
+
 class Trainer
 {
 public:
@@ -72,7 +79,7 @@ public:
     void click(QWidget *w) const
     {
         ASSERT_TRUE(w && w->isVisible()) << "not on screen";
-        QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+        QTest::mouseClick(w, Qt::LeftButton, {}, target(w));
         QApplication::processEvents();
     }
     void click(const QString &name) const { click(widget(name)); }
@@ -88,14 +95,19 @@ public:
             QTest::keyClicks(widget(a.box), a.typed);
         }
         if (a.input == Input::TypedOption) {
+            const int before = partsDone(form());
             click(a.control);
+            ASSERT_GT(partsDone(form()), before) << "the click on " << qPrintable(a.control) << " was not judged";
             return;
         }
         if (a.input == Input::Option) {
             for (FormControl *c : form().form().controls()) {
                 if (c->kind() == ControlKind::OptionButton && c->isReachable() && c->caption() == a.caption
                     && c->container() && c->container()->name() == a.frame) {
+                    const int before = partsDone(form());
                     click(c->name());
+                    // A click that missed would pass for a wrong answer further on.
+                    ASSERT_GT(partsDone(form()), before) << "the click on " << qPrintable(a.caption) << " was not judged";
                     return;
                 }
             }

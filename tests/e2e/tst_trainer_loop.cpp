@@ -39,9 +39,8 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
     t.window->startExercise(type);
     QAform &form = t.form();
     // Questions in file order, so that a wrong answer brings the question back.
-    if (QWidget *random = t.widget(SolutionExplainer::randomBox(type)); form.form().control(SolutionExplainer::randomBox(type)).value() != 0) {
-        // On its box, not the empty space right of its caption.
-        QTest::mouseClick(random, Qt::LeftButton, {}, QPoint(6, random->height() / 2));
+    if (form.form().control(SolutionExplainer::randomBox(type)).value() != 0) {
+        t.click(SolutionExplainer::randomBox(type));
         ASSERT_EQ(form.form().control(SolutionExplainer::randomBox(type)).value(), 0) << "the random box stays ticked";
         t.window->host().jumpTo(0);
     }
@@ -157,7 +156,8 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
     t.click(t.window->summaryPage()->findChild<QPushButton *>(QStringLiteral("summaryMistakes")));
     ASSERT_FALSE(t.window->summaryShown());
     EXPECT_EQ(form.currentQuestion(), 0);
-    EXPECT_EQ(t.window->progressLabel()->text(), QStringLiteral("1/1, 0 right"));
+    // "1/1, 0 right" in whichever language the window speaks
+    EXPECT_TRUE(t.window->progressLabel()->text().startsWith(QStringLiteral("1/1, 0 "))) << qPrintable(t.window->progressLabel()->text());
     t.click(SolutionExplainer::solutionButton(type));
     t.enter();
     EXPECT_TRUE(t.window->summaryShown());
