@@ -57,7 +57,11 @@ TEST_P(HostFly, NegativeCodesGiveTheirPanelBack)
 INSTANTIATE_TEST_SUITE_P(Codes, HostFly,
                          ::testing::Values(FlyCase{-4, "Frame29"}, FlyCase{-5, "Frame11"}, FlyCase{-2, "Frame2"},
                                            FlyCase{-3, "Frame20"}, FlyCase{4, nullptr}, FlyCase{-1, nullptr},
-                                           FlyCase{-6, nullptr}, FlyCase{0, nullptr}));
+                                           FlyCase{-6, nullptr}, FlyCase{0, nullptr}),
+                         [](const auto &info) {
+                             const int v = info.param.value;
+                             return (v < 0 ? "Minus" : "Code") + std::to_string(v < 0 ? -v : v);
+                         });
 
 TEST(QAformShell, PropertyWritesNotifyUnderTheirOwnNames)
 {
