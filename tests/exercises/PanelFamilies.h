@@ -41,7 +41,7 @@ inline auto choosing(QStringList right, QStringList wrong)
 }
 
 // Writes the study file with the given records.
-inline auto file(const QString &name, QList<QStringList> records, int wide = 0)
+inline auto studyFile(const QString &name, QList<QStringList> records, int wide = 0)
 {
     return [=](TestHost &h) { h.writeStudyFile(name, studyLines(records, wide)); };
 }
@@ -79,7 +79,7 @@ inline Family holding(qint16 type, const char *name, const char *prefix, const c
 {
     return {.name = prefix,
             .type = type,
-            .write = file(name, {holdingRecord("240", "090", "Standard"), holdingRecord("290", "90", "Links")}),
+            .write = studyFile(name, {holdingRecord("240", "090", "Standard"), holdingRecord("290", "90", "Links")}),
             .draws = spreadDraws(),
             .answer = choosing({"Offset", " 270", " 240", "Maintain"}, {"Direct", " 180", " 300", "Left"}),
             .prompts = {"Label3", "Label6", "Label4", "Label5"},
@@ -105,7 +105,7 @@ inline Family qdm(qint16 type)
     const bool isQdm = type == 6 || type == 12;
     return {.name = isQdm ? "qdm" : "qdr",
             .type = type,
-            .write = file(qdmFile(type), {QdmRecord{}.values(), QdmRecord{"180"}.values()}),
+            .write = studyFile(qdmFile(type), {QdmRecord{}.values(), QdmRecord{"180"}.values()}),
             .draws = {0.0f, 0.5f, 0.0f, 0.25f, 0.5f, 0.75f},
             .answer = [](TestHost &h, int row, bool ok) {
                 if (row > 1)
@@ -137,7 +137,7 @@ inline Family adf(qint16 type)
     const QStringList record = AdfRecord{}.values();
     return {.name = "adf",
             .type = type,
-            .write = file(type == 5 ? "adfpos.sty" : "adfposrb.sty", {record, record}, 12),
+            .write = studyFile(type == 5 ? "adfpos.sty" : "adfposrb.sty", {record, record}, 12),
             .draws = {0.0f},
             .answer = [](TestHost &h, int row, bool ok) {
                 const int right[] = {21, 28, 31, 17, 25}, wrong[] = {22, 34, 32, 19, 24};
@@ -162,7 +162,7 @@ inline Family dmeArc()
 {
     return {.name = "dmearc",
             .type = 9,
-            .write = file("dmearc.sty", {holdingRecord("left", "030", "250"), holdingRecord("right", "90", "180")}),
+            .write = studyFile("dmearc.sty", {holdingRecord("left", "030", "250"), holdingRecord("right", "90", "180")}),
             .draws = spreadDraws(),
             .answer = choosing({"Left", "030", " 250"}, {"Right", " 120", " 100"}),
             .prompts = {"Label3", "Label6", "Label4"},
@@ -186,7 +186,7 @@ inline Family wind()
 {
     return {.name = "wind",
             .type = 8,
-            .write = file("wind.sty", {WindRecord{}.values(), WindRecord{"090"}.values()}),
+            .write = studyFile("wind.sty", {WindRecord{}.values(), WindRecord{"090"}.values()}),
             .draws = {0.0f},
             .answer = answerWindRow,
             .prompts = {"Label38", "Label41", "Label39", "Label40"},
