@@ -94,15 +94,14 @@ QPushButton *ChooserPage::buttonFor(int type) const
 
 void ChooserPage::retranslate()
 {
-    const bool de = m_language == Language::German;
-    m_heading->setText(de ? QStringLiteral("Übung wählen") : QStringLiteral("Choose an exercise"));
+    m_heading->setText(tr("Choose an exercise"));
     for (auto &[family, box] : m_groups)
         static_cast<QGroupBox *>(box)->setTitle(familyName(family, m_language));
     for (auto &[type, button] : m_buttons)
         button->setText(exerciseInfo(type)->name(m_language));
-    m_languageLabel->setText(de ? QStringLiteral("Sprache:") : QStringLiteral("Language:"));
-    m_baseLabel->setText(de ? QStringLiteral("Installation:") : QStringLiteral("Installation:"));
-    m_browse->setText(de ? QStringLiteral("Ändern …") : QStringLiteral("Change …"));
+    m_languageLabel->setText(tr("Language:"));
+    m_baseLabel->setText(tr("Installation:"));
+    m_browse->setText(tr("Change …"));
 }
 
 } // namespace orvik3::trainer

@@ -1,5 +1,7 @@
 #include "ExerciseCatalog.h"
 
+#include <QCoreApplication>
+
 namespace orvik3::trainer {
 
 QString languageCode(Language language)
@@ -21,7 +23,12 @@ bool parseLanguage(const QString &code, Language *language)
 
 QString ExerciseInfo::name(Language language) const
 {
-    return QString::fromUtf8(language == Language::German ? german : english);
+    if (language == Language::English)
+        return QString::fromUtf8(english);
+    // The German name comes from the translation; the catalog's own German stands in when
+    // the translation files are missing, so that the chooser never goes blank.
+    const QString translated = QCoreApplication::translate("ExerciseCatalog", english);
+    return translated != QLatin1String(english) ? translated : QString::fromUtf8(german);
 }
 
 const std::vector<ExerciseInfo> &exerciseCatalog()
@@ -29,25 +36,25 @@ const std::vector<ExerciseInfo> &exerciseCatalog()
     using K = InstrumentKind;
     using F = ExerciseFamily;
     static const std::vector<ExerciseInfo> catalog = {
-        {1, F::Position, "Standort mit dem HSI", "Position with the HSI", {K::Hsi}, false},
-        {2, F::Position, "Standort mit der VOR-Anzeige", "Position with the VOR indicator", {K::Vor}, false},
-        {10, F::Position, "Orientierung zwischen QDM und QDR", "Orientation between QDM and QDR", {K::Rmi}, false},
-        {3, F::HoldingArc, "Warteschleifen-Einflug mit dem HSI", "Holding entry with the HSI", {K::Hsi}, false},
-        {4, F::HoldingArc, "Warteschleifen-Einflug mit Kurskreisel und RMI", "Holding entry with gyro and RMI",
+        {1, F::Position, "Standort mit dem HSI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Position with the HSI"), {K::Hsi}, false},
+        {2, F::Position, "Standort mit der VOR-Anzeige", QT_TRANSLATE_NOOP("ExerciseCatalog", "Position with the VOR indicator"), {K::Vor}, false},
+        {10, F::Position, "Orientierung zwischen QDM und QDR", QT_TRANSLATE_NOOP("ExerciseCatalog", "Orientation between QDM and QDR"), {K::Rmi}, false},
+        {3, F::HoldingArc, "Warteschleifen-Einflug mit dem HSI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with the HSI"), {K::Hsi}, false},
+        {4, F::HoldingArc, "Warteschleifen-Einflug mit Kurskreisel und RMI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with gyro and RMI"),
          {K::Dg, K::Rmi}, false},
-        {14, F::HoldingArc, "Warteschleifen-Einflug mit Kurskreisel und ADF", "Holding entry with gyro and ADF",
+        {14, F::HoldingArc, "Warteschleifen-Einflug mit Kurskreisel und ADF", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with gyro and ADF"),
          {K::Dg, K::Adf}, true},
-        {9, F::HoldingArc, "Einflug in einen DME-Bogen", "Joining a DME arc", {K::Hsi, K::Dme}, false},
-        {5, F::AdfPosition, "ADF-Standort mit dem RMI", "ADF position with the RMI", {K::Rmi}, false},
-        {11, F::AdfPosition, "ADF-Standort mit relativer Peilung", "ADF position by relative bearing",
+        {9, F::HoldingArc, "Einflug in einen DME-Bogen", QT_TRANSLATE_NOOP("ExerciseCatalog", "Joining a DME arc"), {K::Hsi, K::Dme}, false},
+        {5, F::AdfPosition, "ADF-Standort mit dem RMI", QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position with the RMI"), {K::Rmi}, false},
+        {11, F::AdfPosition, "ADF-Standort mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position by relative bearing"),
          {K::Dg, K::Adf}, true},
-        {6, F::QdmQdr, "QDM anschneiden", "Intercepting a QDM", {K::Dg, K::Rmi}, false},
-        {7, F::QdmQdr, "QDR anschneiden", "Intercepting a QDR", {K::Dg, K::Rmi}, false},
-        {12, F::QdmQdr, "QDM anschneiden mit relativer Peilung", "Intercepting a QDM by relative bearing",
+        {6, F::QdmQdr, "QDM anschneiden", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDM"), {K::Dg, K::Rmi}, false},
+        {7, F::QdmQdr, "QDR anschneiden", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDR"), {K::Dg, K::Rmi}, false},
+        {12, F::QdmQdr, "QDM anschneiden mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDM by relative bearing"),
          {K::Dg, K::Adf}, true},
-        {13, F::QdmQdr, "QDR anschneiden mit relativer Peilung", "Intercepting a QDR by relative bearing",
+        {13, F::QdmQdr, "QDR anschneiden mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDR by relative bearing"),
          {K::Dg, K::Adf}, true},
-        {8, F::Wind, "Windkomponenten und Vorhaltewinkel", "Wind components and drift", {K::Dg}, false},
+        {8, F::Wind, "Windkomponenten und Vorhaltewinkel", QT_TRANSLATE_NOOP("ExerciseCatalog", "Wind components and drift"), {K::Dg}, false},
     };
     return catalog;
 }
@@ -62,16 +69,16 @@ const ExerciseInfo *exerciseInfo(int type)
 
 QString familyName(ExerciseFamily family, Language language)
 {
-    const bool de = language == Language::German;
+    const char *english = "";
     switch (family) {
-    case ExerciseFamily::Position: return de ? QStringLiteral("Standort") : QStringLiteral("Position");
-    case ExerciseFamily::HoldingArc:
-        return de ? QStringLiteral("Warteschleife und DME-Bogen") : QStringLiteral("Holding and DME arc");
-    case ExerciseFamily::AdfPosition: return de ? QStringLiteral("ADF-Standort") : QStringLiteral("ADF position");
-    case ExerciseFamily::QdmQdr: return de ? QStringLiteral("QDM und QDR anschneiden") : QStringLiteral("QDM and QDR interception");
-    case ExerciseFamily::Wind: return de ? QStringLiteral("Wind") : QStringLiteral("Wind");
+    case ExerciseFamily::Position: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Position"); break;
+    case ExerciseFamily::HoldingArc: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding and DME arc"); break;
+    case ExerciseFamily::AdfPosition: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position"); break;
+    case ExerciseFamily::QdmQdr: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "QDM and QDR interception"); break;
+    case ExerciseFamily::Wind: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Wind"); break;
     }
-    return {};
+    return language == Language::English ? QString::fromUtf8(english)
+                                         : QCoreApplication::translate("ExerciseCatalog", english);
 }
 
 std::vector<ExerciseFamily> families()

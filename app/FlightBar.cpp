@@ -67,22 +67,17 @@ FlightBar::FlightBar(FlightSession &flight, QWidget *parent) : QFrame(parent), m
 void FlightBar::setLanguage(Language language)
 {
     m_language = language;
-    const bool de = language == Language::German;
-    m_restart->setText(de ? QStringLiteral("Neu starten") : QStringLiteral("Restart"));
-    m_back->setText(de ? QStringLiteral("Zurück zu den Fragen") : QStringLiteral("Back to the questions"));
-    m_left->setToolTip(de ? QStringLiteral("Linkskurve (Pfeil links)") : QStringLiteral("Turn left (left arrow)"));
-    m_right->setToolTip(de ? QStringLiteral("Rechtskurve (Pfeil rechts)") : QStringLiteral("Turn right (right arrow)"));
+    m_restart->setText(tr("Restart"));
+    m_back->setText(tr("Back to the questions"));
+    m_left->setToolTip(tr("Turn left (left arrow)"));
+    m_right->setToolTip(tr("Turn right (right arrow)"));
     refresh();
 }
 
 void FlightBar::refresh()
 {
-    const bool de = m_language == Language::German;
-    m_title->setText((de ? QStringLiteral("Selbst fliegen: Pfeiltasten drehen mit %1°/s, Leertaste hält an")
-                         : QStringLiteral("Flying yourself: arrow keys turn at %1°/s, space pauses"))
-                         .arg(m_flight.turnRate()));
-    m_pause->setText(m_flight.isPaused() ? (de ? QStringLiteral("Fortsetzen") : QStringLiteral("Resume"))
-                                         : (de ? QStringLiteral("Pause") : QStringLiteral("Pause")));
+    m_title->setText(tr("Flying yourself: arrow keys turn at %1°/s, space pauses").arg(m_flight.turnRate()));
+    m_pause->setText(m_flight.isPaused() ? tr("Resume") : tr("Pause"));
     const auto &m = m_flight.model();
     const int t = int(m_flight.elapsedSeconds());
     m_readout->setText(QStringLiteral("HDG %1  TRK %2  GS %3 kt  %4:%5")

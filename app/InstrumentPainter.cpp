@@ -23,6 +23,10 @@ const QColor kMarks(0xf2, 0xf2, 0xf2);
 const QColor kCourse(0xff, 0x3d, 0xd4);
 const QColor kNeedle(0xff, 0xc8, 0x1e);
 const QColor kLubber(0xff, 0x8c, 0x1a);
+const QColor kCardinals(0xff, 0xff, 0xff);
+const QColor kFlag(0xd6, 0x24, 0x1d);
+
+double captionHeight(const QRectF &rect) { return std::max(14.0, std::min(rect.width(), rect.height()) * 0.09); }
 
 // The twelve card labels as outlines, centred on the origin, for one text size. Rotated
 // text is drawn as outlines anyway; keeping them saves laying the text out at every frame.
@@ -70,13 +74,24 @@ QString instrumentCaption(const InstrumentReading &m)
     return text;
 }
 
+InstrumentPainter::Dial InstrumentPainter::dialIn(const QRectF &rect)
+{
+    const QRectF dial = rect.adjusted(0, 0, 0, -captionHeight(rect) * 1.2);
+    return {dial.center(), std::max(10.0, std::min(dial.width(), dial.height()) / 2.0 * 0.92)};
+}
+
+InstrumentPainter::Inks InstrumentPainter::inks()
+{
+    return {kNeedle, kCourse, kLubber, kMarks, kCardinals, kFlag};
+}
+
 void InstrumentPainter::paint(QPainter &p, const QRectF &rect, const InstrumentReading &m) const
 {
     p.save();
-    const double captionH = std::max(14.0, std::min(rect.width(), rect.height()) * 0.09);
-    const QRectF dial = rect.adjusted(0, 0, 0, -captionH * 1.2);
-    const double r = std::max(10.0, std::min(dial.width(), dial.height()) / 2.0 * 0.92);
-    const QPointF c = dial.center();
+    const double captionH = captionHeight(rect);
+    const Dial dial = dialIn(rect);
+    const double r = dial.radius;
+    const QPointF c = dial.centre;
 
     if (m.kind == InstrumentKind::Dme) {
         dme(p, QRectF(c.x() - r, c.y() - r * 0.45, 2 * r, r * 0.9), m);
@@ -137,7 +152,7 @@ void InstrumentPainter::card(QPainter &p, QPointF c, double r, double rotationDe
         p.save();
         p.rotate(k * 30 + rotationDeg);
         p.translate(0, -r * 0.74);
-        p.setBrush(k % 3 == 0 ? QColor(0xff, 0xff, 0xff) : kMarks.darker(115));
+        p.setBrush(k % 3 == 0 ? kCardinals : kMarks.darker(115));
         p.drawPath(labels[k]);
         p.restore();
     }
@@ -179,7 +194,7 @@ void InstrumentPainter::navFlag(QPainter &p, QPointF at, double r, const QString
 {
     const QRectF box(at, QSizeF(r * 0.32, r * 0.17));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xd6, 0x24, 0x1d));
+    p.setBrush(kFlag);
     p.drawRect(box);
     p.setPen(Qt::white);
     p.setFont(font(r * 0.11, true));

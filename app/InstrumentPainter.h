@@ -2,6 +2,7 @@
 
 #include "InstrumentReadings.h"
 
+#include <QColor>
 #include <QPointF>
 
 class QPainter;
@@ -15,6 +16,18 @@ class InstrumentPainter
 {
 public:
     void paint(QPainter &p, const QRectF &rect, const InstrumentReading &reading) const;
+
+    // Where paint() puts the dial in `rect`, and the inks of its moving parts: enough to
+    // find in an image where a needle or a card mark went.
+    struct Dial {
+        QPointF centre;
+        double radius = 0.0;
+    };
+    struct Inks {
+        QColor needle, course, lubber, marks, cardinals, flag;
+    };
+    static Dial dialIn(const QRectF &rect);
+    static Inks inks();
 
 private:
     void bezel(QPainter &p, QPointF c, double r) const;

@@ -3,11 +3,17 @@
 #include "ChooserPage.h"
 #include "FlightBar.h"
 #include "FlightSession.h"
+#include "PanelZoom.h"
 #include "PanelFactory.h"
 #include "SituationView.h"
+#include "SolutionBox.h"
+#include "SummaryPage.h"
+#include "explain/SolutionExplainer.h"
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
+#include "StudyFileCheck.h"
 #include "TrainerHost.h"
+#include "TrainerTranslator.h"
 
 #include <orvik3/QAform.h>
 #include <orvik3/SettingsStore.h>
@@ -25,8 +31,11 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdio>
 
 namespace orvik3::trainer {
@@ -37,6 +46,7 @@ const QString kGeometry = QStringLiteral("window/geometry");
 const QString kType = QStringLiteral("trainer/type");
 const QString kLanguage = QStringLiteral("trainer/language");
 const QString kBase = QStringLiteral("trainer/base");
+const QString kInstrumentOnly = QStringLiteral("trainer/instrumentOnly");
 
 Services withStore(Services services)
 {
@@ -66,13 +76,32 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     m_flightBar = new FlightBar(*m_flight, m_exercisePage);
     m_flightBar->hide();
     m_legend = new QLabel(m_exercisePage);
+    m_progress = new QLabel(m_exercisePage);
+    m_progress->setObjectName(QStringLiteral("progressLabel"));
+    m_repeat = new QLabel(m_exercisePage);
+    m_repeat->setObjectName(QStringLiteral("repeatLabel"));
+    m_repeat->setWordWrap(true);
+    m_repeat->setMaximumWidth(540);
+    m_repeat->setStyleSheet(QStringLiteral("color: #a00000"));
+    m_repeat->hide();
+    m_next = new QPushButton(m_exercisePage);
+    m_next->setObjectName(QStringLiteral("trainerNext"));
+    m_next->hide();
+    m_solutionBox = new SolutionBox(m_exercisePage);
+    m_column->addWidget(m_progress);
+    m_column->addWidget(m_repeat);
+    m_column->addWidget(m_next, 0, Qt::AlignLeft);
+    m_column->addWidget(m_solutionBox);
     m_column->addWidget(m_flightBar);
     m_column->addWidget(m_legend);
     m_column->addStretch();
     row->addLayout(m_column);
     m_pages->addWidget(m_chooser);
     m_pages->addWidget(m_exercisePage);
+    m_summary = new SummaryPage(m_pages);
+    m_pages->addWidget(m_summary);
     setCentralWidget(m_pages);
+    m_clock.start();
 
     connect(m_host, &TrainerHost::controlCreated, this, &MainWindow::controlCreated);
     connect(m_host, &TrainerHost::questionShown, this, &MainWindow::questionShown);
@@ -81,13 +110,34 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_host, &TrainerHost::flyEnded, this, &MainWindow::flyEnded);
     connect(m_host, &TrainerHost::exerciseEnded, this, &MainWindow::exerciseEnded);
     connect(m_host, &TrainerHost::failed, this, &MainWindow::report);
+    connect(m_host, &TrainerHost::questionClosed, this, &MainWindow::questionClosed);
+    connect(m_next, &QPushButton::clicked, this, &MainWindow::nextQuestion);
+    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
+        auto *enter = new QShortcut(QKeySequence(key), this);
+        connect(enter, &QShortcut::activated, this, [this] {
+            if (m_next->isVisible())
+                nextQuestion();
+        });
+    }
+    connect(m_summary, &SummaryPage::againWanted, this, [this] { startExercise(m_learning.type()); });
+    connect(m_summary, &SummaryPage::mistakesWanted, this, [this] {
+        std::vector<int> mistakes = m_learning.mistakes();
+        practiseMistakes(m_learning.type(), mistakes);
+    });
+    connect(m_summary, &SummaryPage::nextExerciseWanted, this, [this] {
+        const auto &all = exerciseCatalog();
+        auto it = std::find_if(all.begin(), all.end(), [this](const ExerciseInfo &e) { return e.type == m_learning.type(); });
+        startExercise(it == all.end() || std::next(it) == all.end() ? all.front().type : std::next(it)->type);
+    });
     connect(m_flight, &FlightSession::moved, this, &MainWindow::flightMoved);
     connect(m_flightBar, &FlightBar::panelWanted, m_host, &TrainerHost::giveBackPanel);
     connect(m_chooser, &ChooserPage::typeChosen, this, &MainWindow::startExercise);
     connect(m_chooser, &ChooserPage::languageChosen, this, &MainWindow::setLanguage);
     connect(m_chooser, &ChooserPage::browseRequested, this, &MainWindow::chooseInstallation);
+    m_zoom = new PanelZoom(m_settings, this);
     controlCreated(m_host->control());
     buildMenus();
+    m_settingsMenu->addMenu(m_zoom->menu());
 
     // What the trainee had last time; an installation that has gone falls back to the sample.
     Language language = Language::German;
@@ -99,6 +149,9 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     m_chooser->setBasePath(QDir::toNativeSeparators(base));
     setLanguage(language);
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());
+    m_instrumentOnly = m_settings.value(kInstrumentOnly, true).toBool();
+    if (m_instrumentOnlyAction)
+        m_instrumentOnlyAction->setChecked(m_instrumentOnly);
     if (!restoreGeometry(m_settings.value(kGeometry).toByteArray()))
         resize(1280, 800);
     qApp->installEventFilter(this);
@@ -127,23 +180,117 @@ void MainWindow::applyOptions(const TrainerOptions &o)
     for (int k = 1; k < o.question; ++k)
         m_host->displayQuestion();
     if (o.solution)
-        solutionRequested();
+        m_host->showSolution();
 }
 
 void MainWindow::startExercise(int type)
 {
     m_settings.setValue(kType, type);
     m_pages->setCurrentWidget(m_exercisePage);
+    m_learning = LearningSession();
     m_host->startExercise(type);
+    if (!showStudyProblem() && m_host->currentType() == type && m_host->control()->questionShown()) {
+        m_learning.start(type, m_host->control()->lastQuestion() + 1);
+        m_learning.shown(m_host->control()->currentQuestion(), m_clock.elapsed());
+    }
+    refreshLoop();
     retranslate();
+}
+
+void MainWindow::practiseMistakes(int type, std::vector<int> questions)
+{
+    startExercise(type);
+    if (questions.empty()) {
+        const int count = m_host->control()->lastQuestion() + 1;
+        questions = SummaryPage::weakest(readStatistics(*m_store, statisticsPrefix(type), count), 10);
+    }
+    if (questions.empty()) {
+        report(tr("There are no mistakes to practise in this exercise yet."));
+        return;
+    }
+    // The panel keeps its own order; a set in file order can step to every question.
+    if (FormControl *box = m_host->control()->form().find(SolutionExplainer::randomBox(type)); box && box->value() != 0)
+        box->setValue(0);
+    m_learning.startChosen(type, questions);
+    m_host->jumpTo(questions.front());
+    m_learning.shown(m_host->control()->currentQuestion(), m_clock.elapsed());
+    refreshLoop();
+}
+
+void MainWindow::nextQuestion()
+{
+    m_next->hide();
+    m_host->next();
+}
+
+bool MainWindow::summaryShown() const { return m_pages->currentWidget() == m_summary; }
+
+bool MainWindow::hidesAircraft(int type) const
+{
+    const ExerciseInfo *info = exerciseInfo(type);
+    return m_instrumentOnly && info
+           && (info->family == ExerciseFamily::Position || info->family == ExerciseFamily::AdfPosition
+               || info->family == ExerciseFamily::QdmQdr);
+}
+
+void MainWindow::setInstrumentOnly(bool on)
+{
+    m_instrumentOnly = on;
+    m_settings.setValue(kInstrumentOnly, on);
+    if (m_instrumentOnlyAction)
+        m_instrumentOnlyAction->setChecked(on);
+    m_view->situation().hideAircraft = hidesAircraft(m_view->situation().type);
+    m_view->update();
+}
+
+void MainWindow::refreshLoop()
+{
+    m_progress->setText(m_learning.progressText());
+    m_repeat->setText(m_learning.repeatText());
+    m_repeat->setVisible(!m_learning.repeatText().isEmpty());
+    m_next->setText(tr("Next question (Enter)"));
+}
+
+void MainWindow::questionClosed(int question, bool answered, bool right, bool repeats)
+{
+    m_learning.closed(question, answered, right, repeats, m_clock.elapsed());
+    if (m_learning.finished()) {
+        showSummary();
+        return;
+    }
+    if (const auto target = m_learning.nextChosen())
+        m_host->jumpTo(*target);
+    refreshLoop();
+}
+
+void MainWindow::showSummary()
+{
+    m_flight->stop();
+    m_flightBar->hide();
+    const ExerciseInfo *info = exerciseInfo(m_learning.type());
+    const int count = m_host->control()->lastQuestion() + 1;
+    m_summary->show(m_learning, info ? info->name(language()) : QString(),
+                    readStatistics(*m_store, statisticsPrefix(m_learning.type()), count));
+    m_pages->setCurrentWidget(m_summary);
 }
 
 void MainWindow::setLanguage(Language language)
 {
+    // Before anything is built again in the new language.
+    if (!TrainerTranslator::apply(language))
+        std::fprintf(stderr, "German texts not found (orvik3_trainer_de.qm in %s); the trainer stays English\n",
+                     qPrintable(TrainerTranslator::searchPaths().join(QStringLiteral(", "))));
     m_host->setLanguage(language);
     m_settings.setValue(kLanguage, languageCode(language));
     m_chooser->setLanguage(language);
     m_flightBar->setLanguage(language);
+    if (chooserShown() || m_host->currentType() <= 0) {
+        Situation empty;
+        empty.error = tr("Choose an exercise to begin.");
+        m_view->setSituation(empty);
+    } else {
+        showStudyProblem();
+    }
     retranslate();
 }
 
@@ -153,6 +300,8 @@ void MainWindow::setBasePath(const QString &path)
     m_settings.setValue(kBase, clean);
     m_chooser->setBasePath(QDir::toNativeSeparators(clean));
     m_host->setBasePath(clean);
+    if (m_host->currentType() > 0)
+        showStudyProblem();
     if (!QDir(clean).exists(QStringLiteral("default/study")))
         report(tr("%1 holds no exercises (no folder default/study).").arg(QDir::toNativeSeparators(clean)));
 }
@@ -162,6 +311,8 @@ void MainWindow::controlCreated(QAform *form)
     delete m_panel;
     m_panel = createPanel(*form, m_exercisePage);
     m_column->insertWidget(0, m_panel);
+    if (m_zoom)
+        m_zoom->setPanel(m_panel);
     // Panels announce trainee actions by these signals where they have them.
     if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0)
         connect(m_panel, SIGNAL(userActed()), m_host, SLOT(panelActed()));
@@ -173,15 +324,47 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
 {
     m_flight->stop();
     m_flightBar->hide();
-    m_view->setSituation(loadSituation(sessionFile, type, language()));
-    m_pages->setCurrentWidget(m_exercisePage);
+    if (!m_learning.finished())
+        m_pages->setCurrentWidget(m_exercisePage);
+    if (showStudyProblem())
+        return;
+    Situation situation = loadSituation(sessionFile, type, language());
+    situation.hideAircraft = hidesAircraft(type);
+    m_view->setSituation(situation);
+    m_solutionBox->hide();
+    m_next->hide();
+    if (m_learning.isActive() && !m_learning.finished())
+        m_learning.shown(m_host->control()->currentQuestion(), m_clock.elapsed());
+    refreshLoop();
     statusBar()->showMessage(QDir::toNativeSeparators(sessionFile));
+}
+
+bool MainWindow::showStudyProblem()
+{
+    const int type = m_host->currentType();
+    if (type <= 0 || m_host->control()->lastQuestion() >= 0)
+        return false;
+    const StudyFileCheck check = checkStudyFile(basePath(), type, language());
+    // The control read nothing although the file looks fine: say so rather than nothing.
+    const QString message = check.usable()
+                                ? tr("The study file %1 gives no question for this exercise.").arg(check.fileName)
+                                : check.message();
+    Situation none;
+    none.type = type;
+    none.language = language();
+    none.error = message;
+    m_view->setSituation(none);
+    statusBar()->showMessage(message);
+    return true;
 }
 
 void MainWindow::solutionRequested()
 {
     m_view->situation().showSolution = true;
     m_view->update();
+    m_solutionBox->show(SolutionExplainer::explain(*m_host->control(), m_view->situation()));
+    refreshLoop();
+    m_next->show();
 }
 
 void MainWindow::flyRequested(int, double turnRate)
@@ -196,6 +379,7 @@ void MainWindow::flyRequested(int, double turnRate)
     m_flight->start(s, turnRate);
     m_flightBar->show();
     m_flightBar->refresh();
+    m_next->show();
     m_view->setFocus();
 }
 
@@ -224,8 +408,7 @@ void MainWindow::exerciseEnded()
     m_flight->stop();
     m_flightBar->hide();
     Situation empty;
-    empty.error = language() == Language::German ? QStringLiteral("Bitte eine Übung wählen.")
-                                                 : QStringLiteral("Choose an exercise to begin.");
+    empty.error = tr("Choose an exercise to begin.");
     m_view->setSituation(empty);
     m_pages->setCurrentWidget(m_chooser);
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());

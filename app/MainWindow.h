@@ -1,17 +1,20 @@
 #pragma once
 
 #include "ExerciseCatalog.h"
+#include "LearningSession.h"
 #include "TrainerOptions.h"
 
 #include <orvik3/Services.h>
 
 #include <QMainWindow>
+#include <QElapsedTimer>
 #include <QPointer>
 
 class QAction;
 class QActionGroup;
 class QLabel;
 class QMenu;
+class QPushButton;
 class QSettings;
 class QStackedWidget;
 class QVBoxLayout;
@@ -25,7 +28,10 @@ namespace orvik3::trainer {
 class ChooserPage;
 class FlightBar;
 class FlightSession;
+class PanelZoom;
 class SituationView;
+class SolutionBox;
+class SummaryPage;
 class TrainerHost;
 
 // The trainer's window: the chooser of exercises, and for an exercise the situation view
@@ -50,6 +56,7 @@ public:
     FlightBar *flightBar() const { return m_flightBar; }
     QWidget *panel() const { return m_panel; }
     ChooserPage *chooser() const { return m_chooser; }
+    PanelZoom &panelZoom() const { return *m_zoom; }
     bool chooserShown() const;
     QString basePath() const;
     Language language() const;
@@ -58,6 +65,23 @@ public:
     void setLanguage(Language language);
     void setBasePath(const QString &path);
     void showStatistics();
+    // A set of the questions of `type` with the worst statistics (or `questions` when given),
+    // answered in the same panel and counted as the panel counts them.
+    void practiseMistakes(int type, std::vector<int> questions = {});
+    // The trainer's "Weiter" (Enter): panel back at full height, then on as the panel goes on.
+    void nextQuestion();
+    // Instrument-only: the plan hides the aircraft of position, ADF and QDM/QDR questions
+    // until the solution is shown or the trainee flies.
+    void setInstrumentOnly(bool on);
+    bool instrumentOnly() const { return m_instrumentOnly; }
+
+    const LearningSession &learning() const { return m_learning; }
+    SolutionBox *solutionBox() const { return m_solutionBox; }
+    SummaryPage *summaryPage() const { return m_summary; }
+    QPushButton *nextButton() const { return m_next; }
+    QLabel *progressLabel() const { return m_progress; }
+    QLabel *repeatLabel() const { return m_repeat; }
+    bool summaryShown() const;
 
 private slots:
     void reportFailure(const QString &message) { report(message); }
@@ -75,12 +99,18 @@ private:
     void flyRequested(int familyCode, double turnRate);
     void flyEnded();
     void exerciseEnded();
+    void questionClosed(int question, bool answered, bool right, bool repeats);
+    void showSummary();
+    void refreshLoop();
+    bool hidesAircraft(int type) const;
     void flightMoved();
     void report(const QString &message);
     void chooseInstallation();
     void powerTips();
     void about();
     void saveSettings();
+    // Puts the reason into the view when the exercise has no questions; false when it has.
+    bool showStudyProblem();
     static QString legendText(bool german);
 
     QSettings &m_settings;
@@ -108,6 +138,16 @@ private:
     QAction *m_tipsAction = nullptr;
     QAction *m_aboutAction = nullptr;
     bool m_scripted = false;
+    PanelZoom *m_zoom = nullptr;
+    SolutionBox *m_solutionBox = nullptr;
+    SummaryPage *m_summary = nullptr;
+    QPushButton *m_next = nullptr;
+    QLabel *m_progress = nullptr;
+    QLabel *m_repeat = nullptr;
+    QAction *m_instrumentOnlyAction = nullptr;
+    bool m_instrumentOnly = true;
+    LearningSession m_learning;
+    QElapsedTimer m_clock;
 };
 
 } // namespace orvik3::trainer

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "ChooserPage.h"
+#include "PanelZoom.h"
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
 #include "TrainerHost.h"
@@ -43,10 +44,13 @@ void MainWindow::buildMenus()
         languages->addAction(a);
     }
     m_baseAction = m_settingsMenu->addAction(QString(), this, &MainWindow::chooseInstallation);
+    m_instrumentOnlyAction = m_settingsMenu->addAction(QString(), this, &MainWindow::setInstrumentOnly);
+    m_instrumentOnlyAction->setCheckable(true);
+    m_instrumentOnlyAction->setChecked(m_instrumentOnly);
 
     m_helpMenu = menuBar()->addMenu(QString());
     m_tipsAction = m_helpMenu->addAction(QString(), this, &MainWindow::powerTips);
-    m_tipsAction->setShortcut(QKeySequence::HelpContents);
+    m_tipsAction->setShortcut(QKeySequence(Qt::Key_F1)); // F1 on every platform, also inside the panel
     m_aboutAction = m_helpMenu->addAction(QString(), this, &MainWindow::about);
     retranslate();
 }
@@ -56,18 +60,22 @@ void MainWindow::retranslate()
     if (!m_exerciseMenu)
         return;
     const bool de = language() == Language::German;
-    m_exerciseMenu->setTitle(de ? QStringLiteral("&Übung") : QStringLiteral("&Exercise"));
-    m_chooseAction->setText(de ? QStringLiteral("Übung &wählen") : QStringLiteral("&Choose exercise"));
-    m_statsAction->setText(de ? QStringLiteral("&Statistik …") : QStringLiteral("&Statistics …"));
-    m_quitAction->setText(de ? QStringLiteral("&Beenden") : QStringLiteral("&Quit"));
-    m_settingsMenu->setTitle(de ? QStringLiteral("&Einstellungen") : QStringLiteral("&Settings"));
-    m_languageMenu->setTitle(de ? QStringLiteral("&Sprache") : QStringLiteral("&Language"));
+    m_exerciseMenu->setTitle(tr("&Exercise"));
+    m_chooseAction->setText(tr("&Choose exercise"));
+    m_statsAction->setText(tr("&Statistics …"));
+    m_quitAction->setText(tr("&Quit"));
+    m_settingsMenu->setTitle(tr("&Settings"));
+    m_languageMenu->setTitle(tr("&Language"));
     m_germanAction->setChecked(de);
     m_englishAction->setChecked(!de);
-    m_baseAction->setText(de ? QStringLiteral("&Installation …") : QStringLiteral("&Installation …"));
-    m_helpMenu->setTitle(de ? QStringLiteral("&Hilfe") : QStringLiteral("&Help"));
-    m_tipsAction->setText(de ? QStringLiteral("&Tipps") : QStringLiteral("Power &tips"));
-    m_aboutAction->setText(de ? QStringLiteral("Ü&ber") : QStringLiteral("&About"));
+    m_baseAction->setText(tr("&Installation …"));
+    m_helpMenu->setTitle(tr("&Help"));
+    m_tipsAction->setText(tr("Power &tips"));
+    m_aboutAction->setText(tr("&About"));
+    if (m_zoom)
+        m_zoom->retranslate();
+    m_instrumentOnlyAction->setText(tr("Instruments only: hide the aircraft on the plan until the solution"));
+    refreshLoop();
     m_chooseAction->setEnabled(!chooserShown());
     m_tipsAction->setEnabled(true);
 
@@ -79,18 +87,18 @@ void MainWindow::retranslate()
     m_legend->setText(legendText(de));
 }
 
-QString MainWindow::legendText(bool de)
+QString MainWindow::legendText(bool)
 {
     auto row = [](const char *colour, const QString &text) {
         return QStringLiteral("<tr><td><span style='color:%1; font-size:large'>&#9644;</span></td><td>%2</td></tr>")
             .arg(QLatin1String(colour), text);
     };
     return QStringLiteral("<table cellspacing='3'>")
-           + row("#1f6fb2", de ? QStringLiteral("Warteschleife") : QStringLiteral("Holding pattern"))
-           + row("#7b3fa0", de ? QStringLiteral("DME-Bogen und Endanflug") : QStringLiteral("DME arc and final course"))
-           + row("#d2691e", de ? QStringLiteral("Gesuchte Standlinie") : QStringLiteral("Bearing to intercept"))
-           + row("#1e9e4a", de ? QStringLiteral("Lösung") : QStringLiteral("Solution"))
-           + row("#444444", de ? QStringLiteral("Geflogener Weg") : QStringLiteral("Track flown"))
+           + row("#1f6fb2", tr("Holding pattern"))
+           + row("#7b3fa0", tr("DME arc and final course"))
+           + row("#d2691e", tr("Bearing to intercept"))
+           + row("#1e9e4a", tr("Solution"))
+           + row("#444444", tr("Track flown"))
            + QStringLiteral("</table>");
 }
 
@@ -104,6 +112,19 @@ void MainWindow::showStatistics()
         StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
                                 loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
         window.exec();
+        if (window.practiseWanted()) {
+            // The shown prefix may belong to another type than the one running.
+            int chosen = type;
+            if (statisticsPrefix(chosen) != window.prefix()) {
+                for (const ExerciseInfo &e : exerciseCatalog()) {
+                    if (statisticsPrefix(e.type) == window.prefix()) {
+                        chosen = e.type;
+                        break;
+                    }
+                }
+            }
+            practiseMistakes(chosen);
+        }
     } catch (const std::exception &e) {
         report(QString::fromUtf8(e.what()));
     }
@@ -112,9 +133,7 @@ void MainWindow::showStatistics()
 
 void MainWindow::chooseInstallation()
 {
-    const bool de = language() == Language::German;
-    const QString dir = QFileDialog::getExistingDirectory(
-        this, de ? QStringLiteral("Installation wählen") : QStringLiteral("Choose the installation"), basePath());
+    const QString dir = QFileDialog::getExistingDirectory(this, tr("Choose the installation"), basePath());
     if (!dir.isEmpty())
         setBasePath(dir);
 }
@@ -126,20 +145,13 @@ void MainWindow::powerTips()
 
 void MainWindow::about()
 {
-    const bool de = language() == Language::German;
-    QMessageBox::about(
-        this, de ? QStringLiteral("Über Orvik3") : QStringLiteral("About Orvik3"),
-        de ? QStringLiteral("<h3>Orvik3 – Funknavigationstrainer</h3>"
-                            "<p>Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. "
-                            "Die Lage wird links gezeichnet; rechts stehen die Fragen.</p>"
-                            "<p>Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.</p>"
-                            "<p>Version %1</p>")
-           : QStringLiteral("<h3>Orvik3 – radio-navigation trainer</h3>"
-                            "<p>Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. "
-                            "The situation is drawn on the left; the questions are on the right.</p>"
-                            "<p>When flying yourself the arrow keys turn the aircraft; space pauses.</p>"
-                            "<p>Version %1</p>")
-                  .arg(QApplication::applicationVersion()));
+    QMessageBox::about(this, tr("About Orvik3"),
+                       tr("<h3>Orvik3 – radio-navigation trainer</h3>"
+                          "<p>Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. "
+                          "The situation is drawn on the left; the questions are on the right.</p>"
+                          "<p>When flying yourself the arrow keys turn the aircraft; space pauses.</p>"
+                          "<p>Version %1</p>")
+                           .arg(QApplication::applicationVersion()));
 }
 
 } // namespace orvik3::trainer

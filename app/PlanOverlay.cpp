@@ -2,6 +2,8 @@
 
 #include "SolutionPaths.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace orvik3::trainer {
@@ -18,20 +20,19 @@ QString degrees(double deg)
 
 bool isPositionType(int type) { return type == 1 || type == 2 || type == 5 || type == 10 || type == 11; }
 
-QString entryName(const QString &entry, bool de)
+QString entryName(const QString &entry)
 {
     if (entry == QLatin1String("parallel"))
-        return de ? QStringLiteral("Paralleler Einflug") : QStringLiteral("Parallel entry");
+        return QCoreApplication::translate("PlanOverlay", "Parallel entry");
     if (entry == QLatin1String("offset"))
-        return de ? QStringLiteral("Versetzter Einflug") : QStringLiteral("Offset entry");
+        return QCoreApplication::translate("PlanOverlay", "Offset entry");
     if (entry == QLatin1String("direct"))
-        return de ? QStringLiteral("Direkter Einflug") : QStringLiteral("Direct entry");
+        return QCoreApplication::translate("PlanOverlay", "Direct entry");
     return {};
 }
 
 void addSolution(const Situation &s, PlanOverlay &o)
 {
-    const bool de = s.language == Language::German;
     const host::Session &session = *s.session;
     const nav::Point ac = s.start.position;
     const double hdg = s.start.headingDeg;
@@ -43,7 +44,7 @@ void addSolution(const Situation &s, PlanOverlay &o)
             QString entry;
             o.solution = holdingEntry(ac, hdg, fix->position, session.holding->inboundCourseDeg, session.holding->turn,
                                       tas, &entry);
-            o.solutionLabel = entryName(entry, de);
+            o.solutionLabel = entryName(entry);
         }
         return;
     }
@@ -52,9 +53,9 @@ void addSolution(const Situation &s, PlanOverlay &o)
         if (st) {
             o.solution = dmeArcPath(ac, st->position, *session.dmeArc);
             const bool cw = arcDirection(ac, st->position, *session.dmeArc) == nav::ArcDirection::Clockwise;
-            const QString way = de ? (cw ? QStringLiteral("im Uhrzeigersinn") : QStringLiteral("gegen den Uhrzeigersinn"))
-                                   : (cw ? QStringLiteral("clockwise") : QStringLiteral("counterclockwise"));
-            o.solutionLabel = (de ? QStringLiteral("Bogen %1, Endanflug %2") : QStringLiteral("Arc %1, final %2"))
+            const QString way = cw ? QCoreApplication::translate("PlanOverlay", "clockwise")
+                                   : QCoreApplication::translate("PlanOverlay", "counterclockwise");
+            o.solutionLabel = QCoreApplication::translate("PlanOverlay", "Arc %1, final %2")
                                   .arg(way, degrees(session.dmeArc->finalCourseDeg));
         }
         return;
@@ -66,8 +67,7 @@ void addSolution(const Situation &s, PlanOverlay &o)
             const double course = inbound ? *session.target->qdmDeg : session.target->qdrDeg.value_or(0.0);
             double intercept = 0.0;
             o.solution = interceptPath(ac, hdg, st->position, course, inbound, tas, &intercept);
-            o.solutionLabel = (de ? QStringLiteral("Anschneidekurs %1") : QStringLiteral("Intercept heading %1"))
-                                  .arg(degrees(intercept));
+            o.solutionLabel = QCoreApplication::translate("PlanOverlay", "Intercept heading %1").arg(degrees(intercept));
         }
         return;
     }
@@ -75,8 +75,7 @@ void addSolution(const Situation &s, PlanOverlay &o)
         const double leg = session.wind->legNm.value_or(std::max(10.0, tas / 6.0));
         o.solution = {ac, nav::offset(ac, hdg, leg)};
         if (auto w = nav::solveWind(hdg, tas, session.wind->fromDeg, session.wind->speedKt)) {
-            o.solutionLabel = (de ? QStringLiteral("Kurs %1: Steuerkurs %2, GS %3 kt")
-                                  : QStringLiteral("Course %1: heading %2, GS %3 kt"))
+            o.solutionLabel = QCoreApplication::translate("PlanOverlay", "Course %1: heading %2, GS %3 kt")
                                   .arg(degrees(hdg), degrees(w->headingDeg))
                                   .arg(std::lround(w->groundspeedKt));
         }
@@ -153,8 +152,11 @@ Path planExtent(const Situation &s, const PlanOverlay &o)
         return points;
     for (const host::Station &st : s.session->stations)
         points.push_back(st.position);
-    points.push_back(s.start.position);
-    points.push_back(s.aircraft.position);
+    // A hidden aircraft must not give itself away by where the plan is centred.
+    if (s.aircraftVisible()) {
+        points.push_back(s.start.position);
+        points.push_back(s.aircraft.position);
+    }
     for (const Path *p : {&o.holding, &o.arc, &o.finalCourse, &o.target, &o.solution, &s.track})
         points.insert(points.end(), p->begin(), p->end());
     return points;

@@ -2,7 +2,9 @@
 
 #include "PaintKit.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -70,6 +72,24 @@ QString threeDigits(double deg)
 
 } // namespace
 
+double PlanPainter::unitIn(const QRectF &rect)
+{
+    return std::max(1.0, std::min(rect.width(), rect.height()) / 420.0);
+}
+
+QRectF PlanPainter::windRose(const QRectF &rect)
+{
+    const double unit = unitIn(rect);
+    const double r = 26.0 * unit;
+    const QPointF c(rect.right() - r - 14 * unit, rect.top() + r + 14 * unit);
+    return {c - QPointF(r, r), QSizeF(2 * r, 2 * r)};
+}
+
+PlanPainter::Inks PlanPainter::inks()
+{
+    return {kAircraft, kHolding, kWind, kVor, kNdb};
+}
+
 PlanTransform PlanPainter::transformFor(const QRectF &rect, const Situation &s, const PlanOverlay &o)
 {
     return PlanTransform::fit(rect, planExtent(s, o));
@@ -77,12 +97,12 @@ PlanTransform PlanPainter::transformFor(const QRectF &rect, const Situation &s, 
 
 void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) const
 {
-    const double unit = std::max(1.0, std::min(rect.width(), rect.height()) / 420.0);
+    const double unit = unitIn(rect);
     p.save();
     p.setClipRect(rect);
     p.fillRect(rect, kPaper);
     if (!s.session) {
-        paintMessage(p, rect, s.error.isEmpty() ? QStringLiteral("No exercise situation loaded.") : s.error, unit);
+        paintMessage(p, rect, s.error.isEmpty() ? QCoreApplication::translate("PlanPainter", "No exercise situation loaded.") : s.error, unit);
         p.restore();
         return;
     }
@@ -97,7 +117,11 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) con
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(toPolygon(s.track, t));
     }
-    paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
+    if (s.aircraftVisible())
+        paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
+    else
+        paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
+                     QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit);
     if (s.session->wind)
         paintWind(p, rect, *s.session->wind, unit);
     paintScale(p, rect, t, unit);
@@ -251,8 +275,9 @@ void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, doub
 
 void PlanPainter::paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const
 {
-    const double r = 26.0 * unit;
-    const QPointF c(rect.right() - r - 14 * unit, rect.top() + r + 14 * unit);
+    const QRectF rose = windRose(rect);
+    const double r = rose.width() / 2.0;
+    const QPointF c = rose.center();
     p.setPen(QPen(kWind.lighter(170), 1.0 * unit));
     p.setBrush(QColor(255, 255, 255, 200));
     p.drawEllipse(c, r, r);

@@ -4,8 +4,10 @@
 #include "PlanTransform.h"
 #include "Situation.h"
 
+#include <QColor>
+#include <QRectF>
+
 class QPainter;
-class QRectF;
 
 namespace orvik3::trainer {
 
@@ -19,6 +21,16 @@ public:
 
     // The transform paint() uses for `rect`; exposed so that positions can be checked.
     static PlanTransform transformFor(const QRectF &rect, const Situation &situation, const PlanOverlay &overlay);
+
+    // Where paint() puts the wind rose in `rect`, and the inks of what the plan shows, so
+    // that an image of it can be checked.
+    struct Inks {
+        QColor aircraft, holding, wind, vor, ndb;
+    };
+    static QRectF windRose(const QRectF &rect);
+    // The drawing unit for `rect`: line widths and symbols scale with it.
+    static double unitIn(const QRectF &rect);
+    static Inks inks();
 
 private:
     void paintGrid(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;

@@ -1,5 +1,6 @@
 #include "Situation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvik3::trainer {
@@ -14,20 +15,17 @@ void Situation::resetAircraft()
 
 Situation loadSituation(const QString &path, int type, Language language)
 {
-    const bool de = language == Language::German;
     Situation s;
     s.type = type;
     s.language = language;
     s.path = path;
     const QFileInfo info(path);
     if (path.isEmpty() || info.isDir()) {
-        s.error = de ? QStringLiteral("Zu dieser Frage gehört keine Sitzungsdatei.")
-                     : QStringLiteral("This question names no session file.");
+        s.error = QCoreApplication::translate("Situation", "This question names no session file.");
         return s;
     }
     if (!info.exists()) {
-        s.error = (de ? QStringLiteral("Sitzungsdatei nicht gefunden:\n%1") : QStringLiteral("Session file not found:\n%1"))
-                      .arg(info.fileName());
+        s.error = QCoreApplication::translate("Situation", "Session file not found:\n%1").arg(info.fileName());
         return s;
     }
     const host::SessionFile::Result result = host::SessionFile::load(path);
@@ -35,9 +33,7 @@ Situation loadSituation(const QString &path, int type, Language language)
         QString message = result.error.toString();
         // The folder is noise on screen; the file name and line say where to look.
         message.replace(path, info.fileName());
-        s.error = (de ? QStringLiteral("Die Sitzungsdatei ist nicht lesbar:\n%1")
-                      : QStringLiteral("The session file cannot be read:\n%1"))
-                      .arg(message);
+        s.error = QCoreApplication::translate("Situation", "The session file cannot be read:\n%1").arg(message);
         return s;
     }
     s.session = result.session;

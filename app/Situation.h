@@ -23,6 +23,9 @@ struct Situation {
     std::vector<host::nav::Point> track;
     bool showSolution = false;
     bool flying = false;
+    // Instrument-only: the plan keeps the aircraft to itself until the solution or a flight.
+    bool hideAircraft = false;
+    bool aircraftVisible() const { return !hideAircraft || showSolution || flying; }
 
     bool isValid() const { return session.has_value(); }
     // Back to the situation as the session describes it.

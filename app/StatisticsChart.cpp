@@ -17,18 +17,18 @@ StatisticsChart::StatisticsChart(QWidget *parent) : QChartView(parent)
     setMinimumSize(560, 320);
 }
 
-void StatisticsChart::show(const ExerciseStats &stats, bool german)
+void StatisticsChart::show(const ExerciseStats &stats, bool)
 {
     auto *chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    auto *attempts = new QBarSet(german ? QStringLiteral("Versuche") : QStringLiteral("Attempts"));
-    auto *wrong = new QBarSet(german ? QStringLiteral("Falsch") : QStringLiteral("Wrong"));
+    auto *attempts = new QBarSet(tr("Attempts"));
+    auto *wrong = new QBarSet(tr("Wrong"));
     attempts->setColor(QColor(0x3b, 0x7d, 0xc4));
     wrong->setColor(QColor(0xd6, 0x4b, 0x3c));
     auto *rate = new QLineSeries;
-    rate->setName(german ? QStringLiteral("Richtig %") : QStringLiteral("Right %"));
+    rate->setName(tr("Right %"));
     rate->setPen(QPen(QColor(0x1e, 0x9e, 0x4a), 2.5));
     rate->setPointsVisible(true);
 
@@ -38,9 +38,9 @@ void StatisticsChart::show(const ExerciseStats &stats, bool german)
         categories << QString::number(q.question + 1);
         *attempts << q.attempts;
         *wrong << q.wrong;
-        rate->append(q.question, q.rightPercent());
         top = std::max(top, q.attempts);
     }
+    rate->append(ratePoints(stats));
     auto *bars = new QBarSeries;
     bars->append(attempts);
     bars->append(wrong);
@@ -49,7 +49,7 @@ void StatisticsChart::show(const ExerciseStats &stats, bool german)
 
     auto *questions = new QBarCategoryAxis;
     questions->append(categories);
-    questions->setTitleText(german ? QStringLiteral("Frage") : QStringLiteral("Question"));
+    questions->setTitleText(tr("Question"));
     auto *counts = new QValueAxis;
     counts->setRange(0, std::ceil(top));
     counts->setLabelFormat(QStringLiteral("%d"));
@@ -68,6 +68,15 @@ void StatisticsChart::show(const ExerciseStats &stats, bool german)
     QChart *old = this->chart();
     setChart(chart);
     delete old;
+}
+
+QList<QPointF> StatisticsChart::ratePoints(const ExerciseStats &stats)
+{
+    QList<QPointF> points;
+    for (const QuestionStats &q : stats.questions)
+        if (q.attempts > 0)
+            points.append(QPointF(q.question, q.rightPercent()));
+    return points;
 }
 
 } // namespace orvik3::trainer

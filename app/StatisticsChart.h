@@ -14,6 +14,10 @@ class StatisticsChart : public QChartView
 public:
     explicit StatisticsChart(QWidget *parent = nullptr);
     void show(const ExerciseStats &stats, bool german);
+
+    // The points of the rate line: (question index, percent right) for the questions tried at
+    // least once. A question never tried has no rate; drawing it as 0 % would read as failed.
+    static QList<QPointF> ratePoints(const ExerciseStats &stats);
 };
 
 } // namespace orvik3::trainer

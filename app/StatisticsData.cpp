@@ -2,6 +2,7 @@
 
 #include "platform/ValueRules.h"
 #include "questions/Statistics.h"
+#include "questions/StatisticsKeys.h"
 #include "study/ExerciseTypes.h"
 
 #include <orvik3/SettingsStore.h>
@@ -12,15 +13,13 @@ namespace orvik3::trainer {
 
 namespace {
 
-// The question number of a per-question key of `prefix` + `kind`, or -1.
-int questionOfKey(const QString &key, const QString &prefix, const QString &kind)
+// The question number of a per-question key of `prefix`, or -1 (also beyond the 301 rows).
+int questionOfKey(const QString &key, const QString &prefix)
 {
-    const QString head = prefix + kind;
-    if (!key.startsWith(head) || key.size() == head.size())
+    const std::optional<StatisticsKeys::Parsed> k = StatisticsKeys::parse(key);
+    if (!k || k->prefix != prefix || !k->question || *k->question > 300)
         return -1;
-    bool ok = false;
-    const int q = key.mid(head.size()).trimmed().toInt(&ok);
-    return ok && q >= 0 && q <= 300 ? q : -1;
+    return *k->question;
 }
 
 } // namespace
@@ -31,8 +30,7 @@ ExerciseStats readStatistics(SettingsStore &store, const QString &prefix, int qu
     if (questionCount < 0) {
         int last = -1;
         for (const QString &key : store.keys(app, section))
-            for (const char *kind : {"_total", "_bad"})
-                last = std::max(last, questionOfKey(key, prefix, QLatin1String(kind)));
+            last = std::max(last, questionOfKey(key, prefix));
         questionCount = last + 1;
     }
     ExerciseStats stats;
@@ -51,15 +49,7 @@ ExerciseStats readStatistics(SettingsStore &store, const QString &prefix, int qu
 
 void resetStatistics(SettingsStore &store, const QString &prefix)
 {
-    const QString app = Statistics::app(), section = Statistics::section();
-    store.update(app, [&] {
-        for (const QString &key : store.keys(app, section)) {
-            const bool aggregate = key == prefix + QLatin1String("_total") || key == prefix + QLatin1String("_bad");
-            if (aggregate || questionOfKey(key, prefix, QStringLiteral("_total")) >= 0
-                || questionOfKey(key, prefix, QStringLiteral("_bad")) >= 0)
-                store.remove(app, section, key);
-        }
-    });
+    StatisticsKeys::reset(store, prefix);
 }
 
 QStringList statisticsPrefixes()

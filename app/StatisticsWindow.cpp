@@ -33,15 +33,14 @@ StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, 
                                    QWidget *parent)
     : QDialog(parent), m_store(store), m_loadedPrefix(prefix), m_loadedCount(questionCount), m_language(language)
 {
-    const bool de = language == Language::German;
-    setWindowTitle(de ? QStringLiteral("Statistik") : QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
     m_choice = new QComboBox(this);
     for (const QString &p : statisticsPrefixes())
         m_choice->addItem(prefixTitle(p, language), p);
     m_choice->setCurrentIndex(std::max(0, m_choice->findData(prefix)));
     m_chart = new StatisticsChart(this);
     m_totals = new QLabel(this);
-    m_reset = new QPushButton(de ? QStringLiteral("Zurücksetzen …") : QStringLiteral("Reset …"), this);
+    m_reset = new QPushButton(tr("Reset …"), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
     auto *layout = new QVBoxLayout(this);
@@ -50,11 +49,18 @@ StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, 
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_totals, 1);
     bottom->addWidget(m_reset);
+    m_practiseButton = new QPushButton(tr("Practise my mistakes"), this);
+    m_practiseButton->setObjectName(QStringLiteral("practiseMistakes"));
+    bottom->addWidget(m_practiseButton);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
 
     connect(m_choice, &QComboBox::currentIndexChanged, this, &StatisticsWindow::refresh);
     connect(m_reset, &QPushButton::clicked, this, &StatisticsWindow::askReset);
+    connect(m_practiseButton, &QPushButton::clicked, this, [this] {
+        m_practise = true;
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     resize(760, 480);
     refresh();
@@ -68,8 +74,7 @@ void StatisticsWindow::refresh()
     m_stats = readStatistics(m_store, p, p == m_loadedPrefix ? m_loadedCount : -1);
     const bool de = m_language == Language::German;
     m_chart->show(m_stats, de);
-    m_totals->setText((de ? QStringLiteral("Versuche: %1   Falsch: %2   Richtig: %3%")
-                          : QStringLiteral("Attempts: %1   Wrong: %2   Right: %3%"))
+    m_totals->setText(tr("Attempts: %1   Wrong: %2   Right: %3%")
                           .arg(m_stats.attempts)
                           .arg(m_stats.wrong)
                           .arg(std::floor(m_stats.rightPercent())));
@@ -83,8 +88,7 @@ void StatisticsWindow::resetShown()
 
 void StatisticsWindow::askReset()
 {
-    const bool de = m_language == Language::German;
-    const QString question = de ? QStringLiteral("Alle Zähler von „%1“ löschen?") : QStringLiteral("Clear all counters of “%1”?");
+    const QString question = tr("Clear all counters of “%1”?");
     if (QMessageBox::question(this, windowTitle(), question.arg(m_choice->currentText())) == QMessageBox::Yes) {
         try {
             resetShown();

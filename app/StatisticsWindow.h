@@ -32,6 +32,8 @@ public:
     QString prefix() const;
     // Clears the counters of the shown exercise without asking.
     void resetShown();
+    // The trainee asked to practise the weakest questions of the shown exercise.
+    bool practiseWanted() const { return m_practise; }
 
 private:
     void refresh();
@@ -45,6 +47,8 @@ private:
     StatisticsChart *m_chart;
     QLabel *m_totals;
     QPushButton *m_reset;
+    QPushButton *m_practiseButton = nullptr;
+    bool m_practise = false;
     ExerciseStats m_stats;
 };
 

@@ -1,5 +1,7 @@
 #include "TrainerHost.h"
 
+#include "explain/SolutionExplainer.h"
+
 namespace orvik3::trainer {
 
 TrainerHost::TrainerHost(Services services, QObject *parent)
@@ -98,6 +100,78 @@ void TrainerHost::giveBackPanel()
     sync();
 }
 
+TrainerHost::Answers TrainerHost::readAnswers() const
+{
+    Answers a;
+    if (!m_form || !m_form->questionShown())
+        return a;
+    a.question = m_form->currentQuestion();
+    for (int n = 1; n <= 6; ++n)
+        a.answered = a.answered || m_form->partDone(n);
+    const int parts = SolutionExplainer::partCount(m_type);
+    a.right = parts > 0;
+    for (int n = 1; n <= parts; ++n)
+        a.right = a.right && m_form->partCorrect(n);
+    if (const FormControl *box = m_form->form().find(SolutionExplainer::randomBox(m_type)))
+        a.random = box->value() != 0;
+    return a;
+}
+
+bool TrainerHost::panelShrunk() const
+{
+    for (const char *name : {"Frame2", "Frame11", "Frame20", "Frame29"}) {
+        const FormControl *f = m_form ? m_form->form().find(QLatin1String(name)) : nullptr;
+        if (f && f->isVisible() && f->height() < 4250)
+            return true;
+    }
+    return false;
+}
+
+void TrainerHost::next()
+{
+    if (m_type <= 0 || !m_form)
+        return;
+    if (m_flyCode != 0) {
+        giveBackPanel();
+    } else if (panelShrunk()) {
+        // The family frames that cut themselves: holding and arc, QDM/QDR, wind.
+        const ExerciseFamily family = exerciseInfo(m_type)->family;
+        const int code = family == ExerciseFamily::Wind ? 4 : family == ExerciseFamily::QdmQdr ? 3 : family == ExerciseFamily::AdfPosition ? 5 : 2;
+        guarded([&] { m_form->setC_QAFly(qint16(-code)); });
+    }
+    const QString button = SolutionExplainer::nextButton(m_type);
+    guarded([&] {
+        if (!m_form->control(button).click())
+            throw Error(ErrorKind::ControlFailure, QStringLiteral("%1 cannot be pressed").arg(button));
+    });
+    sync();
+}
+
+void TrainerHost::showSolution()
+{
+    const QString button = SolutionExplainer::solutionButton(m_type);
+    if (button.isEmpty() || !m_form)
+        return;
+    guarded([&] { m_form->control(button).click(); });
+    sync();
+}
+
+bool TrainerHost::jumpTo(int question)
+{
+    if (!m_form || question < 0 || question > m_form->lastQuestion())
+        return false;
+    bool reached = m_form->currentQuestion() == question;
+    // In file order the target is at most one round away; in random order it comes within two.
+    for (int k = 0; !reached && k <= 2 * (m_form->lastQuestion() + 1); ++k) {
+        if (!guarded([&] { m_form->DisplayQuestion(); }))
+            break;
+        reached = m_form->currentQuestion() == question;
+    }
+    m_last.sessionFile.clear();
+    sync();
+    return reached;
+}
+
 void TrainerHost::loadPowerTip()
 {
     guarded([&] { m_form->LoadPowerTip(); });
@@ -124,9 +198,19 @@ void TrainerHost::sync()
         emit exerciseEnded();
         return;
     }
+    const Answers before = m_answers;
+    m_answers = readAnswers();
     if (r.loadSession) {
         if (m_flyCode != 0)
             giveBackPanel();
+        if (now.showResult == 2 && before.question >= 0) {
+            // The panel's "Weiter" ran: it counted what `before` says.
+            const bool repeats = before.answered && !before.right && !before.random;
+            emit questionClosed(before.question, before.answered, before.right, repeats);
+            // A listener may have moved to another question; that one is shown already.
+            if (m_last.sessionFile != now.sessionFile || !m_form)
+                return;
+        }
         emit questionShown(now.sessionFile, m_type);
     }
     if (r.showSolution)

@@ -41,6 +41,17 @@ public:
     // Gives the panel back after flying: the negative of the family code.
     void giveBackPanel();
     void loadPowerTip();
+    // The trainer's own "Weiter": gives the panel back at full height the way the signal
+    // table says (the negative family code), then presses the panel's "Weiter", so that it
+    // counts and moves on exactly as if the trainee had pressed it.
+    void next();
+    // Steps the panel through its study file in file order until `question` is on display, so
+    // that the statistics keys stay those of the full file. False when it cannot be reached.
+    bool jumpTo(int question);
+    // True while the panel is cut to its title row (after the solution or a flight started).
+    bool panelShrunk() const;
+    // Presses the panel's "Lösung zeigen" as the trainee would (scripted runs).
+    void showSolution();
 
 public slots:
     // Reads the control's signal properties and reacts to what changed.
@@ -57,6 +68,9 @@ signals:
     void flyEnded();
     void exerciseEnded();
     void failed(const QString &message);
+    // The panel's "Weiter" closed `question`: `answered` if any part was answered, `right` if
+    // all were right; `repeats` when the panel shows the same question again (file order).
+    void questionClosed(int question, bool answered, bool right, bool repeats);
 
 private:
     void createControl();
@@ -70,6 +84,14 @@ private:
     int m_type = 0;
     int m_flyCode = 0;
     ControlSignals m_last;
+    // The answer state as of the last sync, read before the panel's "Weiter" clears it.
+    struct Answers {
+        int question = -1;
+        bool answered = false;
+        bool right = false;
+        bool random = false;
+    } m_answers;
+    Answers readAnswers() const;
     bool m_syncing = false;
 };
 

@@ -19,4 +19,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # trainer's readout is DejaVu Sans Mono; without any font file Qt draws no text at all.
 # The xcb and offscreen platform plugins come with libqt6gui6, which shlibdeps finds.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# Qt's own German words (dialog buttons) are loaded at run time; without them only those stay English.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

@@ -19,6 +19,7 @@ libdir=$(find "$prefix" -name 'liborvik3.a' -printf '%h\n' | head -1)
 [ -n "$libdir" ] || fail "liborvik3.a is not installed"
 for part in bin/orvik3-trainer bin/orvik3-study include/orvik3/QAform.h include/orvik3/QAformWidget.h \
             share/orvik3/pwr.rtf share/orvik3/default/study share/orvik3/default/sessions \
+            share/orvik3/translations/orvik3_trainer_de.qm \
             share/applications/orvik3-trainer.desktop share/icons/hicolor/scalable/apps/orvik3-trainer.svg \
             share/man/man1/orvik3-trainer.1 share/man/man1/orvik3-study.1 share/doc/orvik3/README.md; do
   [ -e "$prefix/$part" ] || fail "$part is not installed"
@@ -42,6 +43,12 @@ if ! env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME
 fi
 if grep -q 'default/study' "$root/err"; then
   fail "the installed trainer did not find its sample installation: $(cat "$root/err")"
+fi
+# In German it finds its translation beside the sample installation.
+if ! env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$root/config" HOME="$root/home" \
+     "$prefix/bin/orvik3-trainer" --type 6 --lang de --screenshot "$root/de.png" 2>"$root/err-de" ||
+   grep -q 'not found' "$root/err-de"; then
+  fail "the installed trainer in German: $(cat "$root/err-de")"
 fi
 if [ ! -s "$shot" ] || [ "$(stat -c %s "$shot")" -lt 20000 ]; then
   fail "the screenshot of the installed trainer is missing or nearly empty"

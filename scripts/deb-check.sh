@@ -43,7 +43,12 @@ cleanup() {
   for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
     umount -l "${mounted[$i]}" 2>/dev/null || true
   done
-  rm -rf "$work"
+  # Never delete through a mount that is still there (that would be the host's /dev).
+  if grep -qF " $root/" /proc/mounts; then
+    echo "deb-check.sh: $root still has mounts; left in place" >&2
+  else
+    rm -rf "$work"
+  fi
 }
 trap cleanup EXIT
 echo "== fresh copy of the minbase root"

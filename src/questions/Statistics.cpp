@@ -24,12 +24,12 @@ Statistics::Statistics(SettingsStore &store, const TextTable &texts, qint16 last
 
 QString Statistics::totalKey(const QString &prefix, int question)
 {
-    return prefix + QStringLiteral("_total") + vb::signedNumberText(question);
+    return StatisticsKeys::questionKey(prefix, StatisticsKeys::Counter::Total, question);
 }
 
 QString Statistics::badKey(const QString &prefix, int question)
 {
-    return prefix + QStringLiteral("_bad") + vb::signedNumberText(question);
+    return StatisticsKeys::questionKey(prefix, StatisticsKeys::Counter::Bad, question);
 }
 
 namespace {
@@ -55,14 +55,14 @@ double Statistics::value(const QString &key) const
     return number(m_store.read(app(), section(), key));
 }
 
-void Statistics::count(const QString &key, const QString &aggregate, const QString &prefix, const char *suffix)
+void Statistics::count(const QString &key, const QString &aggregate)
 {
     // One unit: another process counting at the same time neither loses nor doubles a count.
     m_store.update(app(), [&] {
         m_store.write(app(), section(), key, vb::plainNumberText(value(key) + 1));
-        // The keys of questions 0..lastQuestion, built in place: the stem and a blank, then
-        // the digits (the signed number text of a non-negative number).
-        QString name = prefix + QLatin1String(suffix) + u' ';
+        // The keys of questions 0..lastQuestion, built in place as questionKey() builds them:
+        // the stem and a blank, then the digits of a non-negative number.
+        QString name = aggregate + u' ';
         const qsizetype stem = name.size();
         name.reserve(stem + 8);
         const QString app = Statistics::app(), section = Statistics::section();
@@ -83,12 +83,12 @@ void Statistics::count(const QString &key, const QString &aggregate, const QStri
 
 void Statistics::countAttempt(const QString &prefix, qint16 question)
 {
-    count(totalKey(prefix, question), prefix + QStringLiteral("_total"), prefix, "_total");
+    count(totalKey(prefix, question), StatisticsKeys::sumKey(prefix, StatisticsKeys::Counter::Total));
 }
 
 void Statistics::countWrong(const QString &prefix, qint16 question)
 {
-    count(badKey(prefix, question), prefix + QStringLiteral("_bad"), prefix, "_bad");
+    count(badKey(prefix, question), StatisticsKeys::sumKey(prefix, StatisticsKeys::Counter::Bad));
 }
 
 void Statistics::countQuestion(const QString &prefix, qint16 question, bool wrong)
@@ -103,8 +103,8 @@ void Statistics::countQuestion(const QString &prefix, qint16 question, bool wron
 
 QString Statistics::summaryLine(const QString &prefix) const
 {
-    const double total = value(prefix + QStringLiteral("_total"));
-    const double bad = value(prefix + QStringLiteral("_bad"));
+    const double total = value(StatisticsKeys::sumKey(prefix, StatisticsKeys::Counter::Total));
+    const double bad = value(StatisticsKeys::sumKey(prefix, StatisticsKeys::Counter::Bad));
     if (total > 0) {
         const QString gap(5, u' ');
         return m_texts.text(300) + u':' + vb::signedNumberText(total) + gap + m_texts.text(301) + u':'

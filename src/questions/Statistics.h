@@ -1,5 +1,7 @@
 #pragma once
 
+#include "questions/StatisticsKeys.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,17 +11,16 @@ struct InstanceState;
 class SettingsStore;
 class TextTable;
 
-// Attempts and wrong answers per question, kept in the user's settings under application
-// "avx1", section "stats": per question p_total<q> and p_bad<q>, and the sums p_total and
-// p_bad over the questions of the loaded study file.
+// Attempts and wrong answers per question, kept in the user's settings under the keys of
+// StatisticsKeys: per question and, summed over the questions of the loaded study file, per prefix.
 class Statistics
 {
 public:
     explicit Statistics(InstanceState &state);
     Statistics(SettingsStore &store, const TextTable &texts, qint16 lastQuestion);
 
-    static QString app() { return QStringLiteral("avx1"); }
-    static QString section() { return QStringLiteral("stats"); }
+    static QString app() { return StatisticsKeys::app(); }
+    static QString section() { return StatisticsKeys::section(); }
     static QString totalKey(const QString &prefix, int question);
     static QString badKey(const QString &prefix, int question);
 
@@ -34,7 +35,8 @@ public:
     double value(const QString &key) const;
 
 private:
-    void count(const QString &key, const QString &aggregate, const QString &prefix, const char *suffix);
+    // Counts `key` and sums the question keys under `aggregate` (their stem) into it.
+    void count(const QString &key, const QString &aggregate);
 
     SettingsStore &m_store;
     const TextTable &m_texts;

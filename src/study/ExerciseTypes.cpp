@@ -34,6 +34,17 @@ const ExerciseType *exerciseType(qint16 type)
     return &kTypes[type - 1];
 }
 
+Variant variantOf(qint16 type)
+{
+    switch (type) {
+    case 1: return Variant::HsiPosition;
+    case 2: return Variant::StandardVor;
+    case 9: return Variant::DmeArc;
+    case 10: return Variant::Orientation;
+    default: return Variant::Plain;
+    }
+}
+
 const FamilyControls &familyControls(Family family)
 {
     switch (family) {

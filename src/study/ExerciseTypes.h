@@ -20,6 +20,18 @@ struct ExerciseType {
 // The type, or nullptr outside 1..14.
 const ExerciseType *exerciseType(qint16 type);
 
+// The kinds within a family that ask other questions than their siblings.
+enum class Variant {
+    Plain,
+    HsiPosition,   // position: the third answer may hold two alternatives ("+first+second+")
+    StandardVor,   // position: a question text per record
+    Orientation,   // position: all three answers are list entries, one file for both languages
+    DmeArc,        // holding family: first turn, first heading and lead radial of an arc
+};
+
+// Plain for every type without a variant of its own, and outside 1..14.
+Variant variantOf(qint16 type);
+
 // The controls every panel has, by family.
 struct FamilyControls {
     const char *frame;

@@ -3,60 +3,19 @@
 #include "control/InstanceState.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
+#include "study/StudyLayout.h"
 
 #include <orvik3/Error.h>
 
 #include <QFile>
 #include <QFileInfo>
-#include <array>
-#include <span>
 
 namespace orvik3 {
 
 namespace {
 
-constexpr int kSession = 0; // column number standing for qaSession
-constexpr int kSkip = -1;   // the separator line
-
-struct Place {
-    int tag;
-    int column;
-};
-
-struct Layout {
-    bool markers;
-    bool qcMarker;
-    std::span<const Place> places;
-};
-
-constexpr Place kPosition[] = {{5, 13}, {5, 14}, {5, 15}, {4, kSession}, {0, kSkip}};
-constexpr Place kMarked[] = {{5, 3}, {5, 13}, {5, 14}, {5, 15}, {4, kSession}, {0, kSkip}};
-constexpr Place kAdf[] = {{6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}, {6, 7}, {6, 8}, {6, 9}, {6, 10},
-                          {6, 11}, {6, 12}, {5, 13}, {5, 14}, {5, 15}, {5, 16}, {5, 17}, {4, kSession}, {0, kSkip}};
-constexpr Place kQdm[] = {{5, 1}, {5, 17}, {5, 18}, {5, 19}, {5, 13}, {5, 14}, {5, 15}, {5, 16}, {4, kSession}, {0, kSkip}};
-constexpr Place kWind[] = {{5, 1}, {5, 2}, {5, 15}, {5, 16}, {5, 17}, {5, 18}, {5, 14},
-                           {5, 13}, {5, 19}, {5, 3}, {5, 4}, {4, kSession}, {0, kSkip}};
-
-bool layoutFor(qint16 type, Layout &layout)
-{
-    switch (type) {
-    case 1:
-    case 10: layout = {true, true, kPosition}; return true;
-    case 2:
-    case 3:
-    case 4:
-    case 9:
-    case 14: layout = {true, false, kMarked}; return true;
-    case 5:
-    case 11: layout = {false, false, kAdf}; return true;
-    case 6:
-    case 7:
-    case 12:
-    case 13: layout = {false, false, kQdm}; return true;
-    case 8: layout = {false, false, kWind}; return true;
-    default: return false;
-    }
-}
+using study::Layout;
+using study::Place;
 
 // Column that a marker line feeds, 0 when the line is no marker of this layout.
 int markerColumn(QByteArrayView line, const Layout &layout)
@@ -96,8 +55,8 @@ QString StudyLoadResult::stopMessage() const
 StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTable &table)
 {
     StudyLoadResult result;
-    Layout layout{};
-    if (!layoutFor(type, layout)) {
+    const Layout layout = study::layoutOf(type);
+    if (layout.places.empty()) {
         result.stop = StudyStop::UnknownType;
         return result;
     }
@@ -130,7 +89,7 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
                 }
                 line = reader.readRawLine();
             }
-            if (place.column == kSkip) {
+            if (place.column == study::kSeparator) {
                 complete = true;
                 break;
             }
@@ -142,7 +101,7 @@ StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTabl
                 stopAt(StudyStop::TooManyRecords);
                 break;
             }
-            if (place.column == kSession)
+            if (place.column == study::kSessionColumn)
                 table.session(n) = valueOf(line, place.tag);
             else
                 table.col(place.column, n) = valueOf(line, place.tag);

@@ -50,7 +50,13 @@ public:
     int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
     {
         if (metric == PM_RadioButtonLabelSpacing || metric == PM_CheckBoxLabelSpacing) {
-            const qreal dpi = widget ? widget->logicalDpiX() : 96.0;
+            qreal dpi = widget ? widget->logicalDpiX() : 96.0;
+            // The gap grows with the panel's zoom like everything else on it.
+            for (const QWidget *w = widget; w; w = w->parentWidget())
+                if (auto *panel = qobject_cast<const QAformWidget *>(w)) {
+                    dpi *= panel->zoom();
+                    break;
+                }
             return std::max(2, int(std::lround(3 * dpi / 96.0)));
         }
         return QProxyStyle::pixelMetric(metric, option, widget);
@@ -206,10 +212,16 @@ void FormView::relayout()
 void FormView::applyGeometry(FormControl *control, QWidget *widget)
 {
     // Edges are converted, not sizes, so that neighbours that touch in twips touch on screen.
+    int designTop = control->top();
+    int middle = 0;
+    if (rowMiddle(control, &middle)) {
+        designTop = middle - control->height() / 2;
+        static_cast<QLabel *>(widget)->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     const int left = m_panel.toPixels(control->left());
-    const int top = m_panel.toPixels(control->top());
+    const int top = m_panel.toPixels(designTop);
     const int right = m_panel.toPixels(control->left() + control->width());
-    const int bottom = m_panel.toPixels(control->top() + control->height());
+    const int bottom = m_panel.toPixels(designTop + control->height());
     widget->setGeometry(left, top, right - left, bottom - top);
 }
 
@@ -292,6 +304,8 @@ void FormView::mirror(FormControl *control, ControlProperty property)
         break;
     case ControlProperty::Geometry:
         applyGeometry(control, widget);
+        if (FormControl *prompt = m_prompt.value(control, nullptr); prompt && prompt->kind() == ControlKind::Label)
+            applyGeometry(prompt, widgetFor(prompt));
         break;
     case ControlProperty::Value:
         if (auto *option = qobject_cast<QRadioButton *>(widget))

@@ -49,6 +49,8 @@ private:
     void findPrompts();
     void updateAccessibleName(FormControl *control);
     void updateTabOrder();
+    // Row labels centred on their option rows (RowLabels.cpp).
+    bool rowMiddle(const FormControl *label, int *middle) const;
 
     Form &m_form;
     QAformWidget &m_panel;

@@ -2,10 +2,12 @@
 
 #include <orvik3/PowerTipDialog.h>
 
+#include "widgets/FocusRing.h"
 #include "widgets/FormView.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -41,6 +43,7 @@ void QAformWidget::init()
     setFont(panelFont());
     setAttribute(Qt::WA_StyledBackground, true);
     m_view = new FormView(m_control->form(), *this);
+    new FocusRing(this);
     applySize();
 }
 
@@ -67,7 +70,32 @@ qreal QAformWidget::dpi() const
 
 int QAformWidget::toPixels(int twips) const
 {
-    return int(std::lround(twips * dpi() / 1440.0));
+    return int(std::lround(twips * dpi() * m_zoom / 1440.0));
+}
+
+void QAformWidget::setZoom(double zoom)
+{
+    if (!std::isfinite(zoom))
+        return;
+    zoom = std::clamp(zoom, minimumZoom, maximumZoom);
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    QFont font = panelFont();
+    font.setPointSizeF(font.pointSizeF() * m_zoom);
+    setFont(font);
+    m_view->relayout();
+    applySize();
+    updateGeometry();
+}
+
+double QAformWidget::matchingZoom(const QFont &text)
+{
+    const qreal panel = panelFont().pointSizeF();
+    const qreal wanted = text.pointSizeF() > 0 ? text.pointSizeF() : text.pixelSize() * 72.0 / 96.0;
+    if (panel <= 0 || wanted <= 0)
+        return 1.0;
+    return std::clamp(wanted / panel, minimumZoom, maximumZoom);
 }
 
 QFont QAformWidget::panelFont()

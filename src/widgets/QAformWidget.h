@@ -51,7 +51,19 @@ public:
 
     // Screen pixels per inch used to convert twips; by default the widget's logical DPI.
     qreal dpi() const;
+    // Twips to pixels of the panel on screen, zoom included.
     int toPixels(int twips) const;
+
+    // Scales the whole panel, fonts and geometry together, so that a larger panel keeps the
+    // proportions of the design. 1 is the design size; values are kept within 0.5 .. 4.
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
+    // The zoom at which the panel's text is as large as `text` (typically the font of the
+    // window around it). Point sizes follow the screen's DPI alike, so the answer holds at
+    // every DPI.
+    static double matchingZoom(const QFont &text);
+    static constexpr double minimumZoom = 0.5;
+    static constexpr double maximumZoom = 4.0;
 
     // The font the panels were designed with, mapped to a sans-serif font of similar size.
     static QFont panelFont();
@@ -107,6 +119,7 @@ private:
     std::unique_ptr<QAform> m_owned;
     QAform *m_control = nullptr;
     FormView *m_view = nullptr;
+    double m_zoom = 1.0;
 };
 
 } // namespace orvik3

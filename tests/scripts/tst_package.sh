@@ -36,6 +36,7 @@ rows=(
   "^\./usr/share/orvik3/pwr\.rtf$|1"
   "^\./usr/share/orvik3/default/study/.+\.sty$|1"
   "^\./usr/share/orvik3/default/sessions/.+|1"
+  "^\./usr/share/orvik3/translations/orvik3_trainer_de\.qm$|1"
   "^\./usr/share/applications/orvik3-trainer\.desktop$|1"
   "^\./usr/share/icons/hicolor/scalable/apps/orvik3-trainer\.svg$|1"
   "^\./usr/share/man/man1/orvik3-trainer\.1|1"

@@ -148,7 +148,7 @@ TEST(Tool, GeneratorReportsEveryBadSituation)
     EXPECT_TRUE(r.err.contains(":5: the radial must be a multiple of 5")) << r.err.toStdString();
     EXPECT_FALSE(QDir(dir.filePath("out")).exists());
 
-    writeFile(dir.filePath("s.txt"), "type = 1\nname = t\nsituation radial=030 distance=10 heading=090 course=090\n");
+    writeFile(dir.filePath("s.txt"), "type = 1\nname = t\nsituation radial=030 distance=10 heading=090 course=214\n");
     r = run({"generate", dir.filePath("s.txt"), dir.filePath("out")});
     ASSERT_EQ(r.exit, 0) << r.err.toStdString();
     EXPECT_EQ(run({"lint", dir.filePath("out/default/study")}).exit, 0);

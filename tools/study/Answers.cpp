@@ -1,5 +1,7 @@
 #include "Answers.h"
 
+#include "teaching/TeachingRules.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -165,17 +167,11 @@ std::optional<Interception> intercept(BearingKind kind, Point aircraft, double h
         return std::nullopt;
     }
     out.firstTurn = *turn;
-    if (out.firstTurn != Turn::Maintain && std::abs(d) > kSameDeg) {
-        // Another usual intercept angle must not turn the other way.
-        for (const double angle : {30.0, 45.0, 60.0, 90.0}) {
-            if (angle <= std::abs(d))
-                continue;
-            const double t = angleDifference(headingFor(angle), headingDeg);
-            if (std::abs(t) > kSameDeg && (t > 0.0) != (out.firstTurn == Turn::Right)) {
-                explain(why, QStringLiteral("the first turn reverses with an intercept angle of %1 degrees").arg(angle));
-                return std::nullopt;
-            }
-        }
+    // The first turn, "maintain" included, must not depend on the intercept angle flown.
+    if (const std::optional<QString> problem = teaching::interceptTurnProblem(
+            kind == BearingKind::Qdm ? teaching::Bearing::Qdm : teaching::Bearing::Qdr, out.actual, requiredDeg, headingDeg)) {
+        explain(why, *problem);
+        return std::nullopt;
     }
     return out;
 }

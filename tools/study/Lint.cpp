@@ -3,9 +3,15 @@
 #include "Phrases.h"
 
 #include "control/InstanceState.h"
+#include "exercises/adf/AdfRules.h"
+#include "exercises/holding/HoldingRules.h"
+#include "exercises/position/PositionRules.h"
+#include "exercises/qdmqdr/QdmQdrRules.h"
+#include "exercises/wind/WindRules.h"
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
 #include "session/SessionFile.h"
+#include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
 
 #include <orvik3/Error.h>
@@ -122,7 +128,7 @@ void Linter::checkMarkers(const Walk &walk)
         }
     }
     // A ":qc:," text is stored at the row of the next record; only row 0 is shown.
-    if (m_type == 1 || m_type == 10)
+    if (layoutOf(m_type).qcMarker)
         for (const WalkedMarker &m : walk.markers)
             if (m.marker == QLatin1String(":qc:,")) {
                 int before = 0;
@@ -139,63 +145,62 @@ void Linter::checkRecord(const WalkedRecord &r)
         const WalkedValue *v = r.value(c);
         return v && !v->short_ ? v : nullptr;
     };
-    switch (m_type) {
-    case 1:
-    case 2:
+    const ExerciseType *type = exerciseType(m_type);
+    const Variant variant = variantOf(m_type);
+    switch (type ? type->family : Family::Position) {
+    case Family::Position:
+        if (!type)
+            break;
+        if (variant == Variant::Orientation) {
+            positionEntry(col(13), false);
+            positionEntry(col(14), false);
+            positionEntry(col(15), false);
+            break;
+        }
         positionDegree(col(13), false);
         positionDegree(col(14), true);
-        positionEntry(col(15), m_type == 1);
-        if (m_type == 2 && col(3) && col(3)->text.trimmed().isEmpty())
+        positionEntry(col(15), variant == Variant::HsiPosition);
+        if (variant == Variant::StandardVor && col(3) && col(3)->text.trimmed().isEmpty())
             add(col(3)->line, QStringLiteral("empty question text"));
         break;
-    case 10:
-        positionEntry(col(13), false);
-        positionEntry(col(14), false);
-        positionEntry(col(15), false);
-        break;
-    case 3:
-    case 4:
-    case 14:
+    case Family::Holding:
+        if (variant == Variant::DmeArc) {
+            word(col(13), holding::arcTurnWords(), QStringLiteral("first turn"));
+            wholeCaption(col(14), QStringLiteral("first heading"), 360);
+            wholeCaption(col(15), QStringLiteral("lead radial"), 360);
+            if (col(3) && col(3)->text.trimmed().isEmpty())
+                add(col(3)->line, QStringLiteral("empty question text"));
+            break;
+        }
         holdingHeading(col(13));
         wholeCaption(col(14), QStringLiteral("inbound course"), 360);
-        if (const WalkedValue *v = col(15); v && v->text != QLatin1String("Standard")
-                                             && v->text.trimmed().compare(QLatin1String("Standard"), Qt::CaseInsensitive) == 0)
-            add(v->line, QStringLiteral("%1 is not 'Standard': the holding is taken as left-hand").arg(quoted(v->text)));
+        if (const WalkedValue *v = col(15); v && v->text != holding::kRightHandWord
+                                             && v->text.trimmed().compare(holding::kRightHandWord, Qt::CaseInsensitive) == 0)
+            add(v->line, QStringLiteral("%1 is not '%2': the holding is taken as left-hand")
+                             .arg(quoted(v->text), holding::kRightHandWord.toString()));
         break;
-    case 9:
-        word(col(13), turnWords(), QStringLiteral("first turn"));
-        wholeCaption(col(14), QStringLiteral("first heading"), 360);
-        wholeCaption(col(15), QStringLiteral("lead radial"), 360);
-        if (col(3) && col(3)->text.trimmed().isEmpty())
-            add(col(3)->line, QStringLiteral("empty question text"));
-        break;
-    case 5:
-    case 11:
+    case Family::Adf:
         adfAnswer(r, 13, 1, QStringLiteral("QDR"));
-        word(col(14), adfTrendWords(), QStringLiteral("QDR trend"));
+        word(col(14), adf::acceptedTrendWords(), QStringLiteral("QDR trend"));
         adfAnswer(r, 15, 5, QStringLiteral("QDM"));
-        word(col(16), adfTrendWords(), QStringLiteral("QDM trend"));
+        word(col(16), adf::acceptedTrendWords(), QStringLiteral("QDM trend"));
         adfAnswer(r, 17, 9, QStringLiteral("relative bearing"));
         break;
-    case 6:
-    case 7:
-    case 12:
-    case 13:
+    case Family::QdmQdr:
         bearing(col(13));
-        word(col(14), differenceWords(), QStringLiteral("difference"));
-        word(col(15), turnWords(), QStringLiteral("first turn"));
-        word(col(16), headingWords(), QStringLiteral("first heading"));
+        word(col(14), qdmqdr::acceptedWords(14), QStringLiteral("difference"));
+        word(col(15), qdmqdr::acceptedWords(15), QStringLiteral("first turn"));
+        word(col(16), qdmqdr::acceptedWords(16), QStringLiteral("first heading"));
         break;
-    case 8:
-        word(col(14), headTailWords(), QStringLiteral("head/tail side"));
-        word(col(16), windSideWords(), QStringLiteral("crosswind side"));
-        word(col(18), windSideWords(), QStringLiteral("WCA side"));
+    case Family::Wind:
+        word(col(14), wind::acceptedWords(true), QStringLiteral("head/tail side"));
+        word(col(16), wind::acceptedWords(false), QStringLiteral("crosswind side"));
+        word(col(18), wind::acceptedWords(false), QStringLiteral("WCA side"));
         windNumber(col(13), col(14), QStringLiteral("head/tail component"));
         windNumber(col(15), col(16), QStringLiteral("crosswind"));
         windNumber(col(17), col(18), QStringLiteral("WCA"));
         windTime(col(19));
         break;
-    default: break;
     }
     if (r.complete)
         if (const WalkedValue *s = col(kSessionColumn))
@@ -269,15 +274,14 @@ void Linter::positionEntry(const WalkedValue *v, bool alternatives)
         if (!entries.contains(text))
             add(v->line, QStringLiteral("%1 is no entry of the list (%2)").arg(quoted(text), entries.join(QStringLiteral(", "))));
     };
-    if (alternatives && v->text.startsWith(u'+')) {
-        const qsizetype second = v->text.indexOf(u'+', 1);
-        const qsizetype third = second < 0 ? -1 : v->text.indexOf(u'+', second + 1);
-        if (third < 0) {
+    if (alternatives && position::isAlternatives(v->text)) {
+        const auto pair = position::splitAlternatives(v->text);
+        if (!pair) {
             add(v->line, QStringLiteral("two accepted answers are written +first+second+"));
             return;
         }
-        check(v->text.mid(1, second - 1));
-        check(v->text.mid(second + 1, third - second - 1));
+        check(pair->first);
+        check(pair->second);
         return;
     }
     check(v->text);
@@ -362,12 +366,22 @@ void Linter::windTime(const WalkedValue *v)
     const double t = vb::readNumber(v->text);
     const double minutes = std::floor(t);
     const double seconds = std::floor((t - minutes) * 100.0);
-    if (minutes > 546)
-        add(v->line, QStringLiteral("time %1: minutes above 546 stop the control with an overflow error").arg(v->text.trimmed()));
+    if (minutes > wind::kMaxMinutes)
+        add(v->line, QStringLiteral("time %1: minutes above %2 stop the control with an overflow error")
+                         .arg(v->text.trimmed())
+                         .arg(wind::kMaxMinutes));
     else if (t <= 0)
         add(v->line, QStringLiteral("time %1 is never judged right: it must be above 0").arg(v->text.trimmed()));
     else if (seconds > 59)
         add(v->line, QStringLiteral("time %1: %2 seconds (minutes.seconds)").arg(v->text.trimmed()).arg(seconds));
+}
+
+} // namespace
+
+LintReport lintStudyData(const QByteArray &bytes, const QString &displayName, qint16 type, Language language,
+                         const QString &sessionBase)
+{
+    return Linter(displayName, type, language, sessionBase).run(bytes);
 }
 
 // The installation a study file belongs to: the folder holding its default/study/.
@@ -381,15 +395,7 @@ QString installationOf(const QString &path)
     return dir.path();
 }
 
-} // namespace
-
-LintReport lintStudyData(const QByteArray &bytes, const QString &displayName, qint16 type, Language language,
-                         const QString &sessionBase)
-{
-    return Linter(displayName, type, language, sessionBase).run(bytes);
-}
-
-std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &options, QString *error)
+std::optional<StudyFileInput> readStudyFileInput(const QString &path, const LintOptions &options, QString *error)
 {
     const QString name = QFileInfo(path).fileName();
     const FileKind kind = fileKindOf(name);
@@ -403,10 +409,20 @@ std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &
         *error = QStringLiteral("%1: cannot open: %2").arg(path, file.errorString());
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
-    const Language language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
-    const QString base = options.base.isEmpty() ? installationOf(path) : options.base;
-    return lintStudyData(bytes, path, type, language, base);
+    StudyFileInput in;
+    in.bytes = file.readAll();
+    in.type = type;
+    in.language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
+    in.base = options.base.isEmpty() ? installationOf(path) : options.base;
+    return in;
+}
+
+std::optional<LintReport> lintStudyFile(const QString &path, const LintOptions &options, QString *error)
+{
+    const std::optional<StudyFileInput> in = readStudyFileInput(path, options, error);
+    if (!in)
+        return std::nullopt;
+    return lintStudyData(in->bytes, path, in->type, in->language, in->base);
 }
 
 } // namespace orvik3::study

@@ -4,7 +4,7 @@
 // many questions load, missing question texts, and every stored answer that the trainee can
 // never get right or that the control cannot show. Each finding names the line of the value.
 
-#include "StudyLayout.h"
+#include "study/StudyLayout.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,6 +38,19 @@ struct LintOptions {
 // session check.
 LintReport lintStudyData(const QByteArray &bytes, const QString &displayName, qint16 type, Language language,
                          const QString &sessionBase);
+
+// The installation a study file belongs to: the folder holding its default/study/, or empty.
+QString installationOf(const QString &path);
+
+// A study file read for checking, with its type, language and installation settled by the
+// options or, where they say nothing, by its name and place.
+struct StudyFileInput {
+    QByteArray bytes;
+    qint16 type = 0;
+    Language language = Language::German;
+    QString base;
+};
+std::optional<StudyFileInput> readStudyFileInput(const QString &path, const LintOptions &options, QString *error);
 
 // Reads and lints one file. Empty with *error set when the file cannot be read or its type
 // cannot be told from its name.

@@ -1,5 +1,8 @@
 #include "Phrases.h"
 
+#include "exercises/adf/AdfRules.h"
+#include "exercises/wind/WindRules.h"
+
 #include <orvik3/TextTable.h>
 
 namespace orvik3::study {
@@ -95,61 +98,46 @@ QString Phrases::arcQuestion(int radial, int heading, double radiusNm, const QSt
 
 QString Phrases::adfTrend(Trend t) const
 {
-    switch (t) {
-    case Trend::Increase: return table(language).text(286);
-    case Trend::Decrease: return table(language).text(287);
-    case Trend::Constant: return table(language).text(288);
-    }
-    return {};
+    const adf::TrendWord &w = adf::kTrendWords[t == Trend::Increase ? 0 : t == Trend::Decrease ? 1 : 2];
+    return QString::fromUtf16(german(language) ? w.german : w.english);
 }
 
 QString Phrases::differenceWord(Trend t) const
 {
-    switch (t) {
-    case Trend::Increase: return pick(language, "grösser", "increase");
-    case Trend::Decrease: return pick(language, "kleiner", "decrease");
-    case Trend::Constant: return pick(language, "gleich", "remain constant");
-    }
-    return {};
+    using qdmqdr::Meaning;
+    return ruleWord(t == Trend::Increase ? Meaning::Increase : t == Trend::Decrease ? Meaning::Decrease : Meaning::Constant);
 }
 
 QString Phrases::headingWord(Trend t) const
 {
-    switch (t) {
-    case Trend::Increase: return pick(language, "grösser", "increase");
-    case Trend::Decrease: return pick(language, "kleiner", "decrease");
-    case Trend::Constant: return QStringLiteral("maintain");
-    }
-    return {};
+    using qdmqdr::Meaning;
+    return ruleWord(t == Trend::Increase ? Meaning::Increase : t == Trend::Decrease ? Meaning::Decrease : Meaning::Maintain);
 }
 
 QString Phrases::turnWord(Turn t)
 {
-    switch (t) {
-    case Turn::Left: return QStringLiteral("left");
-    case Turn::Right: return QStringLiteral("right");
-    case Turn::Maintain: return QStringLiteral("maintain");
-    }
-    return {};
+    using qdmqdr::Meaning;
+    return qdmqdr::wordsOf(t == Turn::Left ? Meaning::Left : t == Turn::Right ? Meaning::Right : Meaning::Maintain)
+        .front().toString();
 }
 
 QString Phrases::sideWord(Side s) const
 {
-    switch (s) {
-    case Side::Left: return pick(language, "links", "left");
-    case Side::Right: return pick(language, "rechts", "right");
-    case Side::None: return QStringLiteral("-");
-    }
-    return {};
+    const auto words = wind::wordsOf(s == Side::Left ? wind::Side::Left : s == Side::Right ? wind::Side::Right : wind::Side::Zero);
+    // The English word first, then the German one where the two differ.
+    return (german(language) && words.size() > 1 ? words[1] : words[0]).toString();
 }
 
 QString Phrases::headTailWord(int headwind)
 {
-    if (headwind > 0)
-        return QStringLiteral("Head");
-    if (headwind < 0)
-        return QStringLiteral("Tail");
-    return QStringLiteral("-");
+    return wind::wordsOf(headwind > 0 ? wind::Side::Head : headwind < 0 ? wind::Side::Tail : wind::Side::Zero)
+        .front().toString();
+}
+
+QString Phrases::ruleWord(qdmqdr::Meaning m) const
+{
+    const auto words = qdmqdr::wordsOf(m);
+    return (german(language) && words.size() > 1 ? words[1] : words[0]).toString();
 }
 
 QString orientationQdmQuestion() { return QStringLiteral("Wie lautet Ihr QDM?"); }
@@ -169,34 +157,6 @@ QStringList positionEntries(qint16 type, Language language)
                 QStringLiteral("300"), QStringLiteral("315"), QStringLiteral("330"), QStringLiteral("360")};
     default: return {};
     }
-}
-
-QStringList adfTrendWords()
-{
-    const TextTable &de = table(Language::German);
-    const TextTable &en = table(Language::English);
-    return {de.text(286), de.text(287), de.text(288), en.text(286), en.text(287), en.text(288)};
-}
-
-QStringList differenceWords()
-{
-    return {QStringLiteral("increase"), QString::fromUtf8("grösser"), QStringLiteral("remain constant"),
-            QStringLiteral("gleich"), QStringLiteral("decrease"), QStringLiteral("kleiner")};
-}
-
-QStringList headingWords()
-{
-    return {QStringLiteral("increase"), QString::fromUtf8("grösser"), QStringLiteral("maintain"),
-            QStringLiteral("decrease"), QStringLiteral("kleiner")};
-}
-
-QStringList turnWords() { return {QStringLiteral("left"), QStringLiteral("maintain"), QStringLiteral("right")}; }
-QStringList headTailWords() { return {QStringLiteral("Head"), QStringLiteral("Tail"), QStringLiteral("-")}; }
-
-QStringList windSideWords()
-{
-    return {QStringLiteral("left"), QStringLiteral("links"), QStringLiteral("right"), QStringLiteral("rechts"),
-            QStringLiteral("-")};
 }
 
 } // namespace orvik3::study

@@ -1,11 +1,12 @@
 #pragma once
 
 // The words and question texts the generated study files hold, per language. Words the
-// control compares are exactly those it accepts; list entries come from the control's own
-// text tables, so a study file and the lists the trainee chooses from cannot drift apart.
+// control compares come from its families' rules; list entries from its own text tables, so a
+// study file and what the trainee chooses from cannot drift apart.
 
 #include "Answers.h"
-#include "StudyLayout.h"
+#include "exercises/qdmqdr/QdmQdrRules.h"
+#include "study/StudyLayout.h"
 
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,9 @@ struct Phrases {
 
     QString sideWord(Side s) const;         // wind: "links"/"rechts" or "left"/"right", "-"
     static QString headTailWord(int headwind); // "Head", "Tail", "-"
+
+private:
+    QString ruleWord(qdmqdr::Meaning m) const; // the language's word of that meaning
 };
 
 // Texts of the orientation exercise (type 10), whose one file serves both languages.
@@ -42,13 +46,7 @@ QString orientationQdmQuestion();
 QString orientationQdrQuestion();
 QString orientationRbQuestion();
 
-// Words the control accepts in each answer column, for the linter.
+// Entries the position panel's lists offer, for the linter.
 QStringList positionEntries(qint16 type, Language language); // list 3 (1, 2) or all lists (10)
-QStringList adfTrendWords();
-QStringList differenceWords();
-QStringList headingWords();
-QStringList turnWords();
-QStringList headTailWords();
-QStringList windSideWords();
 
 } // namespace orvik3::study

@@ -2,6 +2,7 @@
 
 #include "exercises/holding/HoldingSolver.h"
 #include "study/ExerciseTypes.h"
+#include "teaching/TeachingRules.h"
 
 #include <cmath>
 
@@ -37,6 +38,7 @@ struct Builder {
     const RecordContext &ctx;
     ScenarioError *error;
     Record record;
+    bool asksSide = false; // the question asks which side the needle moves
 
     const Situation &sit() const { return ctx.situation; }
     double num(const char *key, double fallback = 0.0) const { return sit().number(QString::fromLatin1(key), fallback); }
@@ -86,9 +88,18 @@ struct Builder {
 
     // The record in German, in English where the type has an English file of its own (the
     // relative-bearing variants share their plain twin's), and its session.
+    // A session that breaks a teaching rule is refused with the first rule it breaks.
+    bool teachable(const Session &s)
+    {
+        const QStringList problems = teaching::sessionProblems(ctx.scenario.type, s, asksSide);
+        return problems.isEmpty() || fail(problems.join(QStringLiteral("; ")));
+    }
+
     template <typename Lines>
     bool done(const Lines &lines, const Session &s)
     {
+        if (!teachable(s))
+            return false;
         record.german = lines(Phrases{Language::German});
         if (hasEnglishFileOfItsOwn(ctx.scenario.type))
             record.english = lines(Phrases{Language::English});
@@ -128,7 +139,7 @@ bool Builder::position()
                       << tag(QStringLiteral("rb"), 5) + threeDigits(rb, true);
         finish(record.german);
         record.session = s;
-        return true;
+        return teachable(s);
     }
 
     const std::optional<int> radial = multipleOf5(num("radial"));
@@ -159,8 +170,10 @@ bool Builder::position()
         if (!wholeAngle("obs", 0, 360))
             return false;
         s.instruments.vorObsDeg = num("obs");
-        if (!needleMovement(aircraft, heading, {}, num("obs")))
+        const std::optional<NeedleMove> move = needleMovement(aircraft, heading, {}, num("obs"));
+        if (!move)
             return fail(QStringLiteral("the needle movement is not clear-cut (full scale, near abeam, or flying almost along the radial)"));
+        asksSide = *move != NeedleMove::Same;
     }
     return done(lines, s);
 }

@@ -1,11 +1,11 @@
 #include "StatsReport.h"
 
 #include "platform/ValueRules.h"
+#include "questions/StatisticsKeys.h"
 
 #include <orvik3/SettingsStore.h>
 
 #include <QMap>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cmath>
@@ -14,27 +14,7 @@ namespace orvik3::study {
 
 namespace {
 
-const QString kApp = QStringLiteral("avx1");
-const QString kSection = QStringLiteral("stats");
-
-struct ParsedKey {
-    QString prefix;
-    bool total = false;
-    std::optional<int> question;
-};
-
-// "qdm_total 4" -> qdm, total, 4; "qdm_bad" -> qdm, bad, none.
-std::optional<ParsedKey> parseKey(const QString &key)
-{
-    static const QRegularExpression re(QStringLiteral("^(.+)_(total|bad)(?: (\\d{1,5}))?$"));
-    const QRegularExpressionMatch m = re.match(key);
-    if (!m.hasMatch())
-        return std::nullopt;
-    ParsedKey k{m.captured(1), m.captured(2) == QLatin1String("total"), std::nullopt};
-    if (m.hasCaptured(3) && !m.captured(3).isEmpty())
-        k.question = m.captured(3).toInt();
-    return k;
-}
+using Keys = StatisticsKeys;
 
 QString rate(double attempts, double wrong)
 {
@@ -71,20 +51,21 @@ std::vector<PrefixCounts> readCounts(SettingsStore &store, const QString &prefix
 {
     QMap<QString, PrefixCounts> byPrefix;
     QMap<QString, QMap<int, QuestionCount>> questions;
-    for (const QString &key : store.keys(kApp, kSection)) {
-        const std::optional<ParsedKey> k = parseKey(key);
+    for (const QString &key : store.keys(Keys::app(), Keys::section())) {
+        const std::optional<Keys::Parsed> k = Keys::parse(key);
         if (!k || (!prefix.isEmpty() && k->prefix != prefix))
             continue;
-        const double value = vb::readNumber(store.read(kApp, kSection, key));
+        const double value = vb::readNumber(store.read(Keys::app(), Keys::section(), key));
+        const bool total = k->counter == Keys::Counter::Total;
         PrefixCounts &p = byPrefix[k->prefix];
         p.prefix = k->prefix;
         if (!k->question) {
-            (k->total ? p.total : p.bad) = value;
+            (total ? p.total : p.bad) = value;
             continue;
         }
         QuestionCount &q = questions[k->prefix][*k->question];
         q.question = *k->question;
-        (k->total ? q.attempts : q.wrong) = value;
+        (total ? q.attempts : q.wrong) = value;
     }
     std::vector<PrefixCounts> out;
     for (auto it = byPrefix.begin(); it != byPrefix.end(); ++it) {
@@ -127,17 +108,7 @@ QString formatCounts(const std::vector<PrefixCounts> &counts, bool csv)
 
 int resetCounts(SettingsStore &store, const QString &prefix)
 {
-    int removed = 0;
-    store.update(kApp, [&] {
-        for (const QString &key : store.keys(kApp, kSection)) {
-            const std::optional<ParsedKey> k = parseKey(key);
-            if (k && k->prefix == prefix) {
-                store.remove(kApp, kSection, key);
-                ++removed;
-            }
-        }
-    });
-    return removed;
+    return Keys::reset(store, prefix);
 }
 
 } // namespace orvik3::study

@@ -1,7 +1,7 @@
 #pragma once
 
-// The attempt counters the control keeps in the settings store (application "avx1",
-// section "stats"), read back per prefix and question for instructors.
+// The attempt counters the control keeps in the settings store (see StatisticsKeys), read
+// back per prefix and question for instructors.
 
 #include <QString>
 

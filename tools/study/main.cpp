@@ -4,6 +4,7 @@
 #include "Generator.h"
 #include "Lint.h"
 #include "StatsReport.h"
+#include "TeachingLint.h"
 
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
@@ -27,7 +28,7 @@ const char *const kManual = R"(NAME
     orvik3-study - check, generate and follow study files of the trainer
 
 SYNOPSIS
-    orvik3-study lint [--type N] [--language de|en] [--base DIR] FILE...
+    orvik3-study lint [--type N] [--language de|en] [--base DIR] [--teaching [--strict]] FILE...
     orvik3-study generate SCENARIOS... OUTDIR
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
     orvik3-study stats reset [--store DIR] PREFIX
@@ -52,6 +53,13 @@ COMMANDS
         session file in default/sessions/ of the installation. Then prints how many
         questions load.
 
+        With --teaching it also warns, as file:line: warning: question N: reason, about
+        questions the control can judge but that teach badly: a holding heading within 5
+        degrees of an entry sector line, a QDM/QDR first turn that is not the same for 30,
+        45, 60 and 90 degree intercepts, an HSI or VOR position the instrument cannot show
+        (bar at its stop, flag in view abeam, needle centred where a side is asked), and
+        speeds, distances and DME figures outside realistic ranges (from the sessions).
+
     generate SCENARIOS... OUTDIR
         Reads scenario files (or every *.txt of a folder, by name) and writes
         OUTDIR/default/sessions/*.session and the German and English study files of every
@@ -71,18 +79,22 @@ OPTIONS
     --language de|en  Language of the lists the position answers must match.
     --base DIR        Installation whose default/sessions/ holds the sessions (default:
                       the folder above default/study/ when the file lies there).
+    --teaching        Lint: warn about questions that teach badly, too.
+    --strict          Lint --teaching: warnings count as findings.
     --store DIR       Folder of the settings store (default: the user's).
     --csv             Comma-separated values with a header row.
     -h, --help        This text.
     -v, --version     The version.
 
 EXIT STATUS
-    0  nothing found (lint) or done
-    1  findings (lint) or a scenario with a mistake (generate)
+    0  nothing found (lint; teaching warnings without --strict) or done
+    1  findings or, with --strict, teaching warnings (lint), or a scenario with a
+       mistake (generate)
     2  usage error, or a file that cannot be read or written
 
 EXAMPLES
     orvik3-study lint data/default/study/*
+    orvik3-study lint --teaching --strict data/default/study/*.sty
     orvik3-study generate data/scenarios data
     orvik3-study stats --csv qdm > qdm.csv
 )";
@@ -106,6 +118,22 @@ int usage(const QString &message)
     return UsageOrIo;
 }
 
+// Prints the teaching warnings of one file; their number, or -1 when it cannot be read.
+int printTeachingWarnings(const QString &file, const LintOptions &options)
+{
+    QString error;
+    const std::optional<std::vector<TeachingWarning>> warnings = teachingLintFile(file, options, &error);
+    if (!warnings) {
+        err() << error << "\n";
+        return -1;
+    }
+    for (const TeachingWarning &w : *warnings)
+        out() << w.toString() << "\n";
+    out() << file << ": " << (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size()))
+          << "\n";
+    return int(warnings->size());
+}
+
 int runLint(const QStringList &files, const QCommandLineParser &p)
 {
     if (files.isEmpty())
@@ -125,6 +153,10 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
         options.language = l == QLatin1String("de") ? Language::German : Language::English;
     }
     options.base = p.value(QStringLiteral("base"));
+    const bool teaching = p.isSet(QStringLiteral("teaching"));
+    const bool strict = p.isSet(QStringLiteral("strict"));
+    if (strict && !teaching)
+        return usage(QStringLiteral("--strict goes with --teaching"));
     int status = Clean;
     QStringList paths;
     for (const QString &f : files) {
@@ -150,6 +182,13 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
               << "\n";
         if (!report->findings.empty() && status == Clean)
             status = Findings;
+        if (teaching) {
+            const int warnings = printTeachingWarnings(file, options);
+            if (warnings < 0)
+                status = UsageOrIo;
+            else if (warnings > 0 && strict && status == Clean)
+                status = Findings;
+        }
     }
     return status;
 }
@@ -258,6 +297,8 @@ int main(int argc, char *argv[])
         {QStringLiteral("base"), QStringLiteral("Installation folder."), QStringLiteral("DIR")},
         {QStringLiteral("store"), QStringLiteral("Settings store folder."), QStringLiteral("DIR")},
         {QStringLiteral("csv"), QStringLiteral("Comma-separated output.")},
+        {QStringLiteral("teaching"), QStringLiteral("Warn about questions that teach badly.")},
+        {QStringLiteral("strict"), QStringLiteral("Teaching warnings count as findings.")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());

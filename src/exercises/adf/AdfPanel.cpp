@@ -2,6 +2,7 @@
 
 #include "control/InstanceState.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/adf/AdfRules.h"
 
 #include <orvik3/OleColor.h>
 
@@ -29,18 +30,6 @@ constexpr Question kQuestions[] = {
 };
 constexpr int kQuestionCount = 5;
 
-// The trend options in their place order: caption text id, German word, word of the "e-" files.
-struct Trend {
-    quint16 captionId;
-    const char16_t *german;
-    const char16_t *english;
-};
-constexpr Trend kTrends[] = {
-    {286, u"größer", u"increase"},
-    {287, u"kleiner", u"decrease"},
-    {288, u"gleich", u"remain constant"},
-};
-
 QString optionName(int number)
 {
     return QStringLiteral("Option%1").arg(number);
@@ -65,7 +54,7 @@ void AdfPanel::captions(qint16)
         if (q.firstColumn != 0)
             continue;
         for (int k = 0; k < 3; ++k)
-            s.ctl(optionName(q.options[k])).setCaption(s.text(kTrends[k].captionId));
+            s.ctl(optionName(q.options[k])).setCaption(s.text(adf::kTrendWords[k].captionId));
     }
     static constexpr quint16 kLabelTexts[kQuestionCount] = {289, 290, 291, 292, 293};
     for (int g = 0; g < kQuestionCount; ++g)
@@ -124,8 +113,7 @@ void AdfPanel::judge(int question, int place)
         right = answer == s.current(q.firstColumn + place);
     } else {
         // Either language's word is accepted, whichever study file the answer came from.
-        const Trend &t = kTrends[place];
-        right = answer == QStringView(t.german) || answer == QStringView(t.english);
+        right = adf::acceptsTrend(adf::kTrendWords[place], answer);
     }
 
     FormControl &label = s.ctl(QLatin1String(q.label));

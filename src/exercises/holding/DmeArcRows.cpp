@@ -5,6 +5,7 @@
 #include "exercises/AnswerMarks.h"
 #include "exercises/holding/HoldingPanel.h"
 #include "exercises/holding/HoldingRows.h"
+#include "exercises/holding/HoldingRules.h"
 
 namespace orvik3 {
 
@@ -46,9 +47,8 @@ bool HoldingPanel::judgeArc(int option, QString &shown) const
 {
     switch (rowOfOption(option)->number) {
     case 1: {
-        static const char *const turns[] = {"left", "maintain", "right"}; // Option11, 12, 13
         shown = s.current(13);
-        return shown == QLatin1String(turns[option - 11]);
+        return shown == holding::kArcTurnWords[option - 11];
     }
     case 2:
         shown = s.current(14);

@@ -2,6 +2,7 @@
 
 #include "control/InstanceState.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/position/PositionRules.h"
 #include "platform/ValueRules.h"
 
 #include <orvik3/Error.h>
@@ -91,7 +92,7 @@ bool PositionPanel::isRight(int list, qint16 type, const FormControl &combo, con
     if (list < 3 && type != 10)
         return degreesMatch(combo.listIndex(), stored);
     const QString chosen = combo.text();
-    if (list == 3 && type == 1 && stored.startsWith(u'+'))
+    if (list == 3 && type == 1 && position::isAlternatives(stored))
         return alternativesMatch(chosen, stored);
     return chosen == stored;
 }
@@ -114,15 +115,10 @@ bool PositionPanel::degreesMatch(int row, const QString &stored)
 
 bool PositionPanel::alternativesMatch(const QString &chosen, const QString &stored)
 {
-    // "+first+second+": the two accepted texts between the plus signs.
-    const qsizetype second = stored.indexOf(u'+', 1);
-    const qsizetype third = second < 0 ? -1 : stored.indexOf(u'+', second + 1);
-    if (third < 0) {
-        // The second or third plus sign is missing, so the alternatives cannot be told apart:
-        // the choice is wrong, whatever was chosen, rather than guessing what the author meant.
-        return false;
-    }
-    return chosen == stored.mid(1, second - 1) || chosen == stored.mid(second + 1, third - second - 1);
+    // A malformed pair cannot be told apart: the choice is wrong, whatever was chosen,
+    // rather than guessing what the author meant.
+    const auto pair = position::splitAlternatives(stored);
+    return pair && (chosen == pair->first || chosen == pair->second);
 }
 
 void PositionPanel::judge(int list)

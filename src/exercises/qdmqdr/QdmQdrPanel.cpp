@@ -3,6 +3,7 @@
 #include "control/InstanceState.h"
 #include "exercises/AnswerMarks.h"
 #include "exercises/qdmqdr/CandidateOrder.h"
+#include "exercises/qdmqdr/QdmQdrRules.h"
 #include "platform/ValueRules.h"
 
 #include <orvik3/OleColor.h>
@@ -46,27 +47,19 @@ int optionCount(const Row &row)
     return count;
 }
 
-bool is(const QString &text, QStringView word)
+// The option a word-row option number stands for.
+qdmqdr::Meaning meaningOf(int option)
 {
-    return text == word;
-}
-
-// The word rows: is the stored answer one that the clicked option stands for? The study
-// files write "grösser" with "ss", unlike the caption.
-bool wordMatches(int option, const QString &a)
-{
+    using qdmqdr::Meaning;
     switch (option) {
-    case 40: // kleiner
-    case 37: // less
-        return is(a, u"decrease") || is(a, u"kleiner");
-    case 39: return is(a, u"remain constant") || is(a, u"gleich");
-    case 38: return is(a, u"increase") || is(a, u"grösser");
-    case 45: return is(a, u"left");
-    case 44: return is(a, u"maintain");
-    case 43: return is(a, u"right");
-    case 36: // greater; keeping the heading counts as greater
-        return is(a, u"increase") || is(a, u"grösser") || is(a, u"maintain");
-    default: return false;
+    case 40: return Meaning::Decrease; // kleiner
+    case 39: return Meaning::Constant;
+    case 38: return Meaning::Increase;
+    case 45: return Meaning::Left;
+    case 44: return Meaning::Maintain;
+    case 43: return Meaning::Right;
+    case 37: return Meaning::HeadingLess;
+    default: return Meaning::HeadingGreater; // 36
     }
 }
 
@@ -158,7 +151,7 @@ void QdmQdrPanel::judge(int rowIndex, int place)
             v -= 360;
         right = v == bearing;
     } else {
-        right = wordMatches(row.options[place], answer);
+        right = qdmqdr::accepts(meaningOf(row.options[place]), answer);
     }
 
     FormControl &label = s.ctl(QLatin1String(row.label));

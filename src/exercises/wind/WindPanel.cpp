@@ -33,8 +33,8 @@ constexpr WindRow kRows[5] = {
 };
 constexpr int kHeadTail = 1, kCrosswind = 2, kWca = 3, kTime = 4;
 
-// Minutes whose seconds (minutes x 60) still fit a 16-bit Integer.
-constexpr double kMaxMinutes = 546;
+using wind::kMaxMinutes;
+using wind::Side;
 
 // Twenty per cent, strictly: a stored number of 0 or less accepts nothing.
 bool closeEnough(double typed, double stored)
@@ -128,7 +128,7 @@ void WindPanel::Option52_Click() { judgeSideRow(kWca, Side::Left); }
 void WindPanel::Option53_Click() { judgeSideRow(kWca, Side::Zero); }
 void WindPanel::Option41_Click() { judgeSideRow(kWca, Side::Right); }
 
-void WindPanel::judgeSideRow(int row, Side side)
+void WindPanel::judgeSideRow(int row, wind::Side side)
 {
     const WindRow &r = kRows[row];
     // Using the crosswind or WCA row closes the head/tail row for this question, so the
@@ -145,24 +145,8 @@ void WindPanel::judgeSideRow(int row, Side side)
     const QString &word = s.current(r.sideColumn);
     const double stored = vb::readNumber(number);
 
-    bool right = false;
-    switch (side) {
-    case Side::Head:
-        right = word == QLatin1String("Head") && closeEnough(typed, stored);
-        break;
-    case Side::Tail:
-        right = word == QLatin1String("Tail") && closeEnough(typed, stored);
-        break;
-    case Side::Left:
-        right = (word == QLatin1String("left") || word == QLatin1String("links")) && closeEnough(typed, stored);
-        break;
-    case Side::Right:
-        right = (word == QLatin1String("right") || word == QLatin1String("rechts")) && closeEnough(typed, stored);
-        break;
-    case Side::Zero:
-        right = word == QLatin1String("-") && typed == stored;
-        break;
-    }
+    // A zero row is right only for the exact number; a side within twenty per cent.
+    const bool right = wind::accepts(side, word) && (side == Side::Zero ? typed == stored : closeEnough(typed, stored));
 
     FormControl &label = s.ctl(QLatin1String(r.label));
     FormControl &result = s.ctl(QLatin1String(r.result));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercises/FamilyPanel.h"
+#include "exercises/wind/WindRules.h"
 
 #include <QString>
 
@@ -45,8 +46,7 @@ public:
     static double storedSeconds(const QString &stored, int question);
 
 private:
-    enum class Side { Head, Tail, Left, Right, Zero };
-    void judgeSideRow(int row, Side side);
+    void judgeSideRow(int row, wind::Side side);
     void enableOptions(int row);
 };
 

@@ -1,9 +1,9 @@
 #pragma once
 
-// What the tool knows about the study files: which file name belongs to which exercise type
-// and language, and the record layout of each type (tag length and column of every line),
-// with a walker that gives every line of a file its role. The walker mirrors the control's
-// loader but never stops, so that the linter can point at every bad line, not just the first.
+// The study files: which file name belongs to which exercise type and language, and the
+// record layout of each type (tag length and column of every line). The control's loader reads
+// by this layout; the walker gives every line of a file its role without ever stopping, so
+// that the linter can point at every bad line, not just the first.
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "StudyLayout.h"
+#include "study/StudyLayout.h"
 
 #include "platform/LineReader.h"
 #include "study/ExerciseTypes.h"

@@ -1,0 +1,54 @@
+#include "SolutionBox.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace orvik3::trainer {
+
+SolutionBox::SolutionBox(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("solutionBox"));
+    setFrameShape(QFrame::StyledPanel);
+    setStyleSheet(QStringLiteral("#solutionBox { background: #fffbe6; border: 1px solid #c9a227; }"));
+    auto *column = new QVBoxLayout(this);
+    m_title = new QLabel(this);
+    QFont bold = m_title->font();
+    bold.setBold(true);
+    m_title->setFont(bold);
+    m_body = new QLabel(this);
+    m_body->setWordWrap(true);
+    m_body->setTextFormat(Qt::RichText);
+    m_body->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_body->setMaximumWidth(520);
+    column->addWidget(m_title);
+    column->addWidget(m_body);
+    hide();
+}
+
+void SolutionBox::show(const Explanation &e)
+{
+    m_shown = e;
+    m_title->setText(tr("Solution"));
+    QString html = QStringLiteral("<ul style='margin-left:-20px'>");
+    for (const QString &a : e.answers)
+        html += QStringLiteral("<li>%1</li>").arg(a.toHtmlEscaped());
+    html += QStringLiteral("</ul>");
+    if (!e.working.isEmpty())
+        html += QStringLiteral("<p style='font-family:monospace'>%1</p>")
+                    .arg(e.working.join(QStringLiteral("\n")).toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+    if (!e.reason.isEmpty())
+        html += QStringLiteral("<p><b>%1</b> %2</p>").arg(tr("Why:"), e.reason.toHtmlEscaped());
+    m_body->setText(html);
+    QFrame::show();
+}
+
+QString SolutionBox::plainText() const
+{
+    QStringList lines = m_shown.answers;
+    lines += m_shown.working;
+    if (!m_shown.reason.isEmpty())
+        lines << m_shown.reason;
+    return lines.join(QLatin1Char('\n'));
+}
+
+} // namespace orvik3::trainer

@@ -1,0 +1,67 @@
+#include "StudyFileCheck.h"
+
+#include "control/InstanceState.h"
+#include "study/ExerciseTypes.h"
+#include "study/StudyFileLoader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+
+namespace orvik3::trainer {
+
+QString StudyFileCheck::message() const
+{
+    switch (state) {
+    case StudyFileState::Usable: return {};
+    case StudyFileState::Missing:
+        return QCoreApplication::translate("StudyFileCheck", "The study file %1 is missing, so this exercise has no questions.\n"
+                                                    "Look for it in %2 or choose another installation.")
+            .arg(fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
+    case StudyFileState::Unreadable:
+        return QCoreApplication::translate("StudyFileCheck", "The study file %1 cannot be read, so this exercise has no questions.")
+            .arg(fileName);
+    case StudyFileState::Empty:
+        return QCoreApplication::translate("StudyFileCheck", "The study file %1 is empty, so this exercise has no questions.")
+            .arg(fileName);
+    case StudyFileState::NoQuestions:
+        return QCoreApplication::translate("StudyFileCheck", "The study file %1 holds no complete question.").arg(fileName);
+    }
+    return {};
+}
+
+StudyFileCheck checkStudyFile(const QString &basePath, int type, Language language)
+{
+    StudyFileCheck check;
+    const ExerciseType *t = exerciseType(qint16(type));
+    if (!t) {
+        check.state = StudyFileState::Missing;
+        return check;
+    }
+    check.fileName = QString::fromLatin1(language == Language::German ? t->germanFile : t->otherFile);
+    check.path = studyFilePath(basePath, check.fileName);
+    const QFileInfo info(check.path);
+    if (basePath.isEmpty() || !info.exists()) {
+        check.state = StudyFileState::Missing;
+        return check;
+    }
+    QFile file(check.path);
+    // Only a regular file is opened, as the control does: a pipe of that name would block.
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+        check.state = StudyFileState::Unreadable;
+        return check;
+    }
+    const QByteArray bytes = file.readAll();
+    if (bytes.trimmed().isEmpty()) {
+        check.state = StudyFileState::Empty;
+        return check;
+    }
+    auto table = std::make_unique<QuestionTable>();
+    if (readStudyData(bytes, qint16(type), *table).records == 0)
+        check.state = StudyFileState::NoQuestions;
+    return check;
+}
+
+} // namespace orvik3::trainer

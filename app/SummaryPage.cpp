@@ -1,0 +1,112 @@
+#include "SummaryPage.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace orvik3::trainer {
+
+namespace {
+
+QString clock(qint64 millis)
+{
+    const qint64 s = (millis + 500) / 1000;
+    return QStringLiteral("%1:%2").arg(s / 60).arg(s % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+SummaryPage::SummaryPage(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("summaryPage"));
+    auto *column = new QVBoxLayout(this);
+    m_heading = new QLabel(this);
+    m_heading->setObjectName(QStringLiteral("summaryHeading"));
+    QFont big = m_heading->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    m_heading->setFont(big);
+    m_table = new QTableWidget(this);
+    m_table->setObjectName(QStringLiteral("summaryTable"));
+    m_table->setColumnCount(4);
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    m_weakest = new QLabel(this);
+    m_weakest->setObjectName(QStringLiteral("summaryWeakest"));
+    m_weakest->setWordWrap(true);
+    m_again = new QPushButton(this);
+    m_again->setObjectName(QStringLiteral("summaryAgain"));
+    m_mistakes = new QPushButton(this);
+    m_mistakes->setObjectName(QStringLiteral("summaryMistakes"));
+    m_next = new QPushButton(this);
+    m_next->setObjectName(QStringLiteral("summaryNext"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_again);
+    buttons->addWidget(m_mistakes);
+    buttons->addWidget(m_next);
+    buttons->addStretch();
+    column->addWidget(m_heading);
+    column->addWidget(m_table, 1);
+    column->addWidget(m_weakest);
+    column->addLayout(buttons);
+    connect(m_again, &QPushButton::clicked, this, &SummaryPage::againWanted);
+    connect(m_mistakes, &QPushButton::clicked, this, &SummaryPage::mistakesWanted);
+    connect(m_next, &QPushButton::clicked, this, &SummaryPage::nextExerciseWanted);
+}
+
+std::vector<int> SummaryPage::weakest(const ExerciseStats &stats, int count)
+{
+    std::vector<QuestionStats> bad;
+    for (const QuestionStats &q : stats.questions) {
+        if (q.wrong > 0)
+            bad.push_back(q);
+    }
+    std::stable_sort(bad.begin(), bad.end(), [](const QuestionStats &a, const QuestionStats &b) {
+        return a.rightPercent() != b.rightPercent() ? a.rightPercent() < b.rightPercent() : a.wrong > b.wrong;
+    });
+    std::vector<int> out;
+    for (int k = 0; k < int(bad.size()) && k < count; ++k)
+        out.push_back(bad[k].question);
+    return out;
+}
+
+void SummaryPage::show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats)
+{
+    m_heading->setText(tr("%1: %2 of %3 right at the first try, %4 min:s")
+                           .arg(exerciseName)
+                           .arg(session.rightCount())
+                           .arg(session.setSize())
+                           .arg(clock(session.totalMillis())));
+    m_table->setHorizontalHeaderLabels({tr("Question"), tr("Result"), tr("Tries"), tr("Time")});
+    const auto &results = session.results();
+    m_table->setRowCount(int(results.size()));
+    for (int row = 0; row < int(results.size()); ++row) {
+        const LearningSession::Result &r = results[row];
+        const QString verdict = r.tries == 0 ? tr("skipped") : r.firstRight ? tr("right") : r.right ? tr("right after a repeat") : tr("wrong");
+        auto *item = new QTableWidgetItem(verdict);
+        item->setForeground(r.firstRight ? QColor(0, 120, 0) : QColor(170, 0, 0));
+        m_table->setItem(row, 0, new QTableWidgetItem(QString::number(r.question + 1)));
+        m_table->setItem(row, 1, item);
+        m_table->setItem(row, 2, new QTableWidgetItem(QString::number(r.tries)));
+        m_table->setItem(row, 3, new QTableWidgetItem(clock(r.millis)));
+    }
+    QStringList weak;
+    for (int q : weakest(stats, 5)) {
+        const auto it = std::find_if(stats.questions.begin(), stats.questions.end(), [q](const QuestionStats &s) { return s.question == q; });
+        weak << tr("question %1 (%2% right of %3)").arg(q + 1).arg(int(it->rightPercent())).arg(it->attempts);
+    }
+    m_weakest->setText(weak.isEmpty() ? tr("Weakest questions: none so far.")
+                                      : tr("Weakest questions: %1.").arg(weak.join(QStringLiteral(", "))));
+    m_again->setText(tr("Again"));
+    m_mistakes->setText(tr("Only my mistakes"));
+    m_mistakes->setEnabled(!session.mistakes().empty() || !weak.isEmpty());
+    m_next->setText(tr("Next exercise"));
+    QWidget::show();
+}
+
+} // namespace orvik3::trainer

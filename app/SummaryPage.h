@@ -1,0 +1,39 @@
+#pragma once
+
+#include "LearningSession.h"
+#include "StatisticsData.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace orvik3::trainer {
+
+// The end of a set: each question right or wrong with its tries and time, the questions that
+// the statistics call weakest, and the ways on.
+class SummaryPage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SummaryPage(QWidget *parent = nullptr);
+    void show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats);
+    // The weakest questions of `stats`: wrong at least once, worst share of right first.
+    static std::vector<int> weakest(const ExerciseStats &stats, int count);
+
+signals:
+    void againWanted();
+    void mistakesWanted();
+    void nextExerciseWanted();
+
+private:
+    QLabel *m_heading;
+    QTableWidget *m_table;
+    QLabel *m_weakest;
+    QPushButton *m_again;
+    QPushButton *m_mistakes;
+    QPushButton *m_next;
+};
+
+} // namespace orvik3::trainer

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace orvik3::trainer {
+
+// What the solution box shows for one question: every right answer in words and numbers, the
+// working behind the numbers, and one sentence of why.
+struct Explanation {
+    QStringList answers; // "prompt: answer", one per answer row of the panel
+    QStringList working; // arithmetic, one step a line
+    QString reason;
+};
+
+// Degrees as a pilot reads them: three digits, 360 written as 000.
+QString threeDigits(double degrees);
+
+} // namespace orvik3::trainer

@@ -1,0 +1,71 @@
+#include "explain/HoldingExplainer.h"
+
+#include "explain/Explanation.h"
+
+#include <cmath>
+
+namespace orvik3::trainer {
+
+namespace {
+
+int wrap(int deg) { return ((deg % 360) + 360) % 360; }
+
+// Clockwise distance from `from` to `deg`.
+int clockwise(int from, int deg) { return wrap(deg - from); }
+
+} // namespace
+
+QString threeDigits(double degrees)
+{
+    int d = int(std::lround(degrees)) % 360;
+    if (d < 0)
+        d += 360;
+    return QStringLiteral("%1").arg(d, 3, 10, QLatin1Char('0'));
+}
+
+std::array<HoldingExplainer::Sector, 3> HoldingExplainer::sectors(int inbound, bool rightHand)
+{
+    // Offsets from the inbound course of the sector borders, as the panel's solver draws them.
+    if (rightHand)
+        return {{{Entry::Direct, wrap(inbound - 70), wrap(inbound + 110)},
+                 {Entry::Offset, wrap(inbound + 110), wrap(inbound + 180)},
+                 {Entry::Parallel, wrap(inbound + 180), wrap(inbound + 290)}}};
+    return {{{Entry::Direct, wrap(inbound - 110), wrap(inbound + 70)},
+             {Entry::Parallel, wrap(inbound + 70), wrap(inbound + 180)},
+             {Entry::Offset, wrap(inbound + 180), wrap(inbound + 250)}}};
+}
+
+HoldingExplainer::Entry HoldingExplainer::entryFor(int heading, int inbound, bool rightHand)
+{
+    // A heading on a border belongs to the sector that ends there, the direct sector first.
+    for (const Sector &s : sectors(inbound, rightHand)) {
+        if (clockwise(s.from, heading) <= clockwise(s.from, s.to))
+            return s.entry;
+    }
+    return Entry::Direct;
+}
+
+QString HoldingExplainer::entryName(Entry entry)
+{
+    switch (entry) {
+    case Entry::Direct: return tr("direct");
+    case Entry::Offset: return tr("offset (teardrop)");
+    case Entry::Parallel: return tr("parallel");
+    }
+    return {};
+}
+
+QString HoldingExplainer::reason(int heading, int inbound, bool rightHand)
+{
+    const Entry e = entryFor(heading, inbound, rightHand);
+    for (const Sector &s : sectors(inbound, rightHand)) {
+        if (s.entry != e)
+            continue;
+        return tr("Heading %1 lies in the %2 entry sector %3°–%4° of a %5 hold inbound %6.")
+            .arg(threeDigits(heading), entryName(e), threeDigits(s.from), threeDigits(s.to),
+                 rightHand ? tr("right-hand") : tr("left-hand"), threeDigits(inbound));
+    }
+    return {};
+}
+
+} // namespace orvik3::trainer

@@ -1,0 +1,143 @@
+// What the trainer says when an exercise has nothing to show, and what its chart leaves out.
+
+#include "MainWindow.h"
+#include "SituationView.h"
+#include "StatisticsChart.h"
+#include "StudyFileCheck.h"
+#include "TrainerHost.h"
+#include "TrainerTestKit.h"
+
+#include <orvik3/QAform.h>
+
+#include <QDir>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace orvik3;
+using namespace orvik3::trainer;
+
+namespace {
+
+// How the study file of type 3 (German name HSIHLD.sty) is spoilt.
+struct Spoilt {
+    const char *name;
+    std::function<void(test::Installation &)> spoil;
+    StudyFileState state;
+};
+
+const QString kGerman = QStringLiteral("default/study/HSIHLD.sty");
+
+std::vector<Spoilt> spoilings()
+{
+    return {
+        {"Missing", [](test::Installation &i) { QFile::remove(i.base() + QLatin1Char('/') + kGerman); },
+         StudyFileState::Missing},
+        {"Empty", [](test::Installation &i) { i.writeRaw(kGerman, {}); }, StudyFileState::Empty},
+        {"OnlyBlankLines", [](test::Installation &i) { i.writeRaw(kGerman, "\r\n\r\n  \r\n"); }, StudyFileState::Empty},
+        {"FolderOfThatName",
+         [](test::Installation &i) {
+             QFile::remove(i.base() + QLatin1Char('/') + kGerman);
+             QDir(i.base()).mkpath(kGerman);
+         },
+         StudyFileState::Unreadable},
+        // The first record ends before its separator: the control keeps no question of it.
+        {"RecordCutShort", [](test::Installation &i) { i.writeRaw(kGerman, "#100\r\n##100\r\n"); },
+         StudyFileState::NoQuestions},
+        {"NoStudyFolder", [](test::Installation &i) { QDir(i.base() + QStringLiteral("/default/study")).removeRecursively(); },
+         StudyFileState::Missing},
+    };
+}
+
+class StudyFileMessage : public testing::TestWithParam<Spoilt>
+{
+protected:
+    StudyFileMessage() : settings(dir.filePath(QStringLiteral("t.ini")), QSettings::IniFormat) { inst.writeType(3); }
+
+    QTemporaryDir dir;
+    QSettings settings;
+    test::Installation inst;
+};
+
+} // namespace
+
+TEST_P(StudyFileMessage, ViewAndStatusNameTheFile)
+{
+    const Spoilt c = GetParam();
+    c.spoil(inst);
+    const StudyFileCheck check = checkStudyFile(inst.base(), 3, Language::German);
+    EXPECT_EQ(check.state, c.state);
+    EXPECT_EQ(check.fileName, QStringLiteral("HSIHLD.sty"));
+
+    Services s;
+    s.settings = std::make_shared<MemorySettingsStore>();
+    MainWindow w(s, settings, inst.base());
+    w.setScripted(true);
+    w.setLanguage(Language::German);
+    w.startExercise(3);
+    EXPECT_LT(w.host().control()->lastQuestion(), 0);
+    const Situation &shown = w.situationView()->situation();
+    EXPECT_FALSE(shown.isValid());
+    EXPECT_TRUE(shown.error.contains(QStringLiteral("HSIHLD.sty"))) << shown.error.toStdString();
+    EXPECT_EQ(w.statusBar()->currentMessage(), shown.error);
+    EXPECT_EQ(shown.error, check.message());
+
+    // Asking for the next question does not bring back a message about session files.
+    w.host().displayQuestion();
+    EXPECT_TRUE(w.situationView()->situation().error.contains(QStringLiteral("HSIHLD.sty")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Trainer, StudyFileMessage, testing::ValuesIn(spoilings()),
+                         [](const testing::TestParamInfo<Spoilt> &info) { return std::string(info.param.name); });
+
+TEST(StudyFileCheck, AGoodFileAndTheOtherLanguagesFile)
+{
+    test::Installation inst;
+    inst.writeType(3);
+    EXPECT_TRUE(checkStudyFile(inst.base(), 3, Language::German).usable());
+    EXPECT_TRUE(checkStudyFile(inst.base(), 3, Language::English).usable());
+    // Each language reads a file of its own: the English one gone leaves German working.
+    QFile::remove(inst.base() + QStringLiteral("/default/study/e-HSIHLD.sty"));
+    EXPECT_TRUE(checkStudyFile(inst.base(), 3, Language::German).usable());
+    const StudyFileCheck english = checkStudyFile(inst.base(), 3, Language::English);
+    EXPECT_EQ(english.state, StudyFileState::Missing);
+    EXPECT_EQ(english.fileName, QStringLiteral("e-HSIHLD.sty"));
+    EXPECT_EQ(checkStudyFile(inst.base(), 15, Language::German).state, StudyFileState::Missing);
+    EXPECT_EQ(checkStudyFile(QString(), 3, Language::German).state, StudyFileState::Missing);
+}
+
+namespace {
+
+struct Counts {
+    const char *name;
+    std::vector<std::pair<double, double>> attemptsWrong; // per question
+    QList<QPointF> points;
+};
+
+class ChartRate : public testing::TestWithParam<Counts>
+{
+};
+
+} // namespace
+
+TEST_P(ChartRate, UntriedQuestionsHaveNoPoint)
+{
+    ExerciseStats stats;
+    int q = 0;
+    for (auto [attempts, wrong] : GetParam().attemptsWrong)
+        stats.questions.push_back({q++, attempts, wrong});
+    EXPECT_EQ(StatisticsChart::ratePoints(stats), GetParam().points);
+    // The chart takes the same stats without trouble.
+    StatisticsChart chart;
+    chart.show(stats, false);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Trainer, ChartRate,
+    testing::Values(Counts{"NothingTried", {{0, 0}, {0, 0}, {0, 0}}, {}},
+                    Counts{"GapBetweenTried", {{4, 1}, {0, 0}, {2, 2}}, {{0, 75}, {2, 0}}},
+                    Counts{"AllRight", {{3, 0}}, {{0, 100}}},
+                    Counts{"NoQuestions", {}, {}},
+                    Counts{"UntriedAtTheEnd", {{1, 0}, {0, 0}}, {{0, 100}}}),
+    [](const testing::TestParamInfo<Counts> &info) { return std::string(info.param.name); });

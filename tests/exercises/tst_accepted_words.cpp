@@ -1,0 +1,130 @@
+// The words the study-file linter accepts, fed through the real panels: every accepted word
+// is marked right by one option of its row, and a near miss by none.
+#include "PanelTest.h"
+
+#include "exercises/adf/AdfRules.h"
+#include "exercises/holding/HoldingRules.h"
+#include "exercises/qdmqdr/QdmQdrRules.h"
+#include "exercises/wind/WindRules.h"
+
+using namespace orvik3;
+using namespace orvik3::test;
+
+namespace {
+
+struct WordRow {
+    const char *name;
+    qint16 type;
+    QStringList words;                               // what the linter lets through
+    std::function<void(TestHost &, const QString &)> write; // a study file storing the word
+    int part;                                        // the row's part of the question
+    QStringList options;
+    const char *box = nullptr; // wind: the number typed before the click
+    const char *typed = nullptr;
+};
+
+void PrintTo(const WordRow &r, std::ostream *os) { *os << r.name; }
+
+QStringList options(std::initializer_list<int> numbers)
+{
+    QStringList out;
+    for (int n : numbers)
+        out << opt(n);
+    return out;
+}
+
+void writeQdr(TestHost &host, QString QdmRecord::*field, const QString &word)
+{
+    QdmRecord r;
+    r.*field = word;
+    host.writeStudyFile("qdr.sty", studyLines({r.values()}));
+}
+
+void writeAdf(TestHost &host, int answer, const QString &word)
+{
+    AdfRecord r;
+    r.answers[answer] = word;
+    host.writeStudyFile("adfpos.sty", studyLines({r.values()}, 12));
+}
+
+void writeWind(TestHost &host, QString WindRecord::*field, const QString &word)
+{
+    WindRecord r;
+    r.*field = word;
+    host.writeStudyFile("wind.sty", studyLines({r.values()}));
+}
+
+const WordRow kRows[] = {
+    {"QdrDifference", 7, qdmqdr::acceptedWords(14), [](TestHost &h, const QString &w) { writeQdr(h, &QdmRecord::difference, w); },
+     2, options({40, 39, 38})},
+    {"QdrFirstTurn", 7, qdmqdr::acceptedWords(15), [](TestHost &h, const QString &w) { writeQdr(h, &QdmRecord::turn, w); },
+     3, options({45, 44, 43})},
+    {"QdrFirstHeading", 7, qdmqdr::acceptedWords(16), [](TestHost &h, const QString &w) { writeQdr(h, &QdmRecord::heading, w); },
+     4, options({37, 36})},
+    {"AdfQdrTrend", 5, adf::acceptedTrendWords(), [](TestHost &h, const QString &w) { writeAdf(h, 1, w); }, 2,
+     options({28, 34, 33})},
+    {"AdfQdmTrend", 5, adf::acceptedTrendWords(), [](TestHost &h, const QString &w) { writeAdf(h, 3, w); }, 4,
+     options({19, 17, 18})},
+    {"WindHeadTail", 8, wind::acceptedWords(true), [](TestHost &h, const QString &w) { writeWind(h, &WindRecord::headWord, w); },
+     1, options({47, 42, 35}), "Text4", "20"},
+    {"WindCrosswind", 8, wind::acceptedWords(false), [](TestHost &h, const QString &w) { writeWind(h, &WindRecord::crossWord, w); },
+     2, options({54, 55, 56}), "Text5", "12"},
+    {"WindCorrection", 8, wind::acceptedWords(false), [](TestHost &h, const QString &w) { writeWind(h, &WindRecord::wcaWord, w); },
+     3, options({52, 53, 41}), "Text6", "5"},
+    {"ArcFirstTurn", 9, holding::arcTurnWords(),
+     [](TestHost &h, const QString &w) { h.writeStudyFile("dmearc.sty", studyLines({holdingRecord(w, "030", "250")})); }, 1,
+     options({11, 12, 13})},
+};
+
+// How many options of the row mark the stored word right, each tried on a fresh question.
+int optionsMarkingRight(const WordRow &row, const QString &word)
+{
+    int right = 0;
+    for (const QString &option : row.options) {
+        TestHost host;
+        row.write(host, word);
+        QAform &f = host.select(row.type);
+        if (row.box)
+            host.ctl(row.box).type(QString::fromLatin1(row.typed));
+        EXPECT_TRUE(host.ctl(option).click()) << option.toStdString();
+        right += f.partCorrect(row.part) ? 1 : 0;
+    }
+    return right;
+}
+
+// Near misses an author is likely to type: another case, blanks around the word.
+QStringList nearMisses(const QString &word)
+{
+    QStringList out{word + u' ', u' ' + word};
+    QString flipped = word;
+    flipped[0] = word[0].isUpper() ? word[0].toLower() : word[0].toUpper();
+    if (flipped != word)
+        out << flipped;
+    return out;
+}
+
+class AcceptedWords : public ::testing::TestWithParam<WordRow>
+{
+};
+
+TEST_P(AcceptedWords, EachIsMarkedRightByExactlyOneOption)
+{
+    const WordRow &row = GetParam();
+    ASSERT_FALSE(row.words.isEmpty());
+    for (const QString &word : row.words)
+        EXPECT_EQ(optionsMarkingRight(row, word), 1) << word.toStdString();
+}
+
+TEST_P(AcceptedWords, ANearMissIsMarkedRightByNone)
+{
+    const WordRow &row = GetParam();
+    for (const QString &word : row.words)
+        for (const QString &miss : nearMisses(word))
+            if (!row.words.contains(miss))
+                EXPECT_EQ(optionsMarkingRight(row, miss), 0) << '"' << miss.toStdString() << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, AcceptedWords, ::testing::ValuesIn(kRows),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace
