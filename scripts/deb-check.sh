@@ -80,7 +80,8 @@ if [ -e "$root$PWD" ]; then
   exit 1
 fi
 in_root sh -c 'command -v orvik3-trainer && orvik3-study --version'
-in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp orvik3-trainer --type 6 --screenshot /tmp/out.png
+mkdir -m 700 "$root/tmp/runtime"
+in_root env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=/tmp/runtime orvik3-trainer --type 6 --screenshot /tmp/out.png
 size=$(stat -c %s "$root/tmp/out.png" 2>/dev/null || echo 0)
 cp "$root/tmp/out.png" "$cache/out.png" 2>/dev/null || true
 if [ "$size" -lt 20000 ]; then
