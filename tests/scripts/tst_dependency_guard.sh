@@ -18,9 +18,16 @@ cases=(
   "drop qt6-base-dev|0|-"
 )
 failures=0
+# What the build loaded with the list as it is; a package the build does not use (benchmarks
+# off in the sanitizer build) cannot be missed, so its row is skipped there.
+loaded=$("$guard" "$build" "$list" 2>&1)
 for row in "${cases[@]}"; do
   IFS='|' read -r edit expected named <<<"$row"
   read -r action package <<<"$edit"
+  if [ "$named" != - ] && ! grep -q " from ${named}\$" <<<"$loaded"; then
+    echo "SKIP [$edit]: this build loads nothing of $named"
+    continue
+  fi
   copy=$scratch/list.txt
   case $action in
     keep) cp "$list" "$copy" ;;
