@@ -3,6 +3,8 @@
 #include <orvik3/Form.h>
 #include <orvik3/Services.h>
 
+#include "study/StudyFileLoader.h"
+
 #include <QFont>
 #include <QString>
 #include <array>
@@ -68,6 +70,9 @@ struct InstanceState {
     std::array<qint16, 6> optionOffsets{}; // 1-based, shared by holding, DME arc and QDM/QDR
     std::array<qint16, 6> optionOrder{};   // 1-based
     HoldingFields hold;
+    // How the last study file read ended, for hosts that tell the instructor why there are
+    // no questions.
+    StudyLoadResult lastStudyLoad;
 
     // Set by the control: shows the next question (DisplayQuestion).
     std::function<void()> displayQuestion;

@@ -285,6 +285,19 @@ bool QAform::partDone(int n) const { return d->s.partDone[checkedPart(n)]; }
 qint16 QAform::questionOrder(int k) const { return d->s.questionOrder[vb::checkedRow(k, "question order")]; }
 QString QAform::qaCol(int column, int row) const { return d->s.table.col(column, row); }
 QString QAform::qaSession(int row) const { return d->s.table.session(row); }
+QString QAform::studyFilePath() const { return d->s.lastStudyLoad.file; }
+
+QString QAform::studyFileProblem() const
+{
+    const StudyLoadResult &r = d->s.lastStudyLoad;
+    if (r.records > 0 || r.file.isEmpty())
+        return {};
+    if (r.stop == StudyStop::CannotOpen)
+        return r.stopMessage();
+    if (r.stop == StudyStop::EndOfFile)
+        return QStringLiteral("%1: no questions in the study file").arg(r.file);
+    return QStringLiteral("%1:%2: no questions load: %3").arg(r.file).arg(r.stopLine).arg(r.stopMessage());
+}
 qint16 QAform::optionOrder(int k) const { return d->s.optionOrder[checkedOption(k)]; }
 qint16 QAform::optionOffsets(int k) const { return d->s.optionOffsets[checkedOption(k)]; }
 const TextTable &QAform::texts() const { return *d->s.services.texts; }

@@ -128,6 +128,10 @@ public:
     qint16 optionOffsets(int k) const; // k = 1..5
     const TextTable &texts() const;
     SettingsStore &settings() const;
+    // The study file read last, and why it gave no questions ("" when it gave some): for
+    // hosts that tell the instructor, since loading itself never raises.
+    QString studyFilePath() const;
+    QString studyFileProblem() const;
 
 signals:
     void BackColorChanged();

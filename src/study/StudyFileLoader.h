@@ -23,6 +23,8 @@ struct StudyLoadResult {
     int records = 0;             // complete records read
     StudyStop stop = StudyStop::EndOfFile;
     int stopLine = 0;            // 1-based line at which reading ended (0 for a clean end)
+    QString file;                // the path read (set by loadStudyFile)
+    QString fileError;           // with CannotOpen: which file and why, for instructors
     QString stopMessage() const; // a sentence for instructors
 };
 
@@ -33,7 +35,8 @@ struct StudyLoadResult {
 StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTable &table);
 
 // LoadStudyFile: base path + "default/study/" + name, by the current c_QAtype; sets
-// lastQuestion and currentQuestion to records - 1. Never raises.
+// lastQuestion and currentQuestion to records - 1. Never raises: a file that is missing, not a
+// plain file or over its limit reads as no records, and the reason is kept for the host.
 StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName);
 
 // Where the control looks for a study file of that name below a base path.
