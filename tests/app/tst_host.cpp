@@ -37,25 +37,25 @@ TEST(HostReactions, EachSignalValue)
 {
     struct Row {
         const char *what;
-        ControlSignals before, now;
-        bool load, solution, chooser;
-        int fly;
-        double rate;
+        ControlSignals before, now; // sig(session, showResult, fly, type, trackDelta)
+        bool load = false, solution = false, chooser = false;
+        int fly = 0;
+        double rate = 0;
     };
     const Row rows[] = {
-        {"new session name", sig("a", 0, 0, 6), sig("b", 0, 0, 6), true, false, false, 0, 0},
-        {"same question again after Weiter", sig("a", 0, 0, 6), sig("a", 2, 0, 6), true, false, false, 0, 0},
-        {"nothing changed", sig("a", 0, 0, 6), sig("a", 0, 0, 6), false, false, false, 0, 0},
-        {"solution, position and ADF", sig("a", 0, 0, 1), sig("a", 1, 0, 1), false, true, false, 0, 0},
-        {"solution, other families", sig("a", 0, 0, 8), sig("a", 6, 0, 8), false, true, false, 0, 0},
-        {"fly holding", sig("a", 0, 0, 3), sig("a", 4, 2, 3, 3), false, false, false, 2, 3},
-        {"fly QDM/QDR", sig("a", 0, -3, 6), sig("a", 4, 3, 6, 3), false, false, false, 3, 3},
-        {"fly wind, no rate given", sig("a", 0, 0, 8), sig("a", 4, 4, 8, 0), false, false, false, 4, 3},
-        {"fly code already acted on", sig("a", 0, 4, 8), sig("a", 0, 4, 8, 3), false, false, false, 0, 0},
-        {"panel given back", sig("a", 0, 4, 8), sig("a", 0, -4, 8, 3), false, false, false, 0, 0},
-        {"host's own code is no request", sig("a", 0, 0, 5), sig("a", 0, -5, 5), false, false, false, 0, 0},
-        {"cancel", sig("a", 0, 0, 6), sig("a", 0, 0, 0), false, false, true, 0, 0},
-        {"cancel seen already", sig("a", 0, 0, 0), sig("a", 0, 0, 0), false, false, false, 0, 0},
+        {.what = "new session name", .before = sig("a", 0, 0, 6), .now = sig("b", 0, 0, 6), .load = true},
+        {.what = "same question again after Weiter", .before = sig("a", 0, 0, 6), .now = sig("a", 2, 0, 6), .load = true},
+        {.what = "nothing changed", .before = sig("a", 0, 0, 6), .now = sig("a", 0, 0, 6)},
+        {.what = "solution, position and ADF", .before = sig("a", 0, 0, 1), .now = sig("a", 1, 0, 1), .solution = true},
+        {.what = "solution, other families", .before = sig("a", 0, 0, 8), .now = sig("a", 6, 0, 8), .solution = true},
+        {.what = "fly holding", .before = sig("a", 0, 0, 3), .now = sig("a", 4, 2, 3, 3), .fly = 2, .rate = 3},
+        {.what = "fly QDM/QDR", .before = sig("a", 0, -3, 6), .now = sig("a", 4, 3, 6, 3), .fly = 3, .rate = 3},
+        {.what = "fly wind, no rate given", .before = sig("a", 0, 0, 8), .now = sig("a", 4, 4, 8, 0), .fly = 4, .rate = 3},
+        {.what = "fly code already acted on", .before = sig("a", 0, 4, 8), .now = sig("a", 0, 4, 8, 3)},
+        {.what = "panel given back", .before = sig("a", 0, 4, 8), .now = sig("a", 0, -4, 8, 3)},
+        {.what = "host's own code is no request", .before = sig("a", 0, 0, 5), .now = sig("a", 0, -5, 5)},
+        {.what = "cancel", .before = sig("a", 0, 0, 6), .now = sig("a", 0, 0, 0), .chooser = true},
+        {.what = "cancel seen already", .before = sig("a", 0, 0, 0), .now = sig("a", 0, 0, 0)},
     };
     for (const Row &r : rows) {
         const HostReaction h = react(r.before, r.now);
