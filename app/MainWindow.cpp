@@ -440,6 +440,9 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
     // must not lead the trainer anywhere else.
     const QString sessions = paths::join(m_host->basePath(), QStringLiteral("default/sessions"));
     Situation situation = loadSituation(sessionFile, type, language(), sessions);
+    // A session that cannot be drawn is mended in the study file: say which question leads to it.
+    if (!situation.error.isEmpty())
+        situation.error += m_host->whereText();
     situation.hideAircraft = hidesAircraft(type);
     m_view->setSituation(situation);
     m_solutionBox->hide();

@@ -176,7 +176,7 @@ void TrainerHost::next()
     const QString button = SolutionExplainer::nextButton(m_type);
     guarded([&] {
         if (!m_form->control(button).click())
-            throw Error(ErrorKind::ControlFailure, QStringLiteral("%1 cannot be pressed").arg(button));
+            throw Error(ErrorKind::ControlFailure, tr("%1 cannot be pressed").arg(button));
     });
     sync();
 }

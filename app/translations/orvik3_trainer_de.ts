@@ -473,18 +473,425 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
 </context>
 <context>
+    <name>orvik3::Error</name>
+    <message>
+        <source>overflow</source>
+        <translation>Überlauf</translation>
+    </message>
+    <message>
+        <source>index out of range</source>
+        <translation>Index außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>type mismatch</source>
+        <translation>Typfehler</translation>
+    </message>
+    <message>
+        <source>missing text</source>
+        <translation>Text fehlt</translation>
+    </message>
+    <message>
+        <source>store failure</source>
+        <translation>Speicherfehler</translation>
+    </message>
+    <message>
+        <source>control failure</source>
+        <translation>Steuerelementfehler</translation>
+    </message>
+    <message>
+        <source>file failure</source>
+        <translation>Dateifehler</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>Speicher erschöpft</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>not enough memory to finish; nothing was changed</source>
+        <translation>nicht genug Arbeitsspeicher, um fertig zu werden; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>unexpected failure: %1</source>
+        <translation>unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a pipe (FIFO)</source>
+        <translation>eine Pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>not a plain file</source>
+        <translation>keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>%1 MB</source>
+        <translation>%1 MB</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>no %1 named</source>
+        <translation>kein Name für die %1 angegeben</translation>
+    </message>
+    <message>
+        <source>cannot open the %1: %2</source>
+        <translation>die %1 lässt sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the %1: %2</source>
+        <translation>die %1 lässt sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>is %1, not a %2</source>
+        <translation>ist %1, also keine %2</translation>
+    </message>
+    <message>
+        <source>larger than %1, the limit for a %2</source>
+        <translation>größer als %1, die Obergrenze für eine %2</translation>
+    </message>
+    <message>
+        <source>study file</source>
+        <translation>Fragendatei</translation>
+    </message>
+    <message>
+        <source>session file</source>
+        <translation>Sitzungsdatei</translation>
+    </message>
+    <message>
+        <source>power tips</source>
+        <translation>Tippdatei</translation>
+    </message>
+    <message>
+        <source>settings file</source>
+        <translation>Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>scenario file</source>
+        <translation>Szenariodatei</translation>
+    </message>
+    <message>
+        <source>trainer settings file</source>
+        <translation>Einstellungsdatei des Trainers</translation>
+    </message>
+    <message>
+        <source>cannot write %1/%2/%3</source>
+        <translation>%1/%2/%3 lässt sich nicht schreiben</translation>
+    </message>
+    <message>
+        <source>cannot read the settings file</source>
+        <translation>die Einstellungsdatei lässt sich nicht lesen:</translation>
+    </message>
+    <message>
+        <source>cannot write the settings file</source>
+        <translation>die Einstellungsdatei lässt sich nicht schreiben:</translation>
+    </message>
+    <message>
+        <source>cannot make the settings file durable</source>
+        <translation>die Einstellungsdatei lässt sich nicht dauerhaft sichern:</translation>
+    </message>
+    <message>
+        <source>cannot create the settings folder</source>
+        <translation>der Ordner für die Einstellungen lässt sich nicht anlegen:</translation>
+    </message>
+    <message>
+        <source>cannot lock the settings file</source>
+        <translation>die Einstellungsdatei lässt sich nicht sperren:</translation>
+    </message>
+    <message>
+        <source>control %1 exists already</source>
+        <translation>das Steuerelement %1 gibt es schon</translation>
+    </message>
+    <message>
+        <source>%1 cannot contain %2</source>
+        <translation>%1 kann %2 nicht enthalten</translation>
+    </message>
+    <message>
+        <source>no control named %1</source>
+        <translation>kein Steuerelement namens %1</translation>
+    </message>
+    <message>
+        <source>%1 has no property %2</source>
+        <translation>%1 hat keine Eigenschaft %2</translation>
+    </message>
+    <message>
+        <source>%1: negative size</source>
+        <translation>%1: negative Größe</translation>
+    </message>
+    <message>
+        <source>%1: invalid Value %2</source>
+        <translation>%1: ungültiger Wert (Value) %2</translation>
+    </message>
+    <message>
+        <source>%1: invalid ListIndex %2 (%3 entries)</source>
+        <translation>%1: ungültiger ListIndex %2 (%3 Einträge)</translation>
+    </message>
+    <message>
+        <source>%1: no list entry %2</source>
+        <translation>%1: kein Listeneintrag %2</translation>
+    </message>
+    <message>
+        <source>property bag is not a JSON object: %1</source>
+        <translation>die Eigenschaften sind kein JSON-Objekt: %1</translation>
+    </message>
+    <message>
+        <source>property %1 is not a plain value</source>
+        <translation>die Eigenschaft %1 ist kein einfacher Wert</translation>
+    </message>
+    <message>
+        <source>%1: %2 does not fit a 16-bit Integer</source>
+        <translation>%1: %2 passt nicht in einen 16-Bit-Integer</translation>
+    </message>
+    <message>
+        <source>%1 does not fit a 16-bit Integer</source>
+        <translation>%1 passt nicht in einen 16-Bit-Integer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number</source>
+        <translation>„%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1: index %2 outside 0..300</source>
+        <translation>%1: Index %2 außerhalb von 0..300</translation>
+    </message>
+    <message>
+        <source>scripted random value %1 outside [0, 1)</source>
+        <translation>vorgegebener Zufallswert %1 außerhalb von [0, 1)</translation>
+    </message>
+    <message>
+        <source>no question column %1</source>
+        <translation>keine Fragenspalte %1</translation>
+    </message>
+    <message>
+        <source>no power-tip window is available to this host</source>
+        <translation>diesem Programm steht kein Tippfenster zur Verfügung</translation>
+    </message>
+    <message>
+        <source>the power-tip window could not be created</source>
+        <translation>das Tippfenster ließ sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>no answer part %1</source>
+        <translation>kein Antwortteil %1</translation>
+    </message>
+    <message>
+        <source>no candidate slot %1</source>
+        <translation>kein Auswahlfeld %1</translation>
+    </message>
+    <message>
+        <source>%1: no questions in the study file</source>
+        <translation>%1: keine Fragen in der Fragendatei</translation>
+    </message>
+    <message>
+        <source>%1:%2: no questions load: %3</source>
+        <translation>%1:%2: keine Fragen geladen: %3</translation>
+    </message>
+    <message>
+        <source>wind question %1 (row %2), column qaCol19: stored time &quot;%3&quot; has %4 minutes; beyond 546 they do not fit a 16-bit Integer as seconds</source>
+        <translation>Windfrage %1 (Zeile %2), Spalte qaCol19: die gespeicherte Zeit „%3“ hat %4 Minuten; über 546 passen sie als Sekunden nicht in einen 16-Bit-Integer</translation>
+    </message>
+    <message>
+        <source>candidate slot %1 outside 1..5</source>
+        <translation>Auswahlfeld %1 außerhalb von 1..5</translation>
+    </message>
+    <message>
+        <source>the text table has no text %1</source>
+        <translation>die Texttabelle hat keinen Text %1</translation>
+    </message>
+    <message>
+        <source>end of file</source>
+        <translation>Dateiende</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>line shorter than its tag</source>
+        <translation>Zeile kürzer als ihre Kennung</translation>
+    </message>
+    <message>
+        <source>the file ends inside a record</source>
+        <translation>die Datei endet mitten in einem Datensatz</translation>
+    </message>
+    <message>
+        <source>more than 301 records</source>
+        <translation>mehr als 301 Datensätze</translation>
+    </message>
+    <message>
+        <source>no study-file layout for this exercise type</source>
+        <translation>für diesen Übungstyp gibt es kein Fragendatei-Format</translation>
+    </message>
+    <message>
+        <source>%1: no installation folder set</source>
+        <translation>%1: kein Installationsordner eingestellt</translation>
+    </message>
+    <message>
+        <source>bad number %1 for &apos;%2&apos;</source>
+        <translation>ungültige Zahl %1 für „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; = %2 is out of range %3..%4</source>
+        <translation>„%1“ = %2 liegt außerhalb von %3..%4</translation>
+    </message>
+    <message>
+        <source>angle &apos;%1&apos; = %2 is out of range 0..360</source>
+        <translation>der Winkel „%1“ = %2 liegt außerhalb von 0..360</translation>
+    </message>
+    <message>
+        <source>bad whole number %1 for &apos;%2&apos;</source>
+        <translation>ungültige ganze Zahl %1 für „%2“</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be on or off, not %2</source>
+        <translation>„%1“ muss on oder off sein, nicht %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; must be one of %2, not %3</source>
+        <translation>„%1“ muss einer der Werte %2 sein, nicht %3</translation>
+    </message>
+    <message>
+        <source>[%1] is missing required key &apos;%2&apos;</source>
+        <translation>in [%1] fehlt der nötige Schlüssel „%2“</translation>
+    </message>
+    <message>
+        <source>no station with id %1</source>
+        <translation>keine Station mit der Kennung %1</translation>
+    </message>
+    <message>
+        <source>unsupported format version %1 (this program reads %2)</source>
+        <translation>nicht unterstützte Formatversion %1 (dieses Programm liest %2)</translation>
+    </message>
+    <message>
+        <source>station id %1 must be 1 to 8 letters or digits</source>
+        <translation>die Stationskennung %1 muss aus 1 bis 8 Buchstaben oder Ziffern bestehen</translation>
+    </message>
+    <message>
+        <source>duplicate station id %1</source>
+        <translation>doppelte Stationskennung %1</translation>
+    </message>
+    <message>
+        <source>give the aircraft position as radial and distance or as x and y, not both</source>
+        <translation>die Flugzeugposition entweder als Radial und Entfernung oder als x und y angeben, nicht beides</translation>
+    </message>
+    <message>
+        <source>&apos;station&apos; only applies to a radial and distance</source>
+        <translation>„station“ gilt nur zusammen mit Radial und Entfernung</translation>
+    </message>
+    <message>
+        <source>[aircraft] needs a position: radial and distance, or x and y</source>
+        <translation>[aircraft] braucht eine Position: Radial und Entfernung oder x und y</translation>
+    </message>
+    <message>
+        <source>nav-station %1 is an NDB, not a VOR</source>
+        <translation>nav-station %1 ist ein NDB, kein VOR</translation>
+    </message>
+    <message>
+        <source>DME arc station %1 is a %2, not a VOR/DME</source>
+        <translation>die DME-Bogen-Station %1 ist ein %2, kein VOR/DME</translation>
+    </message>
+    <message>
+        <source>[target] needs &apos;qdm&apos; or &apos;qdr&apos;</source>
+        <translation>[target] braucht „qdm“ oder „qdr“</translation>
+    </message>
+    <message>
+        <source>exercise type %1 needs %2</source>
+        <translation>der Übungstyp %1 braucht %2</translation>
+    </message>
+    <message>
+        <source>the file has no [session] section</source>
+        <translation>der Datei fehlt der Abschnitt [session]</translation>
+    </message>
+    <message>
+        <source>the file has no [station] section</source>
+        <translation>der Datei fehlt der Abschnitt [station]</translation>
+    </message>
+    <message>
+        <source>the file has no [aircraft] section</source>
+        <translation>der Datei fehlt der Abschnitt [aircraft]</translation>
+    </message>
+    <message>
+        <source>line is not valid UTF-8 text</source>
+        <translation>die Zeile ist kein gültiger UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>section header %1 lacks a closing &apos;]&apos;</source>
+        <translation>dem Abschnittskopf %1 fehlt die schließende „]“</translation>
+    </message>
+    <message>
+        <source>unknown section [%1]</source>
+        <translation>unbekannter Abschnitt [%1]</translation>
+    </message>
+    <message>
+        <source>duplicate section [%1] (first at line %2)</source>
+        <translation>doppelter Abschnitt [%1] (zuerst in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>expected &apos;key = value&apos;, got %1</source>
+        <translation>erwartet „Schlüssel = Wert“, gefunden %1</translation>
+    </message>
+    <message>
+        <source>missing key before &apos;=&apos;</source>
+        <translation>Schlüssel vor „=“ fehlt</translation>
+    </message>
+    <message>
+        <source>key &apos;%1&apos; appears before any [section]</source>
+        <translation>der Schlüssel „%1“ steht vor jedem [Abschnitt]</translation>
+    </message>
+    <message>
+        <source>unknown key &apos;%1&apos; in [%2]</source>
+        <translation>unbekannter Schlüssel „%1“ in [%2]</translation>
+    </message>
+    <message>
+        <source>missing value for &apos;%1&apos;</source>
+        <translation>Wert für „%1“ fehlt</translation>
+    </message>
+    <message>
+        <source>duplicate key &apos;%1&apos; (first at line %2)</source>
+        <translation>doppelter Schlüssel „%1“ (zuerst in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>a [holding] section</source>
+        <translation>einen Abschnitt [holding]</translation>
+    </message>
+    <message>
+        <source>a [target] section with &apos;qdm&apos;</source>
+        <translation>einen Abschnitt [target] mit „qdm“</translation>
+    </message>
+    <message>
+        <source>a [target] section with &apos;qdr&apos;</source>
+        <translation>einen Abschnitt [target] mit „qdr“</translation>
+    </message>
+    <message>
+        <source>a [wind] section with &apos;leg&apos;</source>
+        <translation>einen Abschnitt [wind] mit „leg“</translation>
+    </message>
+    <message>
+        <source>a [dme-arc] section</source>
+        <translation>einen Abschnitt [dme-arc]</translation>
+    </message>
+</context>
+<context>
     <name>orvik3::PowerTipDialog</name>
     <message>
         <source>Power Tips</source>
         <translation>Tipps</translation>
-    </message>
-    <message>
-        <source>cannot open the power tips %1: %2</source>
-        <translation>Die Tipps %1 lassen sich nicht öffnen: %2</translation>
-    </message>
-    <message>
-        <source>cannot read the power tips %1: %2</source>
-        <translation>Die Tipps %1 lassen sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>the power tips %1 are not readable rich text: %2</source>
@@ -493,14 +900,6 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
 </context>
 <context>
     <name>orvik3::QAformWidget</name>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>Unexpected failure: %1</source>
-        <translation>Unerwarteter Fehler: %1</translation>
-    </message>
     <message>
         <source>Unexpected failure of unknown kind</source>
         <translation>Unerwarteter Fehler unbekannter Art</translation>
@@ -759,21 +1158,6 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
 </context>
 <context>
-    <name>orvik3::trainer::TrainerHost</name>
-    <message>
-        <source>
-(study file %1)</source>
-        <translation>
-(Fragendatei %1)</translation>
-    </message>
-    <message>
-        <source>
-(study file %1, question %2 of %3)</source>
-        <translation>
-(Fragendatei %1, Frage %2 von %3)</translation>
-    </message>
-</context>
-<context>
     <name>orvik3::trainer::SummaryPage</name>
     <message>
         <source>%1: %2 of %3 right at the first try, %4 min:s</source>
@@ -834,6 +1218,25 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Next exercise</source>
         <translation>Nächste Übung</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::TrainerHost</name>
+    <message>
+        <source>
+(study file %1)</source>
+        <translation>
+(Fragendatei %1)</translation>
+    </message>
+    <message>
+        <source>
+(study file %1, question %2 of %3)</source>
+        <translation>
+(Fragendatei %1, Frage %2 von %3)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be pressed</source>
+        <translation>%1 lässt sich nicht drücken</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "nav/Geometry.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -18,7 +19,7 @@ double parseDouble(const Entry &e, const char *key)
     bool ok = false;
     const double v = re.match(e.value).hasMatch() ? e.value.toDouble(&ok) : 0.0;
     if (!ok || !std::isfinite(v))
-        throw Failure{e.line, QStringLiteral("bad number %1 for '%2'").arg(quoted(e.value), key)};
+        throw Failure{e.line, QCoreApplication::translate("orvik3::Error", "bad number %1 for '%2'").arg(quoted(e.value), key)};
     return v;
 }
 
@@ -26,7 +27,7 @@ double toNumber(const Entry &e, const char *key, double min, double max)
 {
     const double v = parseDouble(e, key);
     if (v < min || v > max)
-        throw Failure{e.line, QStringLiteral("'%1' = %2 is out of range %3..%4")
+        throw Failure{e.line, QCoreApplication::translate("orvik3::Error", "'%1' = %2 is out of range %3..%4")
                                   .arg(key, e.value, formatNumber(min), formatNumber(max))};
     return v;
 }
@@ -35,7 +36,7 @@ double toAngle(const Entry &e, const char *key)
 {
     const double v = parseDouble(e, key);
     if (v < 0.0 || v > 360.0)
-        throw Failure{e.line, QStringLiteral("angle '%1' = %2 is out of range 0..360").arg(key, e.value)};
+        throw Failure{e.line, QCoreApplication::translate("orvik3::Error", "angle '%1' = %2 is out of range 0..360").arg(key, e.value)};
     // 360 is how pilots say north; store it as 0 so comparisons work.
     return nav::normalizeDegrees(v);
 }
@@ -78,10 +79,10 @@ int SectionReader::integer(const char *key, int min, int max) const
     const Entry &e = require(key);
     static const QRegularExpression re(QStringLiteral("^[+-]?\\d{1,9}$"));
     if (!re.match(e.value).hasMatch())
-        throw Failure{e.line, QStringLiteral("bad whole number %1 for '%2'").arg(quoted(e.value), key)};
+        throw Failure{e.line, QCoreApplication::translate("orvik3::Error", "bad whole number %1 for '%2'").arg(quoted(e.value), key)};
     const int v = e.value.toInt();
     if (v < min || v > max)
-        throw Failure{e.line, QStringLiteral("'%1' = %2 is out of range %3..%4")
+        throw Failure{e.line, QCoreApplication::translate("orvik3::Error", "'%1' = %2 is out of range %3..%4")
                                   .arg(key).arg(v).arg(min).arg(max)};
     return v;
 }
@@ -96,7 +97,7 @@ bool SectionReader::flag(const char *key) const
         return true;
     if (v == u"off" || v == u"no" || v == u"false")
         return false;
-    throw Failure{e->line, QStringLiteral("'%1' must be on or off, not %2").arg(key, quoted(e->value))};
+    throw Failure{e->line, QCoreApplication::translate("orvik3::Error", "'%1' must be on or off, not %2").arg(key, quoted(e->value))};
 }
 
 int SectionReader::choice(const char *key, std::initializer_list<const char *> names) const
@@ -110,7 +111,7 @@ int SectionReader::choice(const char *key, std::initializer_list<const char *> n
         allowed << QString::fromLatin1(n);
         ++i;
     }
-    throw Failure{e.line, QStringLiteral("'%1' must be one of %2, not %3")
+    throw Failure{e.line, QCoreApplication::translate("orvik3::Error", "'%1' must be one of %2, not %3")
                               .arg(key, allowed.join(QStringLiteral(", ")), quoted(e.value))};
 }
 
@@ -126,7 +127,7 @@ const Entry &SectionReader::require(const char *key) const
 {
     if (const Entry *e = find(key))
         return *e;
-    throw Failure{m_s.line, QStringLiteral("[%1] is missing required key '%2'").arg(m_s.name, key)};
+    throw Failure{m_s.line, QCoreApplication::translate("orvik3::Error", "[%1] is missing required key '%2'").arg(m_s.name, key)};
 }
 
 } // namespace orvik3::host::detail

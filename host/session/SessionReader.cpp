@@ -4,6 +4,7 @@
 
 #include "platform/BoundedFile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace orvik3::host {
@@ -24,14 +25,14 @@ const Station &resolveStation(const Session &s, const SectionReader &r, const ch
     const QString id = r.textOr(key);
     if (const Station *st = findStation(s, id))
         return *st;
-    r.fail(key, QStringLiteral("no station with id %1").arg(quoted(id)));
+    r.fail(key, QCoreApplication::translate("orvik3::Error", "no station with id %1").arg(quoted(id)));
 }
 
 void readSession(const SectionReader &r, Session &s)
 {
     const int version = r.integer("version", 0, 999999);
     if (version != kSessionFormatVersion)
-        r.fail("version", QStringLiteral("unsupported format version %1 (this program reads %2)")
+        r.fail("version", QCoreApplication::translate("orvik3::Error", "unsupported format version %1 (this program reads %2)")
                               .arg(version).arg(kSessionFormatVersion));
     if (r.has("type"))
         s.exercise = r.integer("type", 1, 14);
@@ -45,10 +46,10 @@ Station readStation(const SectionReader &r, const Session &soFar)
     st.id = r.text("id");
     static const QRegularExpression idRe(QStringLiteral("^[A-Za-z0-9]{1,8}$"));
     if (!idRe.match(st.id).hasMatch())
-        r.fail("id", QStringLiteral("station id %1 must be 1 to 8 letters or digits").arg(quoted(st.id)));
+        r.fail("id", QCoreApplication::translate("orvik3::Error", "station id %1 must be 1 to 8 letters or digits").arg(quoted(st.id)));
     for (const Station &other : soFar.stations)
         if (other.id == st.id)
-            r.fail("id", QStringLiteral("duplicate station id %1").arg(quoted(st.id)));
+            r.fail("id", QCoreApplication::translate("orvik3::Error", "duplicate station id %1").arg(quoted(st.id)));
     st.kind = static_cast<StationKind>(r.choice("kind", {"VOR", "NDB", "VOR/DME"}));
     st.position.x = r.optNumber("x", -kMaxCoordinateNm, kMaxCoordinateNm).value_or(0.0);
     st.position.y = r.optNumber("y", -kMaxCoordinateNm, kMaxCoordinateNm).value_or(0.0);
@@ -61,7 +62,7 @@ void readAircraft(const SectionReader &r, Session &s)
     const bool cartesian = r.has("x") || r.has("y");
     if (polar && cartesian)
         r.fail(r.has("x") ? "x" : "y",
-               QStringLiteral("give the aircraft position as radial and distance or as x and y, not both"));
+               QCoreApplication::translate("orvik3::Error", "give the aircraft position as radial and distance or as x and y, not both"));
     if (polar) {
         RelativePosition p;
         resolveStation(s, r, "station");
@@ -71,11 +72,11 @@ void readAircraft(const SectionReader &r, Session &s)
         s.aircraft.position = p;
     } else if (cartesian) {
         if (r.has("station"))
-            r.fail("station", QStringLiteral("'station' only applies to a radial and distance"));
+            r.fail("station", QCoreApplication::translate("orvik3::Error", "'station' only applies to a radial and distance"));
         s.aircraft.position = nav::Point{r.number("x", -kMaxCoordinateNm, kMaxCoordinateNm),
                                          r.number("y", -kMaxCoordinateNm, kMaxCoordinateNm)};
     } else {
-        throw Failure{r.raw().line, QStringLiteral("[aircraft] needs a position: radial and distance, or x and y")};
+        throw Failure{r.raw().line, QCoreApplication::translate("orvik3::Error", "[aircraft] needs a position: radial and distance, or x and y")};
     }
     s.aircraft.headingDeg = r.angle("heading");
     s.aircraft.tasKt = r.number("tas", 1.0, kMaxTasKt);
@@ -93,7 +94,7 @@ void readInstruments(const SectionReader &r, Session &s)
     if (r.has("nav-station")) {
         const Station &st = resolveStation(s, r, "nav-station");
         if (st.kind == StationKind::Ndb)
-            r.fail("nav-station", QStringLiteral("nav-station %1 is an NDB, not a VOR").arg(quoted(st.id)));
+            r.fail("nav-station", QCoreApplication::translate("orvik3::Error", "nav-station %1 is an NDB, not a VOR").arg(quoted(st.id)));
         in.navStation = st.id;
     }
     if (r.has("adf-station"))
@@ -116,7 +117,7 @@ void readDmeArc(const SectionReader &r, Session &s)
     DmeArc a;
     const Station &st = resolveStation(s, r, "station");
     if (st.kind != StationKind::VorDme)
-        r.fail("station", QStringLiteral("DME arc station %1 is a %2, not a VOR/DME")
+        r.fail("station", QCoreApplication::translate("orvik3::Error", "DME arc station %1 is a %2, not a VOR/DME")
                               .arg(quoted(st.id), stationKindName(st.kind)));
     a.station = r.textOr("station");
     a.radiusNm = r.number("radius", 0.5, kMaxArcRadiusNm);
@@ -137,7 +138,7 @@ void readTarget(const SectionReader &r, Session &s)
     t.qdmDeg = r.optAngle("qdm");
     t.qdrDeg = r.optAngle("qdr");
     if (!t.qdmDeg && !t.qdrDeg)
-        throw Failure{r.raw().line, QStringLiteral("[target] needs 'qdm' or 'qdr'")};
+        throw Failure{r.raw().line, QCoreApplication::translate("orvik3::Error", "[target] needs 'qdm' or 'qdr'")};
     s.target = t;
 }
 
@@ -158,18 +159,18 @@ void checkExerciseNeeds(const SectionReader &header, const Session &s)
     const int type = *s.exercise;
     auto need = [&](bool present, const char *what) {
         if (!present)
-            header.fail("type", QStringLiteral("exercise type %1 needs %2").arg(type).arg(QLatin1String(what)));
+            header.fail("type", QCoreApplication::translate("orvik3::Error", "exercise type %1 needs %2").arg(type).arg(QCoreApplication::translate("orvik3::Error", what)));
     };
     switch (type) {
     case 3:
     case 4:
-    case 14: need(s.holding.has_value(), "a [holding] section"); break;
+    case 14: need(s.holding.has_value(), QT_TRANSLATE_NOOP("orvik3::Error", "a [holding] section")); break;
     case 6:
-    case 12: need(s.target && s.target->qdmDeg, "a [target] section with 'qdm'"); break;
+    case 12: need(s.target && s.target->qdmDeg, QT_TRANSLATE_NOOP("orvik3::Error", "a [target] section with 'qdm'")); break;
     case 7:
-    case 13: need(s.target && s.target->qdrDeg, "a [target] section with 'qdr'"); break;
-    case 8: need(s.wind && s.wind->legNm, "a [wind] section with 'leg'"); break;
-    case 9: need(s.dmeArc.has_value(), "a [dme-arc] section"); break;
+    case 13: need(s.target && s.target->qdrDeg, QT_TRANSLATE_NOOP("orvik3::Error", "a [target] section with 'qdr'")); break;
+    case 8: need(s.wind && s.wind->legNm, QT_TRANSLATE_NOOP("orvik3::Error", "a [wind] section with 'leg'")); break;
+    case 9: need(s.dmeArc.has_value(), QT_TRANSLATE_NOOP("orvik3::Error", "a [dme-arc] section")); break;
     default: break;
     }
 }
@@ -179,7 +180,7 @@ Session interpret(const RawFile &file)
     Session s;
     const RawSection *header = file.single("session");
     if (!header)
-        throw Failure{file.lineCount, QStringLiteral("the file has no [session] section")};
+        throw Failure{file.lineCount, QCoreApplication::translate("orvik3::Error", "the file has no [session] section")};
 
     readSession(SectionReader(*header), s);
     // Stations next: every other section may refer to them by id.
@@ -187,11 +188,11 @@ Session interpret(const RawFile &file)
         if (raw.name == u"station")
             s.stations.push_back(readStation(SectionReader(raw), s));
     if (s.stations.empty())
-        throw Failure{file.lineCount, QStringLiteral("the file has no [station] section")};
+        throw Failure{file.lineCount, QCoreApplication::translate("orvik3::Error", "the file has no [station] section")};
 
     const RawSection *aircraft = file.single("aircraft");
     if (!aircraft)
-        throw Failure{file.lineCount, QStringLiteral("the file has no [aircraft] section")};
+        throw Failure{file.lineCount, QCoreApplication::translate("orvik3::Error", "the file has no [aircraft] section")};
 
     readAircraft(SectionReader(*aircraft), s);
     if (const RawSection *raw = file.single("instruments"))

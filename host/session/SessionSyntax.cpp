@@ -1,5 +1,6 @@
 #include "session/SessionSyntax_p.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QStringDecoder>
 
@@ -70,21 +71,21 @@ RawFile splitSections(const QByteArray &data)
         QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString line = QString(decoder(lineBytes)).trimmed();
         if (decoder.hasError())
-            throw Failure{lineNo, QStringLiteral("line is not valid UTF-8 text")};
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "line is not valid UTF-8 text")};
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
 
         if (line.startsWith(QLatin1Char('['))) {
             if (!line.endsWith(QLatin1Char(']')))
-                throw Failure{lineNo, QStringLiteral("section header %1 lacks a closing ']'").arg(quoted(line))};
+                throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "section header %1 lacks a closing ']'").arg(quoted(line))};
             const QString name = line.mid(1, line.size() - 2).trimmed().toLower();
             const SectionRule *rule = ruleFor(name);
             if (!rule)
-                throw Failure{lineNo, QStringLiteral("unknown section [%1]").arg(name)};
+                throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "unknown section [%1]").arg(name)};
             if (!rule->repeatable) {
                 const auto [it, inserted] = singleSectionLines.emplace(name, lineNo);
                 if (!inserted)
-                    throw Failure{lineNo, QStringLiteral("duplicate section [%1] (first at line %2)")
+                    throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "duplicate section [%1] (first at line %2)")
                                               .arg(name).arg(it->second)};
             }
             file.sections.push_back({name, lineNo, {}});
@@ -93,22 +94,22 @@ RawFile splitSections(const QByteArray &data)
 
         const qsizetype eq = line.indexOf(QLatin1Char('='));
         if (eq < 0)
-            throw Failure{lineNo, QStringLiteral("expected 'key = value', got %1").arg(quoted(line))};
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "expected 'key = value', got %1").arg(quoted(line))};
         const QString key = line.left(eq).trimmed().toLower();
         const QString value = line.mid(eq + 1).trimmed();
         if (key.isEmpty())
-            throw Failure{lineNo, QStringLiteral("missing key before '='")};
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "missing key before '='")};
         if (file.sections.empty())
-            throw Failure{lineNo, QStringLiteral("key '%1' appears before any [section]").arg(key)};
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "key '%1' appears before any [section]").arg(key)};
 
         RawSection &section = file.sections.back();
         if (!ruleHasKey(*ruleFor(section.name), key))
-            throw Failure{lineNo, QStringLiteral("unknown key '%1' in [%2]").arg(key, section.name)};
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "unknown key '%1' in [%2]").arg(key, section.name)};
         if (value.isEmpty())
-            throw Failure{lineNo, QStringLiteral("missing value for '%1'").arg(key)};
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "missing value for '%1'").arg(key)};
         const auto [it, inserted] = section.entries.emplace(key, Entry{value, lineNo});
         if (!inserted)
-            throw Failure{lineNo, QStringLiteral("duplicate key '%1' (first at line %2)")
+            throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "duplicate key '%1' (first at line %2)")
                                       .arg(key).arg(it->second.line)};
     }
     // A final newline leaves an empty last piece that is not a real line.

@@ -4,13 +4,15 @@
 
 #include <orvik3/Error.h>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 namespace {
 int checkedColumn(int column)
 {
     if (column < 1 || column > QuestionTable::columns)
-        throw Error(ErrorKind::IndexOutOfRange, QStringLiteral("no question column %1").arg(column));
+        throw Error(ErrorKind::IndexOutOfRange, QCoreApplication::translate("orvik3::Error", "no question column %1").arg(column));
     return column;
 }
 } // namespace

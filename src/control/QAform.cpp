@@ -14,6 +14,8 @@
 #include "study/StudyFileLoader.h"
 #include "study/TypeSelection.h"
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 namespace {
@@ -178,10 +180,10 @@ void QAform::LoadPowerTip()
 {
     auto factory = d->s.services.powerTipFactory ? d->s.services.powerTipFactory : Services::defaultPowerTipFactory();
     if (!factory)
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("no power-tip window is available to this host"));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "no power-tip window is available to this host"));
     std::unique_ptr<PowerTipWindow> window = factory();
     if (!window)
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("the power-tip window could not be created"));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "the power-tip window could not be created"));
     window->setFileName(paths::join(d->s.c_MainAppPath, QStringLiteral("pwr.rtf")));
     window->load();
     window->show(1);
@@ -269,13 +271,13 @@ namespace {
 int checkedPart(int n)
 {
     if (n < 1 || n > 6)
-        throw Error(ErrorKind::IndexOutOfRange, QStringLiteral("no answer part %1").arg(n));
+        throw Error(ErrorKind::IndexOutOfRange, QCoreApplication::translate("orvik3::Error", "no answer part %1").arg(n));
     return n;
 }
 int checkedOption(int k)
 {
     if (k < 1 || k > 5)
-        throw Error(ErrorKind::IndexOutOfRange, QStringLiteral("no candidate slot %1").arg(k));
+        throw Error(ErrorKind::IndexOutOfRange, QCoreApplication::translate("orvik3::Error", "no candidate slot %1").arg(k));
     return k;
 }
 } // namespace
@@ -295,8 +297,8 @@ QString QAform::studyFileProblem() const
     if (r.stop == StudyStop::CannotOpen)
         return r.stopMessage();
     if (r.stop == StudyStop::EndOfFile)
-        return QStringLiteral("%1: no questions in the study file").arg(r.file);
-    return QStringLiteral("%1:%2: no questions load: %3").arg(r.file).arg(r.stopLine).arg(r.stopMessage());
+        return QCoreApplication::translate("orvik3::Error", "%1: no questions in the study file").arg(r.file);
+    return QCoreApplication::translate("orvik3::Error", "%1:%2: no questions load: %3").arg(r.file).arg(r.stopLine).arg(r.stopMessage());
 }
 qint16 QAform::optionOrder(int k) const { return d->s.optionOrder[checkedOption(k)]; }
 qint16 QAform::optionOffsets(int k) const { return d->s.optionOffsets[checkedOption(k)]; }

@@ -2,6 +2,7 @@
 
 #include <orvik3/Error.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -17,14 +18,14 @@ namespace {
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("orvik3::Error", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a pipe (FIFO)");
+        return QCoreApplication::translate("orvik3::Error", "a pipe (FIFO)");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("orvik3::Error", "a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a plain file");
+        return QCoreApplication::translate("orvik3::Error", "a socket");
+    return QCoreApplication::translate("orvik3::Error", "not a plain file");
 }
 
 QString systemError(int err)
@@ -37,14 +38,14 @@ QString systemError(int err)
 QString BoundedFile::limitText(qint64 bytes)
 {
     if (bytes >= limits::kMiB && bytes % limits::kMiB == 0)
-        return QStringLiteral("%1 MB").arg(bytes / limits::kMiB);
-    return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("orvik3::Error", "%1 MB").arg(bytes / limits::kMiB);
+    return QCoreApplication::translate("orvik3::Error", "%1 bytes").arg(bytes);
 }
 
 BoundedFile::Result BoundedFile::read(const QString &path, const FileLimit &limit)
 {
     Result r;
-    const QString what = QString::fromLatin1(limit.what);
+    const QString what = QCoreApplication::translate("orvik3::Error", limit.what);
     auto failed = [&](Status status, const QString &why) {
         r.status = status;
         r.bytes.clear();
@@ -52,14 +53,14 @@ BoundedFile::Result BoundedFile::read(const QString &path, const FileLimit &limi
         return r;
     };
     if (path.isEmpty())
-        return failed(Status::Missing, QStringLiteral("no %1 named").arg(what));
+        return failed(Status::Missing, QCoreApplication::translate("orvik3::Error", "no %1 named").arg(what));
 
     // Non-blocking, so that opening a FIFO with no writer returns at once instead of waiting.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
         return failed(err == ENOENT || err == ENOTDIR ? Status::Missing : Status::Unreadable,
-                      QStringLiteral("cannot open the %1: %2").arg(what, systemError(err)));
+                      QCoreApplication::translate("orvik3::Error", "cannot open the %1: %2").arg(what, systemError(err)));
     }
     struct Closer {
         int fd;
@@ -68,11 +69,11 @@ BoundedFile::Result BoundedFile::read(const QString &path, const FileLimit &limi
 
     struct stat st{};
     if (::fstat(fd, &st) != 0)
-        return failed(Status::Unreadable, QStringLiteral("cannot read the %1: %2").arg(what, systemError(errno)));
+        return failed(Status::Unreadable, QCoreApplication::translate("orvik3::Error", "cannot read the %1: %2").arg(what, systemError(errno)));
     if (!S_ISREG(st.st_mode))
-        return failed(Status::NotRegular, QStringLiteral("is %1, not a %2").arg(kindOf(st.st_mode), what));
+        return failed(Status::NotRegular, QCoreApplication::translate("orvik3::Error", "is %1, not a %2").arg(kindOf(st.st_mode), what));
     if (st.st_size > limit.bytes)
-        return failed(Status::TooLarge, QStringLiteral("larger than %1, the limit for a %2")
+        return failed(Status::TooLarge, QCoreApplication::translate("orvik3::Error", "larger than %1, the limit for a %2")
                                             .arg(limitText(limit.bytes), what));
 
     // The size reported is only a hint (a file may grow meanwhile, some file systems say 0);
@@ -85,11 +86,11 @@ BoundedFile::Result BoundedFile::read(const QString &path, const FileLimit &limi
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            return failed(Status::Unreadable, QStringLiteral("cannot read the %1: %2").arg(what, systemError(errno)));
+            return failed(Status::Unreadable, QCoreApplication::translate("orvik3::Error", "cannot read the %1: %2").arg(what, systemError(errno)));
         if (n == 0)
             break;
         if (bytes.size() + n > limit.bytes)
-            return failed(Status::TooLarge, QStringLiteral("larger than %1, the limit for a %2")
+            return failed(Status::TooLarge, QCoreApplication::translate("orvik3::Error", "larger than %1, the limit for a %2")
                                                 .arg(limitText(limit.bytes), what));
         bytes.append(buffer, n);
     }

@@ -16,17 +16,17 @@ namespace limits {
 inline constexpr qint64 kMiB = 1024 * 1024;
 
 // 301 records of at most 20 lines each: well below 1 MB even with long texts.
-inline constexpr FileLimit kStudyFile{4 * kMiB, "study file"};
+inline constexpr FileLimit kStudyFile{4 * kMiB, QT_TRANSLATE_NOOP("orvik3::Error", "study file")};
 // A session file is a few dozen lines.
-inline constexpr FileLimit kSessionFile{1 * kMiB, "session file"};
+inline constexpr FileLimit kSessionFile{1 * kMiB, QT_TRANSLATE_NOOP("orvik3::Error", "session file")};
 // The rich-text power tips may carry pictures.
-inline constexpr FileLimit kPowerTips{8 * kMiB, "power tips"};
+inline constexpr FileLimit kPowerTips{8 * kMiB, QT_TRANSLATE_NOOP("orvik3::Error", "power tips")};
 // 14 types x 301 questions x 2 counters is about 250 KB.
-inline constexpr FileLimit kSettingsStore{4 * kMiB, "settings file"};
+inline constexpr FileLimit kSettingsStore{4 * kMiB, QT_TRANSLATE_NOOP("orvik3::Error", "settings file")};
 // A scenario lists at most 301 questions of a few lines each.
-inline constexpr FileLimit kScenario{1 * kMiB, "scenario file"};
+inline constexpr FileLimit kScenario{1 * kMiB, QT_TRANSLATE_NOOP("orvik3::Error", "scenario file")};
 // The trainer's own window and choice settings: a few dozen lines.
-inline constexpr FileLimit kTrainerSettings{1 * kMiB, "trainer settings file"};
+inline constexpr FileLimit kTrainerSettings{1 * kMiB, QT_TRANSLATE_NOOP("orvik3::Error", "trainer settings file")};
 
 } // namespace limits
 } // namespace orvik3

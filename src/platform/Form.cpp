@@ -1,6 +1,8 @@
 #include <orvik3/Error.h>
 #include <orvik3/Form.h>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 Form::Form(QObject *parent)
@@ -14,9 +16,9 @@ FormControl &Form::add(ControlKind kind, const QString &name, FormControl *conta
                        int left, int top, int width, int height, const QString &caption)
 {
     if (m_byName.contains(name))
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("control %1 exists already").arg(name));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "control %1 exists already").arg(name));
     if (container && container->kind() != ControlKind::Frame)
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("%1 cannot contain %2").arg(container->name(), name));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "%1 cannot contain %2").arg(container->name(), name));
     auto control = std::make_unique<FormControl>(this, kind, name, container);
     FormControl &ref = *control;
     const QSignalBlocker quiet(this); // building the form is not a change anyone has to mirror
@@ -33,7 +35,7 @@ FormControl &Form::control(const QString &name) const
 {
     FormControl *c = find(name);
     if (!c)
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("no control named %1").arg(name));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "no control named %1").arg(name));
     return *c;
 }
 

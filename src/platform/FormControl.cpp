@@ -2,6 +2,8 @@
 #include <orvik3/Form.h>
 #include <orvik3/FormControl.h>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 FormControl::FormControl(Form *form, ControlKind kind, const QString &name, FormControl *container)
@@ -35,7 +37,7 @@ void FormControl::requireKind(std::initializer_list<ControlKind> kinds, const ch
         if (k == m_kind)
             return;
     throw Error(ErrorKind::ControlFailure,
-                QStringLiteral("%1 has no property %2").arg(m_name, QLatin1String(what)));
+                QCoreApplication::translate("orvik3::Error", "%1 has no property %2").arg(m_name, QLatin1String(what)));
 }
 
 void FormControl::fireClick()
@@ -47,7 +49,7 @@ void FormControl::fireClick()
 void FormControl::setGeometry(int left, int top, int width, int height)
 {
     if (width < 0 || height < 0)
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("%1: negative size").arg(m_name));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "%1: negative size").arg(m_name));
     if (left == m_left && top == m_top && width == m_width && height == m_height)
         return;
     m_left = left;
@@ -151,7 +153,7 @@ void FormControl::setValue(int value)
         return;
     }
     if (value < 0 || value > 2)
-        throw Error(ErrorKind::ControlFailure, QStringLiteral("%1: invalid Value %2").arg(m_name).arg(value));
+        throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "%1: invalid Value %2").arg(m_name).arg(value));
     if (value == m_value)
         return;
     m_value = value;
@@ -164,7 +166,7 @@ void FormControl::setListIndex(int index)
     requireKind({ControlKind::ComboBox}, "ListIndex");
     if (index < -1 || index >= m_items.size())
         throw Error(ErrorKind::ControlFailure,
-                    QStringLiteral("%1: invalid ListIndex %2 (%3 entries)").arg(m_name).arg(index).arg(m_items.size()));
+                    QCoreApplication::translate("orvik3::Error", "%1: invalid ListIndex %2 (%3 entries)").arg(m_name).arg(index).arg(m_items.size()));
     if (index != m_listIndex) {
         m_listIndex = index;
         changed(ControlProperty::ListIndex);
@@ -177,7 +179,7 @@ QString FormControl::listItem(int index) const
     requireKind({ControlKind::ComboBox}, "List");
     if (index < 0 || index >= m_items.size())
         throw Error(ErrorKind::ControlFailure,
-                    QStringLiteral("%1: no list entry %2").arg(m_name).arg(index));
+                    QCoreApplication::translate("orvik3::Error", "%1: no list entry %2").arg(m_name).arg(index));
     return m_items[index];
 }
 

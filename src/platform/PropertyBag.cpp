@@ -1,6 +1,7 @@
 #include <orvik3/Error.h>
 #include <orvik3/PropertyBag.h>
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -55,12 +56,12 @@ PropertyBag PropertyBag::fromJson(const QByteArray &json)
     const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError || !doc.isObject())
         throw Error(ErrorKind::FileFailure,
-                    QStringLiteral("property bag is not a JSON object: %1").arg(error.errorString()));
+                    QCoreApplication::translate("orvik3::Error", "property bag is not a JSON object: %1").arg(error.errorString()));
     PropertyBag bag;
     const QJsonObject object = doc.object();
     for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
         if (it.value().isObject() || it.value().isArray())
-            throw Error(ErrorKind::FileFailure, QStringLiteral("property %1 is not a plain value").arg(it.key()));
+            throw Error(ErrorKind::FileFailure, QCoreApplication::translate("orvik3::Error", "property %1 is not a plain value").arg(it.key()));
         bag.m_values.insert(it.key(), it.value().toVariant());
     }
     return bag;

@@ -3,6 +3,8 @@
 
 #include <chrono>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 RandomSource::~RandomSource() = default;
@@ -32,7 +34,7 @@ ScriptedRandomSource::ScriptedRandomSource(std::vector<float> values)
 {
     for (float v : m_values)
         if (!(v >= 0.0f && v < 1.0f))
-            throw Error(ErrorKind::ControlFailure, QStringLiteral("scripted random value %1 outside [0, 1)").arg(v));
+            throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "scripted random value %1 outside [0, 1)").arg(v));
     if (m_values.empty())
         m_values.push_back(0.0f);
 }

@@ -4,6 +4,7 @@
 #include "platform/BoundedFile.h"
 #include "platform/SettingsStoreIni.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -46,7 +47,7 @@ QString MemorySettingsStore::read(const QString &app, const QString &section, co
 void MemorySettingsStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     if (m_failWrites)
-        throw Error(ErrorKind::StoreFailure, QStringLiteral("cannot write %1/%2/%3").arg(app, section, key));
+        throw Error(ErrorKind::StoreFailure, QCoreApplication::translate("orvik3::Error", "cannot write %1/%2/%3").arg(app, section, key));
     ++m_writes;
     m_values[app][section][key] = value;
 }
@@ -180,7 +181,7 @@ public:
         struct stat st{};
         if (::stat(name.constData(), &st) != 0) {
             if (errno != ENOENT && errno != ENOTDIR)
-                fail(QStringLiteral("cannot read the settings file"), path, errno);
+                fail(QCoreApplication::translate("orvik3::Error", "cannot read the settings file"), path, errno);
             if (!f.loaded || f.stamp.exists) {
                 f.ini = SettingsIni();
                 f.stamp = FileStamp();
@@ -233,11 +234,11 @@ public:
         QByteArray tempName = name + ".XXXXXX";
         Fd fd(::mkostemp(tempName.data(), O_CLOEXEC));
         if (fd.get() < 0)
-            fail(QStringLiteral("cannot write the settings file"), path, errno);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot write the settings file"), path, errno);
         auto abandon = [&](int err) {
             fd.reset();
             ::unlink(tempName.constData());
-            fail(QStringLiteral("cannot write the settings file"), path, err);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot write the settings file"), path, err);
         };
         if (!writeAll(fd.get(), f.ini.serialize()))
             abandon(errno ? errno : EIO);
@@ -267,7 +268,7 @@ public:
 
         Fd dir(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.get() < 0 || (::fsync(dir.get()) != 0 && errno != EINVAL))
-            fail(QStringLiteral("cannot make the settings file durable"), path, errno);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot make the settings file durable"), path, errno);
         struct stat st{};
         if (::stat(name.constData(), &st) == 0)
             f.stamp = FileStamp(&st);
@@ -303,18 +304,18 @@ void QSettingsStore::update(const QString &app, const std::function<void()> &cha
     }
     const QString path = fileName(app);
     if (!QDir().mkpath(d->directory))
-        fail(QStringLiteral("cannot create the settings folder"), d->directory, errno ? errno : EACCES);
+        fail(QCoreApplication::translate("orvik3::Error", "cannot create the settings folder"), d->directory, errno ? errno : EACCES);
 
     // The lock covers the whole read-modify-write. The kernel drops it when the holder dies,
     // so a crashed process never leaves the store locked.
     const QString lockPath = path + QStringLiteral(".update-lock");
     Fd lock(::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
     if (lock.get() < 0)
-        fail(QStringLiteral("cannot lock the settings file"), lockPath, errno);
+        fail(QCoreApplication::translate("orvik3::Error", "cannot lock the settings file"), lockPath, errno);
     const QDeadlineTimer deadline(30000);
     while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
-            fail(QStringLiteral("cannot lock the settings file"), lockPath, errno);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot lock the settings file"), lockPath, errno);
         QThread::usleep(200);
     }
 

@@ -5,13 +5,15 @@
 #include <cmath>
 #include <limits>
 
+#include <QCoreApplication>
+
 namespace orvik3::vb {
 
 qint16 toInteger(qint64 value, const char *what)
 {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         throw Error(ErrorKind::Overflow,
-                    QStringLiteral("%1: %2 does not fit a 16-bit Integer").arg(QLatin1String(what)).arg(value));
+                    QCoreApplication::translate("orvik3::Error", "%1: %2 does not fit a 16-bit Integer").arg(QLatin1String(what)).arg(value));
     return static_cast<qint16>(value);
 }
 
@@ -30,7 +32,7 @@ qint16 roundToInteger(double value)
 {
     const double r = roundHalfEven(value);
     if (!std::isfinite(r) || r < -32768.0 || r > 32767.0)
-        throw Error(ErrorKind::Overflow, QStringLiteral("%1 does not fit a 16-bit Integer").arg(value));
+        throw Error(ErrorKind::Overflow, QCoreApplication::translate("orvik3::Error", "%1 does not fit a 16-bit Integer").arg(value));
     return static_cast<qint16>(r);
 }
 
@@ -97,7 +99,7 @@ qint16 strictInteger(const QString &text)
     const QString trimmed = text.trimmed();
     const qsizetype len = scanNumber(trimmed, 0);
     if (trimmed.isEmpty() || len != trimmed.size())
-        throw Error(ErrorKind::TypeMismatch, QStringLiteral("\"%1\" is not a number").arg(text));
+        throw Error(ErrorKind::TypeMismatch, QCoreApplication::translate("orvik3::Error", "\"%1\" is not a number").arg(text));
     return roundToInteger(toDouble(trimmed, 0, len));
 }
 
@@ -134,7 +136,7 @@ int checkedRow(int index, const char *what)
 {
     if (index < 0 || index > 300)
         throw Error(ErrorKind::IndexOutOfRange,
-                    QStringLiteral("%1: index %2 outside 0..300").arg(QLatin1String(what)).arg(index));
+                    QCoreApplication::translate("orvik3::Error", "%1: index %2 outside 0..300").arg(QLatin1String(what)).arg(index));
     return index;
 }
 

@@ -1,6 +1,8 @@
 #include <orvik3/Error.h>
 #include <orvik3/TextTable.h>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 TextTable::TextTable(QHash<quint16, QString> texts)
@@ -12,7 +14,7 @@ QString TextTable::text(quint16 id) const
 {
     auto it = m_texts.constFind(id);
     if (it == m_texts.constEnd())
-        throw Error(ErrorKind::MissingText, QStringLiteral("the text table has no text %1").arg(id));
+        throw Error(ErrorKind::MissingText, QCoreApplication::translate("orvik3::Error", "the text table has no text %1").arg(id));
     return *it;
 }
 

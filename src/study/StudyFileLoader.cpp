@@ -8,6 +8,8 @@
 
 #include <orvik3/Error.h>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 namespace {
@@ -40,13 +42,13 @@ QString valueOf(QByteArrayView line, int tag)
 QString StudyLoadResult::stopMessage() const
 {
     switch (stop) {
-    case StudyStop::EndOfFile: return QStringLiteral("end of file");
+    case StudyStop::EndOfFile: return QCoreApplication::translate("orvik3::Error", "end of file");
     case StudyStop::CannotOpen:
-        return fileError.isEmpty() ? QStringLiteral("the file cannot be opened") : fileError;
-    case StudyStop::ShortLine: return QStringLiteral("line shorter than its tag");
-    case StudyStop::TruncatedRecord: return QStringLiteral("the file ends inside a record");
-    case StudyStop::TooManyRecords: return QStringLiteral("more than 301 records");
-    case StudyStop::UnknownType: return QStringLiteral("no study-file layout for this exercise type");
+        return fileError.isEmpty() ? QCoreApplication::translate("orvik3::Error", "the file cannot be opened") : fileError;
+    case StudyStop::ShortLine: return QCoreApplication::translate("orvik3::Error", "line shorter than its tag");
+    case StudyStop::TruncatedRecord: return QCoreApplication::translate("orvik3::Error", "the file ends inside a record");
+    case StudyStop::TooManyRecords: return QCoreApplication::translate("orvik3::Error", "more than 301 records");
+    case StudyStop::UnknownType: return QCoreApplication::translate("orvik3::Error", "no study-file layout for this exercise type");
     }
     return {};
 }
@@ -125,7 +127,7 @@ StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
     // An empty base path never names a file, even if a relative "default/study" exists here.
     if (s.c_MainAppPath.isEmpty()) {
         result.stop = StudyStop::CannotOpen;
-        result.fileError = QStringLiteral("%1: no installation folder set").arg(path);
+        result.fileError = QCoreApplication::translate("orvik3::Error", "%1: no installation folder set").arg(path);
     } else if (BoundedFile::Result file = BoundedFile::read(path, limits::kStudyFile); !file.ok()) {
         result.stop = StudyStop::CannotOpen;
         result.fileError = file.error;

@@ -10,10 +10,13 @@
 #include <orvik3/QAform.h>
 
 #include <QDir>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orvik3;
 using namespace orvik3::trainer;
@@ -141,3 +144,114 @@ INSTANTIATE_TEST_SUITE_P(
                     Counts{"NoQuestions", {}, {}},
                     Counts{"UntriedAtTheEnd", {{1, 0}, {0, 0}}, {{0, 100}}}),
     [](const testing::TestParamInfo<Counts> &info) { return std::string(info.param.name); });
+
+namespace {
+
+// A failure deep in the library, as the trainee meets it: in the trainer's language, with the
+// study file and the question that led to it.
+struct Failing {
+    const char *name;
+    int type;
+    std::function<void(test::Installation &)> spoil;
+    bool viaTips; // raised by opening the power tips, else shown in place of the situation
+    QStringList german, english;
+};
+
+void makeFifo(const QString &path)
+{
+    QFile::remove(path);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+}
+
+void replaceInSession(test::Installation &inst, const char *pattern, const char *with)
+{
+    QFile f(inst.sessionPath(QStringLiteral("t6_0.session")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    QString text = QString::fromUtf8(f.readAll());
+    f.close();
+    const QString before = text;
+    text.replace(QRegularExpression(QLatin1String(pattern)), QLatin1String(with));
+    ASSERT_NE(text, before);
+    inst.writeRaw(QStringLiteral("default/sessions/t6_0.session"), text.toUtf8());
+}
+
+std::vector<Failing> failings()
+{
+    const QString where = QStringLiteral("Frage 1 von 2");
+    const QString whereEn = QStringLiteral("question 1 of 2");
+    return {
+        {"SessionIsAPipe", 6, [](test::Installation &i) { makeFifo(i.sessionPath(QStringLiteral("t6_0.session"))); },
+         false,
+         {QStringLiteral("t6_0.session: ist eine Pipe (FIFO), also keine Sitzungsdatei"), where},
+         {QStringLiteral("t6_0.session: is a pipe (FIFO), not a session file"), whereEn}},
+        {"SessionOverTheLimit", 6,
+         [](test::Installation &i) {
+             i.writeRaw(QStringLiteral("default/sessions/t6_0.session"), QByteArray(1024 * 1024 + 1, '#'));
+         },
+         false,
+         {QStringLiteral("größer als 1 MB, die Obergrenze für eine Sitzungsdatei"), where},
+         {QStringLiteral("larger than 1 MB, the limit for a session file"), whereEn}},
+        {"SessionLettersForANumber", 6, [](test::Installation &i) { replaceInSession(i, "tas *= *[0-9.]+", "tas = abc"); },
+         false,
+         {QStringLiteral("ungültige Zahl"), QStringLiteral("abc"), where},
+         {QStringLiteral("bad number"), QStringLiteral("abc"), whereEn}},
+        {"SessionWithoutStation", 6, [](test::Installation &i) { replaceInSession(i, "\\[station\\]", "[stationx]"); },
+         false,
+         {QStringLiteral("unbekannter Abschnitt [stationx]"), where},
+         {QStringLiteral("unknown section [stationx]"), whereEn}},
+        {"PowerTipsArePipe", 6, [](test::Installation &i) { makeFifo(i.base() + QStringLiteral("/pwr.rtf")); }, true,
+         {QStringLiteral("Dateifehler: "), QStringLiteral("pwr.rtf: ist eine Pipe (FIFO), also keine Tippdatei"), where},
+         {QStringLiteral("file failure: "), QStringLiteral("pwr.rtf: is a pipe (FIFO), not a power tips"), whereEn}},
+        {"PowerTipsAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("pwr.rtf")); }, true,
+         {QStringLiteral("Dateifehler: "), QStringLiteral("ist ein Ordner, also keine Tippdatei"), where},
+         {QStringLiteral("file failure: "), QStringLiteral("is a folder, not a power tips"), whereEn}},
+    };
+}
+
+class FailureMessage : public testing::TestWithParam<Failing>
+{
+protected:
+    QString shownIn(Language language)
+    {
+        const Failing &c = GetParam();
+        test::Installation inst;
+        inst.writeType(c.type);
+        c.spoil(inst);
+        QTemporaryDir dir;
+        QSettings settings(dir.filePath(QStringLiteral("t.ini")), QSettings::IniFormat);
+        Services s;
+        s.settings = std::make_shared<MemorySettingsStore>();
+        MainWindow w(s, settings, inst.base());
+        w.setScripted(true);
+        w.setLanguage(language);
+        w.startExercise(c.type);
+        if (!c.viaTips)
+            return w.situationView()->situation().error;
+        QSignalSpy failed(&w.host(), &TrainerHost::failed);
+        w.host().loadPowerTip();
+        return failed.isEmpty() ? QString() : failed.last().at(0).toString();
+    }
+};
+
+} // namespace
+
+TEST_P(FailureMessage, InTheTrainersLanguageWithFileAndQuestion)
+{
+    const Failing &c = GetParam();
+    const QString german = shownIn(Language::German);
+    for (const QString &piece : c.german)
+        EXPECT_TRUE(german.contains(piece)) << qPrintable(piece) << "\n in: " << qPrintable(german);
+    // No English sentence left in between.
+    EXPECT_FALSE(german.contains(c.english.first())) << qPrintable(german);
+    EXPECT_TRUE(german.contains(QStringLiteral("(Fragendatei "))) << qPrintable(german);
+
+    const QString english = shownIn(Language::English);
+    for (const QString &piece : c.english)
+        EXPECT_TRUE(english.contains(piece)) << qPrintable(piece) << "\n in: " << qPrintable(english);
+    EXPECT_TRUE(english.contains(QStringLiteral("(study file "))) << qPrintable(english);
+    // Switching back leaves no German behind.
+    EXPECT_FALSE(english.contains(c.german.first())) << qPrintable(english);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trainer, FailureMessage, testing::ValuesIn(failings()),
+                         [](const testing::TestParamInfo<Failing> &info) { return std::string(info.param.name); });

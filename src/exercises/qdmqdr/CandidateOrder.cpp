@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace orvik3::qdmqdr {
 
 namespace {
@@ -27,7 +29,7 @@ double candidateOffset(const InstanceState &s, int place)
 {
     const int slot = s.optionOrder.at(place);
     if (slot < 1 || slot >= int(s.optionOffsets.size()))
-        throw Error(ErrorKind::IndexOutOfRange, QStringLiteral("candidate slot %1 outside 1..5").arg(slot));
+        throw Error(ErrorKind::IndexOutOfRange, QCoreApplication::translate("orvik3::Error", "candidate slot %1 outside 1..5").arg(slot));
     return s.optionOffsets[slot];
 }
 

@@ -9,6 +9,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include <QCoreApplication>
+
 namespace orvik3 {
 
 namespace {
@@ -172,7 +174,7 @@ double WindPanel::storedSeconds(const QString &stored, int question)
     if (minutes < -kMaxMinutes || minutes > kMaxMinutes) {
         // A broken record: say which one, so that the instructor can mend the study file.
         throw Error(ErrorKind::Overflow,
-                    QStringLiteral("wind question %1 (row %2), column qaCol19: stored time \"%3\" has %4 minutes; "
+                    QCoreApplication::translate("orvik3::Error", "wind question %1 (row %2), column qaCol19: stored time \"%3\" has %4 minutes; "
                                    "beyond 546 they do not fit a 16-bit Integer as seconds")
                         .arg(question + 1)
                         .arg(question)
