@@ -27,7 +27,9 @@ QString TrainerHost::whereText() const
 {
     if (!m_form || m_type <= 0 || m_form->studyFilePath().isEmpty())
         return {};
-    if (!m_form->questionShown() || m_form->lastQuestion() < 0)
+    const int question = m_form->currentQuestion();
+    const bool showing = m_showing && question >= 0 && question <= m_form->lastQuestion();
+    if (!showing && (!m_form->questionShown() || m_form->lastQuestion() < 0))
         return tr("\n(study file %1)").arg(m_form->studyFilePath());
     return tr("\n(study file %1, question %2 of %3)")
         .arg(m_form->studyFilePath())
@@ -84,11 +86,15 @@ void TrainerHost::startExercise(int type)
         giveBackPanel();
     m_type = type;
     QString failure;
-    try {
-        m_form->setC_MainAppPath(m_basePath);
-        m_form->setC_QAtype(qint16(type));
-    } catch (const std::exception &e) {
-        failure = Error::from(e).message() + whereText();
+    {
+        // Declared outside the try: the handler still belongs to the question put up.
+        const Showing showing(m_showing);
+        try {
+            m_form->setC_MainAppPath(m_basePath);
+            m_form->setC_QAtype(qint16(type));
+        } catch (const std::exception &e) {
+            failure = Error::from(e).message() + whereText();
+        }
     }
     // A study file that gives no questions is the cause of whatever failed after it; the
     // window shows that problem in place of the picture, with the exercise kept so that
@@ -118,7 +124,10 @@ void TrainerHost::endExercise()
 
 void TrainerHost::displayQuestion()
 {
-    guarded([&] { m_form->DisplayQuestion(); });
+    {
+        const Showing showing(m_showing);
+        guarded([&] { m_form->DisplayQuestion(); });
+    }
     m_last.sessionFile.clear();
     sync();
 }
@@ -174,6 +183,7 @@ void TrainerHost::next()
         guarded([&] { m_form->setC_QAFly(qint16(-code)); });
     }
     const QString button = SolutionExplainer::nextButton(m_type);
+    const Showing showing(m_showing);
     guarded([&] {
         if (!m_form->control(button).click())
             throw Error(ErrorKind::ControlFailure, tr("%1 cannot be pressed").arg(button));
@@ -197,6 +207,7 @@ bool TrainerHost::jumpTo(int question)
     bool reached = m_form->currentQuestion() == question;
     // In file order the target is at most one round away; in random order it comes within two.
     for (int k = 0; !reached && k <= 2 * (m_form->lastQuestion() + 1); ++k) {
+        const Showing showing(m_showing);
         if (!guarded([&] { m_form->DisplayQuestion(); }))
             break;
         reached = m_form->currentQuestion() == question;

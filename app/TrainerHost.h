@@ -100,6 +100,14 @@ private:
     } m_answers;
     Answers readAnswers() const;
     bool m_syncing = false;
+    // Set while the control puts up a question: a failure then belongs to that question,
+    // although the control does not count it as shown yet.
+    bool m_showing = false;
+    struct Showing {
+        explicit Showing(bool &flag) : flag(flag) { flag = true; }
+        ~Showing() { flag = false; }
+        bool &flag;
+    };
 };
 
 } // namespace orvik3::trainer

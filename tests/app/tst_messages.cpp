@@ -153,7 +153,8 @@ struct Failing {
     const char *name;
     int type;
     std::function<void(test::Installation &)> spoil;
-    bool viaTips; // raised by opening the power tips, else shown in place of the situation
+    enum { InView, Reported, TipsReported } shown; // in place of the situation, as a report, or
+                                                    // reported on opening the power tips
     QStringList german, english;
 };
 
@@ -175,36 +176,52 @@ void replaceInSession(test::Installation &inst, const char *pattern, const char 
     inst.writeRaw(QStringLiteral("default/sessions/t6_0.session"), text.toUtf8());
 }
 
+// Two questions of the holding exercise, the first with letters where its headings belong.
+void holdingWithLetters(test::Installation &inst)
+{
+    QByteArray study;
+    for (const char *value : {"abc", "90"}) {
+        for (int line = 0; line < 4; ++line)
+            study += QByteArray("#####") + value + "\r\n";
+        study += "####t3_0.session\r\n\r\n";
+    }
+    inst.writeRaw(QStringLiteral("default/study/HSIHLD.sty"), study);
+    inst.writeRaw(QStringLiteral("default/study/e-HSIHLD.sty"), study);
+}
+
 std::vector<Failing> failings()
 {
     const QString where = QStringLiteral("Frage 1 von 2");
     const QString whereEn = QStringLiteral("question 1 of 2");
     return {
         {"SessionIsAPipe", 6, [](test::Installation &i) { makeFifo(i.sessionPath(QStringLiteral("t6_0.session"))); },
-         false,
+         Failing::InView,
          {QStringLiteral("t6_0.session: ist eine Pipe (FIFO), also keine Sitzungsdatei"), where},
          {QStringLiteral("t6_0.session: is a pipe (FIFO), not a session file"), whereEn}},
         {"SessionOverTheLimit", 6,
          [](test::Installation &i) {
              i.writeRaw(QStringLiteral("default/sessions/t6_0.session"), QByteArray(1024 * 1024 + 1, '#'));
          },
-         false,
+         Failing::InView,
          {QStringLiteral("größer als 1 MB, die Obergrenze für eine Sitzungsdatei"), where},
          {QStringLiteral("larger than 1 MB, the limit for a session file"), whereEn}},
         {"SessionLettersForANumber", 6, [](test::Installation &i) { replaceInSession(i, "tas *= *[0-9.]+", "tas = abc"); },
-         false,
+         Failing::InView,
          {QStringLiteral("ungültige Zahl"), QStringLiteral("abc"), where},
          {QStringLiteral("bad number"), QStringLiteral("abc"), whereEn}},
         {"SessionWithoutStation", 6, [](test::Installation &i) { replaceInSession(i, "\\[station\\]", "[stationx]"); },
-         false,
+         Failing::InView,
          {QStringLiteral("unbekannter Abschnitt [stationx]"), where},
          {QStringLiteral("unknown section [stationx]"), whereEn}},
-        {"PowerTipsArePipe", 6, [](test::Installation &i) { makeFifo(i.base() + QStringLiteral("/pwr.rtf")); }, true,
+        {"PowerTipsArePipe", 6, [](test::Installation &i) { makeFifo(i.base() + QStringLiteral("/pwr.rtf")); }, Failing::TipsReported,
          {QStringLiteral("Dateifehler: "), QStringLiteral("pwr.rtf: ist eine Pipe (FIFO), also keine Tippdatei"), where},
          {QStringLiteral("file failure: "), QStringLiteral("pwr.rtf: is a pipe (FIFO), not a power tips"), whereEn}},
-        {"PowerTipsAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("pwr.rtf")); }, true,
+        {"PowerTipsAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("pwr.rtf")); }, Failing::TipsReported,
          {QStringLiteral("Dateifehler: "), QStringLiteral("ist ein Ordner, also keine Tippdatei"), where},
          {QStringLiteral("file failure: "), QStringLiteral("is a folder, not a power tips"), whereEn}},
+        {"StudyLettersForAHeading", 3, holdingWithLetters, Failing::Reported,
+         {QStringLiteral("Typfehler: „abc“ ist keine Zahl"), where},
+         {QStringLiteral("type mismatch: \"abc\" is not a number"), whereEn}},
     };
 }
 
@@ -224,11 +241,12 @@ protected:
         MainWindow w(s, settings, inst.base());
         w.setScripted(true);
         w.setLanguage(language);
-        w.startExercise(c.type);
-        if (!c.viaTips)
-            return w.situationView()->situation().error;
         QSignalSpy failed(&w.host(), &TrainerHost::failed);
-        w.host().loadPowerTip();
+        w.startExercise(c.type);
+        if (c.shown == Failing::InView)
+            return w.situationView()->situation().error;
+        if (c.shown == Failing::TipsReported)
+            w.host().loadPowerTip();
         return failed.isEmpty() ? QString() : failed.last().at(0).toString();
     }
 };
