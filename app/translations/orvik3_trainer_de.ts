@@ -886,6 +886,26 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>a [dme-arc] section</source>
         <translation>einen Abschnitt [dme-arc]</translation>
     </message>
+    <message>
+        <source>Integer arithmetic</source>
+        <translation>Ganzzahlrechnung</translation>
+    </message>
+    <message>
+        <source>question table</source>
+        <translation>Fragentabelle</translation>
+    </message>
+    <message>
+        <source>session names</source>
+        <translation>Sitzungsnamen</translation>
+    </message>
+    <message>
+        <source>question order</source>
+        <translation>Fragenreihenfolge</translation>
+    </message>
+    <message>
+        <source>question</source>
+        <translation>Frage</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::PowerTipDialog</name>

@@ -9,11 +9,25 @@
 
 namespace orvik3::vb {
 
+namespace {
+
+// The names callers give for what overflowed or left its range: listed here so that the
+// translation file carries them; the messages translate them when they are raised.
+[[maybe_unused]] constexpr const char *kRangeNames[] = {
+    QT_TRANSLATE_NOOP("orvik3::Error", "Integer arithmetic"),
+    QT_TRANSLATE_NOOP("orvik3::Error", "question table"),
+    QT_TRANSLATE_NOOP("orvik3::Error", "session names"),
+    QT_TRANSLATE_NOOP("orvik3::Error", "question order"),
+    QT_TRANSLATE_NOOP("orvik3::Error", "question"),
+};
+
+} // namespace
+
 qint16 toInteger(qint64 value, const char *what)
 {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
         throw Error(ErrorKind::Overflow,
-                    QCoreApplication::translate("orvik3::Error", "%1: %2 does not fit a 16-bit Integer").arg(QLatin1String(what)).arg(value));
+                    QCoreApplication::translate("orvik3::Error", "%1: %2 does not fit a 16-bit Integer").arg(QCoreApplication::translate("orvik3::Error", what)).arg(value));
     return static_cast<qint16>(value);
 }
 
@@ -136,7 +150,7 @@ int checkedRow(int index, const char *what)
 {
     if (index < 0 || index > 300)
         throw Error(ErrorKind::IndexOutOfRange,
-                    QCoreApplication::translate("orvik3::Error", "%1: index %2 outside 0..300").arg(QLatin1String(what)).arg(index));
+                    QCoreApplication::translate("orvik3::Error", "%1: index %2 outside 0..300").arg(QCoreApplication::translate("orvik3::Error", what)).arg(index));
     return index;
 }
 
