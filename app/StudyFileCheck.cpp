@@ -1,6 +1,6 @@
 #include "StudyFileCheck.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
 

@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
 
-#include "control/InstanceState.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/PanelContext.h"
 #include "questions/Statistics.h"
 
 #include <QTemporaryDir>
@@ -25,14 +25,19 @@ static void BM_WeiterCount_301_Persistent(benchmark::State &state)
                          QStringLiteral("3"));
         }
     });
-    InstanceState s(bench::services(store));
+    const Services services = bench::services(store);
+    Form form;
+    QuestionTable table;
+    QuestionState s;
+    const qint16 type = 6;
+    const PanelContext ctx{form, services, table, s, type};
     s.lastQuestion = 300;
     static int question = 0;
     for (auto _ : state) {
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
         s.partCorrect[1] = false;
-        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+        flow::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_301_Persistent)
@@ -45,13 +50,18 @@ BENCHMARK(BM_WeiterCount_301_Persistent)
 // The same count on the in-memory store: the cost without the disk.
 static void BM_WeiterCount_301_Memory(benchmark::State &state)
 {
-    InstanceState s(bench::services(std::make_shared<MemorySettingsStore>()));
+    const Services services = bench::services(std::make_shared<MemorySettingsStore>());
+    Form form;
+    QuestionTable table;
+    QuestionState s;
+    const qint16 type = 6;
+    const PanelContext ctx{form, services, table, s, type};
     s.lastQuestion = 300;
     int question = 0;
     for (auto _ : state) {
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
-        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+        flow::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_301_Memory)->Unit(benchmark::kMicrosecond);

@@ -1,16 +1,21 @@
 #pragma once
 
-#include "control/InstanceState.h"
+#include "control/ControlProperties.h"
+#include "control/ExerciseFlow.h"
 #include "exercises/FamilyPanel.h"
+#include "questions/QuestionState.h"
+#include "study/QuestionTable.h"
+
+#include <orvik3/Form.h>
+#include <orvik3/QAform.h>
+#include <orvik3/Services.h>
 
 #include <memory>
-#include <vector>
 
 namespace orvik3 {
 
-class QAform;
-
-// The facade's inside: the shared state and the five family panels.
+// The facade's inside: the property fields, the loaded questions, the five family panels and
+// the flow that runs them.
 class ControlPrivate
 {
 public:
@@ -18,11 +23,28 @@ public:
 
     FamilyPanel *panelFor(qint16 type) const;
     void applySizeRule();
+    FormControl &ctl(const QString &name) const { return form.control(name); }
+
+    // The one way the control itself changes a property its host watches: stored, and
+    // announced only when the value is a new one.
+    template <typename T> void change(T &field, const T &value, void (QAform::*notify)())
+    {
+        if (field == value)
+            return;
+        field = value;
+        emit(q->*notify)();
+    }
 
     QAform *q;
-    InstanceState s;
+    Services services; // every member set
+    Form form;
+    ControlProperties props;
+    QuestionTable table;
+    QuestionState question;
     QFont ambientFont;
+    PanelContext panelContext;
     std::unique_ptr<FamilyPanel> position, holding, adf, qdmqdr, wind;
+    ExerciseFlow flow;
 };
 
 } // namespace orvik3

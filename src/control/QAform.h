@@ -18,7 +18,6 @@
 
 namespace orvik3 {
 
-struct InstanceState;
 class ControlPrivate;
 
 // The exercise panel of the radio-navigation trainer. A host places it on its window, writes

@@ -1,6 +1,6 @@
 #include "exercises/AnswerMarks.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "questions/Statistics.h"
 #include "platform/ValueRules.h"
 
@@ -61,34 +61,28 @@ void solution(FormControl &prompt, FormControl &result, const QString &shown)
 
 namespace flow {
 
-void countAnswers(InstanceState &s, const QString &statsPrefix, int parts)
+void countAnswers(const PanelContext &ctx, const QString &statsPrefix, int parts)
 {
-    if (s.anyPartDone()) {
-        const bool wrong = !s.allCorrect(parts);
-        Statistics(s).countQuestion(statsPrefix, s.currentQuestion, wrong);
+    QuestionState &q = ctx.question;
+    if (q.anyPartDone()) {
+        const bool wrong = !q.allCorrect(parts);
+        Statistics(*ctx.services.settings, *ctx.services.texts, q.lastQuestion)
+            .countQuestion(statsPrefix, q.currentQuestion, wrong);
         if (wrong)
-            s.currentQuestion = vb::sub(s.currentQuestion, 1);
+            q.currentQuestion = vb::sub(q.currentQuestion, 1);
     }
 }
 
-void next(InstanceState &s, const QString &statsPrefix, int parts)
+PanelOutcome next(const PanelContext &ctx, const QString &statsPrefix, int parts)
 {
-    countAnswers(s, statsPrefix, parts);
-    s.c_showResult = 2;
-    s.displayQuestion();
+    countAnswers(ctx, statsPrefix, parts);
+    return PanelOutcome::nextRequested();
 }
 
-void cancel(InstanceState &s)
+PanelOutcome flyYourself(const PanelContext &ctx, qint16 familyCode, const QString &frame)
 {
-    s.c_QAtype = 0;
-}
-
-void flyYourself(InstanceState &s, qint16 familyCode, const QString &frame)
-{
-    s.c_QAFly = familyCode;
-    s.c_TrackDelta = 3;
-    s.c_showResult = 4;
-    s.ctl(frame).setHeight(1100);
+    ctx.ctl(frame).setHeight(1100);
+    return PanelOutcome::flyRequested(familyCode);
 }
 
 } // namespace flow

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "exercises/PanelOutcome.h"
+
 #include <QString>
 
 namespace orvik3 {
 
 class FormControl;
-struct InstanceState;
+struct PanelContext;
 
 // How every answer row shows its verdict: a right answer turns the prompt green and shows
 // the expected answer in green; a wrong one turns the prompt white on red and shows
@@ -27,14 +29,14 @@ namespace flow {
 
 // Counts the attempt (and a wrong answer, stepping back one question, unless all `parts`
 // rows are right) when anything was answered.
-void countAnswers(InstanceState &s, const QString &statsPrefix, int parts);
+void countAnswers(const PanelContext &ctx, const QString &statsPrefix, int parts);
 // "Weiter": counts the attempt (and a wrong answer, stepping back one question, unless all
-// `parts` rows are right) when anything was answered, then c_showResult = 2 and the next question.
-void next(InstanceState &s, const QString &statsPrefix, int parts);
-// "Abbrechen": type 0, stored without running the selection.
-void cancel(InstanceState &s);
-// "Selber Fliegen": the family code for the host, track delta 3, result 4, panel cut short.
-void flyYourself(InstanceState &s, qint16 familyCode, const QString &frame);
+// `parts` rows are right) when anything was answered; the control then shows the next question.
+PanelOutcome next(const PanelContext &ctx, const QString &statsPrefix, int parts);
+// "Abbrechen": type 0 for the host, stored without running the selection.
+inline PanelOutcome cancel() { return PanelOutcome::cancelled(); }
+// "Selber Fliegen": the panel cut short; the control hands the family code to the host.
+PanelOutcome flyYourself(const PanelContext &ctx, qint16 familyCode, const QString &frame);
 
 } // namespace flow
 

@@ -1,6 +1,5 @@
 #include "questions/Statistics.h"
 
-#include "control/InstanceState.h"
 #include "platform/ValueRules.h"
 
 #include <orvik3/SettingsStore.h>
@@ -9,11 +8,6 @@
 #include <cmath>
 
 namespace orvik3 {
-
-Statistics::Statistics(InstanceState &state)
-    : Statistics(*state.services.settings, *state.services.texts, state.lastQuestion)
-{
-}
 
 Statistics::Statistics(SettingsStore &store, const TextTable &texts, qint16 lastQuestion)
     : m_store(store)

@@ -1,8 +1,8 @@
 #include "study/StudyFileLoader.h"
 
-#include "control/InstanceState.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
+#include "study/QuestionTable.h"
 #include "study/StudyLayout.h"
 
 #include <orvik3/Error.h>
@@ -119,23 +119,22 @@ QString studyFilePath(const QString &basePath, const QString &studyFileName)
     return paths::resolve(basePath, {QStringLiteral("default"), QStringLiteral("study"), studyFileName});
 }
 
-StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
+StudyLoadResult loadStudyFile(const QString &basePath, qint16 type, const QString &studyFileName,
+                              QuestionTable &table)
 {
     StudyLoadResult result;
-    const QString path = studyFilePath(s.c_MainAppPath, studyFileName);
+    const QString path = studyFilePath(basePath, studyFileName);
     QFile file(path);
     QByteArray bytes;
     // An empty base path never names a file, even if a relative "default/study" exists here;
     // and only a regular file is opened (a pipe of that name would block forever).
-    if (s.c_MainAppPath.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    if (basePath.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
         result.stop = StudyStop::CannotOpen;
     } else {
         bytes = file.readAll();
         file.close();
-        result = readStudyData(bytes, s.c_QAtype, s.table);
+        result = readStudyData(bytes, type, table);
     }
-    s.lastQuestion = qint16(result.records - 1);
-    s.currentQuestion = s.lastQuestion;
     return result;
 }
 

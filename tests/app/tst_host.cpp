@@ -33,28 +33,33 @@ TEST(HostReactions, EachSignalValue)
 {
     struct Row {
         const char *what;
-        ControlSignals before, now;
+        ControlChanges changed;
+        ControlSignals now;
         bool load, solution, chooser;
         int fly;
         double rate;
     };
+    const ControlChanges none, session{true, false, false, false}, result{false, true, false, false},
+        fly{false, false, true, false}, resultAndFly{false, true, true, false}, type{false, false, false, true};
     const Row rows[] = {
-        {"new session name", sig("a", 0, 0, 6), sig("b", 0, 0, 6), true, false, false, 0, 0},
-        {"same question again after Weiter", sig("a", 0, 0, 6), sig("a", 2, 0, 6), true, false, false, 0, 0},
-        {"nothing changed", sig("a", 0, 0, 6), sig("a", 0, 0, 6), false, false, false, 0, 0},
-        {"solution, position and ADF", sig("a", 0, 0, 1), sig("a", 1, 0, 1), false, true, false, 0, 0},
-        {"solution, other families", sig("a", 0, 0, 8), sig("a", 6, 0, 8), false, true, false, 0, 0},
-        {"fly holding", sig("a", 0, 0, 3), sig("a", 4, 2, 3, 3), false, false, false, 2, 3},
-        {"fly QDM/QDR", sig("a", 0, -3, 6), sig("a", 4, 3, 6, 3), false, false, false, 3, 3},
-        {"fly wind, no rate given", sig("a", 0, 0, 8), sig("a", 4, 4, 8, 0), false, false, false, 4, 3},
-        {"fly code already acted on", sig("a", 0, 4, 8), sig("a", 0, 4, 8, 3), false, false, false, 0, 0},
-        {"panel given back", sig("a", 0, 4, 8), sig("a", 0, -4, 8, 3), false, false, false, 0, 0},
-        {"host's own code is no request", sig("a", 0, 0, 5), sig("a", 0, -5, 5), false, false, false, 0, 0},
-        {"cancel", sig("a", 0, 0, 6), sig("a", 0, 0, 0), false, false, true, 0, 0},
-        {"cancel seen already", sig("a", 0, 0, 0), sig("a", 0, 0, 0), false, false, false, 0, 0},
+        {"new session name", session, sig("b", 0, 0, 6), true, false, false, 0, 0},
+        {"same question again after Weiter", result, sig("a", 2, 0, 6), true, false, false, 0, 0},
+        {"nothing changed", none, sig("a", 0, 0, 6), false, false, false, 0, 0},
+        {"result cleared by the host", result, sig("a", 0, 0, 6), false, false, false, 0, 0},
+        {"solution, position and ADF", result, sig("a", 1, 0, 1), false, true, false, 0, 0},
+        {"solution, other families", result, sig("a", 6, 0, 8), false, true, false, 0, 0},
+        {"fly holding", resultAndFly, sig("a", 4, 2, 3, 3), false, false, false, 2, 3},
+        {"fly QDM/QDR", resultAndFly, sig("a", 4, 3, 6, 3), false, false, false, 3, 3},
+        {"fly wind, no rate given", resultAndFly, sig("a", 4, 4, 8, 0), false, false, false, 4, 3},
+        {"fly again with the code unchanged", result, sig("a", 4, 4, 8, 3), false, false, false, 4, 3},
+        {"fly code already acted on", none, sig("a", 0, 4, 8, 3), false, false, false, 0, 0},
+        {"panel given back", fly, sig("a", 0, -4, 8, 3), false, false, false, 0, 0},
+        {"host's own code is no request", fly, sig("a", 0, -5, 5), false, false, false, 0, 0},
+        {"cancel", type, sig("a", 0, 0, 0), false, false, true, 0, 0},
+        {"cancel seen already", none, sig("a", 0, 0, 0), false, false, false, 0, 0},
     };
     for (const Row &r : rows) {
-        const HostReaction h = react(r.before, r.now);
+        const HostReaction h = react(r.changed, r.now);
         SCOPED_TRACE(r.what);
         EXPECT_EQ(h.loadSession, r.load);
         EXPECT_EQ(h.showSolution, r.solution);

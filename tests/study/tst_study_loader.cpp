@@ -1,6 +1,6 @@
 #include "support/TestHost.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 #include "study/StudyRecords.h"
 

@@ -2,7 +2,7 @@
 
 #include "Phrases.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "exercises/adf/AdfRules.h"
 #include "exercises/holding/HoldingRules.h"
 #include "exercises/position/PositionRules.h"

@@ -1,6 +1,6 @@
 #include "exercises/qdmqdr/CandidateOrder.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/CandidateOrder.h"
 
 #include <orvik3/Error.h>
@@ -14,21 +14,21 @@ namespace {
 constexpr int kSlots = 4;
 } // namespace
 
-void drawCandidates(InstanceState &s)
+void drawCandidates(const PanelContext &ctx)
 {
     static constexpr qint16 kOffsets[kSlots] = {90, 0, 180, 10};
     for (int k = 1; k <= kSlots; ++k)
-        s.optionOffsets[k] = kOffsets[k - 1];
+        ctx.question.optionOffsets[k] = kOffsets[k - 1];
 
-    drawOptionOrder(s, kSlots);
+    drawOptionOrder(ctx, kSlots);
 }
 
-double candidateOffset(const InstanceState &s, int place)
+double candidateOffset(const PanelContext &ctx, int place)
 {
-    const int slot = s.optionOrder.at(place);
-    if (slot < 1 || slot >= int(s.optionOffsets.size()))
+    const int slot = ctx.question.optionOrder.at(place);
+    if (slot < 1 || slot >= int(ctx.question.optionOffsets.size()))
         throw Error(ErrorKind::IndexOutOfRange, QStringLiteral("candidate slot %1 outside 1..5").arg(slot));
-    return s.optionOffsets[slot];
+    return ctx.question.optionOffsets[slot];
 }
 
 } // namespace orvik3::qdmqdr

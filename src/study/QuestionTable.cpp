@@ -1,4 +1,4 @@
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 
 #include "platform/ValueRules.h"
 
@@ -33,33 +33,6 @@ QString &QuestionTable::session(int row)
 const QString &QuestionTable::session(int row) const
 {
     return m_session[vb::checkedRow(row, "session names")];
-}
-
-InstanceState::InstanceState(Services s)
-    : services(std::move(s))
-{
-}
-
-bool InstanceState::anyPartDone() const
-{
-    for (int i = 1; i <= 6; ++i)
-        if (partDone[i])
-            return true;
-    return false;
-}
-
-bool InstanceState::allCorrect(int count) const
-{
-    for (int i = 1; i <= count; ++i)
-        if (!partCorrect[i])
-            return false;
-    return true;
-}
-
-void InstanceState::clearParts()
-{
-    partCorrect.fill(false);
-    partDone.fill(false);
 }
 
 } // namespace orvik3
