@@ -284,7 +284,7 @@ int checkedOption(int k)
 
 bool QAform::partCorrect(int n) const { return d->question.partCorrect[checkedPart(n)]; }
 bool QAform::partDone(int n) const { return d->question.partDone[checkedPart(n)]; }
-qint16 QAform::questionOrder(int k) const { return d->question.questionOrder[vb::checkedRow(k, "question order")]; }
+qint16 QAform::questionOrder(int k) const { return d->question.questionOrder[values::checkedRow(k, "question order")]; }
 QString QAform::qaCol(int column, int row) const { return d->table.col(column, row); }
 QString QAform::qaSession(int row) const { return d->table.session(row); }
 qint16 QAform::optionOrder(int k) const { return d->question.optionOrder[checkedOption(k)]; }

@@ -69,7 +69,7 @@ void countAnswers(const PanelContext &ctx, const QString &statsPrefix, int parts
         Statistics(*ctx.services.settings, *ctx.services.texts, q.lastQuestion)
             .countQuestion(statsPrefix, q.currentQuestion, wrong);
         if (wrong)
-            q.currentQuestion = vb::sub(q.currentQuestion, 1);
+            q.currentQuestion = values::sub(q.currentQuestion, 1);
     }
 }
 

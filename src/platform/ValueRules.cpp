@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-namespace orvik3::vb {
+namespace orvik3::values {
 
 qint16 toInteger(qint64 value, const char *what)
 {
@@ -138,4 +138,4 @@ int checkedRow(int index, const char *what)
     return index;
 }
 
-} // namespace orvik3::vb
+} // namespace orvik3::values

@@ -32,20 +32,20 @@ std::optional<QString> displayQuestion(const PanelContext &ctx, const QString &b
     panel->captions(type->type);
 
     if (ctx.ctl(QLatin1String(c.randomBox)).value() == 0) {
-        q.currentQuestion = vb::add(q.currentQuestion, 1);
+        q.currentQuestion = values::add(q.currentQuestion, 1);
         if (q.currentQuestion > q.lastQuestion)
             q.currentQuestion = 0;
     } else {
-        q.orderPos = vb::add(q.orderPos, 1);
+        q.orderPos = values::add(q.orderPos, 1);
         if (q.orderPos > q.lastQuestion)
             q.orderPos = 0;
-        q.currentQuestion = q.questionOrder[vb::checkedRow(q.orderPos, "question order")];
+        q.currentQuestion = q.questionOrder[values::checkedRow(q.orderPos, "question order")];
     }
-    vb::checkedRow(q.currentQuestion, "question");
+    values::checkedRow(q.currentQuestion, "question");
 
     ctx.ctl(QLatin1String(c.frame))
-        .setCaption(q.exerciseTitle + QStringLiteral(" (") + vb::signedNumberText(q.currentQuestion + 1) + u' '
-                    + ctx.text(299) + u' ' + vb::plainNumberText(q.lastQuestion + 1) + u')');
+        .setCaption(q.exerciseTitle + QStringLiteral(" (") + values::signedNumberText(q.currentQuestion + 1) + u' '
+                    + ctx.text(299) + u' ' + values::plainNumberText(q.lastQuestion + 1) + u')');
     ctx.ctl(QLatin1String(c.statsLabel))
         .setCaption(Statistics(*ctx.services.settings, *ctx.services.texts, q.lastQuestion).summaryLine(QLatin1String(type->statsPrefix)));
 

@@ -17,22 +17,22 @@ int checkedColumn(int column)
 
 QString &QuestionTable::col(int column, int row)
 {
-    return m_cols[checkedColumn(column)][vb::checkedRow(row, "question table")];
+    return m_cols[checkedColumn(column)][values::checkedRow(row, "question table")];
 }
 
 const QString &QuestionTable::col(int column, int row) const
 {
-    return m_cols[checkedColumn(column)][vb::checkedRow(row, "question table")];
+    return m_cols[checkedColumn(column)][values::checkedRow(row, "question table")];
 }
 
 QString &QuestionTable::session(int row)
 {
-    return m_session[vb::checkedRow(row, "session names")];
+    return m_session[values::checkedRow(row, "session names")];
 }
 
 const QString &QuestionTable::session(int row) const
 {
-    return m_session[vb::checkedRow(row, "session names")];
+    return m_session[values::checkedRow(row, "session names")];
 }
 
 } // namespace orvik3

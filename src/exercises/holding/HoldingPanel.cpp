@@ -61,8 +61,8 @@ void HoldingPanel::resetHolding()
         .setCaption(ctx.text(335) + u' ' + ctx.current(15) + u' ' + ctx.text(336) + u' ' + inboundText);
 
     HoldingFields &h = m_hold;
-    h.heading = vb::roundToInteger(vb::readNumber(ctx.current(13)));
-    h.inbound = vb::roundToInteger(vb::readNumber(inboundText));
+    h.heading = values::roundToInteger(values::readNumber(ctx.current(13)));
+    h.inbound = values::roundToInteger(values::readNumber(inboundText));
     h.typeText = ctx.current(15);
 
     paintRowLabels(ctx);
@@ -95,11 +95,11 @@ bool HoldingPanel::judgeHolding(int option, QString &shown) const
         return h.entry == QLatin1String(entries[option - 11]);
     }
     case 2:
-        shown = vb::signedNumberText(h.outbound);
+        shown = values::signedNumberText(h.outbound);
         // optionOrder holds 1..5 once drawn; the set-up draws it before the first click counts.
         return reduced(h.inbound, ctx.question.optionOffsets[ctx.question.optionOrder[option]]) == h.outbound;
     case 3:
-        shown = vb::signedNumberText(h.firstHdg);
+        shown = values::signedNumberText(h.firstHdg);
         return reduced(h.inbound, kHoldingOffsets[option - 6]) == h.firstHdg;
     default: {
         static const char *const turns[] = {"left", "right", "maintain"}; // Option14, 15, 16
@@ -152,7 +152,7 @@ PanelOutcome HoldingPanel::Command27_Click()
 void HoldingPanel::showHoldingSolution()
 {
     const HoldingFields &h = m_hold;
-    const QString shown[] = {h.entry, vb::plainNumberText(h.outbound), vb::plainNumberText(h.firstHdg), h.firstTurn};
+    const QString shown[] = {h.entry, values::plainNumberText(h.outbound), values::plainNumberText(h.firstHdg), h.firstTurn};
     for (int r = 1; r <= 4; ++r)
         marks::solution(ctx.ctl(QLatin1String(row(r).prompt)), ctx.ctl(QLatin1String(row(r).result)), shown[r - 1]);
 }

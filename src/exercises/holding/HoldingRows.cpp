@@ -54,13 +54,13 @@ void deselectOptions(const PanelContext &ctx, int first, int last)
 
 QString candidateCaption(const QString &studyNumber, qint16 offset)
 {
-    return vb::headingText(vb::add(vb::strictInteger(studyNumber), offset));
+    return values::headingText(values::add(values::strictInteger(studyNumber), offset));
 }
 
 qint16 reduced(qint16 base, qint16 offset)
 {
-    const qint16 sum = vb::add(base, offset);
-    return sum > 359 ? vb::sub(sum, 360) : sum;
+    const qint16 sum = values::add(base, offset);
+    return sum > 359 ? values::sub(sum, 360) : sum;
 }
 
 } // namespace orvik3::holding

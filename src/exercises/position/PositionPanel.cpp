@@ -100,10 +100,10 @@ bool PositionPanel::isRight(int list, qint16 type, const FormControl &combo, con
 bool PositionPanel::degreesMatch(int row, const QString &stored)
 {
     // Row 0 (the prompt) stands for -5 and the empty last row for 360, as the rows run.
-    const qint16 chosen = vb::mul(vb::sub(qint16(row), 1), 5);
+    const qint16 chosen = values::mul(values::sub(qint16(row), 1), 5);
     qint16 expected = 0;
     try {
-        expected = vb::strictInteger(stored);
+        expected = values::strictInteger(stored);
     } catch (const Error &) {
         // A stored answer that is no number (or none at all, as with an empty study file) or
         // lies beyond the Integer range cannot be matched by any row: the choice is wrong. The

@@ -107,10 +107,10 @@ void QdmQdrPanel::resetQuestion(qint16 type)
         ctx.ctl(QLatin1String(row.result)).setVisible(false);
 
     qdmqdr::drawCandidates(ctx);
-    const double bearing = vb::readNumber(ctx.current(kRows[kValueRow].answerColumn));
+    const double bearing = values::readNumber(ctx.current(kRows[kValueRow].answerColumn));
     for (int k = 0; k < 4; ++k) {
         const double offset = qdmqdr::candidateOffset(ctx, k + 1);
-        ctx.ctl(optionName(kRows[kValueRow].options[k])).setCaption(vb::headingText(bearing + offset));
+        ctx.ctl(optionName(kRows[kValueRow].options[k])).setCaption(values::headingText(bearing + offset));
     }
 
     ctx.ctl(QStringLiteral("Label32")).setCaption(ctx.text(qdm ? 356 : 357) + u' ' + ctx.current(1));
@@ -145,7 +145,7 @@ PanelOutcome QdmQdrPanel::judge(int rowIndex, int place)
     bool right = false;
     if (rowIndex == kValueRow) {
         // Unrounded, and without turning 0 into 360: a stored 360 has no right candidate.
-        const double bearing = vb::readNumber(answer);
+        const double bearing = values::readNumber(answer);
         double v = bearing + qdmqdr::candidateOffset(ctx, place + 1);
         if (v > 359)
             v -= 360;

@@ -140,10 +140,10 @@ PanelOutcome WindPanel::judgeSideRow(int row, wind::Side side)
     if (row == kCrosswind)
         ctx.question.partDone[kHeadTail] = true;
 
-    const double typed = vb::readNumber(ctx.ctl(QLatin1String(r.boxes[0])).text());
+    const double typed = values::readNumber(ctx.ctl(QLatin1String(r.boxes[0])).text());
     const QString &number = ctx.current(r.numberColumn);
     const QString &word = ctx.current(r.sideColumn);
-    const double stored = vb::readNumber(number);
+    const double stored = values::readNumber(number);
 
     // A zero row is right only for the exact number; a side within twenty per cent.
     const bool right = wind::accepts(side, word) && (side == Side::Zero ? typed == stored : closeEnough(typed, stored));
@@ -165,7 +165,7 @@ PanelOutcome WindPanel::judgeSideRow(int row, wind::Side side)
 
 double WindPanel::storedSeconds(const QString &stored, int question)
 {
-    const double t = vb::readNumber(stored);
+    const double t = values::readNumber(stored);
     const double minutes = std::floor(t);
     if (minutes < -kMaxMinutes || minutes > kMaxMinutes) {
         // A broken record: say which one, so that the instructor can mend the study file.
@@ -181,7 +181,7 @@ double WindPanel::storedSeconds(const QString &stored, int question)
     // The seconds are the first two digits behind the point, taken from the binary fraction:
     // 12.29 holds a fraction just below 0.29 and so gives 28 seconds (748 s in all).
     const double seconds = std::floor((t - minutes) * 100.0);
-    return double(vb::mul(m, 60)) + seconds;
+    return double(values::mul(m, 60)) + seconds;
 }
 
 PanelOutcome WindPanel::Option58_Click()
@@ -192,8 +192,8 @@ PanelOutcome WindPanel::Option58_Click()
 
     const QString &stored = ctx.current(19);
     const double expected = storedSeconds(stored, ctx.question.currentQuestion);
-    const double typed = 60.0 * vb::readNumber(ctx.ctl(QStringLiteral("Text7")).text())
-        + vb::readNumber(ctx.ctl(QStringLiteral("Text8")).text());
+    const double typed = 60.0 * values::readNumber(ctx.ctl(QStringLiteral("Text7")).text())
+        + values::readNumber(ctx.ctl(QStringLiteral("Text8")).text());
 
     FormControl &label = ctx.ctl(QStringLiteral("Label40"));
     FormControl &result = ctx.ctl(QStringLiteral("Label37"));
