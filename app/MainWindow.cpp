@@ -51,7 +51,7 @@ const QString kInstrumentOnly = QStringLiteral("trainer/instrumentOnly");
 Services withStore(Services services)
 {
     if (!services.settings)
-        services.settings = std::make_shared<QSettingsStore>();
+        services.settings = std::make_shared<IniSettingsStore>();
     return services;
 }
 

@@ -16,7 +16,7 @@ using namespace orvik3;
 static void BM_WeiterCount_301_Persistent(benchmark::State &state)
 {
     QTemporaryDir dir;
-    auto store = std::make_shared<QSettingsStore>(dir.path());
+    auto store = std::make_shared<IniSettingsStore>(dir.path());
     store->update(Statistics::app(), [&] {
         for (int q = 0; q <= 300; ++q) {
             store->write(Statistics::app(), Statistics::section(), Statistics::totalKey(QStringLiteral("qdm"), q),

@@ -20,7 +20,7 @@ namespace {
 Services withDefaults(Services services)
 {
     if (!services.settings)
-        services.settings = std::make_shared<QSettingsStore>();
+        services.settings = std::make_shared<IniSettingsStore>();
     if (!services.random)
         services.random = std::make_shared<ClockRandomSource>();
     if (!services.texts)

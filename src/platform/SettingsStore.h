@@ -65,11 +65,11 @@ private:
 // application's file for its whole read-modify-write, and every write replaces the file
 // atomically and durably (file and folder synced) before it returns. A write that cannot be
 // made raises a StoreFailure and leaves the previous file as it was. Reads take no lock.
-class QSettingsStore : public SettingsStore
+class IniSettingsStore : public SettingsStore
 {
 public:
-    explicit QSettingsStore(const QString &directory = defaultDirectory());
-    ~QSettingsStore() override;
+    explicit IniSettingsStore(const QString &directory = defaultDirectory());
+    ~IniSettingsStore() override;
 
     static QString defaultDirectory();
     QString fileName(const QString &app) const;
@@ -84,5 +84,8 @@ private:
     class Private;
     std::unique_ptr<Private> d;
 };
+
+// The earlier name of IniSettingsStore, for hosts written against it.
+using QSettingsStore [[deprecated("use IniSettingsStore")]] = IniSettingsStore;
 
 } // namespace orvik3

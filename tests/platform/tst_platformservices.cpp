@@ -65,14 +65,14 @@ TEST(MemorySettingsStore, MissingKeysReadEmptyAndFailuresRaise)
     EXPECT_EQ(store.read("avx1", "stats", "qdm_total"), QStringLiteral("3"));
 }
 
-TEST(QSettingsStore, PersistsAcrossInstances)
+TEST(IniSettingsStore, PersistsAcrossInstances)
 {
     QTemporaryDir dir;
     {
-        QSettingsStore store(dir.path());
+        IniSettingsStore store(dir.path());
         store.write("avx1", "stats", "hsipos_total 12", "7");
     }
-    QSettingsStore again(dir.path());
+    IniSettingsStore again(dir.path());
     EXPECT_EQ(again.read("avx1", "stats", "hsipos_total 12"), QStringLiteral("7"));
     EXPECT_EQ(again.keys("avx1", "stats"), QStringList{QStringLiteral("hsipos_total 12")});
 }

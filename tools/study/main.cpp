@@ -247,7 +247,7 @@ int runGenerate(const QStringList &args)
 
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
-    const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : QSettingsStore::defaultDirectory();
+    const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
     const bool reset = !args.isEmpty() && args[0] == QLatin1String("reset");
     const QStringList rest = reset ? args.mid(1) : args;
     if (rest.size() > 1 || (reset && rest.isEmpty()))
@@ -260,7 +260,7 @@ int runStats(const QStringList &args, const QCommandLineParser &p)
         return Clean;
     }
     try {
-        QSettingsStore store(dir);
+        IniSettingsStore store(dir);
         if (reset) {
             const int removed = resetCounts(store, prefix);
             out() << "removed " << removed << " entries of " << prefix << "\n";
