@@ -1,7 +1,7 @@
 // The DME-arc questions (type 9) on the holding panel: the right answers stand in the study
 // file, and the panel offers each among distractors built from it.
 #include "exercises/PanelContext.h"
-#include "exercises/CandidateOrder.h"
+#include "exercises/OptionOrder.h"
 #include "exercises/AnswerMarks.h"
 #include "exercises/holding/HoldingPanel.h"
 #include "exercises/holding/HoldingRows.h"

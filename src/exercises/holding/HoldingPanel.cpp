@@ -1,7 +1,7 @@
 #include "exercises/holding/HoldingPanel.h"
 
 #include "exercises/PanelContext.h"
-#include "exercises/CandidateOrder.h"
+#include "exercises/OptionOrder.h"
 #include "exercises/AnswerMarks.h"
 #include "exercises/holding/HoldingRows.h"
 #include "exercises/holding/HoldingSolver.h"

@@ -2,7 +2,7 @@
 
 #include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
-#include "exercises/qdmqdr/CandidateOrder.h"
+#include "exercises/qdmqdr/BearingCandidates.h"
 #include "exercises/qdmqdr/QdmQdrRules.h"
 #include "platform/ValueRules.h"
 

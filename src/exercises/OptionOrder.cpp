@@ -1,4 +1,4 @@
-#include "exercises/CandidateOrder.h"
+#include "exercises/OptionOrder.h"
 
 #include "exercises/PanelContext.h"
 

@@ -1,7 +1,7 @@
-#include "exercises/qdmqdr/CandidateOrder.h"
+#include "exercises/qdmqdr/BearingCandidates.h"
 
 #include "exercises/PanelContext.h"
-#include "exercises/CandidateOrder.h"
+#include "exercises/OptionOrder.h"
 
 #include <orvik3/Error.h>
 
