@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/PanelContext.h"
 #include "questions/Statistics.h"
 
@@ -37,7 +37,7 @@ static void BM_WeiterCount_301_Persistent(benchmark::State &state)
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
         s.partCorrect[1] = false;
-        flow::countAnswers(ctx, QStringLiteral("qdm"), 4);
+        buttons::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_301_Persistent)
@@ -61,7 +61,7 @@ static void BM_WeiterCount_301_Memory(benchmark::State &state)
     for (auto _ : state) {
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
-        flow::countAnswers(ctx, QStringLiteral("qdm"), 4);
+        buttons::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_301_Memory)->Unit(benchmark::kMicrosecond);

@@ -1,9 +1,5 @@
 #include "exercises/AnswerMarks.h"
 
-#include "exercises/PanelContext.h"
-#include "questions/Statistics.h"
-#include "platform/ValueRules.h"
-
 #include <orvik3/FormControl.h>
 #include <orvik3/OleColor.h>
 
@@ -58,33 +54,5 @@ void solution(FormControl &prompt, FormControl &result, const QString &shown)
 }
 
 } // namespace marks
-
-namespace flow {
-
-void countAnswers(const PanelContext &ctx, const QString &statsPrefix, int parts)
-{
-    QuestionState &q = ctx.question;
-    if (q.anyPartDone()) {
-        const bool wrong = !q.allCorrect(parts);
-        Statistics(*ctx.services.settings, *ctx.services.texts, q.lastQuestion)
-            .countQuestion(statsPrefix, q.currentQuestion, wrong);
-        if (wrong)
-            q.currentQuestion = values::sub(q.currentQuestion, 1);
-    }
-}
-
-PanelOutcome next(const PanelContext &ctx, const QString &statsPrefix, int parts)
-{
-    countAnswers(ctx, statsPrefix, parts);
-    return PanelOutcome::nextRequested();
-}
-
-PanelOutcome flyYourself(const PanelContext &ctx, qint16 familyCode, const QString &frame)
-{
-    ctx.ctl(frame).setHeight(1100);
-    return PanelOutcome::flyRequested(familyCode);
-}
-
-} // namespace flow
 
 } // namespace orvik3

@@ -1,4 +1,4 @@
-#include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/PanelContext.h"
 #include "questions/Statistics.h"
 
@@ -123,7 +123,7 @@ TEST(WeiterCount, CountsOnlyWhatWasAnswered)
         s.currentQuestion = 5;
         s.partDone[2] = row.done;
         s.partCorrect[1] = s.partCorrect[2] = row.allRight;
-        flow::countAnswers(PanelContext{form, services, table, s, type}, QStringLiteral("hsihld"), 2);
+        buttons::countAnswers(PanelContext{form, services, table, s, type}, QStringLiteral("hsihld"), 2);
         EXPECT_EQ(store->read(QStringLiteral("avx1"), QStringLiteral("stats"), QStringLiteral("hsihld_total 5")),
                   QLatin1String(row.total))
             << row.name;

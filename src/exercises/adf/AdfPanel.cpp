@@ -2,6 +2,7 @@
 
 #include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/adf/AdfRules.h"
 
 #include <orvik3/OleColor.h>
@@ -132,7 +133,7 @@ PanelOutcome AdfPanel::judge(int question, int place)
 
 PanelOutcome AdfPanel::Command6_Click()
 {
-    return flow::next(ctx, QStringLiteral("adfpos"), kQuestionCount);
+    return buttons::next(ctx, QStringLiteral("adfpos"), kQuestionCount);
 }
 
 PanelOutcome AdfPanel::Command7_Click()
@@ -146,7 +147,7 @@ PanelOutcome AdfPanel::Command7_Click()
 
 PanelOutcome AdfPanel::Command5_Click()
 {
-    return flow::cancel();
+    return buttons::cancel();
 }
 
 } // namespace orvik3

@@ -3,6 +3,7 @@
 #include "exercises/PanelContext.h"
 #include "exercises/OptionOrder.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/holding/HoldingRows.h"
 #include "exercises/holding/HoldingSolver.h"
 #include "platform/ValueRules.h"
@@ -157,16 +158,16 @@ void HoldingPanel::showHoldingSolution()
         marks::solution(ctx.ctl(QLatin1String(row(r).prompt)), ctx.ctl(QLatin1String(row(r).result)), shown[r - 1]);
 }
 
-PanelOutcome HoldingPanel::Command26_Click() { return flow::flyYourself(ctx, 2, QStringLiteral("Frame2")); }
+PanelOutcome HoldingPanel::Command26_Click() { return buttons::flyYourself(ctx, 2, QStringLiteral("Frame2")); }
 
 PanelOutcome HoldingPanel::Command28_Click()
 {
     const ExerciseType *type = exerciseType(m_shownType);
     if (!type)
         return PanelOutcome::nothing();
-    return flow::next(ctx, QLatin1String(type->statsPrefix), arcShown() ? 3 : 4);
+    return buttons::next(ctx, QLatin1String(type->statsPrefix), arcShown() ? 3 : 4);
 }
 
-PanelOutcome HoldingPanel::Command4_Click() { return flow::cancel(); }
+PanelOutcome HoldingPanel::Command4_Click() { return buttons::cancel(); }
 
 } // namespace orvik3

@@ -2,6 +2,7 @@
 
 #include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/position/PositionRules.h"
 #include "platform/ValueRules.h"
 
@@ -154,7 +155,7 @@ PanelOutcome PositionPanel::Command1_Click()
     // Type 10 counts with type 1. After "Abbrechen" (type 0) there is no exercise to count for.
     const qint16 type = ctx.type;
     if (type == 1 || type == 2 || type == 10)
-        flow::countAnswers(ctx, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
+        buttons::countAnswers(ctx, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
     for (const char *name : {"Text11", "Text12", "Text13"})
         ctx.ctl(QLatin1String(name)).setVisible(false);
     return PanelOutcome::nextRequested();
@@ -170,6 +171,6 @@ PanelOutcome PositionPanel::Command2_Click()
     return PanelOutcome::solutionShown(1);
 }
 
-PanelOutcome PositionPanel::Command3_Click() { return flow::cancel(); }
+PanelOutcome PositionPanel::Command3_Click() { return buttons::cancel(); }
 
 } // namespace orvik3

@@ -2,6 +2,7 @@
 
 #include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/qdmqdr/BearingCandidates.h"
 #include "exercises/qdmqdr/QdmQdrRules.h"
 #include "platform/ValueRules.h"
@@ -169,7 +170,7 @@ PanelOutcome QdmQdrPanel::judge(int rowIndex, int place)
 
 PanelOutcome QdmQdrPanel::Command9_Click()
 {
-    return flow::next(ctx, isQdm(ctx.type) ? QStringLiteral("qdm") : QStringLiteral("qdr"), kRowCount);
+    return buttons::next(ctx, isQdm(ctx.type) ? QStringLiteral("qdm") : QStringLiteral("qdr"), kRowCount);
 }
 
 PanelOutcome QdmQdrPanel::Command10_Click()
@@ -185,14 +186,14 @@ PanelOutcome QdmQdrPanel::Command10_Click()
 
 PanelOutcome QdmQdrPanel::Command15_Click()
 {
-    const PanelOutcome outcome = flow::flyYourself(ctx, 3, QStringLiteral("Frame20"));
+    const PanelOutcome outcome = buttons::flyYourself(ctx, 3, QStringLiteral("Frame20"));
     ctx.ctl(QStringLiteral("Frame20")).setVisible(true);
     return outcome;
 }
 
 PanelOutcome QdmQdrPanel::Command8_Click()
 {
-    return flow::cancel();
+    return buttons::cancel();
 }
 
 } // namespace orvik3

@@ -2,6 +2,7 @@
 
 #include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "platform/ValueRules.h"
 
 #include <orvik3/Error.h>
@@ -224,8 +225,8 @@ PanelOutcome WindPanel::Command11_Click()
     return PanelOutcome::solutionShown(6);
 }
 
-PanelOutcome WindPanel::Command12_Click() { return flow::next(ctx, QStringLiteral("wind"), 4); }
-PanelOutcome WindPanel::Command13_Click() { return flow::cancel(); }
-PanelOutcome WindPanel::Command14_Click() { return flow::flyYourself(ctx, 4, QStringLiteral("Frame29")); }
+PanelOutcome WindPanel::Command12_Click() { return buttons::next(ctx, QStringLiteral("wind"), 4); }
+PanelOutcome WindPanel::Command13_Click() { return buttons::cancel(); }
+PanelOutcome WindPanel::Command14_Click() { return buttons::flyYourself(ctx, 4, QStringLiteral("Frame29")); }
 
 } // namespace orvik3
