@@ -1,6 +1,6 @@
-#include "control/ExerciseFlow.h"
+#include "control/ExerciseFlow_p.h"
 
-#include "control/ControlPrivate.h"
+#include "control/ControlPrivate_p.h"
 #include "questions/QuestionDisplay.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"

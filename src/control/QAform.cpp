@@ -1,6 +1,6 @@
 #include <orvik3/QAform.h>
 
-#include "control/ControlPrivate.h"
+#include "control/ControlPrivate_p.h"
 #include "exercises/adf/AdfPanel.h"
 #include "exercises/holding/HoldingPanel.h"
 #include "exercises/holding/HoldingSolver.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "control/ControlProperties.h"
-#include "control/ExerciseFlow.h"
+#include "control/ControlProperties_p.h"
+#include "control/ExerciseFlow_p.h"
 #include "exercises/FamilyPanel.h"
 #include "questions/QuestionState.h"
 #include "study/QuestionTable.h"
