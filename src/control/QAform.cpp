@@ -1,6 +1,7 @@
 #include <orvik3/QAform.h>
 
 #include "control/ControlPrivate_p.h"
+#include "control/QAformTestAccess_p.h"
 #include "exercises/adf/AdfPanel.h"
 #include "exercises/holding/HoldingPanel.h"
 #include "exercises/holding/HoldingSolver.h"
@@ -263,9 +264,7 @@ Form &QAform::form() const { return d->form; }
 
 qint16 QAform::currentQuestion() const { return d->question.currentQuestion; }
 qint16 QAform::lastQuestion() const { return d->question.lastQuestion; }
-qint16 QAform::orderPos() const { return d->question.orderPos; }
 bool QAform::questionShown() const { return d->question.questionShown; }
-QString QAform::exerciseTitle() const { return d->question.exerciseTitle; }
 
 namespace {
 int checkedPart(int n)
@@ -284,12 +283,18 @@ int checkedOption(int k)
 
 bool QAform::partCorrect(int n) const { return d->question.partCorrect[checkedPart(n)]; }
 bool QAform::partDone(int n) const { return d->question.partDone[checkedPart(n)]; }
-qint16 QAform::questionOrder(int k) const { return d->question.questionOrder[values::checkedRow(k, "question order")]; }
 QString QAform::qaCol(int column, int row) const { return d->table.col(column, row); }
-QString QAform::qaSession(int row) const { return d->table.session(row); }
-qint16 QAform::optionOrder(int k) const { return d->question.optionOrder[checkedOption(k)]; }
-qint16 QAform::optionOffsets(int k) const { return d->question.optionOffsets[checkedOption(k)]; }
 const TextTable &QAform::texts() const { return *d->services.texts; }
 SettingsStore &QAform::settings() const { return *d->services.settings; }
+
+qint16 QAformTestAccess::orderPos() const { return m_form.d->question.orderPos; }
+QString QAformTestAccess::exerciseTitle() const { return m_form.d->question.exerciseTitle; }
+qint16 QAformTestAccess::questionOrder(int k) const
+{
+    return m_form.d->question.questionOrder[values::checkedRow(k, "question order")];
+}
+QString QAformTestAccess::qaSession(int row) const { return m_form.d->table.session(row); }
+qint16 QAformTestAccess::optionOrder(int k) const { return m_form.d->question.optionOrder[checkedOption(k)]; }
+qint16 QAformTestAccess::optionOffsets(int k) const { return m_form.d->question.optionOffsets[checkedOption(k)]; }
 
 } // namespace orvik3

@@ -115,16 +115,10 @@ public:
     // Read-only views of the instance state.
     qint16 currentQuestion() const;
     qint16 lastQuestion() const;
-    qint16 orderPos() const;
     bool questionShown() const;
-    QString exerciseTitle() const;
     bool partCorrect(int n) const; // n = 1..6
     bool partDone(int n) const;    // n = 1..6
-    qint16 questionOrder(int k) const;
     QString qaCol(int column, int row) const; // column 1..19, row 0..300
-    QString qaSession(int row) const;
-    qint16 optionOrder(int k) const;   // k = 1..5
-    qint16 optionOffsets(int k) const; // k = 1..5
     const TextTable &texts() const;
     SettingsStore &settings() const;
 
@@ -154,6 +148,7 @@ signals:
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
 
 private:
+    friend class QAformTestAccess;
     std::unique_ptr<ControlPrivate> d;
 };
 

@@ -1,6 +1,7 @@
 // The host learns what happened on the panel from the ...Changed signals alone: each fires
 // once for every change of its value and never without one. Selecting a type runs its steps in
 // a fixed order, which the host sees at the notices.
+#include "control/QAformTestAccess_p.h"
 #include "../exercises/PanelTest.h"
 
 #include <QMetaMethod>
@@ -144,7 +145,7 @@ TEST_P(SelectionOrder, SelectLoadOrderDisplay)
     auto look = [&](const char *when) {
         seen.emplace_back(when, Seen{host.ctl(QLatin1String(row.frame)).isVisible(),
                                      host.ctl(QLatin1String(row.otherFrame)).isVisible(), f.lastQuestion(),
-                                     f.questionOrder(1), f.currentQuestion()});
+                                     QAformTestAccess(f).questionOrder(1), f.currentQuestion()});
     };
     QObject::connect(&f, &QAform::c_QAtypeChanged, [&] { look("type"); });
     QObject::connect(&f, &QAform::c_QASessionFileNameChanged, [&] { look("session"); });

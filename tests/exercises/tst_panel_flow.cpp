@@ -1,5 +1,6 @@
 // What every panel shares: marking each row, the result code, "Weiter", "Lösung zeigen",
 // "Selber Fliegen" and "Abbrechen", and the drawing of candidate places.
+#include "control/QAformTestAccess_p.h"
 #include "PanelTest.h"
 
 #include <algorithm>
@@ -81,7 +82,7 @@ Family qdm(qint16 type)
                     return void(h.ctl(opt((ok ? std::vector{40, 45, 37} : std::vector{38, 43, 36})[row - 2])).click());
                 // The candidate of slot 2 has offset 0, that of slot 1 offset 90.
                 for (int k = 1; k <= 4; ++k)
-                    if (h.form().optionOrder(k) == (ok ? 2 : 1))
+                    if (QAformTestAccess(h.form()).optionOrder(k) == (ok ? 2 : 1))
                         return void(h.ctl(opt(std::vector{50, 49, 48, 46}[k - 1])).click());
             },
             {"Label31", "Label28", "Label30", "Label29"}, {"Label27", "Label25", "Label26", "Label24"},
@@ -316,7 +317,7 @@ TEST(CandidatePlaces, DrawnInSinglePrecisionWithAThousandTries)
             h.writeStudyFile("qdm.sty", studyLines({QdmRecord{}.values()}));
         QAform &f = h.select(c.type);
         for (std::size_t k = 1; k <= c.order.size(); ++k)
-            EXPECT_EQ(f.optionOrder(int(k)), c.order[k - 1]) << "type " << c.type << " place " << k;
+            EXPECT_EQ(QAformTestAccess(f).optionOrder(int(k)), c.order[k - 1]) << "type " << c.type << " place " << k;
         EXPECT_EQ(h.random().drawn(), c.drawn) << "type " << c.type;
     }
 }

@@ -1,3 +1,4 @@
+#include "control/QAformTestAccess_p.h"
 #include "support/TestHost.h"
 
 #include "study/QuestionTable.h"
@@ -186,7 +187,7 @@ TEST(StudyLoadFile, MissingOrIrregularFileLeavesNoQuestions)
         f.LoadStudyFile(name);
         EXPECT_EQ(f.lastQuestion(), -1);
         EXPECT_EQ(f.currentQuestion(), -1);
-        EXPECT_EQ(f.qaSession(0), QStringLiteral("s0.ses"));
+        EXPECT_EQ(QAformTestAccess(f).qaSession(0), QStringLiteral("s0.ses"));
     }
     host.writeFile(QStringLiteral("default/study/hsi.sty/x"), "x"); // a folder of that name
     EXPECT_EQ(host.select(1).lastQuestion(), -1);
