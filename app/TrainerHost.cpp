@@ -1,6 +1,7 @@
 #include "TrainerHost.h"
 
 #include "explain/SolutionExplainer.h"
+#include "resources/PanelConstants.h"
 
 #include <utility>
 
@@ -130,7 +131,7 @@ bool TrainerHost::panelShrunk() const
 {
     for (const char *name : {"Frame2", "Frame11", "Frame20", "Frame29"}) {
         const FormControl *f = m_form ? m_form->form().find(QLatin1String(name)) : nullptr;
-        if (f && f->isVisible() && f->height() < 4250)
+        if (f && f->isVisible() && f->height() < frameHeight::full)
             return true;
     }
     return false;

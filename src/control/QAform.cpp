@@ -11,6 +11,7 @@
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
 #include "questions/QuestionDisplay.h"
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
 
@@ -152,7 +153,7 @@ void QAform::setC_QAFly(qint16 value)
     }
     FormControl &f = d->ctl(QLatin1String(frame));
     f.setVisible(true);
-    f.setHeight(4250);
+    f.setHeight(frameHeight::full);
 }
 
 bool QAform::c_smallFrame() const { return d->props.c_smallFrame; }
@@ -161,7 +162,7 @@ void QAform::setC_smallFrame(bool value)
     d->props.c_smallFrame = value;
     emit c_smallFrameChanged();
     for (const char *frame : {"Frame29", "Frame11", "Frame2", "Frame20"})
-        d->ctl(QLatin1String(frame)).setHeight(value ? 1100 : 4250);
+        d->ctl(QLatin1String(frame)).setHeight(value ? frameHeight::cut : frameHeight::full);
 }
 
 void QAform::Refresh() {}

@@ -3,6 +3,7 @@
 #include "exercises/PanelContext.h"
 #include "platform/ValueRules.h"
 #include "questions/Statistics.h"
+#include "resources/PanelConstants.h"
 
 namespace orvik3 {
 
@@ -28,7 +29,7 @@ PanelOutcome next(const PanelContext &ctx, const QString &statsPrefix, int parts
 
 PanelOutcome flyYourself(const PanelContext &ctx, qint16 familyCode, const QString &frame)
 {
-    ctx.ctl(frame).setHeight(1100);
+    ctx.ctl(frame).setHeight(frameHeight::cut);
     return PanelOutcome::flyRequested(familyCode);
 }
 

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
 #include "questions/Statistics.h"
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 
 namespace orvik3 {
@@ -21,14 +22,14 @@ std::optional<QString> displayQuestion(const PanelContext &ctx, const QString &b
     panel->beforeQuestion(type->type);
     q.questionShown = false;
     q.exerciseTitle = ctx.text(type->titleId);
-    ctx.ctl(QLatin1String(c.showSolution)).setCaption(ctx.text(294));
-    ctx.ctl(QLatin1String(c.randomBox)).setCaption(ctx.text(295));
-    ctx.ctl(QLatin1String(c.next)).setCaption(ctx.text(296));
-    ctx.ctl(QLatin1String(c.cancel)).setCaption(ctx.text(297));
+    ctx.ctl(QLatin1String(c.showSolution)).setCaption(ctx.text(textId::showSolution));
+    ctx.ctl(QLatin1String(c.randomBox)).setCaption(ctx.text(textId::randomOrder));
+    ctx.ctl(QLatin1String(c.next)).setCaption(ctx.text(textId::next));
+    ctx.ctl(QLatin1String(c.cancel)).setCaption(ctx.text(textId::cancel));
     if (c.fly)
-        ctx.ctl(QLatin1String(c.fly)).setCaption(ctx.text(330));
+        ctx.ctl(QLatin1String(c.fly)).setCaption(ctx.text(textId::flyYourself));
     if (c.statsFrame)
-        ctx.ctl(QLatin1String(c.statsFrame)).setCaption(ctx.text(303));
+        ctx.ctl(QLatin1String(c.statsFrame)).setCaption(ctx.text(textId::statistics));
     panel->captions(type->type);
 
     if (ctx.ctl(QLatin1String(c.randomBox)).value() == 0) {
@@ -45,7 +46,7 @@ std::optional<QString> displayQuestion(const PanelContext &ctx, const QString &b
 
     ctx.ctl(QLatin1String(c.frame))
         .setCaption(q.exerciseTitle + QStringLiteral(" (") + values::signedNumberText(q.currentQuestion + 1) + u' '
-                    + ctx.text(299) + u' ' + values::plainNumberText(q.lastQuestion + 1) + u')');
+                    + ctx.text(textId::questionOf) + u' ' + values::plainNumberText(q.lastQuestion + 1) + u')');
     ctx.ctl(QLatin1String(c.statsLabel))
         .setCaption(Statistics(*ctx.services.settings, *ctx.services.texts, q.lastQuestion).summaryLine(QLatin1String(type->statsPrefix)));
 

@@ -1,6 +1,7 @@
 #include "questions/Statistics.h"
 
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/SettingsStore.h>
 #include <orvik3/TextTable.h>
@@ -101,11 +102,11 @@ QString Statistics::summaryLine(const QString &prefix) const
     const double bad = value(StatisticsKeys::sumKey(prefix, StatisticsKeys::Counter::Bad));
     if (total > 0) {
         const QString gap(5, u' ');
-        return m_texts.text(300) + u':' + values::signedNumberText(total) + gap + m_texts.text(301) + u':'
-            + values::signedNumberText(total - bad) + gap + m_texts.text(302) + u':'
+        return m_texts.text(textId::attempts) + u':' + values::signedNumberText(total) + gap + m_texts.text(textId::rightCount) + u':'
+            + values::signedNumberText(total - bad) + gap + m_texts.text(textId::performance) + u':'
             + values::signedNumberText(std::floor((total - bad) / total * 100)) + u'%';
     }
-    return m_texts.text(300) + QStringLiteral(": 0");
+    return m_texts.text(textId::attempts) + QStringLiteral(": 0");
 }
 
 } // namespace orvik3

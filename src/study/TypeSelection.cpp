@@ -1,5 +1,6 @@
 #include "study/TypeSelection.h"
 
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 
 #include <orvik3/Form.h>
@@ -16,7 +17,7 @@ void showTypePanel(Form &form, const ExerciseType &type)
         FormControl &f = form.control(QLatin1String(frame));
         if (qstrcmp(frame, shown) == 0) {
             f.setVisible(true);
-            f.setHeight(4250);
+            f.setHeight(frameHeight::full);
         } else {
             f.setVisible(false);
         }

@@ -7,6 +7,7 @@
 #include "exercises/holding/HoldingRows.h"
 #include "exercises/holding/HoldingSolver.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 
 namespace orvik3 {
@@ -59,7 +60,7 @@ void HoldingPanel::resetHolding()
 {
     const QString inboundText = ctx.current(14);
     ctx.ctl(QStringLiteral("Label2"))
-        .setCaption(ctx.text(335) + u' ' + ctx.current(15) + u' ' + ctx.text(336) + u' ' + inboundText);
+        .setCaption(ctx.text(textId::holdingFly) + u' ' + ctx.current(15) + u' ' + ctx.text(textId::holdingInbound) + u' ' + inboundText);
 
     HoldingFields &h = m_hold;
     h.heading = values::roundToInteger(values::readNumber(ctx.current(13)));
@@ -141,7 +142,7 @@ PanelOutcome HoldingPanel::Command27_Click()
 {
     if (m_shownType == 0)
         return PanelOutcome::nothing();
-    ctx.ctl(QStringLiteral("Frame2")).setHeight(1100);
+    ctx.ctl(QStringLiteral("Frame2")).setHeight(frameHeight::cut);
     if (arcShown())
         showArcSolution();
     else

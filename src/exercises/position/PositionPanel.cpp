@@ -5,6 +5,7 @@
 #include "exercises/CommonButtons.h"
 #include "exercises/position/PositionRules.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/Error.h>
 
@@ -19,7 +20,7 @@ QString threeDigits(int degrees)
 
 void fillDegrees(const PanelContext &ctx, FormControl &combo, bool trailingEmpty)
 {
-    combo.addItem(ctx.text(312));
+    combo.addItem(ctx.text(textId::choose));
     for (int i = 0; i < 72; ++i)
         combo.addItem(threeDigits(i * 5));
     if (trailingEmpty)
@@ -29,7 +30,7 @@ void fillDegrees(const PanelContext &ctx, FormControl &combo, bool trailingEmpty
 void fillOrientation(const PanelContext &ctx, FormControl &combo)
 {
     static constexpr int kAngles[] = {30, 45, 60, 90, 120, 135, 150, 180, 210, 225, 240, 270, 300, 315, 330, 360};
-    combo.addItem(ctx.text(312));
+    combo.addItem(ctx.text(textId::choose));
     for (int a : kAngles)
         combo.addItem(threeDigits(a));
     combo.addItem(QString());

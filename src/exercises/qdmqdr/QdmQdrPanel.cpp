@@ -6,6 +6,7 @@
 #include "exercises/qdmqdr/BearingCandidates.h"
 #include "exercises/qdmqdr/QdmQdrRules.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/OleColor.h>
 
@@ -87,8 +88,8 @@ void QdmQdrPanel::resetQuestion(qint16 type)
     const bool qdm = isQdm(type);
     ctx.ctl(QStringLiteral("Label31")).setCaption(ctx.text(qdm ? 358 : 359));
     ctx.ctl(QStringLiteral("Label28")).setCaption(ctx.text(qdm ? 360 : 451));
-    ctx.ctl(QStringLiteral("Label30")).setCaption(ctx.text(361));
-    ctx.ctl(QStringLiteral("Label29")).setCaption(ctx.text(362));
+    ctx.ctl(QStringLiteral("Label30")).setCaption(ctx.text(textId::firstTurn));
+    ctx.ctl(QStringLiteral("Label29")).setCaption(ctx.text(textId::firstHeading));
 
     for (const Row &row : kRows) {
         for (const char *name : {row.label, row.result}) {
@@ -175,7 +176,7 @@ PanelOutcome QdmQdrPanel::Command9_Click()
 
 PanelOutcome QdmQdrPanel::Command10_Click()
 {
-    ctx.ctl(QStringLiteral("Frame20")).setHeight(1100);
+    ctx.ctl(QStringLiteral("Frame20")).setHeight(frameHeight::cut);
     for (const Row &row : kRows) {
         marks::solution(ctx.ctl(QLatin1String(row.label)), ctx.ctl(QLatin1String(row.result)),
                         ctx.current(row.answerColumn));

@@ -4,6 +4,7 @@
 #include "exercises/AnswerMarks.h"
 #include "exercises/CommonButtons.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/Error.h>
 
@@ -105,7 +106,7 @@ void WindPanel::resetQuestion(qint16)
     for (int row = kHeadTail; row <= kTime; ++row)
         ctx.ctl(QLatin1String(kRows[row].result)).setVisible(false);
     ctx.ctl(QStringLiteral("Label33"))
-        .setCaption(ctx.text(320) + u' ' + ctx.current(1) + u'/' + ctx.current(2));
+        .setCaption(ctx.text(textId::windWith) + u' ' + ctx.current(1) + u'/' + ctx.current(2));
 }
 
 void WindPanel::enableOptions(int row)
@@ -212,7 +213,7 @@ PanelOutcome WindPanel::Option58_Click()
 
 PanelOutcome WindPanel::Command11_Click()
 {
-    ctx.ctl(QStringLiteral("Frame29")).setHeight(1100);
+    ctx.ctl(QStringLiteral("Frame29")).setHeight(frameHeight::cut);
     for (int row = kHeadTail; row <= kTime; ++row) {
         const WindRow &r = kRows[row];
         const QString shown = row == kTime ? ctx.current(19) + QStringLiteral(" min.sec")
