@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <orvik3/Error.h>
 #include <orvik3/Form.h>
 #include <orvik3/FormControl.h>
@@ -24,7 +26,7 @@ class ControlPrivate;
 // c_MainAppPath and c_QAtype, and reads back c_QASessionFileName, c_showResult, c_QAFly,
 // c_TrackDelta and c_QAtype as the trainee works. Sizes are in twips (1440 per inch).
 // Every failure is raised as orvik3::Error to the caller of the property write or method.
-class QAform : public QObject
+class ORVIK3_EXPORT QAform : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("help:BackColor", "Gibt die Hintergrundfarbe zurück, die verwendet wird, um Text und Grafik in einem Objekt anzuzeigen, oder legt diese fest.")
