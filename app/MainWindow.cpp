@@ -80,8 +80,7 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     m_progress->setObjectName(QStringLiteral("progressLabel"));
     m_repeat = new QLabel(m_exercisePage);
     m_repeat->setObjectName(QStringLiteral("repeatLabel"));
-    m_repeat->setWordWrap(true);
-    m_repeat->setMaximumWidth(540);
+    m_repeat->setWordWrap(true); // as wide as the column, so that its height is reckoned right
     m_repeat->setStyleSheet(QStringLiteral("color: #a00000"));
     m_repeat->hide();
     m_next = new QPushButton(m_exercisePage);

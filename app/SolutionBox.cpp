@@ -19,7 +19,9 @@ SolutionBox::SolutionBox(QWidget *parent) : QFrame(parent)
     m_body->setWordWrap(true);
     m_body->setTextFormat(Qt::RichText);
     m_body->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    m_body->setMaximumWidth(520);
+    // No maximum width: a layout asks a wrapping label for its height at the width it offers,
+    // not at a narrower maximum, and the last lines would be cut off. The column is as wide
+    // as the panel above it, which keeps the lines short enough.
     column->addWidget(m_title);
     column->addWidget(m_body);
     hide();

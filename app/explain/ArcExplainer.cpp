@@ -20,13 +20,14 @@ QString ArcExplainer::reason(const host::Session &session)
     const double finalRadial = nav::reciprocal(arc.finalCourseDeg);
     const nav::ArcDirection dir = arc.direction.value_or(nav::shorterArcDirection(radial, finalRadial));
     const bool cw = dir == nav::ArcDirection::Clockwise;
-    QString text = tr("On radial %1 the %2 NM arc is flown %3 with heading %1 %4 90 = %5.")
+    QString text = (cw ? tr("On radial %1 the %2 NM arc is flown clockwise with heading %1 + 90 = %3.")
+                       : tr("On radial %1 the %2 NM arc is flown counter-clockwise with heading %1 − 90 = %3."))
                        .arg(threeDigits(radial))
                        .arg(arc.radiusNm, 0, 'f', 0)
-                       .arg(cw ? tr("clockwise") : tr("counter-clockwise"),
-                            cw ? QStringLiteral("+") : QStringLiteral("−"), threeDigits(nav::arcHeading(radial, dir)));
+                       .arg(threeDigits(nav::arcHeading(radial, dir)));
     if (arc.leadNm)
-        text += tr(" Lead: 60 × %1 / %2 = %3°, so turn onto the final course at radial %4.")
+        text += QLatin1Char(' ')
+                + tr("Lead: 60 × %1 / %2 = %3°, so turn onto the final course at radial %4.")
                     .arg(*arc.leadNm, 0, 'f', 1)
                     .arg(arc.radiusNm, 0, 'f', 0)
                     .arg(nav::leadAngle(*arc.leadNm, arc.radiusNm), 0, 'f', 1)

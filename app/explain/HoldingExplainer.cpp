@@ -61,9 +61,24 @@ QString HoldingExplainer::reason(int heading, int inbound, bool rightHand)
     for (const Sector &s : sectors(inbound, rightHand)) {
         if (s.entry != e)
             continue;
-        return tr("Heading %1 lies in the %2 entry sector %3°–%4° of a %5 hold inbound %6.")
-            .arg(threeDigits(heading), entryName(e), threeDigits(s.from), threeDigits(s.to),
-                 rightHand ? tr("right-hand") : tr("left-hand"), threeDigits(inbound));
+        // Whole sentences: entry and hand change the grammar around them in other languages.
+        QString sentence;
+        switch (e) {
+        case Entry::Direct:
+            sentence = rightHand ? tr("Heading %1 lies in the direct entry sector %2°–%3° of a right-hand hold inbound %4.")
+                                 : tr("Heading %1 lies in the direct entry sector %2°–%3° of a left-hand hold inbound %4.");
+            break;
+        case Entry::Offset:
+            sentence = rightHand
+                           ? tr("Heading %1 lies in the offset (teardrop) entry sector %2°–%3° of a right-hand hold inbound %4.")
+                           : tr("Heading %1 lies in the offset (teardrop) entry sector %2°–%3° of a left-hand hold inbound %4.");
+            break;
+        case Entry::Parallel:
+            sentence = rightHand ? tr("Heading %1 lies in the parallel entry sector %2°–%3° of a right-hand hold inbound %4.")
+                                 : tr("Heading %1 lies in the parallel entry sector %2°–%3° of a left-hand hold inbound %4.");
+            break;
+        }
+        return sentence.arg(threeDigits(heading), threeDigits(s.from), threeDigits(s.to), threeDigits(inbound));
     }
     return {};
 }

@@ -15,16 +15,18 @@ QString QdmQdrExplainer::reason(const host::Session &session)
         return {};
     const nav::Point a = host::aircraftPosition(session);
     const double qdm = nav::qdm(a, st->position);
-    QString required;
+    QString text = tr("Seen from %1: %2").arg(st->id, BearingExplainer::reciprocal(qdm));
     if (session.target && session.target->qdmDeg)
-        required = tr(" The required QDM is %1, %2° away.")
+        text += QLatin1Char(' ')
+                + tr("The required QDM is %1, %2° away.")
                        .arg(threeDigits(*session.target->qdmDeg))
                        .arg(std::lround(std::abs(nav::angleDifference(*session.target->qdmDeg, qdm))));
     else if (session.target && session.target->qdrDeg)
-        required = tr(" The required QDR is %1, %2° away.")
+        text += QLatin1Char(' ')
+                + tr("The required QDR is %1, %2° away.")
                        .arg(threeDigits(*session.target->qdrDeg))
                        .arg(std::lround(std::abs(nav::angleDifference(*session.target->qdrDeg, nav::reciprocal(qdm)))));
-    return tr("Seen from %1: %2%3").arg(st->id, BearingExplainer::reciprocal(qdm), required);
+    return text;
 }
 
 } // namespace orvik3::trainer

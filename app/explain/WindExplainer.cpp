@@ -22,25 +22,25 @@ Explanation WindExplainer::explain(const Leg &leg)
     const auto sol = nav::solveWind(leg.courseDeg, leg.tasKt, leg.windFromDeg, leg.windKt);
     const nav::WindComponents c = nav::windComponents(leg.courseDeg, leg.windFromDeg, leg.windKt);
     const bool head = c.headwindKt >= 0;
-    e.working << tr("Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt %6")
+    // Each line whole in every variant, so that a translation can order its words freely.
+    e.working << (head ? tr("Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt headwind")
+                       : tr("Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt tailwind"))
                      .arg(threeDigits(leg.windFromDeg))
                      .arg(std::lround(off))
-                     .arg(threeDigits(leg.courseDeg), kt(leg.windKt), kt(std::abs(c.headwindKt)),
-                          head ? tr("headwind") : tr("tailwind"));
-    const QString side = c.crosswindFrom == nav::Side::Right ? tr("from the right")
-                         : c.crosswindFrom == nav::Side::Left ? tr("from the left")
-                                                              : QString();
-    e.working << tr("crosswind = %1 kt × sin %2° = %3 kt %4").arg(kt(leg.windKt)).arg(std::lround(off)).arg(kt(c.crosswindKt), side).trimmed();
+                     .arg(threeDigits(leg.courseDeg), kt(leg.windKt), kt(std::abs(c.headwindKt)));
+    const QString cross = c.crosswindFrom == nav::Side::Right  ? tr("crosswind = %1 kt × sin %2° = %3 kt from the right")
+                          : c.crosswindFrom == nav::Side::Left ? tr("crosswind = %1 kt × sin %2° = %3 kt from the left")
+                                                               : tr("crosswind = %1 kt × sin %2° = %3 kt");
+    e.working << cross.arg(kt(leg.windKt)).arg(std::lround(off)).arg(kt(c.crosswindKt));
     if (!sol) {
         e.reason = tr("The crosswind is stronger than the true airspeed: this course cannot be held.");
         return e;
     }
     const double wca = sol->wcaDeg;
-    const QString wcaSide = wca > 0 ? tr(" right") : wca < 0 ? tr(" left") : QString();
-    e.working << tr("WCA = asin(%1 / %2) = %3°%4, heading %5")
-                     .arg(kt(c.crosswindKt), kt(leg.tasKt))
-                     .arg(std::abs(wca), 0, 'f', 1)
-                     .arg(wcaSide, threeDigits(sol->headingDeg));
+    const QString wcaLine = wca > 0   ? tr("WCA = asin(%1 / %2) = %3° right, heading %4")
+                            : wca < 0 ? tr("WCA = asin(%1 / %2) = %3° left, heading %4")
+                                      : tr("WCA = asin(%1 / %2) = %3°, heading %4");
+    e.working << wcaLine.arg(kt(c.crosswindKt), kt(leg.tasKt)).arg(std::abs(wca), 0, 'f', 1).arg(threeDigits(sol->headingDeg));
     e.working << tr("GS = %1 × cos %2° %3 %4 = %5 kt")
                      .arg(kt(leg.tasKt))
                      .arg(std::abs(wca), 0, 'f', 1)
@@ -55,9 +55,10 @@ Explanation WindExplainer::explain(const Leg &leg)
     }
     e.reason = c.crosswindFrom == nav::Side::None
                    ? tr("The wind blows along the course, so it only changes the ground speed.")
-                   : tr("Turn the nose into the wind (%1) by the WCA so that the track stays on course %2.")
-                         .arg(c.crosswindFrom == nav::Side::Right ? tr("to the right") : tr("to the left"),
-                              threeDigits(leg.courseDeg));
+                   : (c.crosswindFrom == nav::Side::Right
+                          ? tr("Turn the nose into the wind (to the right) by the WCA so that the track stays on course %1.")
+                          : tr("Turn the nose into the wind (to the left) by the WCA so that the track stays on course %1."))
+                         .arg(threeDigits(leg.courseDeg));
     return e;
 }
 

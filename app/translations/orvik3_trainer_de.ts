@@ -2,6 +2,43 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AdfExplainer</name>
+    <message>
+        <source>%1 The needle points to %2.</source>
+        <translation>%1 Die Nadel zeigt auf %2.</translation>
+    </message>
+</context>
+<context>
+    <name>ArcExplainer</name>
+    <message>
+        <source>On radial %1 the %2 NM arc is flown clockwise with heading %1 + 90 = %3.</source>
+        <translation>Auf Radial %1 wird der %2-NM-Bogen im Uhrzeigersinn geflogen, mit Steuerkurs %1 + 90 = %3.</translation>
+    </message>
+    <message>
+        <source>On radial %1 the %2 NM arc is flown counter-clockwise with heading %1 − 90 = %3.</source>
+        <translation>Auf Radial %1 wird der %2-NM-Bogen gegen den Uhrzeigersinn geflogen, mit Steuerkurs %1 − 90 = %3.</translation>
+    </message>
+    <message>
+        <source>Lead: 60 × %1 / %2 = %3°, so turn onto the final course at radial %4.</source>
+        <translation>Vorhalt: 60 × %1 / %2 = %3°, also bei Radial %4 auf den Endanflugkurs eindrehen.</translation>
+    </message>
+</context>
+<context>
+    <name>BearingExplainer</name>
+    <message>
+        <source>QDM %1 and QDR %2 are the same line seen from its two ends: QDR = QDM %3 180 = %2.</source>
+        <translation>QDM %1 und QDR %2 beschreiben dieselbe Standlinie in Gegenrichtung: QDR = QDM %3 180 = %2.</translation>
+    </message>
+    <message>
+        <source>%1 − 360 = %2</source>
+        <translation>%1 − 360 = %2</translation>
+    </message>
+    <message>
+        <source>QDM = HDG %1 + RB %2 = %3; QDR = QDM ± 180 = %4.</source>
+        <translation>QDM = Steuerkurs %1 + RB %2 = %3; QDR = QDM ± 180 = %4.</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseCatalog</name>
     <message>
         <source>Position with the HSI</source>
@@ -81,14 +118,64 @@
     </message>
 </context>
 <context>
+    <name>HoldingExplainer</name>
+    <message>
+        <source>direct</source>
+        <translation>direkt</translation>
+    </message>
+    <message>
+        <source>offset (teardrop)</source>
+        <translation>Tropfen (Teardrop)</translation>
+    </message>
+    <message>
+        <source>parallel</source>
+        <translation>parallel</translation>
+    </message>
+    <message>
+        <source>Heading %1 lies in the direct entry sector %2°–%3° of a right-hand hold inbound %4.</source>
+        <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des direkten Einflugs (Direct) in eine Standard-Warteschleife (Rechtskurven) mit Inbound-Kurs %4.</translation>
+    </message>
+    <message>
+        <source>Heading %1 lies in the direct entry sector %2°–%3° of a left-hand hold inbound %4.</source>
+        <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des direkten Einflugs (Direct) in eine Nicht-Standard-Warteschleife (Linkskurven) mit Inbound-Kurs %4.</translation>
+    </message>
+    <message>
+        <source>Heading %1 lies in the offset (teardrop) entry sector %2°–%3° of a right-hand hold inbound %4.</source>
+        <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des Tropfen-Einflugs (Teardrop, Offset) in eine Standard-Warteschleife (Rechtskurven) mit Inbound-Kurs %4.</translation>
+    </message>
+    <message>
+        <source>Heading %1 lies in the offset (teardrop) entry sector %2°–%3° of a left-hand hold inbound %4.</source>
+        <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des Tropfen-Einflugs (Teardrop, Offset) in eine Nicht-Standard-Warteschleife (Linkskurven) mit Inbound-Kurs %4.</translation>
+    </message>
+    <message>
+        <source>Heading %1 lies in the parallel entry sector %2°–%3° of a right-hand hold inbound %4.</source>
+        <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des Parallel-Einflugs (Parallel) in eine Standard-Warteschleife (Rechtskurven) mit Inbound-Kurs %4.</translation>
+    </message>
+    <message>
+        <source>Heading %1 lies in the parallel entry sector %2°–%3° of a left-hand hold inbound %4.</source>
+        <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des Parallel-Einflugs (Parallel) in eine Nicht-Standard-Warteschleife (Linkskurven) mit Inbound-Kurs %4.</translation>
+    </message>
+</context>
+<context>
+    <name>LearningSession</name>
+    <message>
+        <source>Question %1 comes again: not every answer was right, and a question stays until it is answered right in one go (it counts as a wrong attempt).</source>
+        <translation>Frage %1 kommt noch einmal: Nicht jede Antwort war richtig, und eine Frage bleibt, bis sie in einem Durchgang ganz richtig beantwortet ist (sie zählt als Fehlversuch).</translation>
+    </message>
+    <message>
+        <source>%1/%2, %3 right</source>
+        <translation>%1/%2, %3 richtig</translation>
+    </message>
+</context>
+<context>
     <name>PlanOverlay</name>
     <message>
         <source>Parallel entry</source>
-        <translation>Paralleler Einflug</translation>
+        <translation>Parallel-Einflug</translation>
     </message>
     <message>
         <source>Offset entry</source>
-        <translation>Versetzter Einflug</translation>
+        <translation>Tropfen-Einflug</translation>
     </message>
     <message>
         <source>Direct entry</source>
@@ -121,39 +208,31 @@
         <source>No exercise situation loaded.</source>
         <translation>Keine Übungslage geladen.</translation>
     </message>
-</context>
-<context>
-    <name>PowerTipDialog</name>
     <message>
-        <source>Power Tips</source>
-        <translation>Tipps</translation>
-    </message>
-    <message>
-        <source>cannot open the power tips %1: %2</source>
-        <translation>Die Tipps %1 lassen sich nicht öffnen: %2</translation>
-    </message>
-    <message>
-        <source>cannot read the power tips %1: %2</source>
-        <translation>Die Tipps %1 lassen sich nicht lesen: %2</translation>
-    </message>
-    <message>
-        <source>the power tips %1 are not readable rich text: %2</source>
-        <translation>Die Tipps %1 sind kein lesbarer RTF-Text: %2</translation>
+        <source>Position hidden: read it from the instruments</source>
+        <translation>Standort verborgen: von den Instrumenten ablesen</translation>
     </message>
 </context>
 <context>
-    <name>QAformWidget</name>
+    <name>PositionExplainer</name>
     <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <source>The aircraft is on radial %1 of %2, %3 NM out. %4</source>
+        <translation>Das Flugzeug steht auf Radial %1 von %2, %3 NM entfernt. %4</translation>
+    </message>
+</context>
+<context>
+    <name>QdmQdrExplainer</name>
+    <message>
+        <source>Seen from %1: %2</source>
+        <translation>Von %1 aus gesehen: %2</translation>
     </message>
     <message>
-        <source>Unexpected failure: %1</source>
-        <translation>Unerwarteter Fehler: %1</translation>
+        <source>The required QDM is %1, %2° away.</source>
+        <translation>Das anzuschneidende QDM ist %1, %2° vom jetzigen entfernt.</translation>
     </message>
     <message>
-        <source>Unexpected failure of unknown kind</source>
-        <translation>Unerwarteter Fehler unbekannter Art</translation>
+        <source>The required QDR is %1, %2° away.</source>
+        <translation>Das anzuschneidende QDR ist %1, %2° vom jetzigen entfernt.</translation>
     </message>
 </context>
 <context>
@@ -176,6 +255,17 @@
     </message>
 </context>
 <context>
+    <name>SolutionExplainer</name>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>The leg distance is not given for this question.</source>
+        <translation>Zu dieser Frage ist keine Streckenlänge angegeben.</translation>
+    </message>
+</context>
+<context>
     <name>StudyFileCheck</name>
     <message>
         <source>The study file %1 is missing, so this exercise has no questions.
@@ -194,6 +284,103 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>The study file %1 holds no complete question.</source>
         <translation>Die Fragendatei %1 enthält keine vollständige Frage.</translation>
+    </message>
+</context>
+<context>
+    <name>WindExplainer</name>
+    <message>
+        <source>The crosswind is stronger than the true airspeed: this course cannot be held.</source>
+        <translation>Der Querwind ist stärker als die wahre Eigengeschwindigkeit (TAS): Dieser Kurs lässt sich nicht halten.</translation>
+    </message>
+    <message>
+        <source>GS = %1 × cos %2° %3 %4 = %5 kt</source>
+        <translation>Grundgeschwindigkeit (GS) = %1 × cos %2° %3 %4 = %5 kt</translation>
+    </message>
+    <message>
+        <source>time = %1 NM ÷ %2 kt × 60 = %3:%4 min:s</source>
+        <translation>Flugzeit = %1 NM ÷ %2 kt × 60 = %3:%4 min:s</translation>
+    </message>
+    <message>
+        <source>The wind blows along the course, so it only changes the ground speed.</source>
+        <translation>Der Wind weht genau längs des Kurses und ändert daher nur die Grundgeschwindigkeit.</translation>
+    </message>
+    <message>
+        <source>%1:%2 min:s</source>
+        <translation>%1:%2 min:s</translation>
+    </message>
+    <message>
+        <source>Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt headwind</source>
+        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Gegenwind = %4 kt × cos %2° = %5 kt</translation>
+    </message>
+    <message>
+        <source>Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt tailwind</source>
+        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Rückenwind = %4 kt × cos %2° = %5 kt</translation>
+    </message>
+    <message>
+        <source>crosswind = %1 kt × sin %2° = %3 kt from the right</source>
+        <translation>Querwind = %1 kt × sin %2° = %3 kt von rechts</translation>
+    </message>
+    <message>
+        <source>crosswind = %1 kt × sin %2° = %3 kt from the left</source>
+        <translation>Querwind = %1 kt × sin %2° = %3 kt von links</translation>
+    </message>
+    <message>
+        <source>crosswind = %1 kt × sin %2° = %3 kt</source>
+        <translation>Querwind = %1 kt × sin %2° = %3 kt</translation>
+    </message>
+    <message>
+        <source>WCA = asin(%1 / %2) = %3° right, heading %4</source>
+        <translation>Vorhaltewinkel (WCA) = asin(%1 / %2) = %3° rechts, Steuerkurs %4</translation>
+    </message>
+    <message>
+        <source>WCA = asin(%1 / %2) = %3° left, heading %4</source>
+        <translation>Vorhaltewinkel (WCA) = asin(%1 / %2) = %3° links, Steuerkurs %4</translation>
+    </message>
+    <message>
+        <source>WCA = asin(%1 / %2) = %3°, heading %4</source>
+        <translation>Vorhaltewinkel (WCA) = asin(%1 / %2) = %3°, Steuerkurs %4</translation>
+    </message>
+    <message>
+        <source>Turn the nose into the wind (to the right) by the WCA so that the track stays on course %1.</source>
+        <translation>Die Nase um den Vorhaltewinkel nach rechts in den Wind drehen, damit der Kurs über Grund %1 bleibt.</translation>
+    </message>
+    <message>
+        <source>Turn the nose into the wind (to the left) by the WCA so that the track stays on course %1.</source>
+        <translation>Die Nase um den Vorhaltewinkel nach links in den Wind drehen, damit der Kurs über Grund %1 bleibt.</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::PowerTipDialog</name>
+    <message>
+        <source>Power Tips</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>cannot open the power tips %1: %2</source>
+        <translation>Die Tipps %1 lassen sich nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the power tips %1: %2</source>
+        <translation>Die Tipps %1 lassen sich nicht lesen: %2</translation>
+    </message>
+    <message>
+        <source>the power tips %1 are not readable rich text: %2</source>
+        <translation>Die Tipps %1 sind kein lesbarer RTF-Text: %2</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::QAformWidget</name>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Unexpected failure: %1</source>
+        <translation>Unerwarteter Fehler: %1</translation>
+    </message>
+    <message>
+        <source>Unexpected failure of unknown kind</source>
+        <translation>Unerwarteter Fehler unbekannter Art</translation>
     </message>
 </context>
 <context>
@@ -336,6 +523,18 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>&lt;h3&gt;Orvik3 – radio-navigation trainer&lt;/h3&gt;&lt;p&gt;Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. The situation is drawn on the left; the questions are on the right.&lt;/p&gt;&lt;p&gt;When flying yourself the arrow keys turn the aircraft; space pauses.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Orvik3 – Funknavigationstrainer&lt;/h3&gt;&lt;p&gt;Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. Die Lage wird links gezeichnet; rechts stehen die Fragen.&lt;/p&gt;&lt;p&gt;Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>There are no mistakes to practise in this exercise yet.</source>
+        <translation>In dieser Übung gibt es noch keine Fehler zum Üben.</translation>
+    </message>
+    <message>
+        <source>Next question (Enter)</source>
+        <translation>Nächste Frage (Enter)</translation>
+    </message>
+    <message>
+        <source>Instruments only: hide the aircraft on the plan until the solution</source>
+        <translation>Nur Instrumente: Flugzeug bis zur Lösung auf der Karte verbergen</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::trainer::PanelZoom</name>
@@ -361,6 +560,17 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Choose an exercise to begin.</source>
         <translation>Bitte eine Übung wählen.</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::SolutionBox</name>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Why:</source>
+        <translation>Warum:</translation>
     </message>
 </context>
 <context>
@@ -399,6 +609,73 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Clear all counters of “%1”?</source>
         <translation>Alle Zähler von „%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>Practise my mistakes</source>
+        <translation>Meine Fehler üben</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::SummaryPage</name>
+    <message>
+        <source>%1: %2 of %3 right at the first try, %4 min:s</source>
+        <translation>%1: %2 von %3 beim ersten Versuch richtig, %4 min:s</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>right after a repeat</source>
+        <translation>richtig nach Wiederholung</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>falsch</translation>
+    </message>
+    <message>
+        <source>question %1 (%2% right of %3)</source>
+        <translation>Frage %1 (%2 % von %3 richtig)</translation>
+    </message>
+    <message>
+        <source>Weakest questions: none so far.</source>
+        <translation>Schwächste Fragen: bisher keine.</translation>
+    </message>
+    <message>
+        <source>Weakest questions: %1.</source>
+        <translation>Schwächste Fragen: %1.</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Only my mistakes</source>
+        <translation>Nur meine Fehler</translation>
+    </message>
+    <message>
+        <source>Next exercise</source>
+        <translation>Nächste Übung</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,15 @@
 // sources in it, and the window really switching, Qt's own dialog buttons included.
 
 #include "ChooserPage.h"
+#include "LearningSession.h"
 #include "MainWindow.h"
 #include "StatisticsWindow.h"
 #include "TrainerTestKit.h"
 #include "TrainerTranslator.h"
+#include "explain/HoldingExplainer.h"
+#include "explain/WindExplainer.h"
+
+#include <orvik3/PowerTipDialog.h>
 
 #include <QDialogButtonBox>
 #include <QDomDocument>
@@ -18,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace orvik3;
@@ -90,9 +96,12 @@ TEST(TrainerTranslations, EveryTextOfTheSourcesIsInTheFile)
     ASSERT_TRUE(QFile::copy(QStringLiteral(ORVIK3_TRAINER_TS), copy));
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     QProcess lupdate;
+    QStringList includes;
+    for (const QString &dir : QStringLiteral(ORVIK3_LUPDATE_INCLUDES).split(QLatin1Char('|'), Qt::SkipEmptyParts))
+        includes << QStringLiteral("-I") << dir;
     const QStringList arguments = QStringList{QStringLiteral("-no-obsolete"), QStringLiteral("-locations"),
                                               QStringLiteral("none")}
-                                  + QStringLiteral(ORVIK3_TRAINER_SOURCES).split(QLatin1Char('|'))
+                                  + includes + QStringLiteral(ORVIK3_TRAINER_SOURCES).split(QLatin1Char('|'))
                                   + QStringList{QStringLiteral("-ts"), copy};
     lupdate.start(QStringLiteral(ORVIK3_LUPDATE), arguments);
     ASSERT_TRUE(lupdate.waitForFinished(60000));
@@ -111,6 +120,7 @@ struct Shown {
     const char *typeButton; // chooser button of type 1
     const char *closeButton;
     const char *yesButton;
+    const char *powerTipTitle; // a text of the panel's library, translated with the trainer's
 };
 
 class LanguageSwitch : public testing::TestWithParam<Shown>
@@ -156,12 +166,72 @@ TEST_P(LanguageSwitch, WindowAndQtDialogsSpeakTheLanguage)
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
     question.show(); // the box names its buttons when it is shown
     EXPECT_EQ(question.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QString::fromUtf8(want.yesButton));
+    EXPECT_EQ(PowerTipDialog().windowTitle(), QString::fromUtf8(want.powerTipTitle));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Trainer, LanguageSwitch,
-    testing::Values(Shown{Language::German, "&Übung", "Übung wählen", "Standort mit dem HSI", "Schließen", "Ja"},
-                    Shown{Language::English, "&Exercise", "Choose an exercise", "Position with the HSI", "Close", "Yes"}),
+    testing::Values(Shown{Language::German, "&Übung", "Übung wählen", "Standort mit dem HSI", "Schließen", "Ja", "Tipps"},
+                    Shown{Language::English, "&Exercise", "Choose an exercise", "Position with the HSI", "Close", "Yes", "Power Tips"}),
     [](const testing::TestParamInfo<Shown> &info) {
         return std::string(info.param.language == Language::German ? "German" : "English");
     });
+
+// --- the solution box's sentences in German ------------------------------------------------
+
+namespace {
+
+struct GermanLine {
+    const char *name;
+    std::function<QString()> text;
+    std::vector<const char *> words; // all present
+};
+
+class GermanSentences : public testing::TestWithParam<GermanLine>
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(TrainerTranslator::apply(Language::German)) << "no German file"; }
+    void TearDown() override { TrainerTranslator::apply(Language::English); }
+};
+
+QString windText(WindExplainer::Leg leg)
+{
+    const Explanation e = WindExplainer::explain(leg);
+    return e.working.join(QLatin1Char('\n')) + QLatin1Char('\n') + e.reason;
+}
+
+} // namespace
+
+TEST_P(GermanSentences, TranslatedWholeAndFilledIn)
+{
+    const GermanLine &r = GetParam();
+    const QString text = r.text();
+    for (const char *w : r.words)
+        EXPECT_TRUE(text.contains(QString::fromUtf8(w))) << qPrintable(text) << "\n  lacks: " << w;
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("%\\d")))) << qPrintable(text);
+    // English words left over mean a sentence was not found in the file.
+    for (const char *english : {"the ", "right", "left", "headwind", "tailwind", "crosswind", "entry", "Heading"})
+        EXPECT_FALSE(text.contains(QLatin1String(english))) << qPrintable(text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Explainers, GermanSentences,
+    testing::Values(
+        GermanLine{"holdingRightHandDirect", [] { return HoldingExplainer::reason(130, 90, true); },
+                   {"Steuerkurs 130", "direkten Einflugs", "020°–200°", "Standard-Warteschleife", "Inbound-Kurs 090"}},
+        GermanLine{"holdingLeftHandTeardrop", [] { return HoldingExplainer::reason(100, 270, false); },
+                   {"Tropfen-Einflugs", "090°–160°", "Linkskurven"}},
+        GermanLine{"holdingRightHandParallel", [] { return HoldingExplainer::reason(300, 90, true); },
+                   {"Parallel-Einflugs", "Rechtskurven"}},
+        GermanLine{"windQuarteringFromRight", [] { return windText({360, 120, 30, 30, 60}); },
+                   {"Gegenwind", "Querwind", "von rechts", "Vorhaltewinkel (WCA)", "Steuerkurs", "Grundgeschwindigkeit",
+                    "Flugzeit", "nach rechts in den Wind"}},
+        GermanLine{"windAbeamFromLeft", [] { return windText({180, 90, 90, 15, 30}); }, {"von links", "nach links"}},
+        GermanLine{"windTailOnly", [] { return windText({90, 100, 270, 20, 40}); }, {"Rückenwind", "längs des Kurses"}},
+        GermanLine{"progress", [] {
+                       LearningSession s;
+                       s.start(1, 4);
+                       return s.progressText();
+                   },
+                   {"1/4, 0 richtig"}}),
+    [](const testing::TestParamInfo<GermanLine> &info) { return std::string(info.param.name); });
