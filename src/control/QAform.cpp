@@ -10,7 +10,6 @@
 #include "exercises/wind/WindPanel.h"
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
-#include "questions/QuestionDisplay.h"
 #include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"

@@ -24,7 +24,8 @@ class ControlPrivate;
 
 // The exercise panel of the radio-navigation trainer. A host places it on its window, writes
 // c_MainAppPath and c_QAtype, and reads back c_QASessionFileName, c_showResult, c_QAFly,
-// c_TrackDelta and c_QAtype as the trainee works. Sizes are in twips (1440 per inch).
+// c_TrackDelta and c_QAtype as the trainee works; the control announces each change of them
+// with the property's ...Changed signal. Sizes are in twips (1440 per inch).
 // Every failure is raised as orvik3::Error to the caller of the property write or method.
 class ORVIK3_EXPORT QAform : public QObject
 {
