@@ -13,6 +13,7 @@
 #include "StatisticsWindow.h"
 #include "StudyFileCheck.h"
 #include "TrainerHost.h"
+#include "platform/Paths.h"
 #include "TrainerTranslator.h"
 
 #include <orvik3/QAform.h>
@@ -327,7 +328,10 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
         m_pages->setCurrentWidget(m_exercisePage);
     if (showStudyProblem())
         return;
-    Situation situation = loadSituation(sessionFile, type, language());
+    // The control names sessions below the installation's default/sessions/; a study file
+    // must not lead the trainer anywhere else.
+    const QString sessions = paths::join(m_host->basePath(), QStringLiteral("default/sessions"));
+    Situation situation = loadSituation(sessionFile, type, language(), sessions);
     situation.hideAircraft = hidesAircraft(type);
     m_view->setSituation(situation);
     m_solutionBox->hide();
@@ -354,6 +358,11 @@ bool MainWindow::showStudyProblem()
     none.error = message;
     m_view->setSituation(none);
     statusBar()->showMessage(message);
+    // A scripted run has no one to read the view: the problem goes to the error stream, once.
+    if (m_scripted && message != m_studyProblemSaid) {
+        m_studyProblemSaid = message;
+        report(message);
+    }
     return true;
 }
 
@@ -414,8 +423,15 @@ void MainWindow::exerciseEnded()
     retranslate();
 }
 
+void MainWindow::reportFailure(const QString &message)
+{
+    report(message + m_host->whereText());
+    m_host->sync();
+}
+
 void MainWindow::report(const QString &message)
 {
+    ++m_reports;
     if (m_scripted) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
         return;

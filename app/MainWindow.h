@@ -49,6 +49,8 @@ public:
     void applyOptions(const TrainerOptions &options);
     // Scripted runs show no message boxes; problems go to the error stream instead.
     void setScripted(bool scripted) { m_scripted = scripted; }
+    // How many problems were reported so far (a scripted run fails when there were any).
+    int reportCount() const { return m_reports; }
 
     TrainerHost &host() const { return *m_host; }
     FlightSession &flight() const { return *m_flight; }
@@ -84,7 +86,9 @@ public:
     bool summaryShown() const;
 
 private slots:
-    void reportFailure(const QString &message) { report(message); }
+    // A trainee action on the panel failed: said with where it happened, and the view
+    // brought in line with whatever the control shows now.
+    void reportFailure(const QString &message);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -138,6 +142,8 @@ private:
     QAction *m_tipsAction = nullptr;
     QAction *m_aboutAction = nullptr;
     bool m_scripted = false;
+    int m_reports = 0;
+    QString m_studyProblemSaid;
     PanelZoom *m_zoom = nullptr;
     SolutionBox *m_solutionBox = nullptr;
     SummaryPage *m_summary = nullptr;

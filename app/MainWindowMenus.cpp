@@ -8,6 +8,7 @@
 #include "StatisticsWindow.h"
 #include "TrainerHost.h"
 
+#include <orvik3/Error.h>
 #include <orvik3/QAform.h>
 
 #include <QAction>
@@ -126,7 +127,7 @@ void MainWindow::showStatistics()
             practiseMistakes(chosen);
         }
     } catch (const std::exception &e) {
-        report(QString::fromUtf8(e.what()));
+        report(Error::from(e).message());
     }
     // The control reads its counters afresh at the next question; nothing to refresh here.
 }

@@ -1,5 +1,7 @@
 #include "Situation.h"
 
+#include "platform/Paths.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 
@@ -13,18 +15,27 @@ void Situation::resetAircraft()
         track.push_back(start.position);
 }
 
-Situation loadSituation(const QString &path, int type, Language language)
+Situation loadSituation(const QString &path, int type, Language language, const QString &sessionsFolder)
 {
     Situation s;
     s.type = type;
     s.language = language;
     s.path = path;
     const QFileInfo info(path);
+    if (!sessionsFolder.isEmpty() && !path.isEmpty()) {
+        const QString prefix = paths::join(sessionsFolder, QString());
+        const QString name = path.startsWith(prefix) ? path.mid(prefix.size()) : path;
+        if (!name.isEmpty() && (!path.startsWith(prefix) || !paths::staysInside(sessionsFolder, name))) {
+            s.error = QCoreApplication::translate("Situation", "The session name leads outside default/sessions/:\n%1")
+                          .arg(name);
+            return s;
+        }
+    }
     if (path.isEmpty() || info.isDir()) {
         s.error = QCoreApplication::translate("Situation", "This question names no session file.");
         return s;
     }
-    if (!info.exists()) {
+    if (!info.exists() && !info.isSymLink()) {
         s.error = QCoreApplication::translate("Situation", "Session file not found:\n%1").arg(info.fileName());
         return s;
     }

@@ -33,7 +33,9 @@ struct Situation {
 };
 
 // Loads the session at `path` for exercise `type`. A missing or unreadable file, or one that
-// does not parse, gives a situation without a session and a message saying why.
-Situation loadSituation(const QString &path, int type, Language language = Language::English);
+// does not parse, gives a situation without a session and a message saying why. With a
+// sessions folder, a path whose name leads out of it is refused the same way.
+Situation loadSituation(const QString &path, int type, Language language = Language::English,
+                        const QString &sessionsFolder = {});
 
 } // namespace orvik3::trainer

@@ -2,6 +2,7 @@
 
 #include "StatisticsChart.h"
 
+#include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
 
 #include <QComboBox>
@@ -93,7 +94,7 @@ void StatisticsWindow::askReset()
         try {
             resetShown();
         } catch (const std::exception &e) {
-            QMessageBox::warning(this, windowTitle(), QString::fromUtf8(e.what()));
+            QMessageBox::warning(this, windowTitle(), Error::from(e).message());
         }
     }
 }

@@ -1,12 +1,12 @@
 #include "StudyFileCheck.h"
 
+#include "platform/BoundedFile.h"
 #include "study/QuestionTable.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <memory>
 
@@ -22,7 +22,8 @@ QString StudyFileCheck::message() const
             .arg(fileName, QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     case StudyFileState::Unreadable:
         return QCoreApplication::translate("StudyFileCheck", "The study file %1 cannot be read, so this exercise has no questions.")
-            .arg(fileName);
+                   .arg(fileName)
+               + (reason.isEmpty() ? QString() : QStringLiteral("\n") + reason);
     case StudyFileState::Empty:
         return QCoreApplication::translate("StudyFileCheck", "The study file %1 is empty, so this exercise has no questions.")
             .arg(fileName);
@@ -47,13 +48,14 @@ StudyFileCheck checkStudyFile(const QString &basePath, int type, Language langua
         check.state = StudyFileState::Missing;
         return check;
     }
-    QFile file(check.path);
-    // Only a regular file is opened, as the control does: a pipe of that name would block.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly)) {
+    // Read as the control reads it: a pipe, a device or an oversized file is refused at once.
+    BoundedFile::Result file = BoundedFile::read(check.path, limits::kStudyFile);
+    if (!file.ok()) {
         check.state = StudyFileState::Unreadable;
+        check.reason = file.error;
         return check;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = std::move(file.bytes);
     if (bytes.trimmed().isEmpty()) {
         check.state = StudyFileState::Empty;
         return check;

@@ -15,6 +15,7 @@ struct StudyFileCheck {
     StudyFileState state = StudyFileState::Usable;
     QString fileName; // the study file the control reads for the type and language
     QString path;
+    QString reason; // with Unreadable: what the reader said (file and why)
 
     bool usable() const { return state == StudyFileState::Usable; }
     // A sentence for the view and the status bar, in the current language; empty when usable.

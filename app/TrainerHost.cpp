@@ -20,12 +20,22 @@ template <typename F> bool TrainerHost::guarded(F &&f)
     try {
         f();
         return true;
-    } catch (const Error &e) {
-        emit failed(e.message());
     } catch (const std::exception &e) {
-        emit failed(QString::fromUtf8(e.what()));
+        emit failed(Error::from(e).message() + whereText());
     }
     return false;
+}
+
+QString TrainerHost::whereText() const
+{
+    if (!m_form || m_type <= 0 || m_form->studyFilePath().isEmpty())
+        return {};
+    if (!m_form->questionShown() || m_form->lastQuestion() < 0)
+        return tr("\n(study file %1)").arg(m_form->studyFilePath());
+    return tr("\n(study file %1, question %2 of %3)")
+        .arg(m_form->studyFilePath())
+        .arg(m_form->currentQuestion() + 1)
+        .arg(m_form->lastQuestion() + 1);
 }
 
 void TrainerHost::createControl()
@@ -74,10 +84,24 @@ void TrainerHost::startExercise(int type)
     if (m_flyCode != 0)
         giveBackPanel();
     m_type = type;
-    guarded([&] {
+    QString failure;
+    try {
         m_form->setC_MainAppPath(m_basePath);
         m_form->setC_QAtype(qint16(type));
-    });
+    } catch (const std::exception &e) {
+        failure = Error::from(e).message() + whereText();
+    }
+    // A study file that gives no questions is the cause of whatever failed after it; the
+    // window shows that problem in place of the picture, with the exercise kept so that
+    // another language or installation can start it again. Any other failure leaves the
+    // panel in no known state: said, and back to the chooser so that view and panel agree.
+    if (!m_form->studyFileProblem().isEmpty())
+        return;
+    if (!failure.isEmpty()) {
+        emit failed(failure);
+        endExercise();
+        return;
+    }
     // A fresh selection always puts up a question, even one whose session carries the name
     // of the last one shown.
     m_pending.sessionFile = true;

@@ -40,6 +40,9 @@ public:
     // Gives the panel back after flying: the negative of the family code.
     void giveBackPanel();
     void loadPowerTip();
+    // Where the trainee is, for error messages: the study file and the question on display
+    // ("" before an exercise is started).
+    QString whereText() const;
     // The trainer's own "Weiter": gives the panel back at full height the way the signal
     // table says (the negative family code), then presses the panel's "Weiter", so that it
     // counts and moves on exactly as if the trainee had pressed it.

@@ -1,19 +1,35 @@
 #include "MainWindow.h"
 #include "SituationView.h"
 #include "TrainerOptions.h"
+#include "platform/BoundedFile.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 
 #ifndef ORVIK3_SAMPLE_DATA_DIR
 #define ORVIK3_SAMPLE_DATA_DIR ""
 #endif
 
 namespace {
+
+// QSettings would wait forever on a pipe put where the trainer keeps its own settings, or read
+// a device until memory runs out: anything but a plain file of sane size is left alone, and
+// the trainer runs with settings of its own for this time. Empty when the file is usable.
+QString ownSettingsProblem()
+{
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+                         + QApplication::organizationName() + QLatin1Char('/') + QApplication::applicationName()
+                         + QStringLiteral(".conf");
+    const orvik3::BoundedFile::Result r = orvik3::BoundedFile::read(path, orvik3::limits::kTrainerSettings);
+    return r.ok() || r.status == orvik3::BoundedFile::Status::Missing ? QString() : r.error;
+}
 
 // Milliseconds since the process was started, from the kernel's record of it, so that the
 // dynamic loading before main() counts too. -1 where that record is not available.
@@ -51,8 +67,15 @@ int main(int argc, char *argv[])
     }
     const TrainerOptions &options = parsed.options;
 
-    QSettings settings;
-    MainWindow window({}, settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
+    QTemporaryDir scratch;
+    std::unique_ptr<QSettings> settings;
+    if (const QString problem = ownSettingsProblem(); !problem.isEmpty() && scratch.isValid()) {
+        std::fprintf(stderr, "%s; the settings of this run are not kept\n", qPrintable(problem));
+        settings = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("trainer.conf")), QSettings::IniFormat);
+    } else {
+        settings = std::make_unique<QSettings>();
+    }
+    MainWindow window({}, *settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
     const bool scripted = !options.screenshot.isEmpty();
     window.setScripted(scripted);
     if (scripted)
@@ -71,7 +94,8 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot write %s\n", qPrintable(options.screenshot));
             return 1;
         }
-        return 0;
+        // The picture is written all the same; what went wrong was said on stderr.
+        return window.reportCount() > 0 ? 3 : 0;
     }
     return app.exec();
 }

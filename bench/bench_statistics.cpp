@@ -65,3 +65,38 @@ static void BM_WeiterCount_301_Memory(benchmark::State &state)
     }
 }
 BENCHMARK(BM_WeiterCount_301_Memory)->Unit(benchmark::kMicrosecond);
+
+// The fullest store the trainer makes: every one of the 14 exercise types with counters for
+// all 301 questions (8428 entries, about 250 KB). A count must stay cheap in CPU time, the
+// durable write aside; reported as CPU time per count.
+static void BM_WeiterCount_14Types_Persistent(benchmark::State &state)
+{
+    static const char *const kPrefixes[] = {"qdm",    "qdr",    "hsi",    "stdvor", "adfpos", "adfposrb", "qdmrb",
+                                            "qdrrb",  "hsihld", "dghld",  "dgrbhld", "dmearc", "wind",     "orient"};
+    QTemporaryDir dir;
+    auto store = std::make_shared<IniSettingsStore>(dir.path());
+    store->update(Statistics::app(), [&] {
+        for (const char *prefix : kPrefixes)
+            for (int q = 0; q <= 300; ++q) {
+                store->write(Statistics::app(), Statistics::section(),
+                             Statistics::totalKey(QLatin1String(prefix), q), QStringLiteral("12"));
+                store->write(Statistics::app(), Statistics::section(),
+                             Statistics::badKey(QLatin1String(prefix), q), QStringLiteral("3"));
+            }
+    });
+    const Services services = bench::services(store);
+    Form form;
+    QuestionTable table;
+    QuestionState s;
+    const qint16 type = 6;
+    const PanelContext ctx{form, services, table, s, type};
+    s.lastQuestion = 300;
+    int question = 0;
+    for (auto _ : state) {
+        s.currentQuestion = qint16(question++ % 301);
+        s.partDone[1] = true;
+        s.partCorrect[1] = false;
+        buttons::countAnswers(ctx, QStringLiteral("qdm"), 4);
+    }
+}
+BENCHMARK(BM_WeiterCount_14Types_Persistent)->Unit(benchmark::kMillisecond)->Iterations(200);

@@ -238,6 +238,12 @@
 <context>
     <name>Situation</name>
     <message>
+        <source>The session name leads outside default/sessions/:
+%1</source>
+        <translation>Der Sitzungsname führt aus default/sessions/ hinaus:
+%1</translation>
+    </message>
+    <message>
         <source>This question names no session file.</source>
         <translation>Zu dieser Frage gehört keine Sitzungsdatei.</translation>
     </message>
@@ -613,6 +619,21 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Practise my mistakes</source>
         <translation>Meine Fehler üben</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::TrainerHost</name>
+    <message>
+        <source>
+(study file %1)</source>
+        <translation>
+(Fragendatei %1)</translation>
+    </message>
+    <message>
+        <source>
+(study file %1, question %2 of %3)</source>
+        <translation>
+(Fragendatei %1, Frage %2 von %3)</translation>
     </message>
 </context>
 <context>

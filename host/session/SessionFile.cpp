@@ -1,6 +1,7 @@
 #include "session/SessionFile.h"
 
-#include <QFile>
+#include "platform/BoundedFile.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -14,8 +15,6 @@ namespace orvik3::host {
 
 namespace {
 
-// Session files are a few hundred bytes; anything far larger is not one.
-constexpr qint64 kMaxFileSize = 1 << 20;
 constexpr double kMaxCoordinateNm = 1000.0;
 constexpr double kMaxDistanceNm = 1000.0;
 constexpr double kMaxTasKt = 1000.0;
@@ -308,7 +307,8 @@ void readSession(const SectionReader &r, Session &s)
                               .arg(version).arg(SessionFile::kFormatVersion));
     if (r.has("type"))
         s.exercise = r.integer("type", 1, 14);
-    s.title = r.textOr("title");
+    // As the writer keeps it: one line, single spaces, so that a saved copy reads the same.
+    s.title = r.textOr("title").simplified();
 }
 
 Station readStation(const SectionReader &r, const Session &soFar)
@@ -591,18 +591,17 @@ SessionFile::Result SessionFile::parse(const QByteArray &data, const QString &fi
 
 SessionFile::Result SessionFile::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    BoundedFile::Result file = BoundedFile::read(path, limits::kSessionFile);
+    if (!file.ok()) {
         Result r;
-        r.error = {path, 0, QStringLiteral("cannot open: %1").arg(file.errorString())};
+        // The reader's text starts with the path, which the error adds itself.
+        QString why = file.error;
+        if (why.startsWith(path + QStringLiteral(": ")))
+            why.remove(0, path.size() + 2);
+        r.error = {path, 0, why};
         return r;
     }
-    if (file.size() > kMaxFileSize) {
-        Result r;
-        r.error = {path, 0, QStringLiteral("file is too large for a session file")};
-        return r;
-    }
-    return parse(file.readAll(), path);
+    return parse(file.bytes, path);
 }
 
 QByteArray SessionFile::toText(const Session &s)

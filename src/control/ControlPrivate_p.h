@@ -5,6 +5,7 @@
 #include "exercises/FamilyPanel.h"
 #include "questions/QuestionState.h"
 #include "study/QuestionTable.h"
+#include "study/StudyFileLoader.h"
 
 #include <orvik3/Form.h>
 #include <orvik3/QAform.h>
@@ -41,6 +42,9 @@ public:
     ControlProperties props;
     QuestionTable table;
     QuestionState question;
+    // How the last study file read ended, for hosts that tell the instructor why there are
+    // no questions.
+    StudyLoadResult lastStudyLoad;
     QFont ambientFont;
     PanelContext panelContext;
     std::unique_ptr<FamilyPanel> position, holding, adf, qdmqdr, wind;

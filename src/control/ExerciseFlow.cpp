@@ -27,9 +27,7 @@ void ExerciseFlow::select()
         showTypePanel(d.form, *type);
         panel->selected(value);
 
-        const StudyLoadResult loaded =
-            loadStudyFile(d.props.c_MainAppPath, value, studyFileOf(*type, *d.services.texts), d.table);
-        d.question.questionsLoaded(loaded.records);
+        load(studyFileOf(*type, *d.services.texts));
 
         d.question.shuffleQuestionOrder(*d.services.random);
         panel->orderBuilt(value);
@@ -37,6 +35,12 @@ void ExerciseFlow::select()
         d.question.orderPos = 0;
     }
     display();
+}
+
+void ExerciseFlow::load(const QString &studyFileName)
+{
+    d.lastStudyLoad = loadStudyFile(d.props.c_MainAppPath, d.props.c_QAtype, studyFileName, d.table);
+    d.question.questionsLoaded(d.lastStudyLoad.records);
 }
 
 void ExerciseFlow::display()

@@ -2,6 +2,8 @@
 
 #include "exercises/PanelOutcome.h"
 
+#include <QString>
+
 namespace orvik3 {
 
 class ControlPrivate;
@@ -22,6 +24,8 @@ public:
     void connect(FamilyPanel &panel);
     // The work of writing c_QAtype: select -> load -> order -> display.
     void select();
+    // LoadStudyFile: the study file of that name, by the current type, into the table.
+    void load(const QString &studyFileName);
     // DisplayQuestion: the next question of the current type.
     void display();
     void apply(const PanelOutcome &outcome);

@@ -173,8 +173,7 @@ void QAform::DisplayQuestion()
 
 void QAform::LoadStudyFile(QString &StudyFileName)
 {
-    const StudyLoadResult loaded = loadStudyFile(d->props.c_MainAppPath, d->props.c_QAtype, StudyFileName, d->table);
-    d->question.questionsLoaded(loaded.records);
+    d->flow.load(StudyFileName);
 }
 
 void QAform::LoadPowerTip()
@@ -284,6 +283,19 @@ int checkedOption(int k)
 bool QAform::partCorrect(int n) const { return d->question.partCorrect[checkedPart(n)]; }
 bool QAform::partDone(int n) const { return d->question.partDone[checkedPart(n)]; }
 QString QAform::qaCol(int column, int row) const { return d->table.col(column, row); }
+QString QAform::studyFilePath() const { return d->lastStudyLoad.file; }
+
+QString QAform::studyFileProblem() const
+{
+    const StudyLoadResult &r = d->lastStudyLoad;
+    if (r.records > 0 || r.file.isEmpty())
+        return {};
+    if (r.stop == StudyStop::CannotOpen)
+        return r.stopMessage();
+    if (r.stop == StudyStop::EndOfFile)
+        return QStringLiteral("%1: no questions in the study file").arg(r.file);
+    return QStringLiteral("%1:%2: no questions load: %3").arg(r.file).arg(r.stopLine).arg(r.stopMessage());
+}
 const TextTable &QAform::texts() const { return *d->services.texts; }
 SettingsStore &QAform::settings() const { return *d->services.settings; }
 

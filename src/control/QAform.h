@@ -124,6 +124,10 @@ public:
     QString qaCol(int column, int row) const; // column 1..19, row 0..300
     const TextTable &texts() const;
     SettingsStore &settings() const;
+    // The study file read last, and why it gave no questions ("" when it gave some): for
+    // hosts that tell the instructor, since loading itself never raises.
+    QString studyFilePath() const;
+    QString studyFileProblem() const;
 
 signals:
     void BackColorChanged();

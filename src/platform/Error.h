@@ -16,6 +16,7 @@ enum class ErrorKind {
     StoreFailure,     // the settings store could not be read or written
     ControlFailure,   // a child control refused a value, or an unknown control name
     FileFailure,      // a file the control had to open could not be read
+    OutOfMemory,      // an allocation failed: the work was abandoned, nothing half-done kept
 };
 
 // The one exception type of the library: everything raised "to the host" is an Error.
@@ -25,12 +26,20 @@ public:
     Error(ErrorKind kind, const QString &message);
 
     ErrorKind kind() const noexcept { return m_kind; }
+    // "kind: detail", the text shown to people.
     QString message() const { return QString::fromUtf8(what()); }
+    // What happened, without the kind: for passing it on as another kind without saying the
+    // kind twice.
+    QString detail() const { return m_detail; }
 
     static QString kindName(ErrorKind kind);
+    // The Error a handler passes on for whatever it caught: an Error as it is, an allocation
+    // failure as OutOfMemory, any other exception as a ControlFailure naming it.
+    static Error from(const std::exception &e);
 
 private:
     ErrorKind m_kind;
+    QString m_detail;
 };
 
 } // namespace orvik3

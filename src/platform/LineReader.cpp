@@ -1,6 +1,6 @@
 #include "platform/LineReader.h"
 
-#include <QFile>
+#include "platform/BoundedFile.h"
 
 namespace orvik3 {
 
@@ -15,15 +15,9 @@ constexpr char16_t kHigh[32] = {
 bool LineReader::open(const QString &path)
 {
     close();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    m_data = file.readAll();
-    const bool ok = file.error() == QFile::NoError;
-    file.close();
-    if (!ok)
-        m_data.clear();
-    return ok;
+    BoundedFile::Result file = BoundedFile::read(path, limits::kStudyFile);
+    m_data = std::move(file.bytes);
+    return file.ok();
 }
 
 void LineReader::setData(const QByteArray &bytes)

@@ -10,7 +10,8 @@ namespace orvik3 {
 class LineReader
 {
 public:
-    // Reads the whole file; false when it cannot be opened or read.
+    // Reads the whole file; false when it cannot be read, is not a plain file or is larger
+    // than a study file may be.
     bool open(const QString &path);
     void setData(const QByteArray &bytes);
     bool atEnd() const { return m_pos >= m_data.size(); }

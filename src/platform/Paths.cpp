@@ -39,4 +39,20 @@ QString resolve(const QString &base, const QStringList &components)
     return path;
 }
 
+bool staysInside(const QString &folder, const QString &name)
+{
+    if (name.isEmpty() || name.startsWith(u'/') || name.startsWith(u'\\') || (name.size() > 1 && name[1] == u':'))
+        return false;
+    const QStringList parts = QString(name).replace(u'\\', u'/').split(u'/');
+    if (parts.contains(QStringLiteral("..")))
+        return false;
+    const QFileInfo target(join(folder, name));
+    if (!target.exists() && !target.isSymLink())
+        return true; // nothing there to lead anywhere; a missing file is its reader's concern
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    const QString real = target.canonicalFilePath();
+    // A dangling link has no canonical path: it leads nowhere we could check.
+    return !root.isEmpty() && !real.isEmpty() && real.startsWith(root + u'/');
+}
+
 } // namespace orvik3::paths

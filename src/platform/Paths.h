@@ -14,4 +14,8 @@ QString join(const QString &base, const QString &relative);
 // are kept as given.
 QString resolve(const QString &base, const QStringList &components);
 
+// Whether `name` (a file name taken from a data file) names something inside `folder`: not
+// absolute, no ".." component, and, where it exists, not reached through a link that leads out.
+bool staysInside(const QString &folder, const QString &name);
+
 } // namespace orvik3::paths

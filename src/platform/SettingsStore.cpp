@@ -1,14 +1,17 @@
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
 
+#include "platform/BoundedFile.h"
 #include "platform/SettingsStoreIni.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -153,21 +156,6 @@ bool writeAll(int fd, const QByteArray &bytes)
     return true;
 }
 
-bool readAll(int fd, QByteArray &bytes)
-{
-    char buffer[16384];
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        bytes.append(buffer, n);
-    }
-}
-
 } // namespace
 
 class IniSettingsStore::Private
@@ -202,13 +190,39 @@ public:
         }
         if (f.loaded && f.stamp == FileStamp(&st))
             return;
-        Fd fd(::open(name.constData(), O_RDONLY | O_CLOEXEC));
-        QByteArray bytes;
-        if (fd.get() < 0 || ::fstat(fd.get(), &st) != 0 || !readAll(fd.get(), bytes))
-            fail(QStringLiteral("cannot read the settings file"), path, errno);
-        f.ini = SettingsIni::parse(bytes);
+        BoundedFile::Result file = BoundedFile::read(path, limits::kSettingsStore);
+        if (file.status == BoundedFile::Status::Missing) { // replaced away between stat and open
+            f.ini = SettingsIni();
+            f.stamp = FileStamp();
+            f.loaded = true;
+            return;
+        }
+        if (!file.ok())
+            throw Error(ErrorKind::StoreFailure, file.error);
+        f.ini = SettingsIni::parse(file.bytes);
+        // The stamp of what was read: taken before the read, so a newer version replaced in
+        // meanwhile is read again next time rather than missed.
         f.stamp = FileStamp(&st);
         f.loaded = true;
+    }
+
+    // A writer killed between creating its temporary file and renaming it leaves the file
+    // behind. Temporaries are made only under the lock, so whatever is there when the lock
+    // is taken belongs to a holder that is gone.
+    void removeStaleTemporaries(const QString &path)
+    {
+        const QFileInfo target(path);
+        const QString prefix = target.fileName() + QLatin1Char('.');
+        const QStringList names = QDir(target.path()).entryList({prefix + QStringLiteral("??????")},
+                                                                 QDir::Files | QDir::Hidden | QDir::System);
+        for (const QString &n : names) {
+            const QString rest = n.mid(prefix.size());
+            const bool made = std::all_of(rest.begin(), rest.end(), [](QChar c) {
+                return c.isLetterOrNumber() && c.unicode() < 0x80;
+            });
+            if (made)
+                ::unlink(QFile::encodeName(target.path() + QLatin1Char('/') + n).constData());
+        }
     }
 
     // Replaces the file by the cached content: a new file beside it, synced, renamed over the
@@ -304,6 +318,7 @@ void IniSettingsStore::update(const QString &app, const std::function<void()> &c
         QThread::usleep(200);
     }
 
+    d->removeStaleTemporaries(path);
     d->refresh(path, f);
     f.depth = 1;
     try {

@@ -88,7 +88,8 @@ QByteArray SettingsIni::escapedValue(const QString &value)
     out.reserve(text.size() + 2);
     bool needsQuotes = false;
     bool escapeNextIfDigit = false;
-    for (QChar qc : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar qc = text[i];
         const char16_t c = qc.unicode();
         if (c == u';' || c == u',' || c == u'=')
             needsQuotes = true;
@@ -114,6 +115,14 @@ QByteArray SettingsIni::escapedValue(const QString &value)
                 escapeNextIfDigit = true;
             } else if (c < 0x80) {
                 out += char(c);
+            } else if (qc.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+                // Outside the BMP: both halves make one UTF-8 sequence; apart they are "?".
+                out += text.sliced(i, 2).toUtf8();
+                ++i;
+            } else if (qc.isSurrogate()) {
+                // A lone half has no UTF-8 form; the escape keeps it.
+                out += "\\x" + QByteArray::number(int(c), 16);
+                escapeNextIfDigit = true;
             } else {
                 out += QString(qc).toUtf8();
             }
@@ -218,8 +227,18 @@ SettingsIni SettingsIni::parse(const QByteArray &bytes)
 
 QByteArray SettingsIni::serialize() const
 {
+    // Entries without a section header must come first, or they would read back as part of
+    // the section before them.
+    QList<const Section *> order;
+    for (const Section &s : m_sections)
+        if (s.header.isEmpty())
+            order.append(&s);
+    for (const Section &s : m_sections)
+        if (!s.header.isEmpty())
+            order.append(&s);
     QByteArray out;
-    for (const Section &s : m_sections) {
+    for (const Section *section : order) {
+        const Section &s = *section;
         bool any = false;
         for (const Entry &e : s.entries)
             any = any || !e.removed;

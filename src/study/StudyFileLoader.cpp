@@ -1,14 +1,12 @@
 #include "study/StudyFileLoader.h"
 
+#include "platform/BoundedFile.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
 #include "study/QuestionTable.h"
 #include "study/StudyLayout.h"
 
 #include <orvik3/Error.h>
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace orvik3 {
 
@@ -43,7 +41,8 @@ QString StudyLoadResult::stopMessage() const
 {
     switch (stop) {
     case StudyStop::EndOfFile: return QStringLiteral("end of file");
-    case StudyStop::CannotOpen: return QStringLiteral("the file cannot be opened");
+    case StudyStop::CannotOpen:
+        return fileError.isEmpty() ? QStringLiteral("the file cannot be opened") : fileError;
     case StudyStop::ShortLine: return QStringLiteral("line shorter than its tag");
     case StudyStop::TruncatedRecord: return QStringLiteral("the file ends inside a record");
     case StudyStop::TooManyRecords: return QStringLiteral("more than 301 records");
@@ -124,17 +123,17 @@ StudyLoadResult loadStudyFile(const QString &basePath, qint16 type, const QStrin
 {
     StudyLoadResult result;
     const QString path = studyFilePath(basePath, studyFileName);
-    QFile file(path);
-    QByteArray bytes;
-    // An empty base path never names a file, even if a relative "default/study" exists here;
-    // and only a regular file is opened (a pipe of that name would block forever).
-    if (basePath.isEmpty() || !QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+    // An empty base path never names a file, even if a relative "default/study" exists here.
+    if (basePath.isEmpty()) {
         result.stop = StudyStop::CannotOpen;
+        result.fileError = QStringLiteral("%1: no installation folder set").arg(path);
+    } else if (BoundedFile::Result file = BoundedFile::read(path, limits::kStudyFile); !file.ok()) {
+        result.stop = StudyStop::CannotOpen;
+        result.fileError = file.error;
     } else {
-        bytes = file.readAll();
-        file.close();
-        result = readStudyData(bytes, type, table);
+        result = readStudyData(file.bytes, type, table);
     }
+    result.file = path;
     return result;
 }
 

@@ -22,6 +22,8 @@ struct StudyLoadResult {
     int records = 0;             // complete records read
     StudyStop stop = StudyStop::EndOfFile;
     int stopLine = 0;            // 1-based line at which reading ended (0 for a clean end)
+    QString file;                // the path read (set by loadStudyFile)
+    QString fileError;           // with CannotOpen: which file and why, for instructors
     QString stopMessage() const; // a sentence for instructors
 };
 
@@ -32,7 +34,8 @@ struct StudyLoadResult {
 StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTable &table);
 
 // LoadStudyFile: base path + "default/study/" + name, read by the layout of `type` into the
-// table. Never raises.
+// table. Never raises: a file that is missing, not a plain file or over its limit reads as no
+// records, and the reason is kept in the result.
 StudyLoadResult loadStudyFile(const QString &basePath, qint16 type, const QString &studyFileName,
                               QuestionTable &table);
 

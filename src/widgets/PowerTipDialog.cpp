@@ -2,10 +2,10 @@
 
 #include <orvik3/Error.h>
 
+#include "platform/BoundedFile.h"
 #include "widgets/rtf/RtfReader.h"
 
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -28,12 +28,7 @@ PowerTipDialog::PowerTipDialog(QWidget *parent)
 
 void PowerTipDialog::setFileName(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Error(ErrorKind::FileFailure, tr("cannot open the power tips %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw Error(ErrorKind::FileFailure, tr("cannot read the power tips %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = BoundedFile::readOrThrow(path, limits::kPowerTips);
     QString why;
     if (!RtfReader::read(bytes, m_viewer->document(), &why))
         throw Error(ErrorKind::FileFailure, tr("the power tips %1 are not readable rich text: %2").arg(path, why));

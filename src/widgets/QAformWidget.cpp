@@ -130,10 +130,9 @@ bool QAformWidget::guarded(const std::function<void()> &work)
     try {
         work();
         return true;
-    } catch (const Error &e) {
-        emit handlerFailed(tr("%1: %2").arg(Error::kindName(e.kind()), e.message()));
     } catch (const std::exception &e) {
-        emit handlerFailed(tr("Unexpected failure: %1").arg(QString::fromLocal8Bit(e.what())));
+        // The message already starts with its kind.
+        emit handlerFailed(Error::from(e).message());
     } catch (...) {
         emit handlerFailed(tr("Unexpected failure of unknown kind"));
     }

@@ -7,6 +7,10 @@
 #include <orvik3/QAform.h>
 
 #include <QSignalSpy>
+
+#include <functional>
+#include <new>
+#include <stdexcept>
 #include <gtest/gtest.h>
 
 using namespace orvik3;
@@ -127,13 +131,12 @@ TEST(HostReactions, LanguageSwitchMakesANewControl)
     test::Installation inst;
     inst.writeType(5, 1);
     // Only the English file of type 5 has two questions.
-    inst.writeRaw(QStringLiteral("default/study/adfpos.sty"), QByteArray());
     inst.writeType(11, 2);
     TrainerHost host(memoryServices());
     QSignalSpy created(&host, &TrainerHost::controlCreated);
     host.setBasePath(inst.base());
     host.startExercise(5);
-    EXPECT_EQ(host.control()->lastQuestion(), -1);
+    EXPECT_EQ(host.control()->lastQuestion(), 0);
     const QAform *german = host.control();
 
     host.setLanguage(Language::English);
@@ -162,4 +165,51 @@ TEST(HostReactions, ControlErrorsAreReportedNotThrown)
     host.loadPowerTip();
     ASSERT_EQ(failed.size(), 1);
     EXPECT_TRUE(failed[0][0].toString().contains(QStringLiteral("pwr.rtf")));
+}
+
+// Whatever a handler raises reaches the trainee as one sentence: its kind said once, an
+// allocation failure as such rather than a bare "std::bad_alloc", and where it happened.
+TEST(HostReactions, FailuresSayTheirKindOnceAndWhere)
+{
+    struct Row {
+        const char *name;
+        std::function<void()> raise;
+        const char *kind;
+    };
+    const Row rows[] = {
+        {"file_failure", [] { throw Error(ErrorKind::FileFailure, QStringLiteral("pwr.rtf: is a pipe (FIFO)")); },
+         "file failure"},
+        {"store_failure", [] { throw Error(ErrorKind::StoreFailure, QStringLiteral("avx1.ini: larger than 4 MB")); },
+         "store failure"},
+        {"out_of_memory", [] { throw std::bad_alloc(); }, "out of memory"},
+        {"other_exception", [] { throw std::runtime_error("odd"); }, "control failure"},
+    };
+    for (const Row &row : rows) {
+        SCOPED_TRACE(row.name);
+        struct Throwing : PowerTipWindow {
+            std::function<void()> raise;
+            void setFileName(const QString &) override {}
+            void load() override { raise(); }
+            void show(int) override {}
+        };
+        test::Installation inst;
+        inst.writeType(6, 2);
+        Services s = memoryServices();
+        s.powerTipFactory = [&] {
+            auto w = std::make_unique<Throwing>();
+            w->raise = row.raise;
+            return w;
+        };
+        TrainerHost host(s);
+        host.setBasePath(inst.base());
+        host.startExercise(6);
+        QSignalSpy failed(&host, &TrainerHost::failed);
+        host.loadPowerTip();
+        ASSERT_EQ(failed.size(), 1);
+        const QString message = failed[0][0].toString();
+        EXPECT_TRUE(message.startsWith(QLatin1String(row.kind) + QStringLiteral(": "))) << qPrintable(message);
+        EXPECT_EQ(message.count(QLatin1String(row.kind)), 1) << qPrintable(message);
+        EXPECT_TRUE(message.contains(QStringLiteral("qdm.sty, question 1 of 2"))) << qPrintable(message);
+        EXPECT_EQ(host.currentType(), 6) << "a failed handler leaves the exercise as it was";
+    }
 }

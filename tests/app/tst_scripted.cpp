@@ -3,11 +3,17 @@
 
 #include "TrainerTestKit.h"
 
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace orvik3::trainer;
 
@@ -100,12 +106,60 @@ TEST(ScriptedOptions, BadCommandLinesFailCleanly)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_FALSE(r.errors.isEmpty());
     }
-    // An installation without exercises still draws: the view says why it is empty.
+    // An installation without exercises still draws: the view says why it is empty, and the
+    // run fails so that a script notices.
     const QString png = out.filePath(QStringLiteral("empty.png"));
     const RunResult r = runTrainer({QStringLiteral("--base"), out.path(), QStringLiteral("--type"), QStringLiteral("3"),
                               QStringLiteral("--screenshot"), png},
                              out.path());
-    EXPECT_EQ(r.exitCode, 0) << r.errors.toStdString();
+    EXPECT_EQ(r.exitCode, 3) << r.errors.toStdString();
     EXPECT_TRUE(r.errors.contains(QStringLiteral("default/study"))) << r.errors.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
 }
+
+namespace {
+
+// What can lie where the trainer keeps its own files; the run must finish, draw, and say which
+// file it left alone.
+struct OwnFileRow {
+    const char *name;
+    const char *relativePath; // below the configuration folder
+    bool fifo;                // else a link to /dev/zero
+    int exitCode;             // 3: the exercise could not start, as a scripted run reports it
+};
+
+void PrintTo(const OwnFileRow &r, std::ostream *os) { *os << r.name; }
+
+const OwnFileRow kOwnFiles[] = {
+    {"settings_fifo", "Orvik3/orvik3-trainer.conf", true, 0},
+    {"settings_device", "Orvik3/orvik3-trainer.conf", false, 0},
+    {"statistics_fifo", "orvik3/avx1.ini", true, 3},
+    {"statistics_device", "orvik3/avx1.ini", false, 3},
+};
+
+class OwnFiles : public testing::TestWithParam<OwnFileRow>
+{
+};
+
+TEST_P(OwnFiles, AreLeftAloneWithAWord)
+{
+    QTemporaryDir config;
+    const QString path = config.filePath(QLatin1String(GetParam().relativePath));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+    ASSERT_TRUE(GetParam().fifo ? ::mkfifo(QFile::encodeName(path).constData(), 0644) == 0
+                                : QFile::link(QStringLiteral("/dev/zero"), path));
+    const QString png = config.filePath(QStringLiteral("shot.png"));
+    QElapsedTimer clock;
+    clock.start();
+    const RunResult r = runTrainer({QStringLiteral("--type"), QStringLiteral("6"), QStringLiteral("--screenshot"), png},
+                                   config.path());
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(r.exitCode, GetParam().exitCode) << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.contains(path)) << r.errors.toStdString();
+    EXPECT_FALSE(QImage(png).isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OwnFiles, testing::ValuesIn(kOwnFiles),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+} // namespace

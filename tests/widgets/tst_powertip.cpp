@@ -6,10 +6,18 @@
 #include <orvik3/QAformWidget.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTextBrowser>
 #include <QTimer>
 #include <gtest/gtest.h>
+
+#include "platform/FileLimits.h"
+
+#include <functional>
+#include <sys/stat.h>
 
 using namespace orvik3;
 using orvik3::test::TestHost;
@@ -80,5 +88,57 @@ TEST_F(PowerTips, MissingOrMalformedFileIsAFileError)
     ASSERT_EQ(failed.count(), 1);
     EXPECT_TRUE(failed.at(0).at(0).toString().contains(QStringLiteral("pwr.rtf")));
 }
+
+// What an installation can hold instead of pwr.rtf: the error comes at once, names the file
+// and the reason, and no window comes up.
+struct HostileTips {
+    const char *name;
+    std::function<bool(const QString &path)> make;
+    const char *said;
+};
+
+void PrintTo(const HostileTips &r, std::ostream *os) { *os << r.name; }
+
+const HostileTips kHostileTips[] = {
+    {"fifo", [](const QString &p) { return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; }, "pipe"},
+    {"device", [](const QString &p) { return QFile::link(QStringLiteral("/dev/zero"), p); }, "device"},
+    {"folder", [](const QString &p) { return QDir().mkpath(p); }, "folder"},
+    {"over_the_limit",
+     [](const QString &p) {
+         QFile f(p);
+         return f.open(QIODevice::WriteOnly) && f.resize(limits::kPowerTips.bytes + 1);
+     },
+     "8 MB"},
+    {"empty", [](const QString &p) { QFile f(p); return f.open(QIODevice::WriteOnly); }, "rich text"},
+};
+
+class PowerTipFile : public PowerTips, public ::testing::WithParamInterface<HostileTips>
+{
+};
+
+TEST_P(PowerTipFile, RefusedAtOnceWithTheReason)
+{
+    const QString path = host.base() + QStringLiteral("/pwr.rtf");
+    ASSERT_TRUE(GetParam().make(path));
+    host.form().setC_MainAppPath(host.base());
+    Closer closer;
+    closer.arm(2);
+    QElapsedTimer clock;
+    clock.start();
+    try {
+        host.form().LoadPowerTip();
+        ADD_FAILURE() << "no error";
+    } catch (const Error &e) {
+        EXPECT_EQ(e.kind(), ErrorKind::FileFailure);
+        EXPECT_TRUE(e.message().contains(QStringLiteral("pwr.rtf"))) << qPrintable(e.message());
+        EXPECT_TRUE(e.message().contains(QLatin1String(GetParam().said))) << qPrintable(e.message());
+        EXPECT_EQ(e.message().count(QStringLiteral("file failure")), 1) << qPrintable(e.message());
+    }
+    EXPECT_LT(clock.elapsed(), 2000);
+    EXPECT_FALSE(closer.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, PowerTipFile, ::testing::ValuesIn(kHostileTips),
+                         [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Phrases.h"
 
+#include "platform/BoundedFile.h"
 #include "study/QuestionTable.h"
 #include "exercises/adf/AdfRules.h"
 #include "exercises/holding/HoldingRules.h"
@@ -17,7 +18,6 @@
 #include <orvik3/Error.h>
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 
@@ -217,8 +217,11 @@ void Linter::checkSession(const WalkedValue &v)
         return;
     if (!m_sessions.contains(v.text)) {
         const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), v.text});
+        const QString folder = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions")});
         QString problem;
-        if (!QFileInfo(path).isFile()) {
+        if (!paths::staysInside(folder, v.text)) {
+            problem = QStringLiteral("session name %1 leads outside default/sessions/").arg(v.text);
+        } else if (!QFileInfo(path).exists()) {
             problem = QStringLiteral("session file default/sessions/%1 not found").arg(v.text);
         } else if (const host::SessionFile::Result s = host::SessionFile::load(path); !s) {
             problem = QStringLiteral("session file does not read: %1").arg(s.error.toString());
@@ -404,13 +407,18 @@ std::optional<StudyFileInput> readStudyFileInput(const QString &path, const Lint
         *error = QStringLiteral("%1: not a study file name of any exercise type; give --type").arg(path);
         return std::nullopt;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot open: %2").arg(path, file.errorString());
+    BoundedFile::Result file = BoundedFile::read(path, limits::kStudyFile);
+    if (!file.ok()) {
+        *error = file.error;
+        return std::nullopt;
+    }
+    if (file.bytes.isEmpty()) {
+        // The control would show "question 1 of 0" without a word; say it here instead.
+        *error = QStringLiteral("%1: the study file is empty").arg(path);
         return std::nullopt;
     }
     StudyFileInput in;
-    in.bytes = file.readAll();
+    in.bytes = std::move(file.bytes);
     in.type = type;
     in.language = options.language ? *options.language : (kind.type ? kind.language : languageOf(name));
     in.base = options.base.isEmpty() ? installationOf(path) : options.base;

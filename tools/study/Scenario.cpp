@@ -1,6 +1,7 @@
 #include "Scenario.h"
 
-#include <QFile>
+#include "platform/BoundedFile.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -210,12 +211,15 @@ std::optional<Scenario> parseScenario(const QByteArray &text, const QString &fil
 
 std::optional<Scenario> loadScenario(const QString &path, ScenarioError *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = {path, 0, QStringLiteral("cannot open: %1").arg(file.errorString())};
+    BoundedFile::Result file = BoundedFile::read(path, limits::kScenario);
+    if (!file.ok()) {
+        QString why = file.error;
+        if (why.startsWith(path + QStringLiteral(": ")))
+            why.remove(0, path.size() + 2);
+        *error = {path, 0, why};
         return std::nullopt;
     }
-    return parseScenario(file.readAll(), path, error);
+    return parseScenario(file.bytes, path, error);
 }
 
 } // namespace orvik3::study

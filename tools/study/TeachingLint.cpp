@@ -106,8 +106,10 @@ private:
         const WalkedValue *name = r.value(kSessionColumn);
         if (m_base.isEmpty() || !name || name->text.isEmpty())
             return std::nullopt;
+        const QString folder = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions")});
         const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), name->text});
-        if (!QFileInfo(path).isFile())
+        // A name leading out of the sessions folder is the plain lint's finding; not followed here.
+        if (!paths::staysInside(folder, name->text) || !QFileInfo(path).isFile())
             return std::nullopt; // the plain lint reports a missing session
         host::SessionFile::Result loaded = host::SessionFile::load(path);
         if (!loaded)

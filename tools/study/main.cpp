@@ -160,8 +160,15 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     int status = Clean;
     QStringList paths;
     for (const QString &f : files) {
-        if (QFileInfo(f).isDir()) {
-            for (const QString &n : QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name))
+        // A folder is linted file by file; one named like a study file is taken as the file
+        // meant, so that the reader refuses it by name.
+        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
+            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
+            if (names.isEmpty()) {
+                err() << f << ": a folder without study files (*.sty)\n";
+                status = UsageOrIo;
+            }
+            for (const QString &n : names)
                 paths << QDir(f).filePath(n);
         } else {
             paths << f;
