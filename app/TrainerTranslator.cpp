@@ -8,10 +8,6 @@
 #include <QPointer>
 #include <QTranslator>
 
-#ifndef ORVIK3_BUILD_TRANSLATIONS_DIR
-#define ORVIK3_BUILD_TRANSLATIONS_DIR ""
-#endif
-
 namespace orvik3::trainer {
 
 namespace {
@@ -30,6 +26,12 @@ Installed &installed()
     return state;
 }
 
+QStringList &extraPaths()
+{
+    static QStringList paths;
+    return paths;
+}
+
 void drop(QPointer<QTranslator> &t)
 {
     if (!t)
@@ -46,10 +48,13 @@ QStringList TrainerTranslator::searchPaths()
     const QString bin = QCoreApplication::applicationDirPath();
     QStringList paths{QDir(bin).filePath(QStringLiteral("translations")),
                       QDir::cleanPath(bin + QStringLiteral("/../share/orvik3/translations"))};
-    const QString built = QStringLiteral(ORVIK3_BUILD_TRANSLATIONS_DIR);
-    if (!built.isEmpty())
-        paths << built;
-    return paths;
+    return paths + extraPaths();
+}
+
+void TrainerTranslator::addSearchPath(const QString &dir)
+{
+    if (!dir.isEmpty() && !extraPaths().contains(dir))
+        extraPaths() << dir;
 }
 
 QString TrainerTranslator::directory()

@@ -19,9 +19,11 @@ public:
     static Language current();
 
     // Where the trainer's .qm files are looked for, first match wins: next to the binary
-    // (build tree), <prefix>/share/orvik3/translations (installed), then the build tree the
-    // binary came from (tests run from elsewhere).
+    // (build tree), <prefix>/share/orvik3/translations (installed), then those added below.
     static QStringList searchPaths();
+    // One more folder to look in, last. Programs that do not live next to the trainer (its
+    // tests) name the build tree's folder here; the trainer itself has no build path in it.
+    static void addSearchPath(const QString &dir);
     // The folder that holds the trainer's German file, or empty.
     static QString directory();
 };

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 #include "SituationView.h"
+#include "StartupChecks.h"
 #include "TrainerOptions.h"
 #include "platform/BoundedFile.h"
 
@@ -12,10 +13,6 @@
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
-
-#ifndef ORVIK3_SAMPLE_DATA_DIR
-#define ORVIK3_SAMPLE_DATA_DIR ""
-#endif
 
 namespace {
 
@@ -54,12 +51,26 @@ int main(int argc, char *argv[])
 {
     QElapsedTimer clock;
     clock.start();
+    using namespace orvik3::trainer;
+    {
+        // Without a display the platform plugin would abort with a backtrace; say what to do.
+        QStringList rawArguments;
+        for (int i = 0; i < argc; ++i)
+            rawArguments << QString::fromLocal8Bit(argv[i]);
+        const QString problem = displayProblem(displayEnvironment(), QStringLiteral("orvik3-trainer"));
+        if (!problem.isEmpty()) {
+            if (!asksForHelp(rawArguments)) {
+                std::fprintf(stderr, "%s", qPrintable(problem));
+                return 1;
+            }
+            qputenv("QT_QPA_PLATFORM", "offscreen"); // the help text needs no window
+        }
+    }
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Orvik3"));
     QApplication::setApplicationName(QStringLiteral("orvik3-trainer"));
     QApplication::setApplicationVersion(QStringLiteral("0.1.0"));
 
-    using namespace orvik3::trainer;
     const ParsedOptions parsed = parseOptions(QApplication::arguments());
     if (!parsed.error.isEmpty()) {
         std::fprintf(parsed.helpShown ? stdout : stderr, "%s\n", qPrintable(parsed.error));
@@ -67,16 +78,22 @@ int main(int argc, char *argv[])
     }
     const TrainerOptions &options = parsed.options;
 
+    // A scripted run starts from what the trainee chose last time but leaves it as it was:
+    // it works on a copy that goes away with the run.
+    const bool scripted = !options.screenshot.isEmpty();
     QTemporaryDir scratch;
     std::unique_ptr<QSettings> settings;
     if (const QString problem = ownSettingsProblem(); !problem.isEmpty() && scratch.isValid()) {
         std::fprintf(stderr, "%s; the settings of this run are not kept\n", qPrintable(problem));
         settings = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("trainer.conf")), QSettings::IniFormat);
+    } else if (scripted) {
+        const QString copy = scratch.filePath(QStringLiteral("trainer.conf"));
+        QFile::copy(QSettings().fileName(), copy);
+        settings = std::make_unique<QSettings>(copy, QSettings::IniFormat);
     } else {
         settings = std::make_unique<QSettings>();
     }
-    MainWindow window({}, *settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
-    const bool scripted = !options.screenshot.isEmpty();
+    MainWindow window({}, *settings, sampleInstallation(QCoreApplication::applicationDirPath()));
     window.setScripted(scripted);
     if (scripted)
         window.resize(options.size.isValid() ? options.size : QSize(1280, 800));

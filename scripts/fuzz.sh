@@ -10,7 +10,7 @@ seconds=${1:-60}
 
 scripts/deps.sh
 cmake --preset fuzz >/dev/null
-cmake --build build-fuzz --target fuzzers --parallel 2
+cmake --build --preset fuzz
 
 mapfile -t targets < <(grep -v '^$' build-fuzz/fuzz/fuzzers.txt)
 if [ ${#targets[@]} -eq 0 ]; then

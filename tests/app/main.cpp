@@ -1,3 +1,5 @@
+#include "TrainerTranslator.h"
+
 #include <QApplication>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -10,6 +12,7 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    orvik3::trainer::TrainerTranslator::addSearchPath(QStringLiteral(ORVIK3_BUILD_TRANSLATIONS_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

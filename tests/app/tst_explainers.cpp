@@ -228,11 +228,18 @@ TEST_P(SetProgress, FollowsThePanel)
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, SetProgress,
-    ::testing::Values(SetRow{"allRight", 2, {{0, true, true, false}, {1, true, true, false}}, 2, 2, true, {}},
-                      SetRow{"wrongThenRight", 2, {{0, true, false, true}, {0, true, true, false}}, 1, 0, false, {0}},
-                      SetRow{"wrongStillOpen", 3, {{0, true, true, false}, {1, true, false, true}}, 1, 1, false, {}},
-                      SetRow{"skippedIsNeitherRightNorMistake", 2, {{0, false, false, false}, {1, true, true, false}}, 2, 1, true, {}},
-                      SetRow{"randomWrongMovesOn", 2, {{1, true, false, false}, {0, true, true, false}}, 2, 1, true, {1}}),
+    // Closings are {question, answered, right, repeats}.
+    ::testing::Values(SetRow{.name = "allRight", .size = 2, .closings = {{0, true, true, false}, {1, true, true, false}},
+                             .done = 2, .right = 2, .finished = true, .mistakes = {}},
+                      SetRow{.name = "wrongThenRight", .size = 2, .closings = {{0, true, false, true}, {0, true, true, false}},
+                             .done = 1, .right = 0, .finished = false, .mistakes = {0}},
+                      SetRow{.name = "wrongStillOpen", .size = 3, .closings = {{0, true, true, false}, {1, true, false, true}},
+                             .done = 1, .right = 1, .finished = false, .mistakes = {}},
+                      SetRow{.name = "skippedIsNeitherRightNorMistake", .size = 2,
+                             .closings = {{0, false, false, false}, {1, true, true, false}},
+                             .done = 2, .right = 1, .finished = true, .mistakes = {}},
+                      SetRow{.name = "randomWrongMovesOn", .size = 2, .closings = {{1, true, false, false}, {0, true, true, false}},
+                             .done = 2, .right = 1, .finished = true, .mistakes = {1}}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SetProgress, ChosenSetGoesThroughItsListThenEnds)

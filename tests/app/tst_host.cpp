@@ -37,30 +37,30 @@ TEST(HostReactions, EachSignalValue)
 {
     struct Row {
         const char *what;
-        ControlChanges changed;
-        ControlSignals now;
-        bool load, solution, chooser;
-        int fly;
-        double rate;
+        ControlChanges changed; // what the control announced
+        ControlSignals now;     // sig(session, showResult, fly, type, trackDelta)
+        bool load = false, solution = false, chooser = false;
+        int fly = 0;
+        double rate = 0;
     };
-    const ControlChanges none, session{true, false, false, false}, result{false, true, false, false},
-        fly{false, false, true, false}, resultAndFly{false, true, true, false}, type{false, false, false, true};
+    const ControlChanges session{.sessionFile = true}, result{.showResult = true}, fly{.fly = true},
+        resultAndFly{.showResult = true, .fly = true}, type{.type = true};
     const Row rows[] = {
-        {"new session name", session, sig("b", 0, 0, 6), true, false, false, 0, 0},
-        {"same question again after Weiter", result, sig("a", 2, 0, 6), true, false, false, 0, 0},
-        {"nothing changed", none, sig("a", 0, 0, 6), false, false, false, 0, 0},
-        {"result cleared by the host", result, sig("a", 0, 0, 6), false, false, false, 0, 0},
-        {"solution, position and ADF", result, sig("a", 1, 0, 1), false, true, false, 0, 0},
-        {"solution, other families", result, sig("a", 6, 0, 8), false, true, false, 0, 0},
-        {"fly holding", resultAndFly, sig("a", 4, 2, 3, 3), false, false, false, 2, 3},
-        {"fly QDM/QDR", resultAndFly, sig("a", 4, 3, 6, 3), false, false, false, 3, 3},
-        {"fly wind, no rate given", resultAndFly, sig("a", 4, 4, 8, 0), false, false, false, 4, 3},
-        {"fly again with the code unchanged", result, sig("a", 4, 4, 8, 3), false, false, false, 4, 3},
-        {"fly code already acted on", none, sig("a", 0, 4, 8, 3), false, false, false, 0, 0},
-        {"panel given back", fly, sig("a", 0, -4, 8, 3), false, false, false, 0, 0},
-        {"host's own code is no request", fly, sig("a", 0, -5, 5), false, false, false, 0, 0},
-        {"cancel", type, sig("a", 0, 0, 0), false, false, true, 0, 0},
-        {"cancel seen already", none, sig("a", 0, 0, 0), false, false, false, 0, 0},
+        {.what = "new session name", .changed = session, .now = sig("b", 0, 0, 6), .load = true},
+        {.what = "same question again after Weiter", .changed = result, .now = sig("a", 2, 0, 6), .load = true},
+        {.what = "nothing changed", .now = sig("a", 0, 0, 6)},
+        {.what = "result cleared by the host", .changed = result, .now = sig("a", 0, 0, 6)},
+        {.what = "solution, position and ADF", .changed = result, .now = sig("a", 1, 0, 1), .solution = true},
+        {.what = "solution, other families", .changed = result, .now = sig("a", 6, 0, 8), .solution = true},
+        {.what = "fly holding", .changed = resultAndFly, .now = sig("a", 4, 2, 3, 3), .fly = 2, .rate = 3},
+        {.what = "fly QDM/QDR", .changed = resultAndFly, .now = sig("a", 4, 3, 6, 3), .fly = 3, .rate = 3},
+        {.what = "fly wind, no rate given", .changed = resultAndFly, .now = sig("a", 4, 4, 8, 0), .fly = 4, .rate = 3},
+        {.what = "fly again with the code unchanged", .changed = result, .now = sig("a", 4, 4, 8, 3), .fly = 4, .rate = 3},
+        {.what = "fly code already acted on", .now = sig("a", 0, 4, 8, 3)},
+        {.what = "panel given back", .changed = fly, .now = sig("a", 0, -4, 8, 3)},
+        {.what = "host's own code is no request", .changed = fly, .now = sig("a", 0, -5, 5)},
+        {.what = "cancel", .changed = type, .now = sig("a", 0, 0, 0), .chooser = true},
+        {.what = "cancel seen already", .now = sig("a", 0, 0, 0)},
     };
     for (const Row &r : rows) {
         const HostReaction h = react(r.changed, r.now);

@@ -1,7 +1,7 @@
 // What every panel shares: marking each row, the result code, "Weiter", "Lösung zeigen",
 // "Selber Fliegen" and "Abbrechen", and the drawing of candidate places.
 #include "control/QAformTestAccess_p.h"
-#include "PanelTest.h"
+#include "PanelFamilies.h"
 
 #include <algorithm>
 
@@ -9,117 +9,6 @@ using namespace orvik3;
 using namespace orvik3::test;
 
 namespace {
-
-// One exercise type with a two-question study file, and how a trainee answers its rows.
-struct Family {
-    const char *name;
-    qint16 type;
-    std::function<void(TestHost &)> write;
-    std::vector<float> draws;
-    std::function<void(TestHost &, int row, bool right)> answer;
-    QStringList prompts, results;
-    QStringList shown;
-    const char *next, *solution, *fly, *cancel, *frame, *summary, *prefix, *title;
-    qint16 allRight, solutionCode, flyCode; // flyCode 0: no "Selber Fliegen"
-    int permuteFrom;                        // rows before it are answered first, in order
-    const char *emptyFile;                  // per row, right ('1') without a study file; "!" raises
-    QStringList solved = {};                // the solution, where it differs from shown
-};
-
-void PrintTo(const Family &f, std::ostream *os) { *os << f.name; }
-
-// Holding and DME arc: the options are found by their captions, as the places are drawn.
-auto choosing(QStringList right, QStringList wrong)
-{
-    return [=](TestHost &h, int row, bool ok) {
-        static const int first[] = {11, 1, 6, 14}, last[] = {13, 5, 10, 16};
-        const QString caption = (ok ? right : wrong)[row - 1];
-        for (int n = first[row - 1]; n <= last[row - 1]; ++n)
-            if (h.ctl(opt(n)).caption() == caption)
-                return void(h.ctl(opt(n)).click());
-        ADD_FAILURE() << "no option captioned " << caption.toStdString();
-    };
-}
-
-// Writes the study file with the given records.
-auto file(const QString &name, QList<QStringList> records, int wide = 0)
-{
-    return [=](TestHost &h) { h.writeStudyFile(name, studyLines(records, wide)); };
-}
-
-Family position(qint16 type, const char *prefix, const char *title, qint16 allRight)
-{
-    const int third = type == 2 ? 2 : 3;
-    return {prefix, type,
-            [type](TestHost &h) {
-                writePositionFile(h, type, {{"045", "090", "Nach links"}, {"180", "270", "Bleibt gleich"}});
-            },
-            {0.0f},
-            [third](TestHost &h, int row, bool ok) {
-                const int rightRow[] = {10, 19, third};
-                h.ctl(QStringLiteral("Combo%1").arg(row)).choose(ok ? rightRow[row - 1] : 1);
-            },
-            {"Text1", "Text2", "Text3"}, {"Text11", "Text12", "Text13"}, {"045", "090", "Nach links"},
-            "Command1", "Command2", nullptr, "Command3", "Frame1", "Label1", prefix, title, allRight, 1, 0, 4, "000"};
-}
-
-Family holding(qint16 type, const char *name, const char *prefix, const char *title)
-{
-    return {prefix, type, file(name, {holdingRecord("240", "090", "Standard"), holdingRecord("290", "90", "Links")}),
-            spreadDraws(), choosing({"Offset", " 270", " 240", "Maintain"}, {"Direct", " 180", " 300", "Left"}),
-            {"Label3", "Label6", "Label4", "Label5"}, {"Label8", "Label9", "Label10", "Label11"},
-            {"offset", " 270", " 240", "maintain"}, "Command28", "Command27", "Command26", "Command4", "Frame2",
-            "Label7", prefix, title, 6, 6, 2, 1, "!", {"offset", "270", "240", "maintain"}};
-}
-
-Family qdm(qint16 type)
-{
-    const bool isQdm = type == 6 || type == 12;
-    return {isQdm ? "qdm" : "qdr", type, file(qdmFile(type), {QdmRecord{}.values(), QdmRecord{"180"}.values()}),
-            {0.0f, 0.5f, 0.0f, 0.25f, 0.5f, 0.75f},
-            [](TestHost &h, int row, bool ok) {
-                if (row > 1)
-                    return void(h.ctl(opt((ok ? std::vector{40, 45, 37} : std::vector{38, 43, 36})[row - 2])).click());
-                // The candidate of slot 2 has offset 0, that of slot 1 offset 90.
-                for (int k = 1; k <= 4; ++k)
-                    if (QAformTestAccess(h.form()).optionOrder(k) == (ok ? 2 : 1))
-                        return void(h.ctl(opt(std::vector{50, 49, 48, 46}[k - 1])).click());
-            },
-            {"Label31", "Label28", "Label30", "Label29"}, {"Label27", "Label25", "Label26", "Label24"},
-            {"085", "kleiner", "left", "kleiner"}, "Command9", "Command10", "Command15", "Command8", "Frame20",
-            "Label23", isQdm ? "qdm" : "qdr", isQdm ? "QDM ÜBUNGEN" : "QDR ÜBUNGEN", 6, 6, 3, 1, "1000"};
-}
-
-Family adf(qint16 type)
-{
-    const QStringList record = AdfRecord{}.values();
-    return {"adf", type, file(type == 5 ? "adfpos.sty" : "adfposrb.sty", {record, record}, 12), {0.0f},
-            [](TestHost &h, int row, bool ok) {
-                const int right[] = {21, 28, 31, 17, 25}, wrong[] = {22, 34, 32, 19, 24};
-                h.ctl(opt((ok ? right : wrong)[row - 1])).click();
-            },
-            {"Label20", "Label17", "Label19", "Label18", "Label21"},
-            {"Label14", "Label22", "Label16", "Label13", "Label15"}, {"100", "größer", "280", "kleiner", "030"},
-            "Command6", "Command7", nullptr, "Command5", "Frame11", "Label12", "adfpos", "ADF POSITION ÜBUNG",
-            6, 1, 0, 1, "10101"};
-}
-
-const Family kFamilies[] = {
-    position(1, "hsipos", "HSI ÜBUNGEN POSITION", 6),
-    position(2, "stdvor", "STD. VOR ÜBUNGEN POSITION", 1),
-    holding(3, "HSIHLD.sty", "hsihld", "HSI HOLDING ÜBUNGEN"),
-    holding(4, "dgHLD.sty", "dghld", "DG HOLDING ÜBUNGEN"),
-    holding(14, "dgrbHLD.sty", "dghld", "DG HOLDING ÜBUNGEN"),
-    {"dmearc", 9, file("dmearc.sty", {holdingRecord("left", "030", "250"), holdingRecord("right", "90", "180")}),
-     spreadDraws(), choosing({"Left", "030", " 250"}, {"Right", " 120", " 100"}), {"Label3", "Label6", "Label4"},
-     {"Label8", "Label9", "Label10"}, {"left", "030", "250"}, "Command28", "Command27", "Command26", "Command4",
-     "Frame2", "Label7", "dmearc", "DME ARC ÜBUNGEN", 6, 6, 2, 1, "!"},
-    adf(5), adf(11), qdm(6), qdm(7), qdm(12), qdm(13),
-    {"wind", 8, file("wind.sty", {WindRecord{}.values(), WindRecord{"090"}.values()}), {0.0f}, answerWindRow,
-     {"Label38", "Label41", "Label39", "Label40"}, {"Label34", "Label36", "Label35", "Label37"},
-     {"Head 20", "links 12", "right 5", "12.30 min.sec"}, "Command12", "Command11", "Command14", "Command13",
-     "Frame29", "Label42", "wind", "WIND ÜBUNGEN", 6, 6, 4, 2, "0000"},
-};
 
 class Panel : public ::testing::TestWithParam<Family>
 {

@@ -3,7 +3,6 @@
 
 #include <orvik3/Error.h>
 #include <orvik3/RandomSource.h>
-#include <orvik3/SettingsStore.h>
 
 #include <QDir>
 #include <QFile>
@@ -51,30 +50,6 @@ TEST(RandomSource, ScriptedSourceRepeatsItsValuesAcrossReseeds)
     EXPECT_EQ(random.next(), 0.25f);
     EXPECT_EQ(random.next(), 0.5f);
     EXPECT_THROW(ScriptedRandomSource({1.0f}), Error);
-}
-
-TEST(MemorySettingsStore, MissingKeysReadEmptyAndFailuresRaise)
-{
-    MemorySettingsStore store;
-    EXPECT_EQ(store.read("avx1", "stats", "qdm_total"), QString());
-    store.write("avx1", "stats", "qdm_total", "3");
-    EXPECT_EQ(store.read("avx1", "stats", "qdm_total"), QStringLiteral("3"));
-    EXPECT_EQ(store.read("avx1", "other", "qdm_total"), QString());
-    store.setFailWrites(true);
-    EXPECT_THROW(store.write("avx1", "stats", "qdm_total", "4"), Error);
-    EXPECT_EQ(store.read("avx1", "stats", "qdm_total"), QStringLiteral("3"));
-}
-
-TEST(IniSettingsStore, PersistsAcrossInstances)
-{
-    QTemporaryDir dir;
-    {
-        IniSettingsStore store(dir.path());
-        store.write("avx1", "stats", "hsipos_total 12", "7");
-    }
-    IniSettingsStore again(dir.path());
-    EXPECT_EQ(again.read("avx1", "stats", "hsipos_total 12"), QStringLiteral("7"));
-    EXPECT_EQ(again.keys("avx1", "stats"), QStringList{QStringLiteral("hsipos_total 12")});
 }
 
 struct JoinCase {

@@ -16,16 +16,21 @@ struct FamilyRow {
 };
 
 const FamilyRow kFamilies[] = {
-    {2, "stdvor.sty", "Check1", "Frame1", nullptr, "Label1", "Command2", "Command1", "Command3", nullptr,
-     "STD. VOR ÜBUNGEN POSITION"},
-    {9, "dmearc.sty", "Check2", "Frame2", "Frame6", "Label7", "Command27", "Command28", "Command4", "Command26",
-     "DME ARC ÜBUNGEN"},
-    {11, "adfposrb.sty", "Check3", "Frame11", "Frame12", "Label12", "Command7", "Command6", "Command5", nullptr,
-     "ADF POSITION ÜBUNG"},
-    {13, "qdrrb.sty", "Check4", "Frame20", "Frame21", "Label23", "Command10", "Command9", "Command8", "Command15",
-     "QDR ÜBUNGEN"},
-    {8, "wind.sty", "Check5", "Frame29", "Frame37", "Label42", "Command11", "Command12", "Command13", "Command14",
-     "WIND ÜBUNGEN"},
+    {.type = 2, .file = "stdvor.sty", .randomBox = "Check1", .frame = "Frame1", .statsFrame = nullptr,
+     .statsLabel = "Label1", .showSolution = "Command2", .next = "Command1", .cancel = "Command3", .fly = nullptr,
+     .title = "STD. VOR ÜBUNGEN POSITION"},
+    {.type = 9, .file = "dmearc.sty", .randomBox = "Check2", .frame = "Frame2", .statsFrame = "Frame6",
+     .statsLabel = "Label7", .showSolution = "Command27", .next = "Command28", .cancel = "Command4",
+     .fly = "Command26", .title = "DME ARC ÜBUNGEN"},
+    {.type = 11, .file = "adfposrb.sty", .randomBox = "Check3", .frame = "Frame11", .statsFrame = "Frame12",
+     .statsLabel = "Label12", .showSolution = "Command7", .next = "Command6", .cancel = "Command5", .fly = nullptr,
+     .title = "ADF POSITION ÜBUNG"},
+    {.type = 13, .file = "qdrrb.sty", .randomBox = "Check4", .frame = "Frame20", .statsFrame = "Frame21",
+     .statsLabel = "Label23", .showSolution = "Command10", .next = "Command9", .cancel = "Command8",
+     .fly = "Command15", .title = "QDR ÜBUNGEN"},
+    {.type = 8, .file = "wind.sty", .randomBox = "Check5", .frame = "Frame29", .statsFrame = "Frame37",
+     .statsLabel = "Label42", .showSolution = "Command11", .next = "Command12", .cancel = "Command13",
+     .fly = "Command14", .title = "WIND ÜBUNGEN"},
 };
 
 class Families : public ::testing::TestWithParam<FamilyRow>
