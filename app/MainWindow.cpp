@@ -8,6 +8,7 @@
 #include "SituationView.h"
 #include "SolutionBox.h"
 #include "SummaryPage.h"
+#include "explain/MistakeNames.h"
 #include "explain/SolutionExplainer.h"
 #include "StatisticsData.h"
 #include "StatisticsWindow.h"
@@ -15,6 +16,7 @@
 #include "TrainerHost.h"
 #include "platform/Paths.h"
 #include "TrainerTranslator.h"
+#include "endless/EndlessPractice.h"
 
 #include <orvik3/QAform.h>
 #include <orvik3/SettingsStore.h>
@@ -33,10 +35,13 @@
 #include <QSettings>
 #include <QStackedWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QTimer>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace orvik3::trainer {
@@ -48,6 +53,8 @@ const QString kType = QStringLiteral("trainer/type");
 const QString kLanguage = QStringLiteral("trainer/language");
 const QString kBase = QStringLiteral("trainer/base");
 const QString kInstrumentOnly = QStringLiteral("trainer/instrumentOnly");
+const QString kEndlessScore = QStringLiteral("endless/score");
+const QString kEndlessBoxes = QStringLiteral("endless/boxes");
 
 Services withStore(Services services)
 {
@@ -84,11 +91,17 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     m_repeat->setWordWrap(true); // as wide as the column, so that its height is reckoned right
     m_repeat->setStyleSheet(QStringLiteral("color: #a00000"));
     m_repeat->hide();
+    m_endlessLabel = new QLabel(m_exercisePage);
+    m_endlessLabel->setObjectName(QStringLiteral("endlessLabel"));
+    m_endlessLabel->setWordWrap(true);
+    m_endlessLabel->setMaximumWidth(540);
+    m_endlessLabel->hide();
     m_next = new QPushButton(m_exercisePage);
     m_next->setObjectName(QStringLiteral("trainerNext"));
     m_next->hide();
     m_solutionBox = new SolutionBox(m_exercisePage);
     m_column->addWidget(m_progress);
+    m_column->addWidget(m_endlessLabel);
     m_column->addWidget(m_repeat);
     m_column->addWidget(m_next, 0, Qt::AlignLeft);
     m_column->addWidget(m_solutionBox);
@@ -150,6 +163,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     setLanguage(language);
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());
     m_instrumentOnly = m_settings.value(kInstrumentOnly, true).toBool();
+    m_score.load(m_settings.value(kEndlessScore).toString());
+    m_boxes.load(m_settings.value(kEndlessBoxes).toString());
     if (m_instrumentOnlyAction)
         m_instrumentOnlyAction->setChecked(m_instrumentOnly);
     if (!restoreGeometry(m_settings.value(kGeometry).toByteArray()))
@@ -159,6 +174,7 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
 
 MainWindow::~MainWindow()
 {
+    m_endless.reset();
     qApp->removeEventFilter(this);
     // The panel refers to the control; it goes first.
     delete m_panel;
@@ -185,7 +201,14 @@ void MainWindow::applyOptions(const TrainerOptions &o)
 
 void MainWindow::startExercise(int type)
 {
-    m_settings.setValue(kType, type);
+    stopEndless();
+    beginExercise(type);
+}
+
+void MainWindow::beginExercise(int type)
+{
+    if (!m_endless)
+        m_settings.setValue(kType, type);
     m_pages->setCurrentWidget(m_exercisePage);
     m_learning = LearningSession();
     m_host->startExercise(type);
@@ -215,6 +238,55 @@ void MainWindow::practiseMistakes(int type, std::vector<int> questions)
     m_host->jumpTo(questions.front());
     m_learning.shown(m_host->control()->currentQuestion(), m_clock.elapsed());
     refreshLoop();
+}
+
+void MainWindow::startEndless(int type, std::optional<quint64> seed)
+{
+    if (!m_endless) {
+        m_fixedBase = basePath();
+        m_host->setStatisticsStore(std::make_shared<MemorySettingsStore>());
+    }
+    m_endless = std::make_unique<EndlessPractice>(type > 0 ? type : 1, type <= 0,
+                                                  seed ? *seed : QRandomGenerator::global()->generate64());
+    nextEndlessSet();
+}
+
+void MainWindow::nextEndlessSet()
+{
+    if (!m_endless)
+        return;
+    int type = m_endless->type();
+    std::vector<QStringList> wishes;
+    if (m_endless->weakestFirst()) {
+        std::vector<int> types;
+        QMap<int, int> wrongPercent;
+        for (const ExerciseInfo &e : exerciseCatalog()) {
+            types.push_back(e.type);
+            const ExerciseStats stats = readStatistics(*m_store, statisticsPrefix(e.type));
+            wrongPercent.insert(e.type, stats.attempts > 0 ? int(std::lround(100.0 * stats.wrong / stats.attempts)) : 0);
+        }
+        LeitnerBoxes::Choice choice = m_boxes.next(types, wrongPercent);
+        type = choice.type;
+        wishes = std::move(choice.wishes);
+    }
+    QString error;
+    if (!m_endless->makeSet(type, language(), std::move(wishes), &error)) {
+        stopEndless();
+        report(tr("No practice set could be made: %1").arg(error));
+        return;
+    }
+    m_host->setBasePath(m_endless->base());
+    beginExercise(type);
+}
+
+void MainWindow::stopEndless()
+{
+    if (!m_endless)
+        return;
+    m_endless.reset();
+    m_host->setBasePath(m_fixedBase);
+    m_host->setStatisticsStore(m_store);
+    m_endlessLabel->hide();
 }
 
 void MainWindow::nextQuestion()
@@ -249,13 +321,37 @@ void MainWindow::refreshLoop()
     m_repeat->setText(m_learning.repeatText());
     m_repeat->setVisible(!m_learning.repeatText().isEmpty());
     m_next->setText(tr("Next question (Enter)"));
+    if (m_endless) {
+        QString text = tr("Endless practice, set %1. %2").arg(m_endless->setNumber()).arg(m_score.line());
+        QStringList kinds;
+        for (const QStringList &wish : m_endless->wishes())
+            for (const QString &k : wish)
+                if (!kinds.contains(EndlessPractice::kindName(k)))
+                    kinds << EndlessPractice::kindName(k);
+        if (!kinds.isEmpty())
+            text += u'\n' + tr("Weakest first: %1").arg(kinds.join(QStringLiteral(", ")));
+        m_endlessLabel->setText(text);
+    }
+    m_endlessLabel->setVisible(bool(m_endless));
 }
 
 void MainWindow::questionClosed(int question, bool answered, bool right, bool repeats)
 {
     m_learning.closed(question, answered, right, repeats, m_clock.elapsed());
+    if (m_endless && answered && m_endless->firstClosing(question)) {
+        if (const ExerciseInfo *info = exerciseInfo(m_learning.type()))
+            m_score.record(info->family, right);
+        m_boxes.record(m_learning.type(), m_endless->kindsOf(question), right);
+        m_settings.setValue(kEndlessScore, m_score.save());
+        m_settings.setValue(kEndlessBoxes, m_boxes.save());
+    }
     if (m_learning.finished()) {
-        showSummary();
+        // Endless: the next set once the panel has finished with this one.
+        if (m_endless)
+            QTimer::singleShot(0, this, &MainWindow::nextEndlessSet);
+        else
+            showSummary();
+        refreshLoop();
         return;
     }
     if (const auto target = m_learning.nextChosen())
@@ -282,6 +378,9 @@ void MainWindow::setLanguage(Language language)
                      qPrintable(TrainerTranslator::searchPaths().join(QStringLiteral(", "))));
     m_host->setLanguage(language);
     m_settings.setValue(kLanguage, languageCode(language));
+    // The set on the panel is in the other language's file: a fresh one in this language.
+    if (m_endless)
+        nextEndlessSet();
     m_chooser->setLanguage(language);
     m_flightBar->setLanguage(language);
     if (chooserShown() || m_host->currentType() <= 0) {
@@ -296,6 +395,7 @@ void MainWindow::setLanguage(Language language)
 
 void MainWindow::setBasePath(const QString &path)
 {
+    stopEndless();
     const QString clean = QDir::cleanPath(QDir(path).absolutePath());
     m_settings.setValue(kBase, clean);
     m_chooser->setBasePath(QDir::toNativeSeparators(clean));
@@ -308,14 +408,22 @@ void MainWindow::setBasePath(const QString &path)
 
 void MainWindow::controlCreated(QAform *form)
 {
+    // Which option the trainee chose, even when the panel clears it after judging.
+    connect(&form->form(), &Form::changed, this, [this](FormControl *c, ControlProperty p) {
+        if (p == ControlProperty::Value && c->kind() == ControlKind::OptionButton && c->isSelected())
+            m_chosen << c->name();
+    });
     delete m_panel;
     m_panel = createPanel(*form, m_exercisePage);
     m_column->insertWidget(0, m_panel);
     if (m_zoom)
         m_zoom->setPanel(m_panel);
     // Panels announce trainee actions by these signals where they have them.
-    if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0)
+    if (m_panel->metaObject()->indexOfSignal("userActed()") >= 0) {
         connect(m_panel, SIGNAL(userActed()), m_host, SLOT(panelActed()));
+        // The choices are read right after they are made: the solution may change the panel.
+        connect(m_panel, SIGNAL(userActed()), this, SLOT(noteMistakes()));
+    }
     if (m_panel->metaObject()->indexOfSignal("handlerFailed(QString)") >= 0)
         connect(m_panel, SIGNAL(handlerFailed(QString)), this, SLOT(reportFailure(QString)));
 }
@@ -336,6 +444,8 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
     m_view->setSituation(situation);
     m_solutionBox->hide();
     m_next->hide();
+    m_mistakes.clear();
+    m_chosen.clear();
     if (m_learning.isActive() && !m_learning.finished())
         m_learning.shown(m_host->control()->currentQuestion(), m_clock.elapsed());
     refreshLoop();
@@ -370,9 +480,21 @@ void MainWindow::solutionRequested()
 {
     m_view->situation().showSolution = true;
     m_view->update();
-    m_solutionBox->show(SolutionExplainer::explain(*m_host->control(), m_view->situation()));
+    Explanation e = SolutionExplainer::explain(*m_host->control(), m_view->situation());
+    if (!m_mistakes.isEmpty())
+        e.reason = (e.reason + u' ' + m_mistakes.join(u' ')).trimmed();
+    m_solutionBox->show(e);
     refreshLoop();
     m_next->show();
+}
+
+void MainWindow::noteMistakes()
+{
+    if (!m_host->control())
+        return;
+    for (const QString &m : MistakeNames::observe(*m_host->control(), m_chosen))
+        if (!m_mistakes.contains(m))
+            m_mistakes << m;
 }
 
 void MainWindow::flyRequested(int, double turnRate)
@@ -413,6 +535,7 @@ void MainWindow::flightMoved()
 
 void MainWindow::exerciseEnded()
 {
+    stopEndless();
     m_flight->stop();
     m_flightBar->hide();
     Situation empty;

@@ -2,6 +2,8 @@
 
 #include "ExerciseCatalog.h"
 #include "LearningSession.h"
+#include "endless/EndlessScore.h"
+#include "endless/LeitnerBoxes.h"
 #include "TrainerOptions.h"
 
 #include <orvik3/Services.h>
@@ -9,6 +11,9 @@
 #include <QMainWindow>
 #include <QElapsedTimer>
 #include <QPointer>
+
+#include <memory>
+#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -26,6 +31,7 @@ class QAform;
 namespace orvik3::trainer {
 
 class ChooserPage;
+class EndlessPractice;
 class FlightBar;
 class FlightSession;
 class PanelZoom;
@@ -72,6 +78,14 @@ public:
     void practiseMistakes(int type, std::vector<int> questions = {});
     // The trainer's "Weiter" (Enter): panel back at full height, then on as the panel goes on.
     void nextQuestion();
+    // Endless practice: fresh situations of `type` set after set, in a private installation,
+    // counted in their own score and not in the study files' statistics; type 0 chooses each
+    // set's type and kinds weakest first. `seed` makes a run repeatable.
+    void startEndless(int type, std::optional<quint64> seed = std::nullopt);
+    EndlessPractice *endless() const { return m_endless.get(); }
+    const EndlessScore &endlessScore() const { return m_score; }
+    const LeitnerBoxes &leitnerBoxes() const { return m_boxes; }
+    QLabel *endlessLabel() const { return m_endlessLabel; }
     // Instrument-only: the plan hides the aircraft of position, ADF and QDM/QDR questions
     // until the solution is shown or the trainee flies.
     void setInstrumentOnly(bool on);
@@ -79,6 +93,8 @@ public:
 
     const LearningSession &learning() const { return m_learning; }
     SolutionBox *solutionBox() const { return m_solutionBox; }
+    // Mistakes named for the question on display so far (see MistakeNames).
+    const QStringList &mistakesNamed() const { return m_mistakes; }
     SummaryPage *summaryPage() const { return m_summary; }
     QPushButton *nextButton() const { return m_next; }
     QLabel *progressLabel() const { return m_progress; }
@@ -89,6 +105,7 @@ private slots:
     // A trainee action on the panel failed: said with where it happened, and the view
     // brought in line with whatever the control shows now.
     void reportFailure(const QString &message);
+    void noteMistakes();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -96,6 +113,10 @@ protected:
 
 private:
     void buildMenus();
+    void buildEndlessMenu();
+    void beginExercise(int type);
+    void nextEndlessSet();
+    void stopEndless();
     void retranslate();
     void controlCreated(QAform *form);
     void questionShown(const QString &sessionFile, int type);
@@ -154,6 +175,14 @@ private:
     bool m_instrumentOnly = true;
     LearningSession m_learning;
     QElapsedTimer m_clock;
+    std::unique_ptr<EndlessPractice> m_endless;
+    QString m_fixedBase; // the installation to go back to after endless practice
+    EndlessScore m_score;
+    LeitnerBoxes m_boxes;
+    QLabel *m_endlessLabel = nullptr;
+    QMenu *m_endlessMenu = nullptr;
+    QStringList m_mistakes; // named mistakes of the question on display, as they were made
+    QStringList m_chosen;   // option buttons selected since the question came up
 };
 
 } // namespace orvik3::trainer

@@ -31,6 +31,8 @@ void MainWindow::buildMenus()
     m_chooseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     m_statsAction = m_exerciseMenu->addAction(QString(), this, &MainWindow::showStatistics);
     m_statsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_endlessMenu = m_exerciseMenu->addMenu(QString());
+    m_endlessMenu->setObjectName(QStringLiteral("endlessMenu"));
     m_exerciseMenu->addSeparator();
     m_quitAction = m_exerciseMenu->addAction(QString(), this, &QWidget::close);
     m_quitAction->setShortcut(QKeySequence::Quit);
@@ -64,6 +66,7 @@ void MainWindow::retranslate()
     m_exerciseMenu->setTitle(tr("&Exercise"));
     m_chooseAction->setText(tr("&Choose exercise"));
     m_statsAction->setText(tr("&Statistics …"));
+    buildEndlessMenu();
     m_quitAction->setText(tr("&Quit"));
     m_settingsMenu->setTitle(tr("&Settings"));
     m_languageMenu->setTitle(tr("&Language"));
@@ -88,6 +91,20 @@ void MainWindow::retranslate()
     m_legend->setText(legendText(de));
 }
 
+void MainWindow::buildEndlessMenu()
+{
+    // Built again on every language change: its entries are the exercises' names.
+    m_endlessMenu->setTitle(tr("E&ndless practice"));
+    m_endlessMenu->clear();
+    QAction *weakest = m_endlessMenu->addAction(tr("&Weakest first"), this, [this] { startEndless(0); });
+    weakest->setObjectName(QStringLiteral("endlessWeakest"));
+    m_endlessMenu->addSeparator();
+    for (const ExerciseInfo &e : exerciseCatalog()) {
+        const int type = e.type;
+        m_endlessMenu->addAction(e.name(language()), this, [this, type] { startEndless(type); });
+    }
+}
+
 QString MainWindow::legendText(bool)
 {
     auto row = [](const char *colour, const QString &text) {
@@ -108,10 +125,12 @@ void MainWindow::showStatistics()
     int type = m_host->currentType();
     if (type <= 0)
         type = m_settings.value(QStringLiteral("trainer/type"), 1).toInt();
-    const bool loaded = m_host->currentType() > 0;
+    // A practice set is not the study file the statistics count.
+    const bool loaded = m_host->currentType() > 0 && !m_endless;
     try {
         StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
                                 loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
+        window.setEndlessSummary(m_score.total().answered > 0 ? m_score.familyLines(language()) : QString());
         window.exec();
         if (window.practiseWanted()) {
             // The shown prefix may belong to another type than the one running.

@@ -55,6 +55,10 @@ StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, 
     bottom->addWidget(m_practiseButton);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
+    m_endless = new QLabel(this);
+    m_endless->setObjectName(QStringLiteral("endlessScore"));
+    m_endless->hide();
+    layout->addWidget(m_endless);
 
     connect(m_choice, &QComboBox::currentIndexChanged, this, &StatisticsWindow::refresh);
     connect(m_reset, &QPushButton::clicked, this, &StatisticsWindow::askReset);
@@ -97,6 +101,12 @@ void StatisticsWindow::askReset()
             QMessageBox::warning(this, windowTitle(), Error::from(e).message());
         }
     }
+}
+
+void StatisticsWindow::setEndlessSummary(const QString &text)
+{
+    m_endless->setText(text);
+    m_endless->setVisible(!text.isEmpty());
 }
 
 } // namespace orvik3::trainer

@@ -34,6 +34,8 @@ public:
     void resetShown();
     // The trainee asked to practise the weakest questions of the shown exercise.
     bool practiseWanted() const { return m_practise; }
+    // The score of endless practice, shown under the chart; empty: nothing shown.
+    void setEndlessSummary(const QString &text);
 
 private:
     void refresh();
@@ -46,6 +48,7 @@ private:
     QComboBox *m_choice;
     StatisticsChart *m_chart;
     QLabel *m_totals;
+    QLabel *m_endless;
     QPushButton *m_reset;
     QPushButton *m_practiseButton = nullptr;
     bool m_practise = false;

@@ -79,6 +79,16 @@ void TrainerHost::setBasePath(const QString &path)
         startExercise(m_type);
 }
 
+void TrainerHost::setStatisticsStore(std::shared_ptr<SettingsStore> store)
+{
+    if (store == m_services.settings)
+        return;
+    m_services.settings = std::move(store);
+    createControl();
+    if (m_type > 0)
+        startExercise(m_type);
+}
+
 void TrainerHost::startExercise(int type)
 {
     if (m_flyCode != 0)

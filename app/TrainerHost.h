@@ -32,6 +32,10 @@ public:
     // The installation; a running exercise is reloaded from there.
     void setBasePath(const QString &path);
 
+    // Where the control keeps its statistics: a new control on that store; a running exercise
+    // is started again.
+    void setStatisticsStore(std::shared_ptr<SettingsStore> store);
+
     void startExercise(int type);
     // Leaves the exercise from the host's side (the chooser was asked for).
     void endExercise();

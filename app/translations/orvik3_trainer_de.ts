@@ -39,6 +39,68 @@
     </message>
 </context>
 <context>
+    <name>EndlessPractice</name>
+    <message>
+        <source>direct entry</source>
+        <translation>Direkteinflug</translation>
+    </message>
+    <message>
+        <source>parallel entry</source>
+        <translation>Parallelverfahren</translation>
+    </message>
+    <message>
+        <source>offset entry</source>
+        <translation>Tropfenverfahren</translation>
+    </message>
+    <message>
+        <source>right-hand pattern</source>
+        <translation>Warteschleife mit Rechtskurven</translation>
+    </message>
+    <message>
+        <source>left-hand pattern</source>
+        <translation>Warteschleife mit Linkskurven</translation>
+    </message>
+    <message>
+        <source>intercept turning left</source>
+        <translation>Anschneiden mit Linkskurve</translation>
+    </message>
+    <message>
+        <source>intercept turning right</source>
+        <translation>Anschneiden mit Rechtskurve</translation>
+    </message>
+    <message>
+        <source>crosswind from the left</source>
+        <translation>Seitenwind von links</translation>
+    </message>
+    <message>
+        <source>crosswind from the right</source>
+        <translation>Seitenwind von rechts</translation>
+    </message>
+    <message>
+        <source>headwind</source>
+        <translation>Gegenwind</translation>
+    </message>
+    <message>
+        <source>tailwind</source>
+        <translation>Rückenwind</translation>
+    </message>
+</context>
+<context>
+    <name>EndlessScore</name>
+    <message>
+        <source>Streak %1 (best %2) · %3 of %4 right (%5 %)</source>
+        <translation>Serie %1 (beste %2) · %3 von %4 richtig (%5 %)</translation>
+    </message>
+    <message>
+        <source>Endless practice: %1</source>
+        <translation>Endloses Üben: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right (%4 %)</source>
+        <translation>%1: %2 von %3 richtig (%4 %)</translation>
+    </message>
+</context>
+<context>
     <name>ExerciseCatalog</name>
     <message>
         <source>Position with the HSI</source>
@@ -165,6 +227,61 @@
     <message>
         <source>%1/%2, %3 right</source>
         <translation>%1/%2, %3 richtig</translation>
+    </message>
+</context>
+<context>
+    <name>MistakeNames</name>
+    <message>
+        <source>Radial and bearing mixed up: %1 leads to the station; the radial %2 is counted from it.</source>
+        <translation>Radial und Peilung verwechselt: %1 führt zur Station; das Radial %2 zählt von der Station aus.</translation>
+    </message>
+    <message>
+        <source>QDM and QDR mixed up: %1 is the QDR, the reciprocal of the QDM %2.</source>
+        <translation>QDM und QDR verwechselt: %1 ist das QDR, die Gegenrichtung des QDM %2.</translation>
+    </message>
+    <message>
+        <source>QDM and QDR mixed up: %1 is the QDM, the reciprocal of the QDR %2.</source>
+        <translation>QDM und QDR verwechselt: %1 ist das QDM, die Gegenrichtung des QDR %2.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: direct is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der direkte Einflug (Direct) gehört zu einer Nicht-Standard-Warteschleife (Linkskurven); diese fliegt Rechtskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: offset is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Tropfen-Einflug (Teardrop, Offset) gehört zu einer Nicht-Standard-Warteschleife (Linkskurven); diese fliegt Rechtskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: parallel is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Parallel-Einflug (Parallel) gehört zu einer Nicht-Standard-Warteschleife (Linkskurven); diese fliegt Rechtskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: direct is the entry into a right-hand hold; this hold turns left, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der direkte Einflug (Direct) gehört zu einer Standard-Warteschleife (Rechtskurven); diese fliegt Linkskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: offset is the entry into a right-hand hold; this hold turns left, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Tropfen-Einflug (Teardrop, Offset) gehört zu einer Standard-Warteschleife (Rechtskurven); diese fliegt Linkskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Hold side mirrored: parallel is the entry into a right-hand hold; this hold turns left, so its sectors lie the other way round.</source>
+        <translation>Seite der Warteschleife gespiegelt: Der Parallel-Einflug (Parallel) gehört zu einer Standard-Warteschleife (Rechtskurven); diese fliegt Linkskurven, ihre Sektoren liegen also spiegelbildlich.</translation>
+    </message>
+    <message>
+        <source>Head and tail wind mixed up: wind from less than 90° off the nose blows against you, it is a headwind.</source>
+        <translation>Gegen- und Rückenwind verwechselt: Wind aus weniger als 90° neben der Flugzeugnase bläst von vorn, er ist Gegenwind.</translation>
+    </message>
+    <message>
+        <source>Head and tail wind mixed up: wind from more than 90° off the nose blows from behind, it is a tailwind.</source>
+        <translation>Gegen- und Rückenwind verwechselt: Wind aus mehr als 90° neben der Flugzeugnase bläst von hinten, er ist Rückenwind.</translation>
+    </message>
+    <message>
+        <source>Wind correction to the wrong side: the nose turns into the wind, here to the left.</source>
+        <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach links.</translation>
+    </message>
+    <message>
+        <source>Wind correction to the wrong side: the nose turns into the wind, here to the right.</source>
+        <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach rechts.</translation>
     </message>
 </context>
 <context>
@@ -540,6 +657,26 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Instruments only: hide the aircraft on the plan until the solution</source>
         <translation>Nur Instrumente: Flugzeug bis zur Lösung auf der Karte verbergen</translation>
+    </message>
+    <message>
+        <source>No practice set could be made: %1</source>
+        <translation>Es ließ sich keine Übungsreihe erstellen: %1</translation>
+    </message>
+    <message>
+        <source>Endless practice, set %1. %2</source>
+        <translation>Endloses Üben, Reihe %1. %2</translation>
+    </message>
+    <message>
+        <source>Weakest first: %1</source>
+        <translation>Schwächstes zuerst: %1</translation>
+    </message>
+    <message>
+        <source>E&amp;ndless practice</source>
+        <translation>E&amp;ndlos üben</translation>
+    </message>
+    <message>
+        <source>&amp;Weakest first</source>
+        <translation>&amp;Schwächstes zuerst</translation>
     </message>
 </context>
 <context>

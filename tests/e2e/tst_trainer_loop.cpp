@@ -12,6 +12,7 @@
 #include "StatisticsData.h"
 #include "SummaryPage.h"
 #include "explain/SolutionExplainer.h"
+#include "XvfbMain.h"
 
 #include <QFile>
 #include <QLabel>
@@ -171,61 +172,6 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
 INSTANTIATE_TEST_SUITE_P(OnePerFamily, SetEnd, ::testing::Values(1, 3, 5, 6, 8),
                          [](const auto &info) { return "type" + std::to_string(info.param); });
 
-// --- the X server -------------------------------------------------------------------------------
-
-int freeDisplay()
-{
-    for (int n = 77; n < 400; ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            return n;
-    }
-    return -1;
-}
-
 } // namespace
 
-int main(int argc, char **argv)
-{
-    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
-    if (xvfb.isEmpty()) {
-        std::fprintf(stderr, "Xvfb is not installed: skipped\n");
-        return 77;
-    }
-    QProcess server;
-    int display = -1;
-    for (int attempt = 0; attempt < 5 && display < 0; ++attempt) {
-        const int n = freeDisplay();
-        server.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1600x1000x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server.waitForStarted(5000))
-            continue;
-        for (int k = 0; k < 100 && server.state() == QProcess::Running; ++k) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-                display = n;
-                break;
-            }
-            QThread::msleep(50);
-        }
-        if (display < 0)
-            server.kill(), server.waitForFinished(2000);
-    }
-    if (display < 0) {
-        std::fprintf(stderr, "Xvfb did not start\n");
-        return 1;
-    }
-    QTemporaryDir config;
-    qputenv("DISPLAY", QByteArray(":") + QByteArray::number(display));
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
-    QStandardPaths::setTestModeEnabled(true);
-    int rc = 1;
-    {
-        QApplication app(argc, argv);
-        ::testing::InitGoogleTest(&argc, argv);
-        rc = RUN_ALL_TESTS();
-    }
-    server.terminate();
-    if (!server.waitForFinished(3000))
-        server.kill(), server.waitForFinished(2000);
-    return rc;
-}
+int main(int argc, char **argv) { return orvik3::test::runOnPrivateXServer(argc, argv); }

@@ -12,9 +12,6 @@
 
 namespace orvik3::study {
 
-namespace {
-
-// Session text with CR LF line ends, like every other file of an installation.
 QByteArray sessionBytes(const host::Session &session)
 {
     QByteArray text = host::SessionFile::toText(session);
@@ -22,6 +19,8 @@ QByteArray sessionBytes(const host::Session &session)
     text.replace("\n", "\r\n");
     return text;
 }
+
+namespace {
 
 QString summaryOf(const Scenario &s, const QStringList &words)
 {

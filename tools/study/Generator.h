@@ -34,4 +34,7 @@ bool writeGenerated(const Generated &generated, const QString &outDir, QString *
 // Study-file bytes: the lines joined by CR LF (with a final CR LF), in Windows-1252.
 QByteArray studyBytes(const QStringList &lines);
 
+// Session text with CR LF line ends, like every other file of an installation.
+QByteArray sessionBytes(const host::Session &session);
+
 } // namespace orvik3::study

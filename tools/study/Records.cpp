@@ -101,7 +101,7 @@ struct Builder {
         if (!teachable(s))
             return false;
         record.german = lines(Phrases{Language::German});
-        if (hasEnglishFileOfItsOwn(ctx.scenario.type))
+        if (ctx.everyLanguage || hasEnglishFileOfItsOwn(ctx.scenario.type))
             record.english = lines(Phrases{Language::English});
         record.session = s;
         return true;

@@ -24,6 +24,9 @@ struct RecordContext {
     const Situation &situation;
     int index = 0; // 1-based
     QString sessionName;
+    // English lines for every type, also those whose English file is another type's (a
+    // practice installation of one type writes that file itself).
+    bool everyLanguage = false;
 };
 
 // Builds the record; empty with *error naming the situation's line when it has no

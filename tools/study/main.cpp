@@ -3,6 +3,7 @@
 
 #include "Generator.h"
 #include "Lint.h"
+#include "RandomSet.h"
 #include "StatsReport.h"
 #include "TeachingLint.h"
 
@@ -30,6 +31,8 @@ const char *const kManual = R"(NAME
 SYNOPSIS
     orvik3-study lint [--type N] [--language de|en] [--base DIR] [--teaching [--strict]] FILE...
     orvik3-study generate SCENARIOS... OUTDIR
+    orvik3-study random --type N [--count K] [--seed S] [--lang de|en] [--kind WORDS]...
+                        [--power-tips FILE] OUTDIR
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
     orvik3-study stats reset [--store DIR] PREFIX
     orvik3-study --help | --version
@@ -66,6 +69,13 @@ COMMANDS
         type in OUTDIR/default/study/. Every stored answer is computed from the situation.
         The output depends only on the scenarios.
 
+    random --type N OUTDIR
+        Writes a practice installation of fresh situations of exercise type N: the type's
+        study file of the language in OUTDIR/default/study/ and one session per question in
+        OUTDIR/default/sessions/. Each situation is drawn at random within realistic values
+        and kept only when its answers are clear-cut and every teaching rule holds; every
+        stored answer is computed. The same seed gives the same files byte for byte.
+
     stats [PREFIX]
         Prints attempts, wrong answers and the rate of wrong answers per question (numbered
         as in the panel's counter) for the statistics prefix (hsipos, stdvor, hsihld, dghld,
@@ -81,6 +91,16 @@ OPTIONS
                       the folder above default/study/ when the file lies there).
     --teaching        Lint: warn about questions that teach badly, too.
     --strict          Lint --teaching: warnings count as findings.
+    --count K         Random: questions in the set, 1..301 (default 24).
+    --seed S          Random: the seed, a whole number (default 1).
+    --lang de|en      Random: the language of the study file (default de). The types
+                      whose English file is another type's write that file.
+    --kind WORDS      Random: the kinds wanted, comma-separated words that one question
+                      must all have; given more than once, the questions take them in turn.
+                      Holdings: direct, parallel, offset, right-hand, left-hand; QDM/QDR:
+                      left, right (the first turn); wind: crosswind-left, crosswind-right,
+                      headwind, tailwind; DME arc: clockwise, counterclockwise.
+    --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
     --store DIR       Folder of the settings store (default: the user's).
     --csv             Comma-separated values with a header row.
     -h, --help        This text.
@@ -96,6 +116,7 @@ EXAMPLES
     orvik3-study lint data/default/study/*
     orvik3-study lint --teaching --strict data/default/study/*.sty
     orvik3-study generate data/scenarios data
+    orvik3-study random --type 3 --count 24 --seed 7 --kind parallel practice
     orvik3-study stats --csv qdm > qdm.csv
 )";
 
@@ -252,6 +273,49 @@ int runGenerate(const QStringList &args)
     return Clean;
 }
 
+int runRandom(const QStringList &args, const QCommandLineParser &p)
+{
+    if (args.size() != 1)
+        return usage(QStringLiteral("random needs one output folder"));
+    RandomRequest request;
+    bool ok = false;
+    const int type = p.value(QStringLiteral("type")).toInt(&ok);
+    if (!p.isSet(QStringLiteral("type")) || !ok || type < 1 || type > 14)
+        return usage(QStringLiteral("random needs --type 1..14"));
+    request.type = qint16(type);
+    if (p.isSet(QStringLiteral("count"))) {
+        request.count = p.value(QStringLiteral("count")).toInt(&ok);
+        if (!ok || request.count < 1 || request.count > kMaxRandomQuestions)
+            return usage(QStringLiteral("--count must be 1..%1").arg(kMaxRandomQuestions));
+    }
+    request.seed = 1;
+    if (p.isSet(QStringLiteral("seed"))) {
+        request.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok)
+            return usage(QStringLiteral("--seed must be a whole number 0..18446744073709551615"));
+    }
+    const QString lang = p.value(QStringLiteral("lang"));
+    if (p.isSet(QStringLiteral("lang")) && lang != QLatin1String("de") && lang != QLatin1String("en"))
+        return usage(QStringLiteral("--lang must be de or en"));
+    request.language = lang == QLatin1String("en") ? Language::English : Language::German;
+    for (const QString &kind : p.values(QStringLiteral("kind")))
+        request.wishes.push_back(kind.split(QLatin1Char(','), Qt::SkipEmptyParts));
+    request.powerTips = p.value(QStringLiteral("power-tips"));
+    QString error;
+    const std::optional<RandomSet> set = randomSet(request, &error);
+    if (!set) {
+        err() << "orvik3-study: " << error << "\n";
+        return error.contains(QLatin1String("cannot read")) ? UsageOrIo : Findings;
+    }
+    if (!writeGenerated(set->files, args[0], &error)) {
+        err() << error << "\n";
+        return UsageOrIo;
+    }
+    out() << "wrote " << set->files.files.size() << " files to " << args[0] << " (" << set->studyFile << ", "
+          << request.count << " questions)\n";
+    return Clean;
+}
+
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
     const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
@@ -306,6 +370,11 @@ int main(int argc, char *argv[])
         {QStringLiteral("csv"), QStringLiteral("Comma-separated output.")},
         {QStringLiteral("teaching"), QStringLiteral("Warn about questions that teach badly.")},
         {QStringLiteral("strict"), QStringLiteral("Teaching warnings count as findings.")},
+        {QStringLiteral("count"), QStringLiteral("Questions of a random set."), QStringLiteral("K")},
+        {QStringLiteral("seed"), QStringLiteral("Seed of a random set."), QStringLiteral("S")},
+        {QStringLiteral("lang"), QStringLiteral("de or en (random)."), QStringLiteral("LANG")},
+        {QStringLiteral("kind"), QStringLiteral("Kinds wanted (random)."), QStringLiteral("WORDS")},
+        {QStringLiteral("power-tips"), QStringLiteral("Power tips file (random)."), QStringLiteral("FILE")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -325,6 +394,8 @@ int main(int argc, char *argv[])
         return runLint(args, p);
     if (command == QLatin1String("generate"))
         return runGenerate(args);
+    if (command == QLatin1String("random"))
+        return runRandom(args, p);
     if (command == QLatin1String("stats"))
         return runStats(args, p);
     return usage(QStringLiteral("unknown command '%1'").arg(command));
