@@ -60,6 +60,17 @@ void TrainerHost::listen(QAform &form)
     connect(&form, &QAform::c_showResultChanged, this, [this] { m_pending.showResult = true; });
     connect(&form, &QAform::c_QAFlyChanged, this, [this] { m_pending.fly = true; });
     connect(&form, &QAform::c_QAtypeChanged, this, [this] { m_pending.type = true; });
+    // The panel's own handlers raise no ...Changed notice; they name the field they wrote.
+    connect(&form, &QAform::fieldWritten, this, [this](const QString &property) {
+        if (property == QLatin1String("c_QASessionFileName"))
+            m_pending.sessionFile = true;
+        else if (property == QLatin1String("c_showResult"))
+            m_pending.showResult = true;
+        else if (property == QLatin1String("c_QAFly"))
+            m_pending.fly = true;
+        else if (property == QLatin1String("c_QAtype"))
+            m_pending.type = true;
+    });
 }
 
 void TrainerHost::setLanguage(Language language)

@@ -26,14 +26,15 @@ public:
     void applySizeRule();
     FormControl &ctl(const QString &name) const { return form.control(name); }
 
-    // The one way the control itself changes a property its host watches: stored, and
-    // announced only when the value is a new one.
-    template <typename T> void change(T &field, const T &value, void (QAform::*notify)())
+    // The one way the control's own handlers change a field its host watches. They store it
+    // directly, without the property-change notice that a host's write raises; fieldWritten
+    // tells a host that follows the panel, once per new value.
+    template <typename T> void change(T &field, const T &value, const char *property)
     {
         if (field == value)
             return;
         field = value;
-        emit(q->*notify)();
+        emit q->fieldWritten(QLatin1String(property));
     }
 
     QAform *q;

@@ -48,7 +48,7 @@ void ExerciseFlow::display()
     const std::optional<QString> session =
         displayQuestion(d.panelContext, d.props.c_MainAppPath, d.panelFor(d.props.c_QAtype));
     if (session)
-        d.change(d.props.c_QASessionFileName, *session, &QAform::c_QASessionFileNameChanged);
+        d.change(d.props.c_QASessionFileName, *session, "c_QASessionFileName");
 }
 
 void ExerciseFlow::apply(const PanelOutcome &outcome)
@@ -59,20 +59,20 @@ void ExerciseFlow::apply(const PanelOutcome &outcome)
         break;
     case Kind::Solved:
     case Kind::SolutionShown:
-        d.change(d.props.c_showResult, outcome.code, &QAform::c_showResultChanged);
+        d.change(d.props.c_showResult, outcome.code, "c_showResult");
         break;
     case Kind::NextRequested:
-        d.change(d.props.c_showResult, qint16(2), &QAform::c_showResultChanged);
+        d.change(d.props.c_showResult, qint16(2), "c_showResult");
         display();
         break;
     case Kind::Cancelled:
         // Stored without running the selection: the host ends the exercise.
-        d.change(d.props.c_QAtype, qint16(0), &QAform::c_QAtypeChanged);
+        d.change(d.props.c_QAtype, qint16(0), "c_QAtype");
         break;
     case Kind::FlyRequested:
-        d.change(d.props.c_QAFly, outcome.code, &QAform::c_QAFlyChanged);
-        d.change(d.props.c_TrackDelta, qint16(3), &QAform::c_TrackDeltaChanged);
-        d.change(d.props.c_showResult, qint16(4), &QAform::c_showResultChanged);
+        d.change(d.props.c_QAFly, outcome.code, "c_QAFly");
+        d.change(d.props.c_TrackDelta, qint16(3), "c_TrackDelta");
+        d.change(d.props.c_showResult, qint16(4), "c_showResult");
         break;
     }
 }

@@ -144,6 +144,11 @@ signals:
     void c_smallFrameChanged();
     void c_TrackDeltaChanged();
 
+    // The panel's own handlers store c_showResult, c_QAFly, c_TrackDelta, c_QAtype and the
+    // session file name directly, with no ...Changed notice; this names the field each time
+    // one of them takes a new value.
+    void fieldWritten(const QString &property);
+
     // Declared for hosts that expect them; the control never raises them.
     void Click();
     void DblClick();

@@ -1,6 +1,7 @@
-// The host learns what happened on the panel from the ...Changed signals alone: each fires
-// once for every change of its value and never without one. Selecting a type runs its steps in
-// a fixed order, which the host sees at the notices.
+// The host learns what happened on the panel from two kinds of signal: a host's own property
+// write raises the property's ...Changed notice; the panel's handlers store their fields
+// directly and raise fieldWritten instead, once for every new value and never without one.
+// Selecting a type runs its steps in a fixed order, which the host sees at those signals.
 #include "control/QAformTestAccess_p.h"
 #include "../exercises/PanelTest.h"
 
@@ -15,12 +16,15 @@ using namespace orvik3::test;
 
 namespace {
 
-// A spy on every ...Changed signal of the control, by property name.
+// A spy on every ...Changed signal of the control, by property name, and on fieldWritten,
+// counted as "wrote <property>".
 class ChangeSpies
 {
 public:
     explicit ChangeSpies(QAform &form)
     {
+        QObject::connect(&form, &QAform::fieldWritten,
+                         [this](const QString &property) { ++m_written["wrote " + property.toStdString()]; });
         const QMetaObject *meta = form.metaObject();
         for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
             const QMetaMethod m = meta->method(i);
@@ -35,12 +39,15 @@ public:
         for (const auto &[name, spy] : m_spies)
             if (spy->count() > 0)
                 out[name] = int(spy->count());
+        for (const auto &[name, n] : m_written)
+            out[name] = n;
         return out;
     }
     std::size_t size() const { return m_spies.size(); }
 
 private:
     std::map<std::string, std::unique_ptr<QSignalSpy>> m_spies;
+    std::map<std::string, int> m_written;
 };
 
 struct SignalRow {
@@ -85,23 +92,23 @@ TEST_P(ChangeNotices, FireExactlyWhenTheValueChanges)
 }
 
 INSTANTIATE_TEST_SUITE_P(Panel, ChangeNotices, ::testing::Values(
-    SignalRow{"solution shown", [](TestHost &h) { click(h, "Command11"); }, {{"c_showResult", 1}}, 6},
+    SignalRow{"solution shown", [](TestHost &h) { click(h, "Command11"); }, {{"wrote c_showResult", 1}}, 6},
     SignalRow{"solution shown twice", [](TestHost &h) { click(h, "Command11"); click(h, "Command11"); },
-              {{"c_showResult", 1}}, 6},
+              {{"wrote c_showResult", 1}}, 6},
     SignalRow{"one row wrong", [](TestHost &h) { answerWindRow(h, 1, false); }, {}, 0},
-    SignalRow{"all rows right", [](TestHost &h) { answerAll(h, true); }, {{"c_showResult", 1}}, 6},
+    SignalRow{"all rows right", [](TestHost &h) { answerAll(h, true); }, {{"wrote c_showResult", 1}}, 6},
     // File order: a wrong answer brings the same question, and so the same session, back.
     SignalRow{"next after wrong", [](TestHost &h) { answerAll(h, false); click(h, "Command12"); },
-              {{"c_showResult", 1}}, 2},
+              {{"wrote c_showResult", 1}}, 2},
     SignalRow{"next after right", [](TestHost &h) { answerAll(h, true); click(h, "Command12"); },
-              {{"c_showResult", 2}, {"c_QASessionFileName", 1}}, 2},
+              {{"wrote c_showResult", 2}, {"wrote c_QASessionFileName", 1}}, 2},
     SignalRow{"next with nothing answered", [](TestHost &h) { click(h, "Command12"); },
-              {{"c_showResult", 1}, {"c_QASessionFileName", 1}}, 2},
+              {{"wrote c_showResult", 1}, {"wrote c_QASessionFileName", 1}}, 2},
     SignalRow{"next twice", [](TestHost &h) { click(h, "Command12"); click(h, "Command12"); },
-              {{"c_showResult", 1}, {"c_QASessionFileName", 2}}, 2},
+              {{"wrote c_showResult", 1}, {"wrote c_QASessionFileName", 2}}, 2},
     SignalRow{"fly request", [](TestHost &h) { click(h, "Command14"); },
-              {{"c_QAFly", 1}, {"c_TrackDelta", 1}, {"c_showResult", 1}}, 4},
-    SignalRow{"cancel", [](TestHost &h) { click(h, "Command13"); }, {{"c_QAtype", 1}}, 0},
+              {{"wrote c_QAFly", 1}, {"wrote c_TrackDelta", 1}, {"wrote c_showResult", 1}}, 4},
+    SignalRow{"cancel", [](TestHost &h) { click(h, "Command13"); }, {{"wrote c_QAtype", 1}}, 0},
     SignalRow{"host gives back -2", [](TestHost &h) { h.form().setC_QAFly(-2); }, {{"c_QAFly", 1}}, 0},
     SignalRow{"host gives back -3", [](TestHost &h) { h.form().setC_QAFly(-3); }, {{"c_QAFly", 1}}, 0},
     SignalRow{"host gives back -4", [](TestHost &h) { h.form().setC_QAFly(-4); }, {{"c_QAFly", 1}}, 0},
@@ -148,7 +155,10 @@ TEST_P(SelectionOrder, SelectLoadOrderDisplay)
                                      QAformTestAccess(f).questionOrder(1), f.currentQuestion()});
     };
     QObject::connect(&f, &QAform::c_QAtypeChanged, [&] { look("type"); });
-    QObject::connect(&f, &QAform::c_QASessionFileNameChanged, [&] { look("session"); });
+    QObject::connect(&f, &QAform::fieldWritten, [&](const QString &property) {
+        if (property == QLatin1String("c_QASessionFileName"))
+            look("session");
+    });
     host.select(row.type);
 
     ASSERT_EQ(seen.size(), 2u);
