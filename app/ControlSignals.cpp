@@ -15,19 +15,20 @@ ControlSignals ControlSignals::read(const QAform &form)
     return s;
 }
 
-HostReaction react(const ControlSignals &before, const ControlSignals &now)
+HostReaction react(const ControlChanges &changed, const ControlSignals &now)
 {
     HostReaction r;
     if (now.type == 0) {
-        r.toChooser = before.type != 0;
+        r.toChooser = changed.type;
         return r;
     }
     // 2 means a new question was put up; its session may carry the same name as the last
     // one (a wrong answer brings the question back), so it is loaded again all the same.
-    r.loadSession = now.sessionFile != before.sessionFile || now.showResult == 2;
-    r.showSolution = now.showResult == 1 || now.showResult == 6;
+    const bool newResult = changed.showResult;
+    r.loadSession = changed.sessionFile || (newResult && now.showResult == 2);
+    r.showSolution = newResult && (now.showResult == 1 || now.showResult == 6);
     const bool flyCode = now.fly == 2 || now.fly == 3 || now.fly == 4;
-    if (flyCode && (now.fly != before.fly || now.showResult == 4)) {
+    if (flyCode && (changed.fly || (newResult && now.showResult == 4))) {
         r.flyCode = now.fly;
         r.turnRate = now.trackDelta > 0 ? now.trackDelta : 3.0;
     }

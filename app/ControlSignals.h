@@ -9,8 +9,7 @@ class QAform;
 
 namespace orvik3::trainer {
 
-// The properties through which the control tells its host what happened. The control raises
-// no events, so the host reads these after everything that may have changed them.
+// The properties through which the control tells its host what happened.
 struct ControlSignals {
     QString sessionFile;
     qint16 showResult = 0;
@@ -19,10 +18,18 @@ struct ControlSignals {
     qint16 trackDelta = 0;
 
     static ControlSignals read(const QAform &form);
-    friend bool operator==(const ControlSignals &, const ControlSignals &) = default;
 };
 
-// What the host does about a change of the signals.
+// Which of them the control announced as changed (its ...Changed signals) since the host
+// last acted on them.
+struct ControlChanges {
+    bool sessionFile = false;
+    bool showResult = false;
+    bool fly = false;
+    bool type = false;
+};
+
+// What the host does about the announced changes.
 struct HostReaction {
     bool loadSession = false;  // a question is on display: load and draw its session afresh
     bool showSolution = false; // draw the solution on the plan
@@ -32,7 +39,8 @@ struct HostReaction {
     bool resetShowResult = false; // the host clears c_showResult once it has acted on it
 };
 
-// Compares the signals before and after a trainee action or a host write.
-HostReaction react(const ControlSignals &before, const ControlSignals &now);
+// The reaction to the changes announced after a trainee action or a host write, given the
+// values the properties have now.
+HostReaction react(const ControlChanges &changed, const ControlSignals &now);
 
 } // namespace orvik3::trainer

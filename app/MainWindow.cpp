@@ -59,7 +59,7 @@ const QString kEndlessBoxes = QStringLiteral("endless/boxes");
 Services withStore(Services services)
 {
     if (!services.settings)
-        services.settings = std::make_shared<QSettingsStore>();
+        services.settings = std::make_shared<IniSettingsStore>();
     return services;
 }
 

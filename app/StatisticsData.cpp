@@ -38,8 +38,8 @@ ExerciseStats readStatistics(SettingsStore &store, const QString &prefix, int qu
     for (int q = 0; q < std::min(questionCount, 301); ++q) {
         QuestionStats s;
         s.question = q;
-        s.attempts = vb::readNumber(store.read(app, section, Statistics::totalKey(prefix, q)));
-        s.wrong = vb::readNumber(store.read(app, section, Statistics::badKey(prefix, q)));
+        s.attempts = values::readNumber(store.read(app, section, Statistics::totalKey(prefix, q)));
+        s.wrong = values::readNumber(store.read(app, section, Statistics::badKey(prefix, q)));
         stats.attempts += s.attempts;
         stats.wrong += s.wrong;
         stats.questions.push_back(s);

@@ -1,7 +1,7 @@
 #include "StudyFileCheck.h"
 
-#include "control/InstanceState.h"
 #include "platform/BoundedFile.h"
+#include "study/QuestionTable.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
 

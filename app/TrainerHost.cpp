@@ -1,6 +1,9 @@
 #include "TrainerHost.h"
 
 #include "explain/SolutionExplainer.h"
+#include "resources/PanelConstants.h"
+
+#include <utility>
 
 namespace orvik3::trainer {
 
@@ -43,14 +46,33 @@ void TrainerHost::createControl()
     s.texts = m_language == Language::German ? TextTable::german() : TextTable::english();
     auto form = std::make_unique<QAform>(s);
     form->InitProperties();
-    // The control is new, so nothing it signals may be mistaken for a change.
-    m_last = ControlSignals::read(*form);
-    m_last.type = 0;
+    listen(*form);
+    // The control is new, so nothing the old one announced may be mistaken for a change.
+    m_pending = {};
     m_flyCode = 0;
     std::swap(m_form, form);
     emit controlCreated(m_form.get());
     // The old control goes only now, after the window has let go of its panel.
     form.reset();
+}
+
+void TrainerHost::listen(QAform &form)
+{
+    connect(&form, &QAform::c_QASessionFileNameChanged, this, [this] { m_pending.sessionFile = true; });
+    connect(&form, &QAform::c_showResultChanged, this, [this] { m_pending.showResult = true; });
+    connect(&form, &QAform::c_QAFlyChanged, this, [this] { m_pending.fly = true; });
+    connect(&form, &QAform::c_QAtypeChanged, this, [this] { m_pending.type = true; });
+    // The panel's own handlers raise no ...Changed notice; they name the field they wrote.
+    connect(&form, &QAform::fieldWritten, this, [this](const QString &property) {
+        if (property == QLatin1String("c_QASessionFileName"))
+            m_pending.sessionFile = true;
+        else if (property == QLatin1String("c_showResult"))
+            m_pending.showResult = true;
+        else if (property == QLatin1String("c_QAFly"))
+            m_pending.fly = true;
+        else if (property == QLatin1String("c_QAtype"))
+            m_pending.type = true;
+    });
 }
 
 void TrainerHost::setLanguage(Language language)
@@ -109,8 +131,7 @@ void TrainerHost::startExercise(int type)
     }
     // A fresh selection always puts up a question, even one whose session carries the name
     // of the last one shown.
-    m_last.sessionFile.clear();
-    m_last.type = 0;
+    m_pending.sessionFile = true;
     sync();
 }
 
@@ -128,7 +149,7 @@ void TrainerHost::displayQuestion()
         const Showing showing(m_showing);
         guarded([&] { m_form->DisplayQuestion(); });
     }
-    m_last.sessionFile.clear();
+    m_pending.sessionFile = true;
     sync();
 }
 
@@ -164,7 +185,7 @@ bool TrainerHost::panelShrunk() const
 {
     for (const char *name : {"Frame2", "Frame11", "Frame20", "Frame29"}) {
         const FormControl *f = m_form ? m_form->form().find(QLatin1String(name)) : nullptr;
-        if (f && f->isVisible() && f->height() < 4250)
+        if (f && f->isVisible() && f->height() < frameHeight::full)
             return true;
     }
     return false;
@@ -212,7 +233,7 @@ bool TrainerHost::jumpTo(int question)
             break;
         reached = m_form->currentQuestion() == question;
     }
-    m_last.sessionFile.clear();
+    m_pending.sessionFile = true;
     sync();
     return reached;
 }
@@ -227,11 +248,12 @@ void TrainerHost::sync()
     if (m_syncing || !m_form)
         return;
     m_syncing = true;
+    const ControlChanges changed = std::exchange(m_pending, ControlChanges{});
     const ControlSignals now = ControlSignals::read(*m_form);
-    const HostReaction r = react(m_last, now);
-    m_last = now;
+    const HostReaction r = react(changed, now);
+    // The host's own reset is no news to act on.
     if (r.resetShowResult && guarded([&] { m_form->setC_showResult(0); }))
-        m_last.showResult = 0;
+        m_pending.showResult = false;
     m_syncing = false;
 
     if (r.toChooser) {
@@ -251,11 +273,13 @@ void TrainerHost::sync()
         if (now.showResult == 2 && before.question >= 0) {
             // The panel's "Weiter" ran: it counted what `before` says.
             const bool repeats = before.answered && !before.right && !before.random;
+            const int shown = m_questionsShown;
             emit questionClosed(before.question, before.answered, before.right, repeats);
             // A listener may have moved to another question; that one is shown already.
-            if (m_last.sessionFile != now.sessionFile || !m_form)
+            if (m_questionsShown != shown || !m_form)
                 return;
         }
+        ++m_questionsShown;
         emit questionShown(now.sessionFile, m_type);
     }
     if (r.showSolution)

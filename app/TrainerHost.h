@@ -10,9 +10,9 @@
 
 namespace orvik3::trainer {
 
-// Owns the control and speaks to it as its host: writes the base path and the type, reads
-// the signal properties back after every trainee action and every write of its own, and
-// turns their changes into signals for the window.
+// Owns the control and speaks to it as its host: writes the base path and the type, notes the
+// signal properties the control announces as changed, and after every trainee action and
+// every write of its own turns those changes into signals for the window.
 class TrainerHost : public QObject
 {
     Q_OBJECT
@@ -26,7 +26,6 @@ public:
     Language language() const { return m_language; }
     QString basePath() const { return m_basePath; }
     int currentType() const { return m_type; }
-    const ControlSignals &lastSignals() const { return m_last; }
 
     // A new control with the other language's texts; a running exercise is started again.
     void setLanguage(Language language);
@@ -61,7 +60,7 @@ public:
     void showSolution();
 
 public slots:
-    // Reads the control's signal properties and reacts to what changed.
+    // Reacts to the signal properties the control announced as changed since the last time.
     void sync();
     // A trainee action on the panel has ended.
     void panelActed() { sync(); }
@@ -81,6 +80,8 @@ signals:
 
 private:
     void createControl();
+    // The control's ...Changed signals, noted until the next sync().
+    void listen(QAform &form);
     // Runs a write or call on the control; an error it raises is reported, not thrown on.
     template <typename F> bool guarded(F &&f);
 
@@ -90,7 +91,9 @@ private:
     QString m_basePath;
     int m_type = 0;
     int m_flyCode = 0;
-    ControlSignals m_last;
+    ControlChanges m_pending;
+    // Counts the questions put up, so that a listener that moved on can be told from one that did not.
+    int m_questionsShown = 0;
     // The answer state as of the last sync, read before the panel's "Weiter" clears it.
     struct Answers {
         int question = -1;

@@ -16,7 +16,7 @@ static void BM_DisplayQuestion(benchmark::State &state)
     bench::writeStudyFile(dir.path(), QStringLiteral("stdvor.sty"), bench::vorStudyFile(301));
     std::shared_ptr<SettingsStore> store;
     if constexpr (Persistent)
-        store = std::make_shared<QSettingsStore>(dir.path() + QStringLiteral("/settings"));
+        store = std::make_shared<IniSettingsStore>(dir.path() + QStringLiteral("/settings"));
     else
         store = std::make_shared<MemorySettingsStore>();
     store->write(QStringLiteral("avx1"), QStringLiteral("stats"), QStringLiteral("stdvor_total"), QStringLiteral("8"));

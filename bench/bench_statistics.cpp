@@ -1,7 +1,7 @@
 #include "BenchSupport.h"
 
-#include "control/InstanceState.h"
-#include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
+#include "exercises/PanelContext.h"
 #include "questions/Statistics.h"
 
 #include <QTemporaryDir>
@@ -16,7 +16,7 @@ using namespace orvik3;
 static void BM_WeiterCount_301_Persistent(benchmark::State &state)
 {
     QTemporaryDir dir;
-    auto store = std::make_shared<QSettingsStore>(dir.path());
+    auto store = std::make_shared<IniSettingsStore>(dir.path());
     store->update(Statistics::app(), [&] {
         for (int q = 0; q <= 300; ++q) {
             store->write(Statistics::app(), Statistics::section(), Statistics::totalKey(QStringLiteral("qdm"), q),
@@ -25,14 +25,19 @@ static void BM_WeiterCount_301_Persistent(benchmark::State &state)
                          QStringLiteral("3"));
         }
     });
-    InstanceState s(bench::services(store));
+    const Services services = bench::services(store);
+    Form form;
+    QuestionTable table;
+    QuestionState s;
+    const qint16 type = 6;
+    const PanelContext ctx{form, services, table, s, type};
     s.lastQuestion = 300;
     static int question = 0;
     for (auto _ : state) {
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
         s.partCorrect[1] = false;
-        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+        buttons::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_301_Persistent)
@@ -45,13 +50,18 @@ BENCHMARK(BM_WeiterCount_301_Persistent)
 // The same count on the in-memory store: the cost without the disk.
 static void BM_WeiterCount_301_Memory(benchmark::State &state)
 {
-    InstanceState s(bench::services(std::make_shared<MemorySettingsStore>()));
+    const Services services = bench::services(std::make_shared<MemorySettingsStore>());
+    Form form;
+    QuestionTable table;
+    QuestionState s;
+    const qint16 type = 6;
+    const PanelContext ctx{form, services, table, s, type};
     s.lastQuestion = 300;
     int question = 0;
     for (auto _ : state) {
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
-        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+        buttons::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_301_Memory)->Unit(benchmark::kMicrosecond);
@@ -64,7 +74,7 @@ static void BM_WeiterCount_14Types_Persistent(benchmark::State &state)
     static const char *const kPrefixes[] = {"qdm",    "qdr",    "hsi",    "stdvor", "adfpos", "adfposrb", "qdmrb",
                                             "qdrrb",  "hsihld", "dghld",  "dgrbhld", "dmearc", "wind",     "orient"};
     QTemporaryDir dir;
-    auto store = std::make_shared<QSettingsStore>(dir.path());
+    auto store = std::make_shared<IniSettingsStore>(dir.path());
     store->update(Statistics::app(), [&] {
         for (const char *prefix : kPrefixes)
             for (int q = 0; q <= 300; ++q) {
@@ -74,14 +84,19 @@ static void BM_WeiterCount_14Types_Persistent(benchmark::State &state)
                              Statistics::badKey(QLatin1String(prefix), q), QStringLiteral("3"));
             }
     });
-    InstanceState s(bench::services(store));
+    const Services services = bench::services(store);
+    Form form;
+    QuestionTable table;
+    QuestionState s;
+    const qint16 type = 6;
+    const PanelContext ctx{form, services, table, s, type};
     s.lastQuestion = 300;
     int question = 0;
     for (auto _ : state) {
         s.currentQuestion = qint16(question++ % 301);
         s.partDone[1] = true;
         s.partCorrect[1] = false;
-        flow::countAnswers(s, QStringLiteral("qdm"), 4);
+        buttons::countAnswers(ctx, QStringLiteral("qdm"), 4);
     }
 }
 BENCHMARK(BM_WeiterCount_14Types_Persistent)->Unit(benchmark::kMillisecond)->Iterations(200);

@@ -1,6 +1,6 @@
 #include "BenchSupport.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 
 #include <QTemporaryDir>
@@ -13,15 +13,14 @@ static void BM_LoadStudyFile_Type5_301(benchmark::State &state)
 {
     QTemporaryDir dir;
     bench::writeStudyFile(dir.path(), QStringLiteral("adfpos.sty"), bench::adfStudyFile(301));
-    InstanceState s(bench::services(std::make_shared<MemorySettingsStore>()));
-    s.c_MainAppPath = dir.path();
-    s.c_QAtype = 5;
+    QuestionTable table;
     const QString name = QStringLiteral("adfpos.sty");
+    StudyLoadResult loaded;
     for (auto _ : state) {
-        loadStudyFile(s, name);
-        benchmark::DoNotOptimize(s.lastQuestion);
+        loaded = loadStudyFile(dir.path(), 5, name, table);
+        benchmark::DoNotOptimize(loaded.records);
     }
-    if (s.lastQuestion != 300)
+    if (loaded.records != 301)
         state.SkipWithError("the file did not load");
 }
 BENCHMARK(BM_LoadStudyFile_Type5_301)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);

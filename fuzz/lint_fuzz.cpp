@@ -5,7 +5,7 @@
 
 #include "Lint.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 
 #include <QByteArray>

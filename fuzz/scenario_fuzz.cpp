@@ -6,8 +6,8 @@
 #include "Generator.h"
 #include "Scenario.h"
 
-#include "control/InstanceState.h"
 #include "session/SessionFile.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 
 #include <QByteArray>

@@ -1,6 +1,6 @@
 // libFuzzer target for the study-file loader: the first byte picks the exercise type (0..15,
 // so types without a layout are tried too), the rest is the file.
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 
 #include <QByteArray>

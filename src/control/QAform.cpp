@@ -1,6 +1,7 @@
 #include <orvik3/QAform.h>
 
-#include "control/ControlPrivate.h"
+#include "control/ControlPrivate_p.h"
+#include "control/QAformTestAccess_p.h"
 #include "exercises/adf/AdfPanel.h"
 #include "exercises/holding/HoldingPanel.h"
 #include "exercises/holding/HoldingSolver.h"
@@ -9,10 +10,9 @@
 #include "exercises/wind/WindPanel.h"
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
-#include "questions/QuestionDisplay.h"
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
-#include "study/TypeSelection.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +23,7 @@ namespace {
 Services withDefaults(Services services)
 {
     if (!services.settings)
-        services.settings = std::make_shared<QSettingsStore>();
+        services.settings = std::make_shared<IniSettingsStore>();
     if (!services.random)
         services.random = std::make_shared<ClockRandomSource>();
     if (!services.texts)
@@ -38,19 +38,22 @@ QFont defaultAmbientFont()
 
 } // namespace
 
-ControlPrivate::ControlPrivate(QAform *qq, Services services)
+ControlPrivate::ControlPrivate(QAform *qq, Services s)
     : q(qq)
-    , s(withDefaults(std::move(services)))
+    , services(withDefaults(std::move(s)))
     , ambientFont(defaultAmbientFont())
-    , position(std::make_unique<PositionPanel>(s))
-    , holding(std::make_unique<HoldingPanel>(s))
-    , adf(std::make_unique<AdfPanel>(s))
-    , qdmqdr(std::make_unique<QdmQdrPanel>(s))
-    , wind(std::make_unique<WindPanel>(s))
+    , panelContext{form, services, table, question, props.c_QAtype}
+    , position(std::make_unique<PositionPanel>(panelContext))
+    , holding(std::make_unique<HoldingPanel>(panelContext))
+    , adf(std::make_unique<AdfPanel>(panelContext))
+    , qdmqdr(std::make_unique<QdmQdrPanel>(panelContext))
+    , wind(std::make_unique<WindPanel>(panelContext))
+    , flow(*this)
 {
-    for (FamilyPanel *panel : {position.get(), holding.get(), adf.get(), qdmqdr.get(), wind.get()})
+    for (FamilyPanel *panel : {position.get(), holding.get(), adf.get(), qdmqdr.get(), wind.get()}) {
         panel->build();
-    s.displayQuestion = [this] { displayQuestion(s, panelFor(s.c_QAtype)); };
+        flow.connect(*panel);
+    }
 }
 
 FamilyPanel *ControlPrivate::panelFor(qint16 type) const
@@ -70,9 +73,9 @@ FamilyPanel *ControlPrivate::panelFor(qint16 type) const
 
 void ControlPrivate::applySizeRule()
 {
-    const FormControl &frame1 = s.ctl(QStringLiteral("Frame1"));
-    s.widthTwips = frame1.width() + 50;
-    s.heightTwips = frame1.height() + 50;
+    const FormControl &frame1 = ctl(QStringLiteral("Frame1"));
+    props.widthTwips = frame1.width() + 50;
+    props.heightTwips = frame1.height() + 50;
 }
 
 // Initialize
@@ -81,20 +84,20 @@ QAform::QAform(Services services, QObject *parent)
     , d(std::make_unique<ControlPrivate>(this, std::move(services)))
 {
     d->applySizeRule();
-    d->s.questionShown = false;
+    d->question.questionShown = false;
     for (const char *name : {"Text1", "Text2", "Text3"})
-        d->s.ctl(QLatin1String(name)).setBackColor(colors::grey);
-    d->s.Font = d->ambientFont;
+        d->ctl(QLatin1String(name)).setBackColor(colors::grey);
+    d->props.Font = d->ambientFont;
 }
 
 QAform::~QAform() = default;
 
 // Property setters store, announce, and then do their own work.
 #define ORVIK3_PLAIN_PROPERTY(Type, Name, Setter)                                                            \
-    Type QAform::Name() const { return d->s.Name; }                                                          \
+    Type QAform::Name() const { return d->props.Name; }                                                          \
     void QAform::Setter(Type value)                                                                          \
     {                                                                                                        \
-        d->s.Name = value;                                                                                   \
+        d->props.Name = value;                                                                                   \
         emit Name##Changed();                                                                                \
     }
 
@@ -107,40 +110,39 @@ ORVIK3_PLAIN_PROPERTY(qint16, c_showResult, setC_showResult)
 ORVIK3_PLAIN_PROPERTY(qint16, c_TrackDelta, setC_TrackDelta)
 #undef ORVIK3_PLAIN_PROPERTY
 
-QFont QAform::Font() const { return d->s.Font; }
+QFont QAform::Font() const { return d->props.Font; }
 void QAform::setFont(const QFont &value)
 {
-    d->s.Font = value;
+    d->props.Font = value;
     emit FontChanged();
 }
 
-QString QAform::c_QASessionFileName() const { return d->s.c_QASessionFileName; }
+QString QAform::c_QASessionFileName() const { return d->props.c_QASessionFileName; }
 void QAform::setC_QASessionFileName(const QString &value)
 {
-    d->s.c_QASessionFileName = value;
+    d->props.c_QASessionFileName = value;
     emit c_QASessionFileNameChanged();
 }
 
-QString QAform::c_MainAppPath() const { return d->s.c_MainAppPath; }
+QString QAform::c_MainAppPath() const { return d->props.c_MainAppPath; }
 void QAform::setC_MainAppPath(const QString &value)
 {
-    d->s.c_MainAppPath = value;
+    d->props.c_MainAppPath = value;
     emit c_MainAppPathChanged();
 }
 
-qint16 QAform::c_QAtype() const { return d->s.c_QAtype; }
+qint16 QAform::c_QAtype() const { return d->props.c_QAtype; }
 void QAform::setC_QAtype(qint16 value)
 {
-    d->s.c_QAtype = value;
+    d->props.c_QAtype = value;
     emit c_QAtypeChanged();
-    selectExerciseType(
-        d->s, [this](qint16 type) { return d->panelFor(type); }, [this] { DisplayQuestion(); });
+    d->flow.select();
 }
 
-qint16 QAform::c_QAFly() const { return d->s.c_QAFly; }
+qint16 QAform::c_QAFly() const { return d->props.c_QAFly; }
 void QAform::setC_QAFly(qint16 value)
 {
-    d->s.c_QAFly = value;
+    d->props.c_QAFly = value;
     emit c_QAFlyChanged();
     const char *frame = nullptr;
     switch (value) {
@@ -150,41 +152,41 @@ void QAform::setC_QAFly(qint16 value)
     case -3: frame = "Frame20"; break;
     default: return;
     }
-    FormControl &f = d->s.ctl(QLatin1String(frame));
+    FormControl &f = d->ctl(QLatin1String(frame));
     f.setVisible(true);
-    f.setHeight(4250);
+    f.setHeight(frameHeight::full);
 }
 
-bool QAform::c_smallFrame() const { return d->s.c_smallFrame; }
+bool QAform::c_smallFrame() const { return d->props.c_smallFrame; }
 void QAform::setC_smallFrame(bool value)
 {
-    d->s.c_smallFrame = value;
+    d->props.c_smallFrame = value;
     emit c_smallFrameChanged();
     for (const char *frame : {"Frame29", "Frame11", "Frame2", "Frame20"})
-        d->s.ctl(QLatin1String(frame)).setHeight(value ? 1100 : 4250);
+        d->ctl(QLatin1String(frame)).setHeight(value ? frameHeight::cut : frameHeight::full);
 }
 
 void QAform::Refresh() {}
 
 void QAform::DisplayQuestion()
 {
-    displayQuestion(d->s, d->panelFor(d->s.c_QAtype));
+    d->flow.display();
 }
 
 void QAform::LoadStudyFile(QString &StudyFileName)
 {
-    loadStudyFile(d->s, StudyFileName);
+    d->flow.load(StudyFileName);
 }
 
 void QAform::LoadPowerTip()
 {
-    auto factory = d->s.services.powerTipFactory ? d->s.services.powerTipFactory : Services::defaultPowerTipFactory();
+    auto factory = d->services.powerTipFactory ? d->services.powerTipFactory : Services::defaultPowerTipFactory();
     if (!factory)
         throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "no power-tip window is available to this host"));
     std::unique_ptr<PowerTipWindow> window = factory();
     if (!window)
         throw Error(ErrorKind::ControlFailure, QCoreApplication::translate("orvik3::Error", "the power-tip window could not be created"));
-    window->setFileName(paths::join(d->s.c_MainAppPath, QStringLiteral("pwr.rtf")));
+    window->setFileName(paths::join(d->props.c_MainAppPath, QStringLiteral("pwr.rtf")));
     window->load();
     window->show(1);
 }
@@ -197,7 +199,7 @@ void QAform::findHoldingAnswer(qint16 &HDG, qint16 &inbound, QString &HLDtype, Q
 
 void QAform::InitProperties()
 {
-    InstanceState &s = d->s;
+    ControlProperties &s = d->props;
     s.BackColor = s.ForeColor = 0;
     s.Enabled = false;
     s.Font = d->ambientFont;
@@ -213,7 +215,7 @@ void QAform::InitProperties()
 
 void QAform::ReadProperties(PropertyBag &bag)
 {
-    InstanceState &s = d->s;
+    ControlProperties &s = d->props;
     s.BackColor = bag.read(QStringLiteral("BackColor"), qint32(0)).value<qint32>();
     s.ForeColor = bag.read(QStringLiteral("ForeColor"), qint32(0)).value<qint32>();
     s.Enabled = bag.read(QStringLiteral("Enabled"), false).toBool();
@@ -231,7 +233,7 @@ void QAform::ReadProperties(PropertyBag &bag)
 
 void QAform::WriteProperties(PropertyBag &bag) const
 {
-    const InstanceState &s = d->s;
+    const ControlProperties &s = d->props;
     bag.write(QStringLiteral("BackColor"), s.BackColor, qint32(0));
     bag.write(QStringLiteral("ForeColor"), s.ForeColor, qint32(0));
     bag.write(QStringLiteral("Enabled"), s.Enabled, false);
@@ -252,20 +254,18 @@ void QAform::Resize(int, int)
     d->applySizeRule();
 }
 
-int QAform::width() const { return d->s.widthTwips; }
-int QAform::height() const { return d->s.heightTwips; }
+int QAform::width() const { return d->props.widthTwips; }
+int QAform::height() const { return d->props.heightTwips; }
 
 void QAform::setAmbientFont(const QFont &font) { d->ambientFont = font; }
 QFont QAform::ambientFont() const { return d->ambientFont; }
 
-FormControl &QAform::control(const QString &name) const { return d->s.ctl(name); }
-Form &QAform::form() const { return d->s.form; }
+FormControl &QAform::control(const QString &name) const { return d->ctl(name); }
+Form &QAform::form() const { return d->form; }
 
-qint16 QAform::currentQuestion() const { return d->s.currentQuestion; }
-qint16 QAform::lastQuestion() const { return d->s.lastQuestion; }
-qint16 QAform::orderPos() const { return d->s.orderPos; }
-bool QAform::questionShown() const { return d->s.questionShown; }
-QString QAform::exerciseTitle() const { return d->s.exerciseTitle; }
+qint16 QAform::currentQuestion() const { return d->question.currentQuestion; }
+qint16 QAform::lastQuestion() const { return d->question.lastQuestion; }
+bool QAform::questionShown() const { return d->question.questionShown; }
 
 namespace {
 int checkedPart(int n)
@@ -282,16 +282,14 @@ int checkedOption(int k)
 }
 } // namespace
 
-bool QAform::partCorrect(int n) const { return d->s.partCorrect[checkedPart(n)]; }
-bool QAform::partDone(int n) const { return d->s.partDone[checkedPart(n)]; }
-qint16 QAform::questionOrder(int k) const { return d->s.questionOrder[vb::checkedRow(k, "question order")]; }
-QString QAform::qaCol(int column, int row) const { return d->s.table.col(column, row); }
-QString QAform::qaSession(int row) const { return d->s.table.session(row); }
-QString QAform::studyFilePath() const { return d->s.lastStudyLoad.file; }
+bool QAform::partCorrect(int n) const { return d->question.partCorrect[checkedPart(n)]; }
+bool QAform::partDone(int n) const { return d->question.partDone[checkedPart(n)]; }
+QString QAform::qaCol(int column, int row) const { return d->table.col(column, row); }
+QString QAform::studyFilePath() const { return d->lastStudyLoad.file; }
 
 QString QAform::studyFileProblem() const
 {
-    const StudyLoadResult &r = d->s.lastStudyLoad;
+    const StudyLoadResult &r = d->lastStudyLoad;
     if (r.records > 0 || r.file.isEmpty())
         return {};
     if (r.stop == StudyStop::CannotOpen)
@@ -300,9 +298,17 @@ QString QAform::studyFileProblem() const
         return QCoreApplication::translate("orvik3::Error", "%1: no questions in the study file").arg(r.file);
     return QCoreApplication::translate("orvik3::Error", "%1:%2: no questions load: %3").arg(r.file).arg(r.stopLine).arg(r.stopMessage());
 }
-qint16 QAform::optionOrder(int k) const { return d->s.optionOrder[checkedOption(k)]; }
-qint16 QAform::optionOffsets(int k) const { return d->s.optionOffsets[checkedOption(k)]; }
-const TextTable &QAform::texts() const { return *d->s.services.texts; }
-SettingsStore &QAform::settings() const { return *d->s.services.settings; }
+const TextTable &QAform::texts() const { return *d->services.texts; }
+SettingsStore &QAform::settings() const { return *d->services.settings; }
+
+qint16 QAformTestAccess::orderPos() const { return m_form.d->question.orderPos; }
+QString QAformTestAccess::exerciseTitle() const { return m_form.d->question.exerciseTitle; }
+qint16 QAformTestAccess::questionOrder(int k) const
+{
+    return m_form.d->question.questionOrder[values::checkedRow(k, "question order")];
+}
+QString QAformTestAccess::qaSession(int row) const { return m_form.d->table.session(row); }
+qint16 QAformTestAccess::optionOrder(int k) const { return m_form.d->question.optionOrder[checkedOption(k)]; }
+qint16 QAformTestAccess::optionOffsets(int k) const { return m_form.d->question.optionOffsets[checkedOption(k)]; }
 
 } // namespace orvik3

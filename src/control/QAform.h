@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <orvik3/Error.h>
 #include <orvik3/Form.h>
 #include <orvik3/FormControl.h>
@@ -18,14 +20,14 @@
 
 namespace orvik3 {
 
-struct InstanceState;
 class ControlPrivate;
 
 // The exercise panel of the radio-navigation trainer. A host places it on its window, writes
 // c_MainAppPath and c_QAtype, and reads back c_QASessionFileName, c_showResult, c_QAFly,
-// c_TrackDelta and c_QAtype as the trainee works. Sizes are in twips (1440 per inch).
+// c_TrackDelta and c_QAtype as the trainee works; the control announces each change of them
+// with the property's ...Changed signal. Sizes are in twips (1440 per inch).
 // Every failure is raised as orvik3::Error to the caller of the property write or method.
-class QAform : public QObject
+class ORVIK3_EXPORT QAform : public QObject
 {
     Q_OBJECT
     Q_CLASSINFO("help:BackColor", "Gibt die Hintergrundfarbe zurück, die verwendet wird, um Text und Grafik in einem Objekt anzuzeigen, oder legt diese fest.")
@@ -116,16 +118,10 @@ public:
     // Read-only views of the instance state.
     qint16 currentQuestion() const;
     qint16 lastQuestion() const;
-    qint16 orderPos() const;
     bool questionShown() const;
-    QString exerciseTitle() const;
     bool partCorrect(int n) const; // n = 1..6
     bool partDone(int n) const;    // n = 1..6
-    qint16 questionOrder(int k) const;
     QString qaCol(int column, int row) const; // column 1..19, row 0..300
-    QString qaSession(int row) const;
-    qint16 optionOrder(int k) const;   // k = 1..5
-    qint16 optionOffsets(int k) const; // k = 1..5
     const TextTable &texts() const;
     SettingsStore &settings() const;
     // The study file read last, and why it gave no questions ("" when it gave some): for
@@ -148,6 +144,11 @@ signals:
     void c_smallFrameChanged();
     void c_TrackDeltaChanged();
 
+    // The panel's own handlers store c_showResult, c_QAFly, c_TrackDelta, c_QAtype and the
+    // session file name directly, with no ...Changed notice; this names the field each time
+    // one of them takes a new value.
+    void fieldWritten(const QString &property);
+
     // Declared for hosts that expect them; the control never raises them.
     void Click();
     void DblClick();
@@ -159,6 +160,7 @@ signals:
     void MouseUp(qint16 Button, qint16 Shift, float X, float Y);
 
 private:
+    friend class QAformTestAccess;
     std::unique_ptr<ControlPrivate> d;
 };
 

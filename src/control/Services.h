@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <orvik3/PowerTipWindow.h>
 #include <orvik3/RandomSource.h>
 #include <orvik3/SettingsStore.h>
@@ -14,7 +16,7 @@ namespace orvik3 {
 // the per-user settings store, a clock-seeded random source, the German text table, and the
 // power-tip window registered by the widget library (a core-only host has none, and
 // LoadPowerTip then raises an error).
-struct Services {
+struct ORVIK3_EXPORT Services {
     std::shared_ptr<SettingsStore> settings;
     std::shared_ptr<RandomSource> random;
     std::shared_ptr<TextTable> texts;

@@ -1,9 +1,5 @@
 #include "exercises/AnswerMarks.h"
 
-#include "control/InstanceState.h"
-#include "questions/Statistics.h"
-#include "platform/ValueRules.h"
-
 #include <orvik3/FormControl.h>
 #include <orvik3/OleColor.h>
 
@@ -58,39 +54,5 @@ void solution(FormControl &prompt, FormControl &result, const QString &shown)
 }
 
 } // namespace marks
-
-namespace flow {
-
-void countAnswers(InstanceState &s, const QString &statsPrefix, int parts)
-{
-    if (s.anyPartDone()) {
-        const bool wrong = !s.allCorrect(parts);
-        Statistics(s).countQuestion(statsPrefix, s.currentQuestion, wrong);
-        if (wrong)
-            s.currentQuestion = vb::sub(s.currentQuestion, 1);
-    }
-}
-
-void next(InstanceState &s, const QString &statsPrefix, int parts)
-{
-    countAnswers(s, statsPrefix, parts);
-    s.c_showResult = 2;
-    s.displayQuestion();
-}
-
-void cancel(InstanceState &s)
-{
-    s.c_QAtype = 0;
-}
-
-void flyYourself(InstanceState &s, qint16 familyCode, const QString &frame)
-{
-    s.c_QAFly = familyCode;
-    s.c_TrackDelta = 3;
-    s.c_showResult = 4;
-    s.ctl(frame).setHeight(1100);
-}
-
-} // namespace flow
 
 } // namespace orvik3

@@ -5,7 +5,6 @@
 namespace orvik3 {
 
 class FormControl;
-struct InstanceState;
 
 // How every answer row shows its verdict: a right answer turns the prompt green and shows
 // the expected answer in green; a wrong one turns the prompt white on red and shows
@@ -21,21 +20,5 @@ void solution(FormControl &prompt, FormControl &result, const QString &shown);
 void setResultText(FormControl &result, const QString &text);
 
 } // namespace marks
-
-// The common buttons of every panel.
-namespace flow {
-
-// Counts the attempt (and a wrong answer, stepping back one question, unless all `parts`
-// rows are right) when anything was answered.
-void countAnswers(InstanceState &s, const QString &statsPrefix, int parts);
-// "Weiter": counts the attempt (and a wrong answer, stepping back one question, unless all
-// `parts` rows are right) when anything was answered, then c_showResult = 2 and the next question.
-void next(InstanceState &s, const QString &statsPrefix, int parts);
-// "Abbrechen": type 0, stored without running the selection.
-void cancel(InstanceState &s);
-// "Selber Fliegen": the family code for the host, track delta 3, result 4, panel cut short.
-void flyYourself(InstanceState &s, qint16 familyCode, const QString &frame);
-
-} // namespace flow
 
 } // namespace orvik3

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <QString>
 #include <stdexcept>
 
@@ -18,7 +20,7 @@ enum class ErrorKind {
 };
 
 // The one exception type of the library: everything raised "to the host" is an Error.
-class Error : public std::runtime_error
+class ORVIK3_EXPORT Error : public std::runtime_error
 {
 public:
     Error(ErrorKind kind, const QString &message);

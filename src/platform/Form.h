@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <orvik3/FormControl.h>
 
 #include <QHash>
@@ -12,7 +14,7 @@ namespace orvik3 {
 // The surface of the control: every child control by name, in creation order (containers
 // before their contents). Every property change is announced through changed(), so that a
 // view can mirror the model; the model never reads anything back from a view.
-class Form : public QObject
+class ORVIK3_EXPORT Form : public QObject
 {
     Q_OBJECT
 public:

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <orvik3/OleColor.h>
 
 #include <QString>
@@ -21,7 +23,7 @@ enum class ControlProperty { Caption, Text, Visible, Enabled, ForeColor, BackCol
 // relative to the container. Events follow the host platform the panels were designed for:
 // an option button that becomes selected runs its Click handler and deselects the other
 // option buttons of its container; setting a list index runs Click; a changed text runs Change.
-class FormControl
+class ORVIK3_EXPORT FormControl
 {
 public:
     FormControl(Form *form, ControlKind kind, const QString &name, FormControl *container);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <QByteArray>
 #include <QString>
 #include <QVariant>
@@ -9,7 +11,7 @@ namespace orvik3 {
 
 // The host document's store of design-time properties: values by key, and only those that
 // differ from their default are kept, so a document records what the designer changed.
-class PropertyBag
+class ORVIK3_EXPORT PropertyBag
 {
 public:
     PropertyBag() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <cstdint>
 #include <random>
 #include <vector>
@@ -8,7 +10,7 @@ namespace orvik3 {
 
 // Uniform numbers in [0, 1) as 32-bit floats, the way the panels draw question orders and
 // candidate places.
-class RandomSource
+class ORVIK3_EXPORT RandomSource
 {
 public:
     virtual ~RandomSource();
@@ -18,7 +20,7 @@ public:
     virtual float next() = 0;
 };
 
-class ClockRandomSource : public RandomSource
+class ORVIK3_EXPORT ClockRandomSource : public RandomSource
 {
 public:
     ClockRandomSource();
@@ -32,7 +34,7 @@ private:
 
 // Returns the given numbers in order, then starts again from the first; a reseed does not
 // restart them, so a test scripts a whole sequence of drawings.
-class ScriptedRandomSource : public RandomSource
+class ORVIK3_EXPORT ScriptedRandomSource : public RandomSource
 {
 public:
     explicit ScriptedRandomSource(std::vector<float> values);

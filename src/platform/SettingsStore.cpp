@@ -159,7 +159,7 @@ bool writeAll(int fd, const QByteArray &bytes)
 
 } // namespace
 
-class QSettingsStore::Private
+class IniSettingsStore::Private
 {
 public:
     struct AppFile {
@@ -277,25 +277,25 @@ public:
     }
 };
 
-QSettingsStore::QSettingsStore(const QString &directory)
+IniSettingsStore::IniSettingsStore(const QString &directory)
     : d(std::make_unique<Private>())
 {
     d->directory = directory;
 }
 
-QSettingsStore::~QSettingsStore() = default;
+IniSettingsStore::~IniSettingsStore() = default;
 
-QString QSettingsStore::defaultDirectory()
+QString IniSettingsStore::defaultDirectory()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/orvik3");
 }
 
-QString QSettingsStore::fileName(const QString &app) const
+QString IniSettingsStore::fileName(const QString &app) const
 {
     return d->directory + QLatin1Char('/') + app + QStringLiteral(".ini");
 }
 
-void QSettingsStore::update(const QString &app, const std::function<void()> &change)
+void IniSettingsStore::update(const QString &app, const std::function<void()> &change)
 {
     Private::AppFile &f = d->apps[app];
     if (f.depth > 0) { // already inside an update of this application
@@ -337,7 +337,7 @@ void QSettingsStore::update(const QString &app, const std::function<void()> &cha
     }
 }
 
-QString QSettingsStore::read(const QString &app, const QString &section, const QString &key)
+QString IniSettingsStore::read(const QString &app, const QString &section, const QString &key)
 {
     Private::AppFile &f = d->apps[app];
     if (f.depth == 0)
@@ -346,7 +346,7 @@ QString QSettingsStore::read(const QString &app, const QString &section, const Q
     return value ? *value : QString();
 }
 
-void QSettingsStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
+void IniSettingsStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     update(app, [&] {
         Private::AppFile &f = d->apps[app];
@@ -355,7 +355,7 @@ void QSettingsStore::write(const QString &app, const QString &section, const QSt
     });
 }
 
-void QSettingsStore::remove(const QString &app, const QString &section, const QString &key)
+void IniSettingsStore::remove(const QString &app, const QString &section, const QString &key)
 {
     update(app, [&] {
         Private::AppFile &f = d->apps[app];
@@ -366,7 +366,7 @@ void QSettingsStore::remove(const QString &app, const QString &section, const QS
     });
 }
 
-QStringList QSettingsStore::keys(const QString &app, const QString &section)
+QStringList IniSettingsStore::keys(const QString &app, const QString &section)
 {
     Private::AppFile &f = d->apps[app];
     if (f.depth == 0)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -9,7 +11,7 @@
 namespace orvik3 {
 
 // The user's persistent settings, addressed by application, section and key.
-class SettingsStore
+class ORVIK3_EXPORT SettingsStore
 {
 public:
     virtual ~SettingsStore();
@@ -39,7 +41,7 @@ struct SettingsKeyHash {
 };
 
 // A store that lives as long as the object: for tests and for hosts that keep nothing.
-class MemorySettingsStore : public SettingsStore
+class ORVIK3_EXPORT MemorySettingsStore : public SettingsStore
 {
 public:
     QString read(const QString &app, const QString &section, const QString &key) override;
@@ -65,11 +67,11 @@ private:
 // application's file for its whole read-modify-write, and every write replaces the file
 // atomically and durably (file and folder synced) before it returns. A write that cannot be
 // made raises a StoreFailure and leaves the previous file as it was. Reads take no lock.
-class QSettingsStore : public SettingsStore
+class ORVIK3_EXPORT IniSettingsStore : public SettingsStore
 {
 public:
-    explicit QSettingsStore(const QString &directory = defaultDirectory());
-    ~QSettingsStore() override;
+    explicit IniSettingsStore(const QString &directory = defaultDirectory());
+    ~IniSettingsStore() override;
 
     static QString defaultDirectory();
     QString fileName(const QString &app) const;
@@ -84,5 +86,8 @@ private:
     class Private;
     std::unique_ptr<Private> d;
 };
+
+// The earlier name of IniSettingsStore, for hosts written against it.
+using QSettingsStore [[deprecated("use IniSettingsStore")]] = IniSettingsStore;
 
 } // namespace orvik3

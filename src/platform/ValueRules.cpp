@@ -7,7 +7,7 @@
 
 #include <QCoreApplication>
 
-namespace orvik3::vb {
+namespace orvik3::values {
 
 namespace {
 
@@ -154,4 +154,4 @@ int checkedRow(int index, const char *what)
     return index;
 }
 
-} // namespace orvik3::vb
+} // namespace orvik3::values

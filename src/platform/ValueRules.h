@@ -6,7 +6,7 @@
 // The value rules every panel shares: 16-bit Integers that fail loudly instead of wrapping,
 // the lenient number reading of stored texts, the two ways of writing numbers, and the
 // caption of a candidate heading.
-namespace orvik3::vb {
+namespace orvik3::values {
 
 // Narrows to a 16-bit Integer; raises an overflow error outside -32768..32767. `what` names
 // the computation in the message.
@@ -40,4 +40,4 @@ QString headingText(double sum);
 // Raises an index error unless 0 <= index <= 300, the bound of every table of the control.
 int checkedRow(int index, const char *what);
 
-} // namespace orvik3::vb
+} // namespace orvik3::values

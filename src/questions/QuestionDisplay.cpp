@@ -1,58 +1,61 @@
 #include "questions/QuestionDisplay.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/FamilyPanel.h"
 #include "platform/Paths.h"
 #include "platform/ValueRules.h"
 #include "questions/Statistics.h"
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 
 namespace orvik3 {
 
-void displayQuestion(InstanceState &s, FamilyPanel *panel)
+std::optional<QString> displayQuestion(const PanelContext &ctx, const QString &basePath, FamilyPanel *panel)
 {
-    s.clearParts();
-    const ExerciseType *type = exerciseType(s.c_QAtype);
+    QuestionState &q = ctx.question;
+    q.clearParts();
+    const ExerciseType *type = exerciseType(ctx.type);
     if (!type || !panel)
-        return;
+        return std::nullopt;
     const FamilyControls &c = familyControls(type->family);
 
     panel->beforeQuestion(type->type);
-    s.questionShown = false;
-    s.exerciseTitle = s.text(type->titleId);
-    s.ctl(QLatin1String(c.showSolution)).setCaption(s.text(294));
-    s.ctl(QLatin1String(c.randomBox)).setCaption(s.text(295));
-    s.ctl(QLatin1String(c.next)).setCaption(s.text(296));
-    s.ctl(QLatin1String(c.cancel)).setCaption(s.text(297));
+    q.questionShown = false;
+    q.exerciseTitle = ctx.text(type->titleId);
+    ctx.ctl(QLatin1String(c.showSolution)).setCaption(ctx.text(textId::showSolution));
+    ctx.ctl(QLatin1String(c.randomBox)).setCaption(ctx.text(textId::randomOrder));
+    ctx.ctl(QLatin1String(c.next)).setCaption(ctx.text(textId::next));
+    ctx.ctl(QLatin1String(c.cancel)).setCaption(ctx.text(textId::cancel));
     if (c.fly)
-        s.ctl(QLatin1String(c.fly)).setCaption(s.text(330));
+        ctx.ctl(QLatin1String(c.fly)).setCaption(ctx.text(textId::flyYourself));
     if (c.statsFrame)
-        s.ctl(QLatin1String(c.statsFrame)).setCaption(s.text(303));
+        ctx.ctl(QLatin1String(c.statsFrame)).setCaption(ctx.text(textId::statistics));
     panel->captions(type->type);
 
-    if (s.ctl(QLatin1String(c.randomBox)).value() == 0) {
-        s.currentQuestion = vb::add(s.currentQuestion, 1);
-        if (s.currentQuestion > s.lastQuestion)
-            s.currentQuestion = 0;
+    if (ctx.ctl(QLatin1String(c.randomBox)).value() == 0) {
+        q.currentQuestion = values::add(q.currentQuestion, 1);
+        if (q.currentQuestion > q.lastQuestion)
+            q.currentQuestion = 0;
     } else {
-        s.orderPos = vb::add(s.orderPos, 1);
-        if (s.orderPos > s.lastQuestion)
-            s.orderPos = 0;
-        s.currentQuestion = s.questionOrder[vb::checkedRow(s.orderPos, "question order")];
+        q.orderPos = values::add(q.orderPos, 1);
+        if (q.orderPos > q.lastQuestion)
+            q.orderPos = 0;
+        q.currentQuestion = q.questionOrder[values::checkedRow(q.orderPos, "question order")];
     }
-    vb::checkedRow(s.currentQuestion, "question");
+    values::checkedRow(q.currentQuestion, "question");
 
-    s.ctl(QLatin1String(c.frame))
-        .setCaption(s.exerciseTitle + QStringLiteral(" (") + vb::signedNumberText(s.currentQuestion + 1) + u' '
-                    + s.text(299) + u' ' + vb::plainNumberText(s.lastQuestion + 1) + u')');
-    s.ctl(QLatin1String(c.statsLabel))
-        .setCaption(Statistics(s).summaryLine(QLatin1String(type->statsPrefix)));
+    ctx.ctl(QLatin1String(c.frame))
+        .setCaption(q.exerciseTitle + QStringLiteral(" (") + values::signedNumberText(q.currentQuestion + 1) + u' '
+                    + ctx.text(textId::questionOf) + u' ' + values::plainNumberText(q.lastQuestion + 1) + u')');
+    ctx.ctl(QLatin1String(c.statsLabel))
+        .setCaption(Statistics(*ctx.services.settings, *ctx.services.texts, q.lastQuestion).summaryLine(QLatin1String(type->statsPrefix)));
 
     panel->resetQuestion(type->type);
 
-    s.c_QASessionFileName = paths::join(s.c_MainAppPath, QStringLiteral("default/sessions/"))
-        + s.table.session(s.currentQuestion);
-    s.questionShown = true;
+    const QString session =
+        paths::join(basePath, QStringLiteral("default/sessions/")) + ctx.table.session(q.currentQuestion);
+    q.questionShown = true;
+    return session;
 }
 
 } // namespace orvik3

@@ -1,7 +1,7 @@
 #include "questions/Statistics.h"
 
-#include "control/InstanceState.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/SettingsStore.h>
 #include <orvik3/TextTable.h>
@@ -9,11 +9,6 @@
 #include <cmath>
 
 namespace orvik3 {
-
-Statistics::Statistics(InstanceState &state)
-    : Statistics(*state.services.settings, *state.services.texts, state.lastQuestion)
-{
-}
 
 Statistics::Statistics(SettingsStore &store, const TextTable &texts, qint16 lastQuestion)
     : m_store(store)
@@ -38,11 +33,11 @@ namespace {
 double number(const QString &text)
 {
     if (text.isEmpty() || text.size() > 9)
-        return text.isEmpty() ? 0.0 : vb::readNumber(text);
+        return text.isEmpty() ? 0.0 : values::readNumber(text);
     int value = 0;
     for (QChar c : text) {
         if (c < u'0' || c > u'9')
-            return vb::readNumber(text);
+            return values::readNumber(text);
         value = value * 10 + (c.unicode() - u'0');
     }
     return value;
@@ -59,7 +54,7 @@ void Statistics::count(const QString &key, const QString &aggregate)
 {
     // One unit: another process counting at the same time neither loses nor doubles a count.
     m_store.update(app(), [&] {
-        m_store.write(app(), section(), key, vb::plainNumberText(value(key) + 1));
+        m_store.write(app(), section(), key, values::plainNumberText(value(key) + 1));
         // The keys of questions 0..lastQuestion, built in place as questionKey() builds them:
         // the stem and a blank, then the digits of a non-negative number.
         QString name = aggregate + u' ';
@@ -77,7 +72,7 @@ void Statistics::count(const QString &key, const QString &aggregate)
                 name += QLatin1Char(digits[--len]);
             sum += number(m_store.read(app, section, name));
         }
-        m_store.write(app, section, aggregate, vb::plainNumberText(sum));
+        m_store.write(app, section, aggregate, values::plainNumberText(sum));
     });
 }
 
@@ -107,11 +102,11 @@ QString Statistics::summaryLine(const QString &prefix) const
     const double bad = value(StatisticsKeys::sumKey(prefix, StatisticsKeys::Counter::Bad));
     if (total > 0) {
         const QString gap(5, u' ');
-        return m_texts.text(300) + u':' + vb::signedNumberText(total) + gap + m_texts.text(301) + u':'
-            + vb::signedNumberText(total - bad) + gap + m_texts.text(302) + u':'
-            + vb::signedNumberText(std::floor((total - bad) / total * 100)) + u'%';
+        return m_texts.text(textId::attempts) + u':' + values::signedNumberText(total) + gap + m_texts.text(textId::rightCount) + u':'
+            + values::signedNumberText(total - bad) + gap + m_texts.text(textId::performance) + u':'
+            + values::signedNumberText(std::floor((total - bad) / total * 100)) + u'%';
     }
-    return m_texts.text(300) + QStringLiteral(": 0");
+    return m_texts.text(textId::attempts) + QStringLiteral(": 0");
 }
 
 } // namespace orvik3

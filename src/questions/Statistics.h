@@ -7,7 +7,6 @@
 
 namespace orvik3 {
 
-struct InstanceState;
 class SettingsStore;
 class TextTable;
 
@@ -16,7 +15,6 @@ class TextTable;
 class Statistics
 {
 public:
-    explicit Statistics(InstanceState &state);
     Statistics(SettingsStore &store, const TextTable &texts, qint16 lastQuestion);
 
     static QString app() { return StatisticsKeys::app(); }

@@ -18,7 +18,7 @@ QString StatisticsKeys::sumKey(const QString &prefix, Counter c)
 
 QString StatisticsKeys::questionKey(const QString &prefix, Counter c, int question)
 {
-    return prefix + suffix(c) + vb::signedNumberText(question);
+    return prefix + suffix(c) + values::signedNumberText(question);
 }
 
 std::optional<StatisticsKeys::Parsed> StatisticsKeys::parse(const QString &key)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <QHash>
 #include <QString>
 #include <memory>
@@ -8,7 +10,7 @@ namespace orvik3 {
 
 // The numbered texts of the control. Every caption, list entry and title comes from here,
 // fetched at the moment it is needed. Text 100 is the language tag.
-class TextTable
+class ORVIK3_EXPORT TextTable
 {
 public:
     explicit TextTable(QHash<quint16, QString> texts);

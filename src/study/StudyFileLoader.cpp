@@ -1,9 +1,9 @@
 #include "study/StudyFileLoader.h"
 
-#include "control/InstanceState.h"
 #include "platform/BoundedFile.h"
 #include "platform/LineReader.h"
 #include "platform/Paths.h"
+#include "study/QuestionTable.h"
 #include "study/StudyLayout.h"
 
 #include <orvik3/Error.h>
@@ -120,24 +120,22 @@ QString studyFilePath(const QString &basePath, const QString &studyFileName)
     return paths::resolve(basePath, {QStringLiteral("default"), QStringLiteral("study"), studyFileName});
 }
 
-StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName)
+StudyLoadResult loadStudyFile(const QString &basePath, qint16 type, const QString &studyFileName,
+                              QuestionTable &table)
 {
     StudyLoadResult result;
-    const QString path = studyFilePath(s.c_MainAppPath, studyFileName);
+    const QString path = studyFilePath(basePath, studyFileName);
     // An empty base path never names a file, even if a relative "default/study" exists here.
-    if (s.c_MainAppPath.isEmpty()) {
+    if (basePath.isEmpty()) {
         result.stop = StudyStop::CannotOpen;
         result.fileError = QCoreApplication::translate("orvik3::Error", "%1: no installation folder set").arg(path);
     } else if (BoundedFile::Result file = BoundedFile::read(path, limits::kStudyFile); !file.ok()) {
         result.stop = StudyStop::CannotOpen;
         result.fileError = file.error;
     } else {
-        result = readStudyData(file.bytes, s.c_QAtype, s.table);
+        result = readStudyData(file.bytes, type, table);
     }
-    s.lastQuestion = qint16(result.records - 1);
-    s.currentQuestion = s.lastQuestion;
     result.file = path;
-    s.lastStudyLoad = result;
     return result;
 }
 

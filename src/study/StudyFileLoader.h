@@ -7,7 +7,6 @@
 namespace orvik3 {
 
 class QuestionTable;
-struct InstanceState;
 
 // Why reading a study file ended.
 enum class StudyStop {
@@ -34,10 +33,11 @@ struct StudyLoadResult {
 // not use, and rows beyond the records read, keep their contents.
 StudyLoadResult readStudyData(const QByteArray &bytes, qint16 type, QuestionTable &table);
 
-// LoadStudyFile: base path + "default/study/" + name, by the current c_QAtype; sets
-// lastQuestion and currentQuestion to records - 1. Never raises: a file that is missing, not a
-// plain file or over its limit reads as no records, and the reason is kept for the host.
-StudyLoadResult loadStudyFile(InstanceState &s, const QString &studyFileName);
+// LoadStudyFile: base path + "default/study/" + name, read by the layout of `type` into the
+// table. Never raises: a file that is missing, not a plain file or over its limit reads as no
+// records, and the reason is kept in the result.
+StudyLoadResult loadStudyFile(const QString &basePath, qint16 type, const QString &studyFileName,
+                              QuestionTable &table);
 
 // Where the control looks for a study file of that name below a base path.
 QString studyFilePath(const QString &basePath, const QString &studyFileName);

@@ -1,18 +1,18 @@
 #pragma once
 
-#include <QtGlobal>
-#include <functional>
+#include <QString>
 
 namespace orvik3 {
 
-struct InstanceState;
-class FamilyPanel;
+class Form;
+class TextTable;
+struct ExerciseType;
 
-// The work of writing c_QAtype (after the value is stored and announced): the family's panel
-// shown at full height and the others hidden, its fixed captions, the study file of the type
-// in the table's language, a fresh random question order, and the first question.
-// panelFor gives the panel of a family type; display shows the question.
-void selectExerciseType(InstanceState &s, const std::function<FamilyPanel *(qint16 type)> &panelFor,
-                        const std::function<void()> &display);
+// Selecting a type: its family's panel shown at full height and the other four hidden. The
+// orientation drill (type 10) is switched to random order.
+void showTypePanel(Form &form, const ExerciseType &type);
+
+// The study file of the type in the language of the text table.
+QString studyFileOf(const ExerciseType &type, const TextTable &texts);
 
 } // namespace orvik3

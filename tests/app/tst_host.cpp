@@ -37,28 +37,33 @@ TEST(HostReactions, EachSignalValue)
 {
     struct Row {
         const char *what;
-        ControlSignals before, now; // sig(session, showResult, fly, type, trackDelta)
+        ControlChanges changed; // what the control announced
+        ControlSignals now;     // sig(session, showResult, fly, type, trackDelta)
         bool load = false, solution = false, chooser = false;
         int fly = 0;
         double rate = 0;
     };
+    const ControlChanges session{.sessionFile = true}, result{.showResult = true}, fly{.fly = true},
+        resultAndFly{.showResult = true, .fly = true}, type{.type = true};
     const Row rows[] = {
-        {.what = "new session name", .before = sig("a", 0, 0, 6), .now = sig("b", 0, 0, 6), .load = true},
-        {.what = "same question again after Weiter", .before = sig("a", 0, 0, 6), .now = sig("a", 2, 0, 6), .load = true},
-        {.what = "nothing changed", .before = sig("a", 0, 0, 6), .now = sig("a", 0, 0, 6)},
-        {.what = "solution, position and ADF", .before = sig("a", 0, 0, 1), .now = sig("a", 1, 0, 1), .solution = true},
-        {.what = "solution, other families", .before = sig("a", 0, 0, 8), .now = sig("a", 6, 0, 8), .solution = true},
-        {.what = "fly holding", .before = sig("a", 0, 0, 3), .now = sig("a", 4, 2, 3, 3), .fly = 2, .rate = 3},
-        {.what = "fly QDM/QDR", .before = sig("a", 0, -3, 6), .now = sig("a", 4, 3, 6, 3), .fly = 3, .rate = 3},
-        {.what = "fly wind, no rate given", .before = sig("a", 0, 0, 8), .now = sig("a", 4, 4, 8, 0), .fly = 4, .rate = 3},
-        {.what = "fly code already acted on", .before = sig("a", 0, 4, 8), .now = sig("a", 0, 4, 8, 3)},
-        {.what = "panel given back", .before = sig("a", 0, 4, 8), .now = sig("a", 0, -4, 8, 3)},
-        {.what = "host's own code is no request", .before = sig("a", 0, 0, 5), .now = sig("a", 0, -5, 5)},
-        {.what = "cancel", .before = sig("a", 0, 0, 6), .now = sig("a", 0, 0, 0), .chooser = true},
-        {.what = "cancel seen already", .before = sig("a", 0, 0, 0), .now = sig("a", 0, 0, 0)},
+        {.what = "new session name", .changed = session, .now = sig("b", 0, 0, 6), .load = true},
+        {.what = "same question again after Weiter", .changed = result, .now = sig("a", 2, 0, 6), .load = true},
+        {.what = "nothing changed", .now = sig("a", 0, 0, 6)},
+        {.what = "result cleared by the host", .changed = result, .now = sig("a", 0, 0, 6)},
+        {.what = "solution, position and ADF", .changed = result, .now = sig("a", 1, 0, 1), .solution = true},
+        {.what = "solution, other families", .changed = result, .now = sig("a", 6, 0, 8), .solution = true},
+        {.what = "fly holding", .changed = resultAndFly, .now = sig("a", 4, 2, 3, 3), .fly = 2, .rate = 3},
+        {.what = "fly QDM/QDR", .changed = resultAndFly, .now = sig("a", 4, 3, 6, 3), .fly = 3, .rate = 3},
+        {.what = "fly wind, no rate given", .changed = resultAndFly, .now = sig("a", 4, 4, 8, 0), .fly = 4, .rate = 3},
+        {.what = "fly again with the code unchanged", .changed = result, .now = sig("a", 4, 4, 8, 3), .fly = 4, .rate = 3},
+        {.what = "fly code already acted on", .now = sig("a", 0, 4, 8, 3)},
+        {.what = "panel given back", .changed = fly, .now = sig("a", 0, -4, 8, 3)},
+        {.what = "host's own code is no request", .changed = fly, .now = sig("a", 0, -5, 5)},
+        {.what = "cancel", .changed = type, .now = sig("a", 0, 0, 0), .chooser = true},
+        {.what = "cancel seen already", .now = sig("a", 0, 0, 0)},
     };
     for (const Row &r : rows) {
-        const HostReaction h = react(r.before, r.now);
+        const HostReaction h = react(r.changed, r.now);
         SCOPED_TRACE(r.what);
         EXPECT_EQ(h.loadSession, r.load);
         EXPECT_EQ(h.showSolution, r.solution);

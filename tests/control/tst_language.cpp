@@ -1,3 +1,4 @@
+#include "control/QAformTestAccess_p.h"
 #include "support/TestHost.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ TEST_P(LanguageTag, OnlyTheExactWordGermanLoadsTheGermanFile)
     host.writeStudyFile(QStringLiteral("e-qdm.sty"), {"#####en", "#####", "#####", "#####", "#####090", "#####x",
                                                       "#####left", "#####x", "####english.ses", ""});
     host.select(6);
-    EXPECT_EQ(host.form().qaSession(0), GetParam().german ? QStringLiteral("german.ses") : QStringLiteral("english.ses"));
+    EXPECT_EQ(QAformTestAccess(host.form()).qaSession(0), GetParam().german ? QStringLiteral("german.ses") : QStringLiteral("english.ses"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tags, LanguageTag,

@@ -59,7 +59,7 @@ public:
         copyInstallation(m_dir.filePath(QStringLiteral("base")), records);
         m_settings = std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat);
         Services s;
-        s.settings = std::make_shared<QSettingsStore>(m_dir.filePath(QStringLiteral("store")));
+        s.settings = std::make_shared<IniSettingsStore>(m_dir.filePath(QStringLiteral("store")));
         window = std::make_unique<MainWindow>(s, *m_settings, base());
         window->setScripted(true);
         window->resize(1500, 950);
@@ -131,7 +131,7 @@ public:
     }
     QString stat(const QString &key) const
     {
-        QSettingsStore store(m_dir.filePath(QStringLiteral("store")));
+        IniSettingsStore store(m_dir.filePath(QStringLiteral("store")));
         return store.read(QStringLiteral("avx1"), QStringLiteral("stats"), key);
     }
 

@@ -39,7 +39,7 @@ TEST_P(EndlessFamily, ThroughAFreshSetToTheNext)
     QTemporaryDir dir;
     QSettings settings(dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat);
     Services s;
-    s.settings = std::make_shared<QSettingsStore>(dir.filePath(QStringLiteral("store")));
+    s.settings = std::make_shared<IniSettingsStore>(dir.filePath(QStringLiteral("store")));
     MainWindow window(s, settings, QStringLiteral(ORVIK3_SAMPLE_DATA_DIR));
     window.setScripted(true);
     window.resize(1500, 950);
@@ -73,7 +73,7 @@ TEST_P(EndlessFamily, ThroughAFreshSetToTheNext)
     EXPECT_NE(window.host().control()->c_QASessionFileName(), firstSession);
     EXPECT_TRUE(window.progressLabel()->text().startsWith(QStringLiteral("1/"))) << qPrintable(window.progressLabel()->text());
     EXPECT_FALSE(window.summaryShown());
-    QSettingsStore store(dir.filePath(QStringLiteral("store")));
+    IniSettingsStore store(dir.filePath(QStringLiteral("store")));
     EXPECT_TRUE(store.read(QStringLiteral("avx1"), QStringLiteral("stats"), statisticsPrefix(type) + QStringLiteral("_total")).isEmpty());
 }
 

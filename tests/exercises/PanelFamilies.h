@@ -2,6 +2,7 @@
 
 // Every exercise family for the panel flow tests: its study file, how a trainee answers each
 // row right or wrong, its controls, and what the panel shows and counts.
+#include "control/QAformTestAccess_p.h"
 #include "PanelTest.h"
 
 #include <ostream>
@@ -112,7 +113,7 @@ inline Family qdm(qint16 type)
                     return void(h.ctl(opt((ok ? std::vector{40, 45, 37} : std::vector{38, 43, 36})[row - 2])).click());
                 // The candidate of slot 2 has offset 0, that of slot 1 offset 90.
                 for (int k = 1; k <= 4; ++k)
-                    if (h.form().optionOrder(k) == (ok ? 2 : 1))
+                    if (QAformTestAccess(h.form()).optionOrder(k) == (ok ? 2 : 1))
                         return void(h.ctl(opt(std::vector{50, 49, 48, 46}[k - 1])).click());
             },
             .prompts = {"Label31", "Label28", "Label30", "Label29"},

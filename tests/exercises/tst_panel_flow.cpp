@@ -1,5 +1,6 @@
 // What every panel shares: marking each row, the result code, "Weiter", "Lösung zeigen",
 // "Selber Fliegen" and "Abbrechen", and the drawing of candidate places.
+#include "control/QAformTestAccess_p.h"
 #include "PanelFamilies.h"
 
 #include <algorithm>
@@ -205,7 +206,7 @@ TEST(CandidatePlaces, DrawnInSinglePrecisionWithAThousandTries)
             h.writeStudyFile("qdm.sty", studyLines({QdmRecord{}.values()}));
         QAform &f = h.select(c.type);
         for (std::size_t k = 1; k <= c.order.size(); ++k)
-            EXPECT_EQ(f.optionOrder(int(k)), c.order[k - 1]) << "type " << c.type << " place " << k;
+            EXPECT_EQ(QAformTestAccess(f).optionOrder(int(k)), c.order[k - 1]) << "type " << c.type << " place " << k;
         EXPECT_EQ(h.random().drawn(), c.drawn) << "type " << c.type;
     }
 }

@@ -73,8 +73,8 @@ class RoundTrip : public SettingsStoreTest, public ::testing::WithParamInterface
 TEST_P(RoundTrip, ThroughTheFile)
 {
     const Entry &e = GetParam();
-    QSettingsStore(folder(QStringLiteral("ours"))).write(kApp, kStats, e.key, e.value);
-    EXPECT_EQ(QSettingsStore(folder(QStringLiteral("ours"))).read(kApp, kStats, e.key), e.value);
+    IniSettingsStore(folder(QStringLiteral("ours"))).write(kApp, kStats, e.key, e.value);
+    EXPECT_EQ(IniSettingsStore(folder(QStringLiteral("ours"))).read(kApp, kStats, e.key), e.value);
     EXPECT_EQ(QSettings(file(QStringLiteral("ours")), QSettings::IniFormat).value(kStats + u'/' + e.key).toString(),
               e.value);
 
@@ -82,7 +82,7 @@ TEST_P(RoundTrip, ThroughTheFile)
         QSettings theirs(file(QStringLiteral("theirs")), QSettings::IniFormat);
         theirs.setValue(kStats + u'/' + e.key, e.value);
     }
-    QSettingsStore store(folder(QStringLiteral("theirs")));
+    IniSettingsStore store(folder(QStringLiteral("theirs")));
     EXPECT_EQ(store.read(kApp, kStats, e.key), e.value);
     EXPECT_EQ(store.keys(kApp, kStats), QStringList{e.key});
 }
@@ -98,7 +98,7 @@ TEST_F(SettingsStoreTest, OtherEntriesOfTheFileStayAsTheyWere)
         theirs.setValue(QStringLiteral("host/size"), QSize(3, 4));
         theirs.setValue(QStringLiteral("stats/qdm_total"), QStringLiteral("5"));
     }
-    QSettingsStore store(folder());
+    IniSettingsStore store(folder());
     store.write(kApp, kStats, QStringLiteral("qdm_total"), QStringLiteral("6"));
     store.remove(kApp, kStats, QStringLiteral("missing"));
     QSettings again(file(), QSettings::IniFormat);
@@ -107,13 +107,13 @@ TEST_F(SettingsStoreTest, OtherEntriesOfTheFileStayAsTheyWere)
     EXPECT_EQ(again.value(QStringLiteral("stats/qdm_total")).toString(), QStringLiteral("6"));
 
     store.remove(kApp, kStats, QStringLiteral("qdm_total"));
-    EXPECT_EQ(QSettingsStore(folder()).read(kApp, kStats, QStringLiteral("qdm_total")), QString());
+    EXPECT_EQ(IniSettingsStore(folder()).read(kApp, kStats, QStringLiteral("qdm_total")), QString());
     EXPECT_TRUE(store.keys(kApp, kStats).isEmpty());
 }
 
 TEST_F(SettingsStoreTest, SeesWritesOfOtherInstancesAtOnce)
 {
-    QSettingsStore a(folder()), b(folder());
+    IniSettingsStore a(folder()), b(folder());
     // Same size, same clock tick: only the file's identity tells the versions apart.
     for (int i = 0; i < 50; ++i) {
         const QString value = QString::number(i % 10);
@@ -137,7 +137,7 @@ TEST_F(SettingsStoreTest, TwoProcessesCountingLoseNoCount)
         ASSERT_TRUE(p.waitForFinished(120000));
         EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     }
-    QSettingsStore store(folder());
+    IniSettingsStore store(folder());
     EXPECT_EQ(store.read(kApp, kStats, QStringLiteral("qdm_total 3")), QStringLiteral("120"));
     EXPECT_EQ(store.read(kApp, kStats, QStringLiteral("qdm_total")), QStringLiteral("120"));
 }
@@ -156,7 +156,7 @@ TEST_F(SettingsStoreTest, ACountThatReturnedSurvivesAKill)
     ASSERT_TRUE(counted.hasMatch()) << output.toStdString();
     const int reported = counted.captured(1).toInt();
 
-    QSettingsStore store(folder());
+    IniSettingsStore store(folder());
     const int stored = store.read(kApp, kStats, QStringLiteral("qdm_total 1")).toInt();
     EXPECT_GE(stored, reported);
     EXPECT_LE(stored, reported + 1); // one more may have been written before the kill
@@ -168,14 +168,14 @@ TEST_F(SettingsStoreTest, ACountThatReturnedSurvivesAKill)
 // Reading a fresh store creates nothing; a folder that cannot exist fails the write.
 TEST_F(SettingsStoreTest, FreshAndImpossibleFolders)
 {
-    QSettingsStore fresh(folder());
+    IniSettingsStore fresh(folder());
     EXPECT_EQ(fresh.read(kApp, kStats, QStringLiteral("qdm_total")), QString());
     EXPECT_FALSE(QFileInfo::exists(folder()));
 
     QFile blocker(folder(QStringLiteral("blocker")));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QSettingsStore store(folder(QStringLiteral("blocker/cfg")));
+    IniSettingsStore store(folder(QStringLiteral("blocker/cfg")));
     EXPECT_EQ(store.read(kApp, kStats, QStringLiteral("k")), QString());
     try {
         store.write(kApp, kStats, QStringLiteral("k"), QStringLiteral("1"));
@@ -195,7 +195,7 @@ TEST_F(SettingsStoreTest, UnwritableStoreKeepsTheOldFile)
                         {"read-only folder", {QStringLiteral("--as-nobody")}, 0555}};
     ASSERT_EQ(::chmod(QFile::encodeName(m_dir.path()).constData(), 0755), 0);
     for (const Row &row : rows) {
-        QSettingsStore store(folder());
+        IniSettingsStore store(folder());
         store.write(kApp, kStats, QStringLiteral("qdm_total 1"), QStringLiteral("41"));
         store.write(kApp, kStats, QStringLiteral("qdm_total"), QStringLiteral("41"));
         const QByteArray before = bytesOf(file());
@@ -226,7 +226,7 @@ TEST_F(SettingsStoreTest, NextUpdateRemovesTemporariesOfDeadWriters)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write("k=1\n");
     }
-    QSettingsStore(folder()).write(kApp, kStats, QStringLiteral("qdm_total"), QStringLiteral("1"));
+    IniSettingsStore(folder()).write(kApp, kStats, QStringLiteral("qdm_total"), QStringLiteral("1"));
     for (const Row &row : rows)
         EXPECT_EQ(QFileInfo::exists(folder() + u'/' + QLatin1String(row.name)), !row.removed) << row.name;
 }

@@ -29,7 +29,7 @@ class ReadNumber : public ::testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumber, TakesTheNumericBeginning)
 {
-    EXPECT_DOUBLE_EQ(vb::readNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
+    EXPECT_DOUBLE_EQ(values::readNumber(QString::fromUtf8(GetParam().text)), GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadNumber,
@@ -48,7 +48,7 @@ class RoundHalfEven : public ::testing::TestWithParam<RoundCase> {};
 
 TEST_P(RoundHalfEven, HalvesGoToTheEvenNeighbour)
 {
-    EXPECT_EQ(vb::roundHalfEven(GetParam().in), GetParam().out);
+    EXPECT_EQ(values::roundHalfEven(GetParam().in), GetParam().out);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundHalfEven,
@@ -66,8 +66,8 @@ class NumberText : public ::testing::TestWithParam<TextCase> {};
 
 TEST_P(NumberText, BlankBeforeNonNegativeOnlyInSignedText)
 {
-    EXPECT_EQ(vb::signedNumberText(GetParam().value), QString::fromUtf8(GetParam().signedText));
-    EXPECT_EQ(vb::plainNumberText(GetParam().value), QString::fromUtf8(GetParam().plainText));
+    EXPECT_EQ(values::signedNumberText(GetParam().value), QString::fromUtf8(GetParam().signedText));
+    EXPECT_EQ(values::plainNumberText(GetParam().value), QString::fromUtf8(GetParam().plainText));
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, NumberText,
@@ -84,7 +84,7 @@ class HeadingText : public ::testing::TestWithParam<HeadingCase> {};
 
 TEST_P(HeadingText, CaptionOfACandidate)
 {
-    EXPECT_EQ(vb::headingText(GetParam().sum), QString::fromUtf8(GetParam().text));
+    EXPECT_EQ(values::headingText(GetParam().sum), QString::fromUtf8(GetParam().text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sums, HeadingText,
@@ -98,15 +98,15 @@ INSTANTIATE_TEST_SUITE_P(Sums, HeadingText,
 
 TEST(IntegerArithmetic, OverflowRaisesInsteadOfWrapping)
 {
-    EXPECT_EQ(vb::add(32000, 767), 32767);
-    EXPECT_EQ(vb::sub(-32000, 768), -32768);
-    EXPECT_EQ(raisedKind([] { vb::add(32767, 1); }), ErrorKind::Overflow);
-    EXPECT_EQ(raisedKind([] { vb::sub(-32768, 1); }), ErrorKind::Overflow);
-    EXPECT_EQ(raisedKind([] { vb::mul(547, 60); }), ErrorKind::Overflow);
-    EXPECT_EQ(vb::mul(546, 60), 32760);
-    EXPECT_EQ(raisedKind([] { vb::roundToInteger(32767.5); }), ErrorKind::Overflow);
-    EXPECT_EQ(vb::roundToInteger(-32768.4), -32768);
-    EXPECT_EQ(raisedKind([] { vb::roundToInteger(std::numeric_limits<double>::quiet_NaN()); }), ErrorKind::Overflow);
+    EXPECT_EQ(values::add(32000, 767), 32767);
+    EXPECT_EQ(values::sub(-32000, 768), -32768);
+    EXPECT_EQ(raisedKind([] { values::add(32767, 1); }), ErrorKind::Overflow);
+    EXPECT_EQ(raisedKind([] { values::sub(-32768, 1); }), ErrorKind::Overflow);
+    EXPECT_EQ(raisedKind([] { values::mul(547, 60); }), ErrorKind::Overflow);
+    EXPECT_EQ(values::mul(546, 60), 32760);
+    EXPECT_EQ(raisedKind([] { values::roundToInteger(32767.5); }), ErrorKind::Overflow);
+    EXPECT_EQ(values::roundToInteger(-32768.4), -32768);
+    EXPECT_EQ(raisedKind([] { values::roundToInteger(std::numeric_limits<double>::quiet_NaN()); }), ErrorKind::Overflow);
 }
 
 struct StrictCase {
@@ -120,9 +120,9 @@ TEST_P(StrictInteger, AcceptsOnlyANumberAsAWhole)
 {
     const QString text = QString::fromUtf8(GetParam().text);
     if (GetParam().value == INT_MIN)
-        EXPECT_EQ(raisedKind([&] { vb::strictInteger(text); }), ErrorKind::TypeMismatch) << GetParam().text;
+        EXPECT_EQ(raisedKind([&] { values::strictInteger(text); }), ErrorKind::TypeMismatch) << GetParam().text;
     else
-        EXPECT_EQ(vb::strictInteger(text), GetParam().value) << GetParam().text;
+        EXPECT_EQ(values::strictInteger(text), GetParam().value) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, StrictInteger,
@@ -133,10 +133,10 @@ INSTANTIATE_TEST_SUITE_P(Texts, StrictInteger,
 
 TEST(CheckedRow, TableBoundsAreZeroTo300)
 {
-    EXPECT_EQ(vb::checkedRow(0, "t"), 0);
-    EXPECT_EQ(vb::checkedRow(300, "t"), 300);
-    EXPECT_EQ(raisedKind([] { vb::checkedRow(301, "t"); }), ErrorKind::IndexOutOfRange);
-    EXPECT_EQ(raisedKind([] { vb::checkedRow(-1, "t"); }), ErrorKind::IndexOutOfRange);
+    EXPECT_EQ(values::checkedRow(0, "t"), 0);
+    EXPECT_EQ(values::checkedRow(300, "t"), 300);
+    EXPECT_EQ(raisedKind([] { values::checkedRow(301, "t"); }), ErrorKind::IndexOutOfRange);
+    EXPECT_EQ(raisedKind([] { values::checkedRow(-1, "t"); }), ErrorKind::IndexOutOfRange);
 }
 
 } // namespace

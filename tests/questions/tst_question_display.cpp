@@ -1,3 +1,4 @@
+#include "control/QAformTestAccess_p.h"
 #include "study/StudyRecords.h"
 #include "support/TestHost.h"
 
@@ -47,7 +48,7 @@ TEST_P(Families, CommonFrameInFileAndRandomOrder)
     host.writeStudyFile(QLatin1String(row.file), records(row.type, 3));
     QAform &f = host.select(row.type);
 
-    EXPECT_EQ(f.exerciseTitle(), QString::fromUtf8(row.title));
+    EXPECT_EQ(QAformTestAccess(f).exerciseTitle(), QString::fromUtf8(row.title));
     EXPECT_EQ(caption(host, row.showSolution), QStringLiteral("Lösung zeigen"));
     EXPECT_EQ(caption(host, row.randomBox), QStringLiteral("Zufall"));
     EXPECT_EQ(caption(host, row.next), QStringLiteral("Weiter"));
@@ -75,7 +76,7 @@ TEST_P(Families, CommonFrameInFileAndRandomOrder)
     other.writeStudyFile(QLatin1String(row.file), records(row.type, 3));
     other.ctl(QLatin1String(row.randomBox)).setValue(1);
     QAform &g = other.select(row.type);
-    ASSERT_EQ(g.questionOrder(0), 1);
+    ASSERT_EQ(QAformTestAccess(g).questionOrder(0), 1);
     for (int shown : {0, 2, 1, 0}) { // questionOrder(1), (2), (0), (1)
         EXPECT_EQ(g.currentQuestion(), shown);
         EXPECT_EQ(g.c_QASessionFileName(), other.base() + QStringLiteral("/default/sessions/s%1.ses").arg(shown));
@@ -96,13 +97,13 @@ TEST(QuestionDisplay, FileAndRandomPositionsAreKeptApart)
     randomBox.setValue(1);
     f.DisplayQuestion(); // random: questionOrder(1)
     EXPECT_EQ(f.currentQuestion(), 0);
-    EXPECT_EQ(f.orderPos(), 1);
+    EXPECT_EQ(QAformTestAccess(f).orderPos(), 1);
     randomBox.setValue(0);
     f.DisplayQuestion(); // file order goes on from the row on display
     EXPECT_EQ(f.currentQuestion(), 1);
     randomBox.setValue(1);
     f.DisplayQuestion();
-    EXPECT_EQ(f.orderPos(), 2);
+    EXPECT_EQ(QAformTestAccess(f).orderPos(), 2);
     EXPECT_EQ(f.currentQuestion(), 2);
 }
 

@@ -1,5 +1,5 @@
-#include "control/InstanceState.h"
-#include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
+#include "exercises/PanelContext.h"
 #include "questions/Statistics.h"
 
 #include <orvik3/Error.h>
@@ -113,12 +113,15 @@ TEST(WeiterCount, CountsOnlyWhatWasAnswered)
         services.settings = store;
         services.texts = TextTable::german();
         services.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
-        InstanceState s(services);
+        Form form;
+        QuestionTable table;
+        QuestionState s;
+        const qint16 type = 3;
         s.lastQuestion = 9;
         s.currentQuestion = 5;
         s.partDone[2] = row.done;
         s.partCorrect[1] = s.partCorrect[2] = row.allRight;
-        flow::countAnswers(s, QStringLiteral("hsihld"), 2);
+        buttons::countAnswers(PanelContext{form, services, table, s, type}, QStringLiteral("hsihld"), 2);
         EXPECT_EQ(store->read(QStringLiteral("avx1"), QStringLiteral("stats"), QStringLiteral("hsihld_total 5")),
                   QLatin1String(row.total))
             << row.name;

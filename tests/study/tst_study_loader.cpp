@@ -1,6 +1,7 @@
+#include "control/QAformTestAccess_p.h"
 #include "support/TestHost.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 #include "study/StudyRecords.h"
 
@@ -186,7 +187,7 @@ TEST(StudyLoadFile, MissingOrIrregularFileLeavesNoQuestions)
         f.LoadStudyFile(name);
         EXPECT_EQ(f.lastQuestion(), -1);
         EXPECT_EQ(f.currentQuestion(), -1);
-        EXPECT_EQ(f.qaSession(0), QStringLiteral("s0.ses"));
+        EXPECT_EQ(QAformTestAccess(f).qaSession(0), QStringLiteral("s0.ses"));
     }
     host.writeFile(QStringLiteral("default/study/hsi.sty/x"), "x"); // a folder of that name
     EXPECT_EQ(host.select(1).lastQuestion(), -1);

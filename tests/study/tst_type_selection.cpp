@@ -1,3 +1,4 @@
+#include "control/QAformTestAccess_p.h"
 #include "study/StudyRecords.h"
 #include "support/TestHost.h"
 
@@ -60,7 +61,7 @@ TEST_P(Types, ShowsTheFamilyFrameAndLoadsTheFileOfTheLanguage)
         }
         EXPECT_EQ(host.ctl(QLatin1String(row.frame)).height(), 4250); // even while c_smallFrame is set
         EXPECT_EQ(f.currentQuestion(), 0);
-        EXPECT_EQ(f.qaSession(0), QStringLiteral("s0.ses"));
+        EXPECT_EQ(QAformTestAccess(f).qaSession(0), QStringLiteral("s0.ses"));
     }
 }
 
@@ -112,7 +113,7 @@ TEST_P(Orders, AreDrawnAsScripted)
     host.writeStudyFile(QStringLiteral("wind.sty"), records(8, c.questions));
     QAform &f = host.select(8);
     for (std::size_t k = 0; k < c.order.size(); ++k)
-        EXPECT_EQ(f.questionOrder(int(k)), c.order[k]) << "position " << k;
+        EXPECT_EQ(QAformTestAccess(f).questionOrder(int(k)), c.order[k]) << "position " << k;
     EXPECT_EQ(host.random().drawn(), c.draws);
 }
 
@@ -140,18 +141,18 @@ TEST(TypeSelection, OrderKeptOnAnEmptyFileAndRandomForOrientation)
     TestHost host({0.9f, 0.1f}), orientation({0.5f, 0.1f, 0.9f});
     host.writeStudyFile(QStringLiteral("qdm.sty"), records(6, 2));
     QAform &f = host.select(6);
-    ASSERT_EQ(f.questionOrder(0), 1);
+    ASSERT_EQ(QAformTestAccess(f).questionOrder(0), 1);
     host.writeStudyFile(QStringLiteral("qdm.sty"), {});
     host.select(6);
     EXPECT_EQ(f.lastQuestion(), -1);
-    EXPECT_EQ(f.questionOrder(0), 1);
-    EXPECT_EQ(f.questionOrder(1), 0);
+    EXPECT_EQ(QAformTestAccess(f).questionOrder(0), 1);
+    EXPECT_EQ(QAformTestAccess(f).questionOrder(1), 0);
 
     orientation.writeStudyFile(QStringLiteral("orientation.sty"), records(10, 3));
     QAform &o = orientation.select(10); // order 1, 0, 2
     EXPECT_EQ(orientation.ctl(QStringLiteral("Check1")).value(), 1);
     EXPECT_EQ(o.currentQuestion(), 0); // questionOrder(1)
-    EXPECT_EQ(o.questionOrder(0), 1);
+    EXPECT_EQ(QAformTestAccess(o).questionOrder(0), 1);
 }
 
 TEST(TypeSelection, PositionListsPerType)

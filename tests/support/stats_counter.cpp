@@ -47,7 +47,7 @@ int main(int argc, char **argv)
     }
     const int count = std::atoi(argv[2]);
     const auto question = qint16(std::atoi(argv[3]));
-    orvik3::QSettingsStore store(QString::fromLocal8Bit(argv[1]));
+    orvik3::IniSettingsStore store(QString::fromLocal8Bit(argv[1]));
     const auto texts = orvik3::TextTable::german();
     orvik3::Statistics stats(store, *texts, 9);
     if (wait) {

@@ -6,8 +6,8 @@
 #include "Lint.h"
 #include "Scenario.h"
 
-#include "control/InstanceState.h"
 #include "platform/FileLimits.h"
+#include "questions/QuestionState.h"
 #include "session/SessionFile.h"
 #include "study/StudyFileLoader.h"
 
@@ -44,14 +44,10 @@ struct Reader {
 
 QString studyLoad(const QString &base, const QString &name)
 {
-    Services services;
-    services.settings = std::make_shared<MemorySettingsStore>();
-    services.texts = TextTable::german();
-    services.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
-    InstanceState s(services);
-    s.c_MainAppPath = base;
-    s.c_QAtype = 6;
-    const StudyLoadResult r = loadStudyFile(s, name);
+    QuestionTable table;
+    QuestionState s;
+    const StudyLoadResult r = loadStudyFile(base, 6, name, table);
+    s.questionsLoaded(r.records);
     EXPECT_EQ(s.lastQuestion, -1);
     return r.stop == StudyStop::CannotOpen ? r.stopMessage() : QString();
 }
@@ -73,7 +69,7 @@ std::vector<Reader> readers()
         {"settings_store", "store/avx1.ini", limits::kSettingsStore.bytes, false,
          [](const QString &base, const QString &) {
              try {
-                 QSettingsStore(base + "/store").read("avx1", "stats", "qdm1");
+                 IniSettingsStore(base + "/store").read("avx1", "stats", "qdm1");
                  return QString();
              } catch (const Error &e) {
                  EXPECT_EQ(e.message().count(Error::kindName(e.kind())), 1) << qPrintable(e.message());

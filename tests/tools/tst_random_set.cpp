@@ -6,6 +6,7 @@
 #include "RandomSet.h"
 #include "TeachingLint.h"
 
+#include "control/QAformTestAccess_p.h"
 #include "support/TestHost.h"
 
 #include <orvik3/QAform.h>
@@ -58,7 +59,7 @@ TEST_P(RandomSetLoads, InTheControlAndTeachesWell)
         QAform &form = host.select(row.type);
         EXPECT_EQ(form.lastQuestion() + 1, kCount);
         for (int q = 0; q < kCount; ++q)
-            EXPECT_TRUE(QFile::exists(host.base() + QStringLiteral("/default/sessions/") + form.qaSession(q))) << q;
+            EXPECT_TRUE(QFile::exists(host.base() + QStringLiteral("/default/sessions/") + QAformTestAccess(form).qaSession(q))) << q;
 
         LintOptions options;
         options.type = row.type;

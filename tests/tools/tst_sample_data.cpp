@@ -2,6 +2,7 @@
 // in both languages, names session files that exist and read, and stores answers that the
 // control's own lists, captions and solver can match.
 
+#include "control/QAformTestAccess_p.h"
 #include "session/SessionFile.h"
 #include "support/TestHost.h"
 
@@ -79,7 +80,7 @@ TEST(SampleData, EveryTypeLoadsInBothLanguages)
             EXPECT_GE(count, 20);
 
             for (int q = 0; q < count; ++q) {
-                const QString session = kData + "/default/sessions/" + form.qaSession(q);
+                const QString session = kData + "/default/sessions/" + QAformTestAccess(form).qaSession(q);
                 const host::SessionFile::Result s = host::SessionFile::load(session);
                 ASSERT_TRUE(s) << s.error.toString().toStdString();
                 ASSERT_TRUE(s.session->exercise);

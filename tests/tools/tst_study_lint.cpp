@@ -4,7 +4,7 @@
 #include "Generator.h"
 #include "Lint.h"
 
-#include "control/InstanceState.h"
+#include "study/QuestionTable.h"
 #include "study/StudyFileLoader.h"
 
 #include <gtest/gtest.h>

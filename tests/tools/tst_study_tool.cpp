@@ -162,7 +162,7 @@ TEST(Tool, StatsReadsAndResetsTheStore)
 {
     QTemporaryDir dir;
     {
-        orvik3::QSettingsStore store(dir.path());
+        orvik3::IniSettingsStore store(dir.path());
         const QList<QPair<QString, QString>> values = {{"qdm_total 0", "3"}, {"qdm_bad 0", "1"}, {"qdm_total 4", "2"},
                                                        {"qdm_total", "5"},   {"qdm_bad", "1"},    {"wind_total 1", "1"},
                                                        {"wind_total", "1"},  {"wind_bad", "0"},   {"qdmx_total", "9"}};
@@ -182,7 +182,7 @@ TEST(Tool, StatsReadsAndResetsTheStore)
     r = run({"stats", "reset", "qdm", "--store", dir.path()});
     ASSERT_EQ(r.exit, 0);
     EXPECT_EQ(r.out, "removed 5 entries of qdm\n");
-    orvik3::QSettingsStore store(dir.path());
+    orvik3::IniSettingsStore store(dir.path());
     EXPECT_TRUE(store.read("avx1", "stats", "qdm_total 0").isEmpty());
     EXPECT_EQ(store.read("avx1", "stats", "qdmx_total"), "9");
     EXPECT_EQ(store.read("avx1", "stats", "wind_total 1"), "1");

@@ -2,8 +2,8 @@
 
 #include "Phrases.h"
 
-#include "control/InstanceState.h"
 #include "platform/BoundedFile.h"
+#include "study/QuestionTable.h"
 #include "exercises/adf/AdfRules.h"
 #include "exercises/holding/HoldingRules.h"
 #include "exercises/position/PositionRules.h"
@@ -260,7 +260,7 @@ void Linter::positionDegree(const WalkedValue *v, bool secondList)
         add(v->line, QStringLiteral("%1 is not a number of degrees").arg(quoted(v->text)));
         return;
     }
-    const double n = vb::roundHalfEven(vb::readNumber(v->text));
+    const double n = values::roundHalfEven(values::readNumber(v->text));
     if (n < 0 || n > 360 || std::fmod(n, 5.0) != 0.0)
         add(v->line, QStringLiteral("%1 degrees is not a multiple of 5 in 0..360: no list entry matches").arg(v->text.trimmed()));
     else if (n == 360)
@@ -296,8 +296,8 @@ void Linter::wholeCaption(const WalkedValue *v, const QString &what, int max)
         return;
     const QString t = v->text.trimmed();
     try {
-        const qint16 n = vb::strictInteger(v->text);
-        if (vb::readNumber(t) != std::trunc(vb::readNumber(t)))
+        const qint16 n = values::strictInteger(v->text);
+        if (values::readNumber(t) != std::trunc(values::readNumber(t)))
             add(v->line, QStringLiteral("%1 %2 is not a whole number").arg(what, quoted(v->text)));
         else if (n < 0 || n > max)
             add(v->line, QStringLiteral("%1 %2 is outside 0..%3").arg(what, quoted(v->text)).arg(max));
@@ -314,7 +314,7 @@ void Linter::holdingHeading(const WalkedValue *v)
         add(v->line, QStringLiteral("heading %1 is not a number").arg(quoted(v->text)));
         return;
     }
-    const double n = vb::roundHalfEven(vb::readNumber(v->text));
+    const double n = values::roundHalfEven(values::readNumber(v->text));
     if (n < 0 || n > 359)
         add(v->line, QStringLiteral("heading %1 is outside 0..359: the solver finds no entry").arg(v->text.trimmed()));
 }
@@ -338,7 +338,7 @@ void Linter::bearing(const WalkedValue *v)
         add(v->line, QStringLiteral("bearing %1 is not a number").arg(quoted(v->text)));
         return;
     }
-    const double n = vb::readNumber(v->text);
+    const double n = values::readNumber(v->text);
     if (n == 360)
         add(v->line, QStringLiteral("a bearing of 360 is never judged right: write 000"));
     else if (n < 0 || n > 359)
@@ -353,7 +353,7 @@ void Linter::windNumber(const WalkedValue *number, const WalkedValue *side, cons
         add(number->line, QStringLiteral("%1 %2 is not a number").arg(what, quoted(number->text)));
         return;
     }
-    if (side && side->text != QLatin1String("-") && vb::readNumber(number->text) <= 0)
+    if (side && side->text != QLatin1String("-") && values::readNumber(number->text) <= 0)
         add(number->line, QStringLiteral("%1 %2 with a side is never judged right: it must be above 0")
                               .arg(what, quoted(number->text)));
 }
@@ -366,7 +366,7 @@ void Linter::windTime(const WalkedValue *v)
         add(v->line, QStringLiteral("time %1 is not a number (minutes.seconds)").arg(quoted(v->text)));
         return;
     }
-    const double t = vb::readNumber(v->text);
+    const double t = values::readNumber(v->text);
     const double minutes = std::floor(t);
     const double seconds = std::floor((t - minutes) * 100.0);
     if (minutes > wind::kMaxMinutes)

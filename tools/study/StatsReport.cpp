@@ -23,7 +23,7 @@ QString rate(double attempts, double wrong)
     return QStringLiteral("%1%").arg(std::lround(wrong / attempts * 100.0));
 }
 
-QString number(double v) { return vb::plainNumberText(v); }
+QString number(double v) { return values::plainNumberText(v); }
 
 } // namespace
 
@@ -55,7 +55,7 @@ std::vector<PrefixCounts> readCounts(SettingsStore &store, const QString &prefix
         const std::optional<Keys::Parsed> k = Keys::parse(key);
         if (!k || (!prefix.isEmpty() && k->prefix != prefix))
             continue;
-        const double value = vb::readNumber(store.read(Keys::app(), Keys::section(), key));
+        const double value = values::readNumber(store.read(Keys::app(), Keys::section(), key));
         const bool total = k->counter == Keys::Counter::Total;
         PrefixCounts &p = byPrefix[k->prefix];
         p.prefix = k->prefix;

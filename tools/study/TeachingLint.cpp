@@ -28,7 +28,7 @@ std::optional<double> numberIn(const WalkedRecord &r, int column)
     const QString t = v->text.trimmed();
     if (t.isEmpty() || !(t[0].isDigit() || t[0] == u'-' || t[0] == u'+' || t[0] == u'.'))
         return std::nullopt;
-    return vb::readNumber(t);
+    return values::readNumber(t);
 }
 
 class TeachingLinter

@@ -318,7 +318,7 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
 
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
-    const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : QSettingsStore::defaultDirectory();
+    const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
     const bool reset = !args.isEmpty() && args[0] == QLatin1String("reset");
     const QStringList rest = reset ? args.mid(1) : args;
     if (rest.size() > 1 || (reset && rest.isEmpty()))
@@ -331,7 +331,7 @@ int runStats(const QStringList &args, const QCommandLineParser &p)
         return Clean;
     }
     try {
-        QSettingsStore store(dir);
+        IniSettingsStore store(dir);
         if (reset) {
             const int removed = resetCounts(store, prefix);
             out() << "removed " << removed << " entries of " << prefix << "\n";

@@ -1,4 +1,4 @@
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/PanelBuilder.h"
 #include "exercises/adf/AdfPanel.h"
 
@@ -23,7 +23,7 @@ constexpr Group kGroups[] = {
 
 void AdfPanel::build()
 {
-    PanelBuilder b(s.form);
+    PanelBuilder b(ctx.form);
     FormControl &f = b.frame(QStringLiteral("Frame11"), nullptr, 15, 15, 7900, 4250);
     f.setVisible(false);
     for (int g = 0; g < 5; ++g) {
@@ -51,10 +51,10 @@ void AdfPanel::build()
     b.button(QStringLiteral("Command5"), f, 6540, 3510, 1200, 390);
 
     for (int n = 17; n <= 34; ++n)
-        s.ctl(QStringLiteral("Option%1").arg(n)).onClick([this, n] { optionClick(n); });
-    s.ctl(QStringLiteral("Command6")).onClick([this] { Command6_Click(); });
-    s.ctl(QStringLiteral("Command7")).onClick([this] { Command7_Click(); });
-    s.ctl(QStringLiteral("Command5")).onClick([this] { Command5_Click(); });
+        onClick(QStringLiteral("Option%1").arg(n), [this, n] { return optionClick(n); });
+    onClick(QStringLiteral("Command6"), [this] { return Command6_Click(); });
+    onClick(QStringLiteral("Command7"), [this] { return Command7_Click(); });
+    onClick(QStringLiteral("Command5"), [this] { return Command5_Click(); });
 }
 
 } // namespace orvik3

@@ -1,7 +1,8 @@
 #include "exercises/adf/AdfPanel.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/adf/AdfRules.h"
 
 #include <orvik3/OleColor.h>
@@ -40,10 +41,10 @@ int optionCount(const Question &q)
     return q.options[3] != 0 ? 4 : 3;
 }
 
-void hideOptions(InstanceState &s, const Question &q)
+void hideOptions(const PanelContext &ctx, const Question &q)
 {
     for (int k = 0; k < optionCount(q); ++k)
-        s.ctl(optionName(q.options[k])).setVisible(false);
+        ctx.ctl(optionName(q.options[k])).setVisible(false);
 }
 
 } // namespace
@@ -54,100 +55,99 @@ void AdfPanel::captions(qint16)
         if (q.firstColumn != 0)
             continue;
         for (int k = 0; k < 3; ++k)
-            s.ctl(optionName(q.options[k])).setCaption(s.text(adf::kTrendWords[k].captionId));
+            ctx.ctl(optionName(q.options[k])).setCaption(ctx.text(adf::kTrendWords[k].captionId));
     }
     static constexpr quint16 kLabelTexts[kQuestionCount] = {289, 290, 291, 292, 293};
     for (int g = 0; g < kQuestionCount; ++g)
-        s.ctl(QLatin1String(kQuestions[g].label)).setCaption(s.text(kLabelTexts[g]));
+        ctx.ctl(QLatin1String(kQuestions[g].label)).setCaption(ctx.text(kLabelTexts[g]));
 }
 
 void AdfPanel::resetQuestion(qint16)
 {
     for (const Question &q : kQuestions) {
         for (const char *name : {q.label, q.result}) {
-            FormControl &c = s.ctl(QLatin1String(name));
+            FormControl &c = ctx.ctl(QLatin1String(name));
             c.setForeColor(colors::white);
             c.setBackColor(colors::darkTeal);
         }
     }
     for (const Question &q : kQuestions) {
         for (int k = 0; k < optionCount(q); ++k) {
-            FormControl &option = s.ctl(optionName(q.options[k]));
+            FormControl &option = ctx.ctl(optionName(q.options[k]));
             option.setVisible(true);
             option.setValue(0);
         }
     }
     for (const Question &q : kQuestions)
-        s.ctl(QLatin1String(q.result)).setVisible(false);
+        ctx.ctl(QLatin1String(q.result)).setVisible(false);
     for (const Question &q : kQuestions) {
         if (q.firstColumn == 0)
             continue;
         for (int k = 0; k < 4; ++k)
-            s.ctl(optionName(q.options[k])).setCaption(s.current(q.firstColumn + k));
+            ctx.ctl(optionName(q.options[k])).setCaption(ctx.current(q.firstColumn + k));
     }
 }
 
-void AdfPanel::optionClick(int option)
+PanelOutcome AdfPanel::optionClick(int option)
 {
     for (int g = 0; g < kQuestionCount; ++g) {
         const Question &q = kQuestions[g];
         for (int k = 0; k < optionCount(q); ++k) {
             if (q.options[k] == option) {
-                judge(g, k);
-                return;
+                return judge(g, k);
             }
         }
     }
+    return PanelOutcome::nothing();
 }
 
-void AdfPanel::judge(int question, int place)
+PanelOutcome AdfPanel::judge(int question, int place)
 {
     const Question &q = kQuestions[question];
     const int part = question + 1;
-    if (!s.questionShown || s.partDone[part])
-        return;
+    if (!ctx.question.questionShown || ctx.question.partDone[part])
+        return PanelOutcome::nothing();
 
-    const QString &answer = s.current(q.answerColumn);
+    const QString &answer = ctx.current(q.answerColumn);
     bool right = false;
     if (q.firstColumn != 0) {
-        right = answer == s.current(q.firstColumn + place);
+        right = answer == ctx.current(q.firstColumn + place);
     } else {
         // Either language's word is accepted, whichever study file the answer came from.
         right = adf::acceptsTrend(adf::kTrendWords[place], answer);
     }
 
-    FormControl &label = s.ctl(QLatin1String(q.label));
-    FormControl &result = s.ctl(QLatin1String(q.result));
+    FormControl &label = ctx.ctl(QLatin1String(q.label));
+    FormControl &result = ctx.ctl(QLatin1String(q.result));
     if (right) {
-        s.partCorrect[part] = true;
+        ctx.question.partCorrect[part] = true;
         marks::right(label, result, answer);
     } else {
         marks::wrong(label, result);
     }
     // Whichever answer completes the five sets the code, in any order.
-    if (s.allCorrect(kQuestionCount))
-        s.c_showResult = 6;
-    s.partDone[part] = true;
-    hideOptions(s, q);
+    ctx.question.partDone[part] = true;
+    hideOptions(ctx, q);
+    return ctx.question.allCorrect(kQuestionCount) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
 }
 
-void AdfPanel::Command6_Click()
+PanelOutcome AdfPanel::Command6_Click()
 {
-    flow::next(s, QStringLiteral("adfpos"), kQuestionCount);
+    return buttons::next(ctx, QStringLiteral("adfpos"), kQuestionCount);
 }
 
-void AdfPanel::Command7_Click()
+PanelOutcome AdfPanel::Command7_Click()
 {
-    s.c_showResult = 1;
     for (const Question &q : kQuestions) {
-        marks::solution(s.ctl(QLatin1String(q.label)), s.ctl(QLatin1String(q.result)), s.current(q.answerColumn));
-        hideOptions(s, q);
+        marks::solution(ctx.ctl(QLatin1String(q.label)), ctx.ctl(QLatin1String(q.result)), ctx.current(q.answerColumn));
+        hideOptions(ctx, q);
     }
+    return PanelOutcome::solutionShown(1);
 }
 
-void AdfPanel::Command5_Click()
+PanelOutcome AdfPanel::Command5_Click()
 {
-    flow::cancel(s);
+    return buttons::cancel();
 }
 
 } // namespace orvik3

@@ -15,14 +15,14 @@ public:
     void resetQuestion(qint16 type) override;
 
     // Option17..Option34: one routine for the eighteen answer options.
-    void optionClick(int option);
-    void Command6_Click(); // Weiter
-    void Command7_Click(); // Lösung zeigen
-    void Command5_Click(); // Abbrechen
+    PanelOutcome optionClick(int option);
+    PanelOutcome Command6_Click(); // Weiter
+    PanelOutcome Command7_Click(); // Lösung zeigen
+    PanelOutcome Command5_Click(); // Abbrechen
 
 private:
     // Judges question 0..4 (top to bottom) by the option at `place` in its group.
-    void judge(int question, int place);
+    PanelOutcome judge(int question, int place);
 };
 
 } // namespace orvik3

@@ -1,4 +1,4 @@
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/PanelBuilder.h"
 #include "exercises/holding/HoldingPanel.h"
 
@@ -10,7 +10,7 @@ QString option(int n) { return QStringLiteral("Option%1").arg(n); }
 
 void HoldingPanel::build()
 {
-    PanelBuilder b(s.form);
+    PanelBuilder b(ctx.form);
     FormControl &f = b.frame(QStringLiteral("Frame2"), nullptr, 0, 15, 7900, 4250);
     f.setVisible(false);
     FormControl &question = b.frame(QStringLiteral("Frame3"), &f, 225, 225, 7335, 765);
@@ -55,11 +55,11 @@ void HoldingPanel::build()
     b.label(QStringLiteral("Label7"), stats, 525, 225, 4740, 240);
 
     for (int n = 1; n <= 16; ++n)
-        s.ctl(option(n)).onClick([this, n] { optionClick(n); });
-    s.ctl(QStringLiteral("Command27")).onClick([this] { Command27_Click(); });
-    s.ctl(QStringLiteral("Command26")).onClick([this] { Command26_Click(); });
-    s.ctl(QStringLiteral("Command28")).onClick([this] { Command28_Click(); });
-    s.ctl(QStringLiteral("Command4")).onClick([this] { Command4_Click(); });
+        onClick(option(n), [this, n] { return optionClick(n); });
+    onClick(QStringLiteral("Command27"), [this] { return Command27_Click(); });
+    onClick(QStringLiteral("Command26"), [this] { return Command26_Click(); });
+    onClick(QStringLiteral("Command28"), [this] { return Command28_Click(); });
+    onClick(QStringLiteral("Command4"), [this] { return Command4_Click(); });
 }
 
 } // namespace orvik3

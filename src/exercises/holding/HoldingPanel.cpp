@@ -1,11 +1,13 @@
 #include "exercises/holding/HoldingPanel.h"
 
-#include "control/InstanceState.h"
-#include "exercises/CandidateOrder.h"
+#include "exercises/PanelContext.h"
+#include "exercises/OptionOrder.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/holding/HoldingRows.h"
 #include "exercises/holding/HoldingSolver.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 #include "study/ExerciseTypes.h"
 
 namespace orvik3 {
@@ -20,7 +22,7 @@ constexpr qint16 kHoldingOffsets[] = {90, 150, 180, 210, 270};
 
 void HoldingPanel::selected(qint16 type)
 {
-    auto caption = [this](const char *name, quint16 id) { s.ctl(QLatin1String(name)).setCaption(s.text(id)); };
+    auto caption = [this](const char *name, quint16 id) { ctx.ctl(QLatin1String(name)).setCaption(ctx.text(id)); };
     if (type == 9) {
         caption("Label3", 341);
         caption("Label6", 342);
@@ -28,9 +30,9 @@ void HoldingPanel::selected(qint16 type)
         caption("Option11", 347);
         caption("Option12", 348);
         caption("Option13", 349);
-        s.ctl(QStringLiteral("Label5")).setVisible(false);
+        ctx.ctl(QStringLiteral("Label5")).setVisible(false);
         for (const char *name : {"Option14", "Option15", "Option16"})
-            s.ctl(QLatin1String(name)).setVisible(false);
+            ctx.ctl(QLatin1String(name)).setVisible(false);
         return;
     }
     caption("Label3", 337);
@@ -42,7 +44,7 @@ void HoldingPanel::selected(qint16 type)
     caption("Option14", 347);
     caption("Option16", 348);
     caption("Option15", 349);
-    s.ctl(QStringLiteral("Label5")).setVisible(true);
+    ctx.ctl(QStringLiteral("Label5")).setVisible(true);
 }
 
 void HoldingPanel::resetQuestion(qint16 type)
@@ -56,38 +58,38 @@ void HoldingPanel::resetQuestion(qint16 type)
 
 void HoldingPanel::resetHolding()
 {
-    const QString inboundText = s.current(14);
-    s.ctl(QStringLiteral("Label2"))
-        .setCaption(s.text(335) + u' ' + s.current(15) + u' ' + s.text(336) + u' ' + inboundText);
+    const QString inboundText = ctx.current(14);
+    ctx.ctl(QStringLiteral("Label2"))
+        .setCaption(ctx.text(textId::holdingFly) + u' ' + ctx.current(15) + u' ' + ctx.text(textId::holdingInbound) + u' ' + inboundText);
 
-    HoldingFields &h = s.hold;
-    h.heading = vb::roundToInteger(vb::readNumber(s.current(13)));
-    h.inbound = vb::roundToInteger(vb::readNumber(inboundText));
-    h.typeText = s.current(15);
+    HoldingFields &h = m_hold;
+    h.heading = values::roundToInteger(values::readNumber(ctx.current(13)));
+    h.inbound = values::roundToInteger(values::readNumber(inboundText));
+    h.typeText = ctx.current(15);
 
-    paintRowLabels(s);
-    showOptions(s, 1, 16, true);
+    paintRowLabels(ctx);
+    showOptions(ctx, 1, 16, true);
     for (int r = 1; r <= 4; ++r)
-        s.ctl(QLatin1String(row(r).result)).setVisible(false);
+        ctx.ctl(QLatin1String(row(r).result)).setVisible(false);
 
     findHoldingAnswer(h.heading, h.inbound, h.typeText, h.entry, h.outbound, h.gate, h.abeam, h.firstHdg,
                       h.firstTurn);
 
-    deselectOptions(s, 1, 5);
+    deselectOptions(ctx, 1, 5);
     for (int k = 1; k <= 5; ++k)
-        s.optionOffsets[k] = kHoldingOffsets[k - 1];
-    drawOptionOrder(s, 5);
+        ctx.question.optionOffsets[k] = kHoldingOffsets[k - 1];
+    drawOptionOrder(ctx, 5);
     for (int k = 1; k <= 5; ++k)
-        s.ctl(optionName(k)).setCaption(candidateCaption(inboundText, s.optionOffsets[s.optionOrder[k]]));
+        ctx.ctl(optionName(k)).setCaption(candidateCaption(inboundText, ctx.question.optionOffsets[ctx.question.optionOrder[k]]));
 
-    deselectOptions(s, 6, 16);
+    deselectOptions(ctx, 6, 16);
     for (int k = 0; k < 5; ++k)
-        s.ctl(optionName(6 + k)).setCaption(candidateCaption(inboundText, kHoldingOffsets[k]));
+        ctx.ctl(optionName(6 + k)).setCaption(candidateCaption(inboundText, kHoldingOffsets[k]));
 }
 
 bool HoldingPanel::judgeHolding(int option, QString &shown) const
 {
-    const HoldingFields &h = s.hold;
+    const HoldingFields &h = m_hold;
     switch (rowOfOption(option)->number) {
     case 1: {
         static const char *const entries[] = {"direct", "parallel", "offset"};
@@ -95,11 +97,11 @@ bool HoldingPanel::judgeHolding(int option, QString &shown) const
         return h.entry == QLatin1String(entries[option - 11]);
     }
     case 2:
-        shown = vb::signedNumberText(h.outbound);
+        shown = values::signedNumberText(h.outbound);
         // optionOrder holds 1..5 once drawn; the set-up draws it before the first click counts.
-        return reduced(h.inbound, s.optionOffsets[s.optionOrder[option]]) == h.outbound;
+        return reduced(h.inbound, ctx.question.optionOffsets[ctx.question.optionOrder[option]]) == h.outbound;
     case 3:
-        shown = vb::signedNumberText(h.firstHdg);
+        shown = values::signedNumberText(h.firstHdg);
         return reduced(h.inbound, kHoldingOffsets[option - 6]) == h.firstHdg;
     default: {
         static const char *const turns[] = {"left", "right", "maintain"}; // Option14, 15, 16
@@ -109,64 +111,64 @@ bool HoldingPanel::judgeHolding(int option, QString &shown) const
     }
 }
 
-void HoldingPanel::optionClick(int option)
+PanelOutcome HoldingPanel::optionClick(int option)
 {
     const Row *r = rowOfOption(option);
-    if (!s.questionShown || !r || s.partDone[r->number] || m_shownType == 0)
-        return;
+    if (!ctx.question.questionShown || !r || ctx.question.partDone[r->number] || m_shownType == 0)
+        return PanelOutcome::nothing();
     if (arcShown() && r->number == 4)
-        return; // the DME arc has no fourth row
+        return PanelOutcome::nothing(); // the DME arc has no fourth row
 
     QString shown;
     const bool right = arcShown() ? judgeArc(option, shown) : judgeHolding(option, shown);
-    FormControl &prompt = s.ctl(QLatin1String(r->prompt));
-    FormControl &result = s.ctl(QLatin1String(r->result));
+    FormControl &prompt = ctx.ctl(QLatin1String(r->prompt));
+    FormControl &result = ctx.ctl(QLatin1String(r->result));
     if (right) {
-        s.partCorrect[r->number] = true;
+        ctx.question.partCorrect[r->number] = true;
         marks::right(prompt, result, shown);
     } else {
         marks::wrong(prompt, result);
     }
-    if (s.allCorrect(arcShown() ? 3 : 4))
-        s.c_showResult = 6;
+    const bool solved = ctx.question.allCorrect(arcShown() ? 3 : 4);
 
-    s.partDone[r->number] = true;
+    ctx.question.partDone[r->number] = true;
     if (r->number == 1 || r->number == 4)
-        deselectOptions(s, r->firstOption, r->lastOption);
-    showOptions(s, r->firstOption, r->lastOption, false);
+        deselectOptions(ctx, r->firstOption, r->lastOption);
+    showOptions(ctx, r->firstOption, r->lastOption, false);
+    return solved ? PanelOutcome::solved(6) : PanelOutcome::nothing();
 }
 
-void HoldingPanel::Command27_Click()
+PanelOutcome HoldingPanel::Command27_Click()
 {
     if (m_shownType == 0)
-        return;
-    s.c_showResult = 6;
-    s.ctl(QStringLiteral("Frame2")).setHeight(1100);
+        return PanelOutcome::nothing();
+    ctx.ctl(QStringLiteral("Frame2")).setHeight(frameHeight::cut);
     if (arcShown())
         showArcSolution();
     else
         showHoldingSolution();
-    showOptions(s, 1, 16, false);
+    showOptions(ctx, 1, 16, false);
+    return PanelOutcome::solutionShown(6);
 }
 
 void HoldingPanel::showHoldingSolution()
 {
-    const HoldingFields &h = s.hold;
-    const QString shown[] = {h.entry, vb::plainNumberText(h.outbound), vb::plainNumberText(h.firstHdg), h.firstTurn};
+    const HoldingFields &h = m_hold;
+    const QString shown[] = {h.entry, values::plainNumberText(h.outbound), values::plainNumberText(h.firstHdg), h.firstTurn};
     for (int r = 1; r <= 4; ++r)
-        marks::solution(s.ctl(QLatin1String(row(r).prompt)), s.ctl(QLatin1String(row(r).result)), shown[r - 1]);
+        marks::solution(ctx.ctl(QLatin1String(row(r).prompt)), ctx.ctl(QLatin1String(row(r).result)), shown[r - 1]);
 }
 
-void HoldingPanel::Command26_Click() { flow::flyYourself(s, 2, QStringLiteral("Frame2")); }
+PanelOutcome HoldingPanel::Command26_Click() { return buttons::flyYourself(ctx, 2, QStringLiteral("Frame2")); }
 
-void HoldingPanel::Command28_Click()
+PanelOutcome HoldingPanel::Command28_Click()
 {
     const ExerciseType *type = exerciseType(m_shownType);
     if (!type)
-        return;
-    flow::next(s, QLatin1String(type->statsPrefix), arcShown() ? 3 : 4);
+        return PanelOutcome::nothing();
+    return buttons::next(ctx, QLatin1String(type->statsPrefix), arcShown() ? 3 : 4);
 }
 
-void HoldingPanel::Command4_Click() { flow::cancel(s); }
+PanelOutcome HoldingPanel::Command4_Click() { return buttons::cancel(); }
 
 } // namespace orvik3

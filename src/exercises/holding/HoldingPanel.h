@@ -6,6 +6,15 @@
 
 namespace orvik3 {
 
+// Answers of the holding question on display, as the solver gave them.
+struct HoldingFields {
+    qint16 heading = 0, inbound = 0;
+    QString typeText;
+    QString entry;
+    qint16 outbound = 0, gate = 0, abeam = 0, firstHdg = 0;
+    QString firstTurn;
+};
+
 // Types 3, 4 and 14 (holding entries) and type 9 (DME arc) on Frame2: rows of option buttons,
 // each judged once, at the click.
 class HoldingPanel : public FamilyPanel
@@ -18,11 +27,11 @@ public:
     void resetQuestion(qint16 type) override;
 
     // Option1..Option16: the answer rows.
-    void optionClick(int option);
-    void Command27_Click(); // Lösung zeigen
-    void Command26_Click(); // Selber Fliegen
-    void Command28_Click(); // Weiter
-    void Command4_Click();  // Abbrechen
+    PanelOutcome optionClick(int option);
+    PanelOutcome Command27_Click(); // Lösung zeigen
+    PanelOutcome Command26_Click(); // Selber Fliegen
+    PanelOutcome Command28_Click(); // Weiter
+    PanelOutcome Command4_Click();  // Abbrechen
 
 private:
     bool arcShown() const { return m_shownType == 9; }
@@ -37,6 +46,7 @@ private:
     // Type of the question on display (0 before the first): the handlers judge that question
     // even when the host has since stored another type without selecting it.
     qint16 m_shownType = 0;
+    HoldingFields m_hold;
 };
 
 } // namespace orvik3

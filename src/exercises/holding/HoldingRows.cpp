@@ -1,6 +1,6 @@
 #include "exercises/holding/HoldingRows.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "platform/ValueRules.h"
 
 #include <orvik3/OleColor.h>
@@ -31,36 +31,36 @@ const Row *rowOfOption(int option)
 
 QString optionName(int option) { return QStringLiteral("Option%1").arg(option); }
 
-void paintRowLabels(InstanceState &s)
+void paintRowLabels(const PanelContext &ctx)
 {
     for (const char *name : {"Label3", "Label4", "Label5", "Label6", "Label8", "Label9", "Label10", "Label11"}) {
-        FormControl &label = s.ctl(QLatin1String(name));
+        FormControl &label = ctx.ctl(QLatin1String(name));
         label.setForeColor(colors::white);
         label.setBackColor(colors::darkTeal);
     }
 }
 
-void showOptions(InstanceState &s, int first, int last, bool visible)
+void showOptions(const PanelContext &ctx, int first, int last, bool visible)
 {
     for (int n = first; n <= last; ++n)
-        s.ctl(optionName(n)).setVisible(visible);
+        ctx.ctl(optionName(n)).setVisible(visible);
 }
 
-void deselectOptions(InstanceState &s, int first, int last)
+void deselectOptions(const PanelContext &ctx, int first, int last)
 {
     for (int n = first; n <= last; ++n)
-        s.ctl(optionName(n)).setValue(0);
+        ctx.ctl(optionName(n)).setValue(0);
 }
 
 QString candidateCaption(const QString &studyNumber, qint16 offset)
 {
-    return vb::headingText(vb::add(vb::strictInteger(studyNumber), offset));
+    return values::headingText(values::add(values::strictInteger(studyNumber), offset));
 }
 
 qint16 reduced(qint16 base, qint16 offset)
 {
-    const qint16 sum = vb::add(base, offset);
-    return sum > 359 ? vb::sub(sum, 360) : sum;
+    const qint16 sum = values::add(base, offset);
+    return sum > 359 ? values::sub(sum, 360) : sum;
 }
 
 } // namespace orvik3::holding

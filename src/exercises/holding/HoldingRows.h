@@ -5,7 +5,7 @@
 
 namespace orvik3 {
 
-struct InstanceState;
+struct PanelContext;
 
 // The answer rows of Frame2 and the candidate headings they offer; shared by the holding
 // questions and the DME-arc questions, which use the same rows with other meanings.
@@ -25,11 +25,11 @@ const Row *rowOfOption(int option);
 QString optionName(int option);
 
 // Prompts and result labels of all four rows back to white on dark teal.
-void paintRowLabels(InstanceState &s);
+void paintRowLabels(const PanelContext &ctx);
 // Shows or hides Option<first>..Option<last>.
-void showOptions(InstanceState &s, int first, int last, bool visible);
+void showOptions(const PanelContext &ctx, int first, int last, bool visible);
 // Clears the selection of Option<first>..Option<last> (this runs no Click handler).
-void deselectOptions(InstanceState &s, int first, int last);
+void deselectOptions(const PanelContext &ctx, int first, int last);
 
 // Caption of a candidate heading: the study-file number, which must be a number as a whole,
 // plus the offset. A text that is not a number raises a type-mismatch error.

@@ -27,27 +27,27 @@ void findHoldingAnswer(qint16 &HDG, qint16 &inbound, QString &HLDtype, QString &
 {
     const bool rightHand = HLDtype == QLatin1String("Standard");
 
-    outbound = vb::sub(inbound, 180);
+    outbound = values::sub(inbound, 180);
     if (outbound < 0)
-        outbound = vb::add(outbound, 360);
-    qint16 d = vb::sub(HDG, inbound);
+        outbound = values::add(outbound, 360);
+    qint16 d = values::sub(HDG, inbound);
     if (d < 0)
-        d = vb::add(d, 360);
+        d = values::add(d, 360);
 
     if (rightHand) {
-        abeam = vb::add(inbound, 90);
+        abeam = values::add(inbound, 90);
         if (abeam >= 360)
-            abeam = vb::sub(abeam, 360);
-        gate = vb::add(inbound, 150);
+            abeam = values::sub(abeam, 360);
+        gate = values::add(inbound, 150);
         if (gate >= 360)
-            gate = vb::sub(gate, 360);
+            gate = values::sub(gate, 360);
     } else {
-        abeam = vb::sub(inbound, 90);
+        abeam = values::sub(inbound, 90);
         if (abeam < 0)
-            abeam = vb::add(abeam, 360);
-        gate = vb::sub(inbound, 150);
+            abeam = values::add(abeam, 360);
+        gate = values::sub(inbound, 150);
         if (gate < 0)
-            gate = vb::add(gate, 360);
+            gate = values::add(gate, 360);
     }
     if (d < 0 || d > 359)
         return;

@@ -1,4 +1,4 @@
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/PanelBuilder.h"
 #include "exercises/position/PositionPanel.h"
 
@@ -6,7 +6,7 @@ namespace orvik3 {
 
 void PositionPanel::build()
 {
-    PanelBuilder b(s.form);
+    PanelBuilder b(ctx.form);
     FormControl &f = b.frame(QStringLiteral("Frame1"), nullptr, 15, 15, 7900, 4200);
     const QString rows[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
     for (int i = 0; i < 3; ++i) {
@@ -23,12 +23,12 @@ void PositionPanel::build()
     b.button(QStringLiteral("Command1"), f, 4080, 3120, 1680, 390);
     b.button(QStringLiteral("Command3"), f, 5880, 3120, 1680, 390);
 
-    s.ctl(QStringLiteral("Combo1")).onClick([this] { Combo1_Click(); });
-    s.ctl(QStringLiteral("Combo2")).onClick([this] { Combo2_Click(); });
-    s.ctl(QStringLiteral("Combo3")).onClick([this] { Combo3_Click(); });
-    s.ctl(QStringLiteral("Command1")).onClick([this] { Command1_Click(); });
-    s.ctl(QStringLiteral("Command2")).onClick([this] { Command2_Click(); });
-    s.ctl(QStringLiteral("Command3")).onClick([this] { Command3_Click(); });
+    onClick(QStringLiteral("Combo1"), [this] { return Combo1_Click(); });
+    onClick(QStringLiteral("Combo2"), [this] { return Combo2_Click(); });
+    onClick(QStringLiteral("Combo3"), [this] { return Combo3_Click(); });
+    onClick(QStringLiteral("Command1"), [this] { return Command1_Click(); });
+    onClick(QStringLiteral("Command2"), [this] { return Command2_Click(); });
+    onClick(QStringLiteral("Command3"), [this] { return Command3_Click(); });
 }
 
 } // namespace orvik3

@@ -1,9 +1,11 @@
 #include "exercises/position/PositionPanel.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "exercises/position/PositionRules.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/Error.h>
 
@@ -16,19 +18,19 @@ QString threeDigits(int degrees)
     return QStringLiteral("%1").arg(degrees, 3, 10, QLatin1Char('0'));
 }
 
-void fillDegrees(InstanceState &s, FormControl &combo, bool trailingEmpty)
+void fillDegrees(const PanelContext &ctx, FormControl &combo, bool trailingEmpty)
 {
-    combo.addItem(s.text(312));
+    combo.addItem(ctx.text(textId::choose));
     for (int i = 0; i < 72; ++i)
         combo.addItem(threeDigits(i * 5));
     if (trailingEmpty)
         combo.addItem(QString());
 }
 
-void fillOrientation(InstanceState &s, FormControl &combo)
+void fillOrientation(const PanelContext &ctx, FormControl &combo)
 {
     static constexpr int kAngles[] = {30, 45, 60, 90, 120, 135, 150, 180, 210, 225, 240, 270, 300, 315, 330, 360};
-    combo.addItem(s.text(312));
+    combo.addItem(ctx.text(textId::choose));
     for (int a : kAngles)
         combo.addItem(threeDigits(a));
     combo.addItem(QString());
@@ -40,52 +42,52 @@ void PositionPanel::orderBuilt(qint16 type)
 {
     const QString n[] = {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")};
     for (int i = 0; i < 3; ++i) {
-        FormControl &combo = s.ctl(QStringLiteral("Combo") + n[i]);
+        FormControl &combo = ctx.ctl(QStringLiteral("Combo") + n[i]);
         combo.clearList();
-        s.ctl(QStringLiteral("Text1") + n[i]).setVisible(false);
+        ctx.ctl(QStringLiteral("Text1") + n[i]).setVisible(false);
         if (type == 10) {
-            fillOrientation(s, combo);
+            fillOrientation(ctx, combo);
             continue;
         }
         if (i < 2) {
-            fillDegrees(s, combo, i == 0);
+            fillDegrees(ctx, combo, i == 0);
             continue;
         }
         static constexpr quint16 kHsi[] = {312, 313, 314, 315, 316, 317};
         static constexpr quint16 kVor[] = {312, 317, 315, 316};
         if (type == 1) {
             for (quint16 id : kHsi)
-                combo.addItem(s.text(id));
+                combo.addItem(ctx.text(id));
         } else {
             for (quint16 id : kVor)
-                combo.addItem(s.text(id));
+                combo.addItem(ctx.text(id));
             combo.addItem(QString());
             combo.addItem(QString());
         }
     }
     for (const char *name : {"Text1", "Combo1", "Text2", "Combo2", "Text3", "Combo3"})
-        s.ctl(QLatin1String(name)).setVisible(true);
+        ctx.ctl(QLatin1String(name)).setVisible(true);
 }
 
 void PositionPanel::resetQuestion(qint16 type)
 {
     for (const char *name : {"Combo1", "Combo2", "Combo3"}) {
-        FormControl &combo = s.ctl(QLatin1String(name));
+        FormControl &combo = ctx.ctl(QLatin1String(name));
         combo.setListIndex(0);
         combo.setVisible(true);
     }
     for (const char *name : {"Text1", "Text2", "Text3"})
-        s.ctl(QLatin1String(name)).setBackColor(colors::darkTeal);
+        ctx.ctl(QLatin1String(name)).setBackColor(colors::darkTeal);
     for (const char *name : {"Text1", "Text2", "Text3"})
-        s.ctl(QLatin1String(name)).setForeColor(colors::windowBackground);
-    s.ctl(QStringLiteral("Text1")).setText(s.table.col(1, 0));
-    s.ctl(QStringLiteral("Text2")).setText(s.table.col(2, 0));
-    s.ctl(QStringLiteral("Text3")).setText(s.table.col(3, type == 2 ? s.currentQuestion : 0));
+        ctx.ctl(QLatin1String(name)).setForeColor(colors::windowBackground);
+    ctx.ctl(QStringLiteral("Text1")).setText(ctx.table.col(1, 0));
+    ctx.ctl(QStringLiteral("Text2")).setText(ctx.table.col(2, 0));
+    ctx.ctl(QStringLiteral("Text3")).setText(ctx.table.col(3, type == 2 ? ctx.question.currentQuestion : 0));
 }
 
-void PositionPanel::Combo1_Click() { judge(1); }
-void PositionPanel::Combo2_Click() { judge(2); }
-void PositionPanel::Combo3_Click() { judge(3); }
+PanelOutcome PositionPanel::Combo1_Click() { return judge(1); }
+PanelOutcome PositionPanel::Combo2_Click() { return judge(2); }
+PanelOutcome PositionPanel::Combo3_Click() { return judge(3); }
 
 bool PositionPanel::isRight(int list, qint16 type, const FormControl &combo, const QString &stored) const
 {
@@ -100,10 +102,10 @@ bool PositionPanel::isRight(int list, qint16 type, const FormControl &combo, con
 bool PositionPanel::degreesMatch(int row, const QString &stored)
 {
     // Row 0 (the prompt) stands for -5 and the empty last row for 360, as the rows run.
-    const qint16 chosen = vb::mul(vb::sub(qint16(row), 1), 5);
+    const qint16 chosen = values::mul(values::sub(qint16(row), 1), 5);
     qint16 expected = 0;
     try {
-        expected = vb::strictInteger(stored);
+        expected = values::strictInteger(stored);
     } catch (const Error &) {
         // A stored answer that is no number (or none at all, as with an empty study file) or
         // lies beyond the Integer range cannot be matched by any row: the choice is wrong. The
@@ -121,22 +123,22 @@ bool PositionPanel::alternativesMatch(const QString &chosen, const QString &stor
     return pair && (chosen == pair->first || chosen == pair->second);
 }
 
-void PositionPanel::judge(int list)
+PanelOutcome PositionPanel::judge(int list)
 {
-    const qint16 type = s.c_QAtype;
-    if ((type != 1 && type != 2 && type != 10) || !s.questionShown)
-        return;
-    s.partDone[1] = true; // one flag for the whole question: "something was answered"
+    const qint16 type = ctx.type;
+    if ((type != 1 && type != 2 && type != 10) || !ctx.question.questionShown)
+        return PanelOutcome::nothing();
+    ctx.question.partDone[1] = true; // one flag for the whole question: "something was answered"
 
     const QString n = QString::number(list);
-    FormControl &combo = s.ctl(QStringLiteral("Combo") + n);
-    FormControl &prompt = s.ctl(QStringLiteral("Text") + n);
-    FormControl &result = s.ctl(QStringLiteral("Text1") + n);
-    const QString &stored = s.current(12 + list); // qaCol13..qaCol15
+    FormControl &combo = ctx.ctl(QStringLiteral("Combo") + n);
+    FormControl &prompt = ctx.ctl(QStringLiteral("Text") + n);
+    FormControl &result = ctx.ctl(QStringLiteral("Text1") + n);
+    const QString &stored = ctx.current(12 + list); // qaCol13..qaCol15
 
     if (isRight(list, type, combo, stored)) {
         marks::rightOnTeal(prompt, result, stored);
-        s.partCorrect[list] = true;
+        ctx.question.partCorrect[list] = true;
     } else {
         marks::wrong(prompt, result);
     }
@@ -144,32 +146,32 @@ void PositionPanel::judge(int list)
 
     // The code for the host is decided here only, so the question counts as finished when the
     // third list is answered after the other two were right.
-    if (list == 3 && s.allCorrect(3))
-        s.c_showResult = type == 2 ? 1 : 6;
+    if (list == 3 && ctx.question.allCorrect(3))
+        return PanelOutcome::solved(type == 2 ? 1 : 6);
+    return PanelOutcome::nothing();
 }
 
-void PositionPanel::Command1_Click()
+PanelOutcome PositionPanel::Command1_Click()
 {
     // Type 10 counts with type 1. After "Abbrechen" (type 0) there is no exercise to count for.
-    const qint16 type = s.c_QAtype;
+    const qint16 type = ctx.type;
     if (type == 1 || type == 2 || type == 10)
-        flow::countAnswers(s, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
-    s.c_showResult = 2;
+        buttons::countAnswers(ctx, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
     for (const char *name : {"Text11", "Text12", "Text13"})
-        s.ctl(QLatin1String(name)).setVisible(false);
-    s.displayQuestion();
+        ctx.ctl(QLatin1String(name)).setVisible(false);
+    return PanelOutcome::nextRequested();
 }
 
-void PositionPanel::Command2_Click()
+PanelOutcome PositionPanel::Command2_Click()
 {
-    s.c_showResult = 1;
     for (int list = 1; list <= 3; ++list) {
         const QString n = QString::number(list);
-        marks::solution(s.ctl(QStringLiteral("Text") + n), s.ctl(QStringLiteral("Text1") + n), s.current(12 + list));
-        s.ctl(QStringLiteral("Combo") + n).setVisible(false);
+        marks::solution(ctx.ctl(QStringLiteral("Text") + n), ctx.ctl(QStringLiteral("Text1") + n), ctx.current(12 + list));
+        ctx.ctl(QStringLiteral("Combo") + n).setVisible(false);
     }
+    return PanelOutcome::solutionShown(1);
 }
 
-void PositionPanel::Command3_Click() { flow::cancel(s); }
+PanelOutcome PositionPanel::Command3_Click() { return buttons::cancel(); }
 
 } // namespace orvik3

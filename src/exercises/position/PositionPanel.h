@@ -18,16 +18,16 @@ public:
     void orderBuilt(qint16 type) override;
     void resetQuestion(qint16 type) override;
 
-    void Combo1_Click();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
+    PanelOutcome Combo1_Click();
+    PanelOutcome Combo2_Click();
+    PanelOutcome Combo3_Click();
+    PanelOutcome Command1_Click();
+    PanelOutcome Command2_Click();
+    PanelOutcome Command3_Click();
 
 private:
     // Judges list 1, 2 or 3 against qaCol13..qaCol15 of the question on display.
-    void judge(int list);
+    PanelOutcome judge(int list);
     bool isRight(int list, qint16 type, const FormControl &combo, const QString &stored) const;
     static bool degreesMatch(int row, const QString &stored);
     static bool alternativesMatch(const QString &chosen, const QString &stored);

@@ -1,4 +1,4 @@
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/PanelBuilder.h"
 #include "exercises/qdmqdr/QdmQdrPanel.h"
 
@@ -22,7 +22,7 @@ constexpr Row kRows[] = {
 
 void QdmQdrPanel::build()
 {
-    PanelBuilder b(s.form);
+    PanelBuilder b(ctx.form);
     FormControl &f = b.frame(QStringLiteral("Frame20"), nullptr, 0, -15, 7900, 4250);
     f.setVisible(false);
     b.label(QStringLiteral("Label32"), f, 240, 300, 7400, 285);
@@ -53,11 +53,11 @@ void QdmQdrPanel::build()
     for (const Row &row : kRows)
         for (int n : row.options)
             if (n != 0)
-                s.ctl(QStringLiteral("Option%1").arg(n)).onClick([this, n] { optionClick(n); });
-    s.ctl(QStringLiteral("Command9")).onClick([this] { Command9_Click(); });
-    s.ctl(QStringLiteral("Command10")).onClick([this] { Command10_Click(); });
-    s.ctl(QStringLiteral("Command15")).onClick([this] { Command15_Click(); });
-    s.ctl(QStringLiteral("Command8")).onClick([this] { Command8_Click(); });
+                onClick(QStringLiteral("Option%1").arg(n), [this, n] { return optionClick(n); });
+    onClick(QStringLiteral("Command9"), [this] { return Command9_Click(); });
+    onClick(QStringLiteral("Command10"), [this] { return Command10_Click(); });
+    onClick(QStringLiteral("Command15"), [this] { return Command15_Click(); });
+    onClick(QStringLiteral("Command8"), [this] { return Command8_Click(); });
 }
 
 } // namespace orvik3

@@ -1,10 +1,12 @@
 #include "exercises/qdmqdr/QdmQdrPanel.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
-#include "exercises/qdmqdr/CandidateOrder.h"
+#include "exercises/CommonButtons.h"
+#include "exercises/qdmqdr/BearingCandidates.h"
 #include "exercises/qdmqdr/QdmQdrRules.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/OleColor.h>
 
@@ -63,10 +65,10 @@ qdmqdr::Meaning meaningOf(int option)
     }
 }
 
-void hideOptions(InstanceState &s, const Row &row)
+void hideOptions(const PanelContext &ctx, const Row &row)
 {
     for (int k = 0; k < optionCount(row); ++k)
-        s.ctl(optionName(row.options[k])).setVisible(false);
+        ctx.ctl(optionName(row.options[k])).setVisible(false);
 }
 
 } // namespace
@@ -76,77 +78,77 @@ void QdmQdrPanel::captions(qint16 type)
     const bool qdm = isQdm(type);
     static constexpr quint16 kFixed[][2] = {{40, 353}, {39, 354}, {38, 355}, {45, 347}, {44, 348}, {43, 349}};
     for (const auto &f : kFixed)
-        s.ctl(optionName(f[0])).setCaption(s.text(f[1]));
-    s.ctl(QStringLiteral("Option37")).setCaption(s.text(qdm ? 363 : 365));
-    s.ctl(QStringLiteral("Option36")).setCaption(s.text(qdm ? 364 : 366));
+        ctx.ctl(optionName(f[0])).setCaption(ctx.text(f[1]));
+    ctx.ctl(QStringLiteral("Option37")).setCaption(ctx.text(qdm ? 363 : 365));
+    ctx.ctl(QStringLiteral("Option36")).setCaption(ctx.text(qdm ? 364 : 366));
 }
 
 void QdmQdrPanel::resetQuestion(qint16 type)
 {
     const bool qdm = isQdm(type);
-    s.ctl(QStringLiteral("Label31")).setCaption(s.text(qdm ? 358 : 359));
-    s.ctl(QStringLiteral("Label28")).setCaption(s.text(qdm ? 360 : 451));
-    s.ctl(QStringLiteral("Label30")).setCaption(s.text(361));
-    s.ctl(QStringLiteral("Label29")).setCaption(s.text(362));
+    ctx.ctl(QStringLiteral("Label31")).setCaption(ctx.text(qdm ? 358 : 359));
+    ctx.ctl(QStringLiteral("Label28")).setCaption(ctx.text(qdm ? 360 : 451));
+    ctx.ctl(QStringLiteral("Label30")).setCaption(ctx.text(textId::firstTurn));
+    ctx.ctl(QStringLiteral("Label29")).setCaption(ctx.text(textId::firstHeading));
 
     for (const Row &row : kRows) {
         for (const char *name : {row.label, row.result}) {
-            FormControl &c = s.ctl(QLatin1String(name));
+            FormControl &c = ctx.ctl(QLatin1String(name));
             c.setForeColor(colors::white);
             c.setBackColor(colors::darkTeal);
         }
     }
     for (const Row &row : kRows) {
         for (int k = 0; k < optionCount(row); ++k) {
-            FormControl &option = s.ctl(optionName(row.options[k]));
+            FormControl &option = ctx.ctl(optionName(row.options[k]));
             option.setVisible(true);
             option.setValue(0);
         }
     }
     for (const Row &row : kRows)
-        s.ctl(QLatin1String(row.result)).setVisible(false);
+        ctx.ctl(QLatin1String(row.result)).setVisible(false);
 
-    qdmqdr::drawCandidates(s);
-    const double bearing = vb::readNumber(s.current(kRows[kValueRow].answerColumn));
+    qdmqdr::drawCandidates(ctx);
+    const double bearing = values::readNumber(ctx.current(kRows[kValueRow].answerColumn));
     for (int k = 0; k < 4; ++k) {
-        const double offset = qdmqdr::candidateOffset(s, k + 1);
-        s.ctl(optionName(kRows[kValueRow].options[k])).setCaption(vb::headingText(bearing + offset));
+        const double offset = qdmqdr::candidateOffset(ctx, k + 1);
+        ctx.ctl(optionName(kRows[kValueRow].options[k])).setCaption(values::headingText(bearing + offset));
     }
 
-    s.ctl(QStringLiteral("Label32")).setCaption(s.text(qdm ? 356 : 357) + u' ' + s.current(1));
+    ctx.ctl(QStringLiteral("Label32")).setCaption(ctx.text(qdm ? 356 : 357) + u' ' + ctx.current(1));
     if (!qdm) {
         // Keeping the heading on a QDR means flying the actual QDR itself.
-        const bool maintain = s.current(16) == QStringView(u"maintain");
-        s.ctl(QStringLiteral("Option36")).setCaption(maintain ? s.current(13) : QStringLiteral(">  RQ QDR"));
+        const bool maintain = ctx.current(16) == QStringView(u"maintain");
+        ctx.ctl(QStringLiteral("Option36")).setCaption(maintain ? ctx.current(13) : QStringLiteral(">  RQ QDR"));
     }
 }
 
-void QdmQdrPanel::optionClick(int option)
+PanelOutcome QdmQdrPanel::optionClick(int option)
 {
     for (int r = 0; r < kRowCount; ++r) {
         const Row &row = kRows[r];
         for (int k = 0; k < optionCount(row); ++k) {
             if (row.options[k] == option) {
-                judge(r, k);
-                return;
+                return judge(r, k);
             }
         }
     }
+    return PanelOutcome::nothing();
 }
 
-void QdmQdrPanel::judge(int rowIndex, int place)
+PanelOutcome QdmQdrPanel::judge(int rowIndex, int place)
 {
     const Row &row = kRows[rowIndex];
     const int part = rowIndex + 1;
-    if (!s.questionShown || s.partDone[part])
-        return;
+    if (!ctx.question.questionShown || ctx.question.partDone[part])
+        return PanelOutcome::nothing();
 
-    const QString &answer = s.current(row.answerColumn);
+    const QString &answer = ctx.current(row.answerColumn);
     bool right = false;
     if (rowIndex == kValueRow) {
         // Unrounded, and without turning 0 into 360: a stored 360 has no right candidate.
-        const double bearing = vb::readNumber(answer);
-        double v = bearing + qdmqdr::candidateOffset(s, place + 1);
+        const double bearing = values::readNumber(answer);
+        double v = bearing + qdmqdr::candidateOffset(ctx, place + 1);
         if (v > 359)
             v -= 360;
         right = v == bearing;
@@ -154,45 +156,45 @@ void QdmQdrPanel::judge(int rowIndex, int place)
         right = qdmqdr::accepts(meaningOf(row.options[place]), answer);
     }
 
-    FormControl &label = s.ctl(QLatin1String(row.label));
-    FormControl &result = s.ctl(QLatin1String(row.result));
+    FormControl &label = ctx.ctl(QLatin1String(row.label));
+    FormControl &result = ctx.ctl(QLatin1String(row.result));
     if (right) {
-        s.partCorrect[part] = true;
+        ctx.question.partCorrect[part] = true;
         marks::right(label, result, answer);
     } else {
         marks::wrong(label, result);
     }
-    if (s.allCorrect(kRowCount))
-        s.c_showResult = 6;
-    s.partDone[part] = true;
-    hideOptions(s, row);
+    ctx.question.partDone[part] = true;
+    hideOptions(ctx, row);
+    return ctx.question.allCorrect(kRowCount) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
 }
 
-void QdmQdrPanel::Command9_Click()
+PanelOutcome QdmQdrPanel::Command9_Click()
 {
-    flow::next(s, isQdm(s.c_QAtype) ? QStringLiteral("qdm") : QStringLiteral("qdr"), kRowCount);
+    return buttons::next(ctx, isQdm(ctx.type) ? QStringLiteral("qdm") : QStringLiteral("qdr"), kRowCount);
 }
 
-void QdmQdrPanel::Command10_Click()
+PanelOutcome QdmQdrPanel::Command10_Click()
 {
-    s.c_showResult = 6;
-    s.ctl(QStringLiteral("Frame20")).setHeight(1100);
+    ctx.ctl(QStringLiteral("Frame20")).setHeight(frameHeight::cut);
     for (const Row &row : kRows) {
-        marks::solution(s.ctl(QLatin1String(row.label)), s.ctl(QLatin1String(row.result)),
-                        s.current(row.answerColumn));
-        hideOptions(s, row);
+        marks::solution(ctx.ctl(QLatin1String(row.label)), ctx.ctl(QLatin1String(row.result)),
+                        ctx.current(row.answerColumn));
+        hideOptions(ctx, row);
     }
+    return PanelOutcome::solutionShown(6);
 }
 
-void QdmQdrPanel::Command15_Click()
+PanelOutcome QdmQdrPanel::Command15_Click()
 {
-    flow::flyYourself(s, 3, QStringLiteral("Frame20"));
-    s.ctl(QStringLiteral("Frame20")).setVisible(true);
+    const PanelOutcome outcome = buttons::flyYourself(ctx, 3, QStringLiteral("Frame20"));
+    ctx.ctl(QStringLiteral("Frame20")).setVisible(true);
+    return outcome;
 }
 
-void QdmQdrPanel::Command8_Click()
+PanelOutcome QdmQdrPanel::Command8_Click()
 {
-    flow::cancel(s);
+    return buttons::cancel();
 }
 
 } // namespace orvik3

@@ -14,15 +14,15 @@ public:
     void captions(qint16 type) override;
     void resetQuestion(qint16 type) override;
 
-    void optionClick(int option); // Option36..Option40, Option43..Option46, Option48..Option50
-    void Command9_Click();        // Weiter
-    void Command10_Click();       // Lösung zeigen
-    void Command15_Click();       // Selber Fliegen
-    void Command8_Click();        // Abbrechen
+    PanelOutcome optionClick(int option); // Option36..Option40, Option43..Option46, Option48..Option50
+    PanelOutcome Command9_Click();        // Weiter
+    PanelOutcome Command10_Click();       // Lösung zeigen
+    PanelOutcome Command15_Click();       // Selber Fliegen
+    PanelOutcome Command8_Click();        // Abbrechen
 
 private:
     // Judges row 0..3 (value, difference, turn, heading) by the option at `place` in it.
-    void judge(int row, int place);
+    PanelOutcome judge(int row, int place);
 };
 
 } // namespace orvik3

@@ -1,4 +1,4 @@
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/PanelBuilder.h"
 #include "exercises/wind/WindPanel.h"
 
@@ -26,7 +26,7 @@ constexpr int kRowStep = 600;
 
 void WindPanel::build()
 {
-    PanelBuilder b(s.form);
+    PanelBuilder b(ctx.form);
     FormControl &f = b.frame(QStringLiteral("Frame29"), nullptr, 0, 0, 7900, 4250);
     f.setVisible(false);
     b.label(QStringLiteral("Label33"), f, 240, 300, 7400, 285);
@@ -60,30 +60,30 @@ void WindPanel::build()
     b.button(QStringLiteral("Command13"), f, 6480, 3390, 1320, 390);
 
     auto onChange = [this](const char *name, void (WindPanel::*handler)()) {
-        s.ctl(QLatin1String(name)).onChange([this, handler] { (this->*handler)(); });
+        ctx.ctl(QLatin1String(name)).onChange([this, handler] { (this->*handler)(); });
     };
     onChange("Text4", &WindPanel::Text4_Change);
     onChange("Text5", &WindPanel::Text5_Change);
     onChange("Text6", &WindPanel::Text6_Change);
     onChange("Text7", &WindPanel::Text7_Change);
     onChange("Text8", &WindPanel::Text8_Change);
-    auto onClick = [this](const char *name, void (WindPanel::*handler)()) {
-        s.ctl(QLatin1String(name)).onClick([this, handler] { (this->*handler)(); });
+    auto click = [this](const char *name, PanelOutcome (WindPanel::*handler)()) {
+        onClick(QLatin1String(name), [this, handler] { return (this->*handler)(); });
     };
-    onClick("Option47", &WindPanel::Option47_Click);
-    onClick("Option42", &WindPanel::Option42_Click);
-    onClick("Option35", &WindPanel::Option35_Click);
-    onClick("Option54", &WindPanel::Option54_Click);
-    onClick("Option55", &WindPanel::Option55_Click);
-    onClick("Option56", &WindPanel::Option56_Click);
-    onClick("Option52", &WindPanel::Option52_Click);
-    onClick("Option53", &WindPanel::Option53_Click);
-    onClick("Option41", &WindPanel::Option41_Click);
-    onClick("Option58", &WindPanel::Option58_Click);
-    s.ctl(QStringLiteral("Command11")).onClick([this] { Command11_Click(); });
-    s.ctl(QStringLiteral("Command12")).onClick([this] { Command12_Click(); });
-    s.ctl(QStringLiteral("Command13")).onClick([this] { Command13_Click(); });
-    s.ctl(QStringLiteral("Command14")).onClick([this] { Command14_Click(); });
+    click("Option47", &WindPanel::Option47_Click);
+    click("Option42", &WindPanel::Option42_Click);
+    click("Option35", &WindPanel::Option35_Click);
+    click("Option54", &WindPanel::Option54_Click);
+    click("Option55", &WindPanel::Option55_Click);
+    click("Option56", &WindPanel::Option56_Click);
+    click("Option52", &WindPanel::Option52_Click);
+    click("Option53", &WindPanel::Option53_Click);
+    click("Option41", &WindPanel::Option41_Click);
+    click("Option58", &WindPanel::Option58_Click);
+    onClick(QStringLiteral("Command11"), [this] { return Command11_Click(); });
+    onClick(QStringLiteral("Command12"), [this] { return Command12_Click(); });
+    onClick(QStringLiteral("Command13"), [this] { return Command13_Click(); });
+    onClick(QStringLiteral("Command14"), [this] { return Command14_Click(); });
 }
 
 } // namespace orvik3

@@ -1,8 +1,10 @@
 #include "exercises/wind/WindPanel.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 #include "exercises/AnswerMarks.h"
+#include "exercises/CommonButtons.h"
 #include "platform/ValueRules.h"
+#include "resources/PanelConstants.h"
 
 #include <orvik3/Error.h>
 
@@ -60,14 +62,14 @@ void WindPanel::beforeQuestion(qint16)
     // Emptying the boxes runs their change handlers, which enable the options; hence the
     // options are disabled only afterwards, so that every question starts with them off.
     for (const char *box : {"Text4", "Text5", "Text6", "Text7", "Text8"})
-        s.ctl(QLatin1String(box)).setText(QString());
+        ctx.ctl(QLatin1String(box)).setText(QString());
     for (int row = kHeadTail; row <= kTime; ++row)
-        forEachControl(kRows[row].options, [this](const QString &name) { s.ctl(name).setEnabled(false); });
+        forEachControl(kRows[row].options, [this](const QString &name) { ctx.ctl(name).setEnabled(false); });
 }
 
 void WindPanel::captions(qint16)
 {
-    auto caption = [this](const char *name, quint16 id) { s.ctl(QLatin1String(name)).setCaption(s.text(id)); };
+    auto caption = [this](const char *name, quint16 id) { ctx.ctl(QLatin1String(name)).setCaption(ctx.text(id)); };
     caption("Label38", 321);
     caption("Label41", 322);
     caption("Label39", 323);
@@ -86,32 +88,32 @@ void WindPanel::captions(qint16)
 void WindPanel::resetQuestion(qint16)
 {
     for (const char *name : {"Label34", "Label36", "Label35", "Label37", "Label38", "Label41", "Label39", "Label40"}) {
-        FormControl &label = s.ctl(QLatin1String(name));
+        FormControl &label = ctx.ctl(QLatin1String(name));
         label.setForeColor(colors::white);
         label.setBackColor(colors::darkTeal);
     }
     for (int row = kHeadTail; row <= kTime; ++row) {
         forEachControl(kRows[row].boxes, [this](const QString &name) {
-            FormControl &box = s.ctl(name);
+            FormControl &box = ctx.ctl(name);
             box.setVisible(true);
             box.setText(QString());
         });
-        forEachControl(kRows[row].units, [this](const QString &name) { s.ctl(name).setVisible(true); });
+        forEachControl(kRows[row].units, [this](const QString &name) { ctx.ctl(name).setVisible(true); });
         forEachControl(kRows[row].options, [this](const QString &name) {
-            FormControl &option = s.ctl(name);
+            FormControl &option = ctx.ctl(name);
             option.setVisible(true);
             option.setValue(0);
         });
     }
     for (int row = kHeadTail; row <= kTime; ++row)
-        s.ctl(QLatin1String(kRows[row].result)).setVisible(false);
-    s.ctl(QStringLiteral("Label33"))
-        .setCaption(s.text(320) + u' ' + s.current(1) + u'/' + s.current(2));
+        ctx.ctl(QLatin1String(kRows[row].result)).setVisible(false);
+    ctx.ctl(QStringLiteral("Label33"))
+        .setCaption(ctx.text(textId::windWith) + u' ' + ctx.current(1) + u'/' + ctx.current(2));
 }
 
 void WindPanel::enableOptions(int row)
 {
-    forEachControl(kRows[row].options, [this](const QString &name) { s.ctl(name).setEnabled(true); });
+    forEachControl(kRows[row].options, [this](const QString &name) { ctx.ctl(name).setEnabled(true); });
 }
 
 void WindPanel::Text4_Change() { enableOptions(kHeadTail); }
@@ -120,56 +122,54 @@ void WindPanel::Text6_Change() { enableOptions(kWca); }
 void WindPanel::Text7_Change() { enableOptions(kTime); }
 void WindPanel::Text8_Change() { enableOptions(kTime); }
 
-void WindPanel::Option47_Click() { judgeSideRow(kHeadTail, Side::Head); }
-void WindPanel::Option42_Click() { judgeSideRow(kHeadTail, Side::Zero); }
-void WindPanel::Option35_Click() { judgeSideRow(kHeadTail, Side::Tail); }
-void WindPanel::Option54_Click() { judgeSideRow(kCrosswind, Side::Left); }
-void WindPanel::Option55_Click() { judgeSideRow(kCrosswind, Side::Zero); }
-void WindPanel::Option56_Click() { judgeSideRow(kCrosswind, Side::Right); }
-void WindPanel::Option52_Click() { judgeSideRow(kWca, Side::Left); }
-void WindPanel::Option53_Click() { judgeSideRow(kWca, Side::Zero); }
-void WindPanel::Option41_Click() { judgeSideRow(kWca, Side::Right); }
+PanelOutcome WindPanel::Option47_Click() { return judgeSideRow(kHeadTail, Side::Head); }
+PanelOutcome WindPanel::Option42_Click() { return judgeSideRow(kHeadTail, Side::Zero); }
+PanelOutcome WindPanel::Option35_Click() { return judgeSideRow(kHeadTail, Side::Tail); }
+PanelOutcome WindPanel::Option54_Click() { return judgeSideRow(kCrosswind, Side::Left); }
+PanelOutcome WindPanel::Option55_Click() { return judgeSideRow(kCrosswind, Side::Zero); }
+PanelOutcome WindPanel::Option56_Click() { return judgeSideRow(kCrosswind, Side::Right); }
+PanelOutcome WindPanel::Option52_Click() { return judgeSideRow(kWca, Side::Left); }
+PanelOutcome WindPanel::Option53_Click() { return judgeSideRow(kWca, Side::Zero); }
+PanelOutcome WindPanel::Option41_Click() { return judgeSideRow(kWca, Side::Right); }
 
-void WindPanel::judgeSideRow(int row, wind::Side side)
+PanelOutcome WindPanel::judgeSideRow(int row, wind::Side side)
 {
     const WindRow &r = kRows[row];
     // Using the crosswind or WCA row closes the head/tail row for this question, so the
     // head/tail row must be answered first. The WCA row marks it even when the click is ignored.
     if (row == kWca)
-        s.partDone[kHeadTail] = true;
-    if (!s.questionShown || s.partDone[row])
-        return;
+        ctx.question.partDone[kHeadTail] = true;
+    if (!ctx.question.questionShown || ctx.question.partDone[row])
+        return PanelOutcome::nothing();
     if (row == kCrosswind)
-        s.partDone[kHeadTail] = true;
+        ctx.question.partDone[kHeadTail] = true;
 
-    const double typed = vb::readNumber(s.ctl(QLatin1String(r.boxes[0])).text());
-    const QString &number = s.current(r.numberColumn);
-    const QString &word = s.current(r.sideColumn);
-    const double stored = vb::readNumber(number);
+    const double typed = values::readNumber(ctx.ctl(QLatin1String(r.boxes[0])).text());
+    const QString &number = ctx.current(r.numberColumn);
+    const QString &word = ctx.current(r.sideColumn);
+    const double stored = values::readNumber(number);
 
     // A zero row is right only for the exact number; a side within twenty per cent.
     const bool right = wind::accepts(side, word) && (side == Side::Zero ? typed == stored : closeEnough(typed, stored));
 
-    FormControl &label = s.ctl(QLatin1String(r.label));
-    FormControl &result = s.ctl(QLatin1String(r.result));
+    FormControl &label = ctx.ctl(QLatin1String(r.label));
+    FormControl &result = ctx.ctl(QLatin1String(r.result));
     if (right) {
-        s.partCorrect[row] = true;
+        ctx.question.partCorrect[row] = true;
         marks::right(label, result, word + u' ' + number);
     } else {
         marks::wrong(label, result);
     }
-    if (s.allCorrect(4))
-        s.c_showResult = 6;
-
-    s.partDone[row] = true;
-    forEachControl(r.options, [this](const QString &name) { s.ctl(name).setVisible(false); });
-    s.ctl(QLatin1String(r.boxes[0])).setVisible(false);
-    s.ctl(QLatin1String(r.units[0])).setVisible(false);
+    ctx.question.partDone[row] = true;
+    forEachControl(r.options, [this](const QString &name) { ctx.ctl(name).setVisible(false); });
+    ctx.ctl(QLatin1String(r.boxes[0])).setVisible(false);
+    ctx.ctl(QLatin1String(r.units[0])).setVisible(false);
+    return ctx.question.allCorrect(4) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
 }
 
 double WindPanel::storedSeconds(const QString &stored, int question)
 {
-    const double t = vb::readNumber(stored);
+    const double t = values::readNumber(stored);
     const double minutes = std::floor(t);
     if (minutes < -kMaxMinutes || minutes > kMaxMinutes) {
         // A broken record: say which one, so that the instructor can mend the study file.
@@ -185,53 +185,51 @@ double WindPanel::storedSeconds(const QString &stored, int question)
     // The seconds are the first two digits behind the point, taken from the binary fraction:
     // 12.29 holds a fraction just below 0.29 and so gives 28 seconds (748 s in all).
     const double seconds = std::floor((t - minutes) * 100.0);
-    return double(vb::mul(m, 60)) + seconds;
+    return double(values::mul(m, 60)) + seconds;
 }
 
-void WindPanel::Option58_Click()
+PanelOutcome WindPanel::Option58_Click()
 {
-    s.partDone[kHeadTail] = true; // the time row, too, closes the head/tail row
-    if (!s.questionShown || s.partDone[kTime])
-        return;
+    ctx.question.partDone[kHeadTail] = true; // the time row, too, closes the head/tail row
+    if (!ctx.question.questionShown || ctx.question.partDone[kTime])
+        return PanelOutcome::nothing();
 
-    const QString &stored = s.current(19);
-    const double expected = storedSeconds(stored, s.currentQuestion);
-    const double typed = 60.0 * vb::readNumber(s.ctl(QStringLiteral("Text7")).text())
-        + vb::readNumber(s.ctl(QStringLiteral("Text8")).text());
+    const QString &stored = ctx.current(19);
+    const double expected = storedSeconds(stored, ctx.question.currentQuestion);
+    const double typed = 60.0 * values::readNumber(ctx.ctl(QStringLiteral("Text7")).text())
+        + values::readNumber(ctx.ctl(QStringLiteral("Text8")).text());
 
-    FormControl &label = s.ctl(QStringLiteral("Label40"));
-    FormControl &result = s.ctl(QStringLiteral("Label37"));
+    FormControl &label = ctx.ctl(QStringLiteral("Label40"));
+    FormControl &result = ctx.ctl(QStringLiteral("Label37"));
     if (closeEnough(typed, expected)) {
-        s.partCorrect[kTime] = true;
+        ctx.question.partCorrect[kTime] = true;
         marks::right(label, result, stored + QStringLiteral(" min.sec"));
     } else {
         marks::wrong(label, result);
     }
-    if (s.allCorrect(4))
-        s.c_showResult = 6;
-
-    s.partDone[kTime] = true;
+    ctx.question.partDone[kTime] = true;
     for (const char *name : {"Option58", "Text7", "Text8", "Label46", "Label47"})
-        s.ctl(QLatin1String(name)).setVisible(false);
+        ctx.ctl(QLatin1String(name)).setVisible(false);
+    return ctx.question.allCorrect(4) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
 }
 
-void WindPanel::Command11_Click()
+PanelOutcome WindPanel::Command11_Click()
 {
-    s.c_showResult = 6;
-    s.ctl(QStringLiteral("Frame29")).setHeight(1100);
+    ctx.ctl(QStringLiteral("Frame29")).setHeight(frameHeight::cut);
     for (int row = kHeadTail; row <= kTime; ++row) {
         const WindRow &r = kRows[row];
-        const QString shown = row == kTime ? s.current(19) + QStringLiteral(" min.sec")
-                                           : s.current(r.sideColumn) + u' ' + s.current(r.numberColumn);
-        marks::solution(s.ctl(QLatin1String(r.label)), s.ctl(QLatin1String(r.result)), shown);
-        forEachControl(r.options, [this](const QString &name) { s.ctl(name).setVisible(false); });
-        forEachControl(r.boxes, [this](const QString &name) { s.ctl(name).setVisible(false); });
-        forEachControl(r.units, [this](const QString &name) { s.ctl(name).setVisible(false); });
+        const QString shown = row == kTime ? ctx.current(19) + QStringLiteral(" min.sec")
+                                           : ctx.current(r.sideColumn) + u' ' + ctx.current(r.numberColumn);
+        marks::solution(ctx.ctl(QLatin1String(r.label)), ctx.ctl(QLatin1String(r.result)), shown);
+        forEachControl(r.options, [this](const QString &name) { ctx.ctl(name).setVisible(false); });
+        forEachControl(r.boxes, [this](const QString &name) { ctx.ctl(name).setVisible(false); });
+        forEachControl(r.units, [this](const QString &name) { ctx.ctl(name).setVisible(false); });
     }
+    return PanelOutcome::solutionShown(6);
 }
 
-void WindPanel::Command12_Click() { flow::next(s, QStringLiteral("wind"), 4); }
-void WindPanel::Command13_Click() { flow::cancel(s); }
-void WindPanel::Command14_Click() { flow::flyYourself(s, 4, QStringLiteral("Frame29")); }
+PanelOutcome WindPanel::Command12_Click() { return buttons::next(ctx, QStringLiteral("wind"), 4); }
+PanelOutcome WindPanel::Command13_Click() { return buttons::cancel(); }
+PanelOutcome WindPanel::Command14_Click() { return buttons::flyYourself(ctx, 4, QStringLiteral("Frame29")); }
 
 } // namespace orvik3

@@ -25,28 +25,28 @@ public:
     void Text7_Change();
     void Text8_Change();
 
-    void Option47_Click(); // head/tail: Head
-    void Option42_Click(); // head/tail: Zero
-    void Option35_Click(); // head/tail: Tail
-    void Option54_Click(); // crosswind: Left
-    void Option55_Click(); // crosswind: Zero
-    void Option56_Click(); // crosswind: Right
-    void Option52_Click(); // WCA: Left
-    void Option53_Click(); // WCA: Zero
-    void Option41_Click(); // WCA: Right
-    void Option58_Click(); // time: OK
+    PanelOutcome Option47_Click(); // head/tail: Head
+    PanelOutcome Option42_Click(); // head/tail: Zero
+    PanelOutcome Option35_Click(); // head/tail: Tail
+    PanelOutcome Option54_Click(); // crosswind: Left
+    PanelOutcome Option55_Click(); // crosswind: Zero
+    PanelOutcome Option56_Click(); // crosswind: Right
+    PanelOutcome Option52_Click(); // WCA: Left
+    PanelOutcome Option53_Click(); // WCA: Zero
+    PanelOutcome Option41_Click(); // WCA: Right
+    PanelOutcome Option58_Click(); // time: OK
 
-    void Command11_Click(); // Lösung zeigen
-    void Command12_Click(); // Weiter
-    void Command13_Click(); // Abbrechen
-    void Command14_Click(); // Selber Fliegen
+    PanelOutcome Command11_Click(); // Lösung zeigen
+    PanelOutcome Command12_Click(); // Weiter
+    PanelOutcome Command13_Click(); // Abbrechen
+    PanelOutcome Command14_Click(); // Selber Fliegen
 
     // Seconds of a stored time "minutes.seconds" (12.30 is 750). Raises an overflow error when
     // the minutes times 60 leave the Integer range, naming question row `question`.
     static double storedSeconds(const QString &stored, int question);
 
 private:
-    void judgeSideRow(int row, wind::Side side);
+    PanelOutcome judgeSideRow(int row, wind::Side side);
     void enableOptions(int row);
 };
 

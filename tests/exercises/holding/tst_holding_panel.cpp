@@ -1,4 +1,5 @@
 // The holding panel: holdings (types 3, 4, 14) and the DME arc (type 9).
+#include "control/QAformTestAccess_p.h"
 #include "../PanelTest.h"
 
 using namespace orvik3;
@@ -169,7 +170,7 @@ TEST(DmeArcPanel, RowThreeReadsThePlacesInItsOwnOrder)
         for (int n = 1; n <= 10; ++n) {
             TestHost host{drawsPlacingRightAt(p)};
             QAform &f = startArc(host);
-            ASSERT_EQ(f.optionOrder(p), 5);
+            ASSERT_EQ(QAformTestAccess(f).optionOrder(p), 5);
             const bool right = n == p || n == kLeadRadialOption[p];
             if (right)
                 EXPECT_EQ(host.ctl(opt(n)).caption(), n <= 5 ? QStringLiteral("030") : QStringLiteral(" 250"));

@@ -1,4 +1,5 @@
 // The QDM/QDR interception panel: four candidate bearings, three word rows.
+#include "control/QAformTestAccess_p.h"
 #include "../PanelTest.h"
 
 using namespace orvik3;
@@ -116,7 +117,7 @@ TEST(QdmQdrPanel, MaintainOnTheQdrPanelAndEachQuestionAnew)
     EXPECT_EQ(host.ctl("Option49").caption(), QStringLiteral("085"));
     f.DisplayQuestion();
     EXPECT_EQ(host.ctl("Option36").caption(), QStringLiteral(">  RQ QDR"));
-    EXPECT_EQ(f.optionOrder(1), 4);
+    EXPECT_EQ(QAformTestAccess(f).optionOrder(1), 4);
     EXPECT_EQ(host.ctl("Option50").caption(), QStringLiteral(" 210"));
     host.ctl("Option48").click();
     EXPECT_TRUE(f.partCorrect(1));

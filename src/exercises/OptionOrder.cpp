@@ -1,16 +1,18 @@
-#include "exercises/CandidateOrder.h"
+#include "exercises/OptionOrder.h"
 
-#include "control/InstanceState.h"
+#include "exercises/PanelContext.h"
 
+#include <orvik3/RandomSource.h>
+
+#include <array>
 #include <cmath>
 
 namespace orvik3 {
 
-void drawOptionOrder(InstanceState &s, int places)
+void drawOptionOrder(const PanelContext &ctx, int places)
 {
-    for (int v = 1; v <= places; ++v)
-        s.orderUsed[v - 1] = false;
-    RandomSource &random = *s.services.random;
+    std::array<bool, 5> used{};
+    RandomSource &random = *ctx.services.random;
     random.reseed();
     for (int k = 1; k <= places; ++k) {
         int r = 0;
@@ -23,9 +25,9 @@ void drawOptionOrder(InstanceState &s, int places)
             const float shifted = scaled + 1.0f;
             r = qBound(1, int(std::floor(shifted)), places);
             ++tries;
-        } while (s.orderUsed[r - 1] && tries != 1000);
-        s.orderUsed[r - 1] = true;
-        s.optionOrder[k] = qint16(r);
+        } while (used[r - 1] && tries != 1000);
+        used[r - 1] = true;
+        ctx.question.optionOrder[k] = qint16(r);
     }
 }
 

@@ -2,13 +2,12 @@
 
 namespace orvik3 {
 
-struct InstanceState;
+struct PanelContext;
 
 // Draws optionOrder(1..places): a random permutation of the candidate places 1..places, used
 // by the holding, DME-arc (5 places) and QDM/QDR (4 places) panels. The random source is
 // reseeded first; each place is drawn as floor(random x places + 1) in single precision,
 // again while it is taken, at most 1000 times, after which the last draw stands even if taken.
-// The taken marks are kept in the first places of orderUsed.
-void drawOptionOrder(InstanceState &s, int places);
+void drawOptionOrder(const PanelContext &ctx, int places);
 
 } // namespace orvik3
