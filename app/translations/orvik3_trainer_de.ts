@@ -492,7 +492,7 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
     <message>
         <source>store failure</source>
-        <translation>Speicherfehler</translation>
+        <translation>Fehler im Einstellungsspeicher</translation>
     </message>
     <message>
         <source>control failure</source>
@@ -504,7 +504,7 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation>Speicher erschöpft</translation>
+        <translation>Arbeitsspeicher erschöpft</translation>
     </message>
     <message>
         <source>error</source>
@@ -844,7 +844,7 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
     <message>
         <source>expected &apos;key = value&apos;, got %1</source>
-        <translation>erwartet „Schlüssel = Wert“, gefunden %1</translation>
+        <translation>„Schlüssel = Wert“ erwartet, gefunden: %1</translation>
     </message>
     <message>
         <source>missing key before &apos;=&apos;</source>
@@ -852,7 +852,7 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
     <message>
         <source>key &apos;%1&apos; appears before any [section]</source>
-        <translation>der Schlüssel „%1“ steht vor jedem [Abschnitt]</translation>
+        <translation>der Schlüssel „%1“ steht vor dem ersten [Abschnitt]</translation>
     </message>
     <message>
         <source>unknown key &apos;%1&apos; in [%2]</source>
