@@ -1,6 +1,7 @@
 // The trainer run as a program, as scripts and the documentation run it: offscreen, with
 // --screenshot, on a small installation written here.
 
+#include "TrainerProcess.h"
 #include "TrainerTestKit.h"
 
 #include <QDir>
@@ -16,33 +17,13 @@
 #include <sys/stat.h>
 
 using namespace orvik3::trainer;
+using test::TrainerRun;
 
 namespace {
 
-struct RunResult {
-    int exitCode = -1;
-    QString errors;
-};
-
-RunResult runTrainer(const QStringList &args, const QString &configDir)
+TrainerRun runTrainer(const QStringList &args, const QString &configDir)
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // The program's own settings and the statistics go to a folder of the test.
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configDir);
-    env.insert(QStringLiteral("HOME"), configDir);
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ORVIK3_TRAINER_EXE), args);
-    RunResult r;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.errors = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
+    return test::runTrainer(args, test::environmentWithConfig(configDir));
 }
 
 int colours(const QImage &img)
@@ -79,7 +60,7 @@ TEST_P(Scripted, ScreenshotOfEveryType)
 {
     const int type = GetParam();
     const QString png = out.filePath(QStringLiteral("shot.png"));
-    const RunResult r = runTrainer({QStringLiteral("--base"), inst->base(), QStringLiteral("--type"), QString::number(type),
+    const TrainerRun r = runTrainer({QStringLiteral("--base"), inst->base(), QStringLiteral("--type"), QString::number(type),
                               QStringLiteral("--lang"), type % 2 ? QStringLiteral("de") : QStringLiteral("en"),
                               QStringLiteral("--question"), QStringLiteral("2"), QStringLiteral("--size"),
                               QStringLiteral("1100x650"), QStringLiteral("--screenshot"), png},
@@ -102,14 +83,14 @@ TEST(ScriptedOptions, BadCommandLinesFailCleanly)
                                     QStringList{QStringLiteral("--question"), QStringLiteral("0")},
                                     QStringList{QStringLiteral("--size"), QStringLiteral("big")},
                                     QStringList{QStringLiteral("--nonsense")}}) {
-        const RunResult r = runTrainer(args, out.path());
+        const TrainerRun r = runTrainer(args, out.path());
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_FALSE(r.errors.isEmpty());
     }
     // An installation without exercises still draws: the view says why it is empty, and the
     // run fails so that a script notices.
     const QString png = out.filePath(QStringLiteral("empty.png"));
-    const RunResult r = runTrainer({QStringLiteral("--base"), out.path(), QStringLiteral("--type"), QStringLiteral("3"),
+    const TrainerRun r = runTrainer({QStringLiteral("--base"), out.path(), QStringLiteral("--type"), QStringLiteral("3"),
                               QStringLiteral("--screenshot"), png},
                              out.path());
     EXPECT_EQ(r.exitCode, 3) << r.errors.toStdString();
@@ -151,7 +132,7 @@ TEST_P(OwnFiles, AreLeftAloneWithAWord)
     const QString png = config.filePath(QStringLiteral("shot.png"));
     QElapsedTimer clock;
     clock.start();
-    const RunResult r = runTrainer({QStringLiteral("--type"), QStringLiteral("6"), QStringLiteral("--screenshot"), png},
+    const TrainerRun r = runTrainer({QStringLiteral("--type"), QStringLiteral("6"), QStringLiteral("--screenshot"), png},
                                    config.path());
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(r.exitCode, GetParam().exitCode) << r.errors.toStdString();

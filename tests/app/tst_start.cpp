@@ -2,6 +2,7 @@
 // want of a display, and that a scripted run leaves the remembered settings alone.
 
 #include "StartupChecks.h"
+#include "TrainerProcess.h"
 #include "TrainerTestKit.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 using namespace orvik3::trainer;
+using namespace orvik3::trainer::test;
 
 namespace {
 
@@ -114,36 +116,6 @@ QMap<QString, QByteArray> snapshot(const QString &dir)
         files.insert(QDir(dir).relativeFilePath(path), f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
     }
     return files;
-}
-
-struct TrainerRun {
-    int exitCode = -1;
-    QString errors;
-};
-
-TrainerRun runTrainer(const QStringList &args, const QProcessEnvironment &env)
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ORVIK3_TRAINER_EXE), args);
-    TrainerRun r;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.errors = QString::fromLocal8Bit(p.readAllStandardError());
-    return r;
-}
-
-QProcessEnvironment environmentWithConfig(const QString &config)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
-    env.insert(QStringLiteral("HOME"), config);
-    return env;
 }
 
 struct RememberedCase {
