@@ -159,6 +159,8 @@ struct Failing {
     QStringList german, english;
 };
 
+void PrintTo(const Failing &f, std::ostream *os) { *os << f.name; }
+
 void makeFifo(const QString &path)
 {
     QFile::remove(path);
