@@ -1,24 +1,8 @@
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
+#include "study/ExerciseCatalog.h"
 
 namespace orvik3 {
-
-enum class Family { Position, Holding, Adf, QdmQdr, Wind };
-
-// One of the fourteen exercise types (the values of c_QAtype).
-struct ExerciseType {
-    qint16 type;
-    Family family;
-    const char *germanFile; // loaded when the text table is German
-    const char *otherFile;  // loaded otherwise
-    quint16 titleId;
-    const char *statsPrefix;
-};
-
-// The type, or nullptr outside 1..14.
-const ExerciseType *exerciseType(qint16 type);
 
 // The kinds within a family that ask other questions than their siblings.
 enum class Variant {
