@@ -53,13 +53,21 @@ void ExerciseFlow::display()
 
 void ExerciseFlow::apply(const PanelOutcome &outcome)
 {
+    // The verdicts first: the panel is marked and counted by now, the fields are still to come.
+    if (outcome.verdict)
+        emit d.q->rowJudged(outcome.verdict->row, outcome.verdict->right, outcome.verdict->given);
+    if (outcome.closed)
+        emit d.q->questionClosed(outcome.closed->question, outcome.closed->attempt, outcome.closed->wrong);
     using Kind = PanelOutcome::Kind;
     switch (outcome.kind) {
     case Kind::Nothing:
         break;
     case Kind::Solved:
+        d.change(d.props.c_showResult, outcome.code, "c_showResult");
+        break;
     case Kind::SolutionShown:
         d.change(d.props.c_showResult, outcome.code, "c_showResult");
+        emit d.q->solutionShown();
         break;
     case Kind::NextRequested:
         d.change(d.props.c_showResult, qint16(2), "c_showResult");

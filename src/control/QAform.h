@@ -149,6 +149,14 @@ signals:
     // one of them takes a new value.
     void fieldWritten(const QString &property);
 
+    // What the trainee did, for hosts that follow the exercise: a row marked right or wrong
+    // (numbered as the exercise catalogue's answer rows, with the answer given as the panel
+    // read it), the solution shown at the trainee's request, and a question closed by
+    // "Weiter" with what was counted for it (an attempt, and a wrong answer with it).
+    void rowJudged(int row, bool right, const QString &given);
+    void solutionShown();
+    void questionClosed(int question, bool attemptCounted, bool wrongCounted);
+
     // Declared for hosts that expect them; the control never raises them.
     void Click();
     void DblClick();

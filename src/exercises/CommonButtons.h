@@ -12,10 +12,9 @@ struct PanelContext;
 namespace buttons {
 
 // Counts the attempt (and a wrong answer, stepping back one question, unless all `parts`
-// rows are right) when anything was answered.
-void countAnswers(const PanelContext &ctx, const QString &statsPrefix, int parts);
-// "Weiter": counts the attempt (and a wrong answer, stepping back one question, unless all
-// `parts` rows are right) when anything was answered; the control then shows the next question.
+// rows are right) when anything was answered; says what it counted for which question.
+QuestionClosing countAnswers(const PanelContext &ctx, const QString &statsPrefix, int parts);
+// "Weiter": counts as countAnswers does; the control then shows the next question.
 PanelOutcome next(const PanelContext &ctx, const QString &statsPrefix, int parts);
 // "Abbrechen": type 0 for the host, stored without running the selection.
 inline PanelOutcome cancel() { return PanelOutcome::cancelled(); }

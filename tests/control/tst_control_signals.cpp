@@ -2,8 +2,9 @@
 // write raises the property's ...Changed notice; the panel's handlers store their fields
 // directly and raise fieldWritten instead, once for every new value and never without one.
 // Selecting a type runs its steps in a fixed order, which the host sees at those signals.
+// The verdicts come typed: a row judged, the solution shown, a question closed by "Weiter".
 #include "control/QAformTestAccess_p.h"
-#include "../exercises/PanelTest.h"
+#include "../exercises/PanelFamilies.h"
 
 #include <QMetaMethod>
 #include <QSignalSpy>
@@ -179,5 +180,97 @@ TEST_P(SelectionOrder, SelectLoadOrderDisplay)
 INSTANTIATE_TEST_SUITE_P(Families, SelectionOrder, ::testing::Values(
     SelectRow{"wind", 8, "Check5", "Frame29", "Frame1"},
     SelectRow{"position", 1, "Check1", "Frame1", "Frame29"}));
+
+// --- the typed verdicts, for every family --------------------------------------------------
+
+struct Verdict {
+    int row;
+    bool right;
+    QString given;
+    bool markedFirst; // the row showed its mark when the signal came
+};
+struct Closed {
+    int question;
+    bool attempt, wrong;
+    QString countedTotal; // the question's attempt counter when the signal came
+};
+
+// The answers given, right, in the words a study file stores (numbers as the panel reads them).
+QStringList rightGiven(const Family &fam)
+{
+    if (fam.type == 5 || fam.type == 11)
+        return {"100", "increase", "280", "decrease", "030"};
+    if (fam.prefix == QLatin1String("qdm") || fam.prefix == QLatin1String("qdr"))
+        return {"085", "decrease", "left", "decrease"};
+    if (fam.type == 8)
+        return {"Head 20", "left 12", "right 5", "12:30"};
+    QStringList given = fam.solved.empty() ? fam.shown : fam.solved;
+    for (QString &g : given)
+        g = g.trimmed();
+    return given;
+}
+
+class Verdicts : public ::testing::TestWithParam<Family>
+{
+};
+
+TEST_P(Verdicts, RowsJudgedSolutionShownQuestionClosed)
+{
+    const Family &fam = GetParam();
+    TestHost host(fam.draws);
+    fam.write(host);
+    QAform &f = host.select(fam.type);
+    std::vector<Verdict> verdicts;
+    std::vector<Closed> closings;
+    int solutions = 0;
+    QObject::connect(&f, &QAform::rowJudged, [&](int row, bool right, const QString &given) {
+        FormControl &result = host.ctl(fam.results[row - 1]);
+        verdicts.push_back({row, right, given, result.isVisible() && !shownIn(result).isEmpty()});
+    });
+    QObject::connect(&f, &QAform::questionClosed, [&](int question, bool attempt, bool wrong) {
+        closings.push_back({question, attempt, wrong, host.stat(fam.prefix + QStringLiteral("_total %1").arg(question))});
+    });
+    QObject::connect(&f, &QAform::solutionShown, [&] { ++solutions; });
+
+    // Wrong first: in file order the question comes back.
+    const QStringList given = rightGiven(fam);
+    fam.answer(host, 1, false);
+    ASSERT_EQ(verdicts.size(), 1u);
+    EXPECT_FALSE(verdicts[0].right);
+    EXPECT_NE(verdicts[0].given, given[0]);
+    EXPECT_FALSE(verdicts[0].given.isEmpty());
+    ASSERT_TRUE(host.ctl(fam.solution).click());
+    EXPECT_EQ(solutions, 1);
+    ASSERT_TRUE(host.ctl(fam.next).click());
+    ASSERT_EQ(closings.size(), 1u);
+    EXPECT_EQ(closings[0].question, 0);
+    EXPECT_TRUE(closings[0].attempt && closings[0].wrong);
+    EXPECT_EQ(closings[0].countedTotal, QStringLiteral("1")) << "counted before it is said";
+
+    verdicts.clear();
+    for (int row = 1; row <= given.size(); ++row)
+        fam.answer(host, row, true);
+    ASSERT_EQ(verdicts.size(), std::size_t(given.size()));
+    for (int row = 1; row <= given.size(); ++row) {
+        const Verdict &v = verdicts[std::size_t(row - 1)];
+        EXPECT_EQ(v.row, row);
+        EXPECT_TRUE(v.right) << row;
+        EXPECT_EQ(v.given, given[row - 1]) << row;
+        EXPECT_TRUE(v.markedFirst) << row;
+    }
+    ASSERT_TRUE(host.ctl(fam.next).click());
+    ASSERT_EQ(closings.size(), 2u);
+    EXPECT_EQ(closings[1].question, 0);
+    EXPECT_TRUE(closings[1].attempt && !closings[1].wrong);
+    // Nothing answered: closed, nothing counted.
+    ASSERT_TRUE(host.ctl(fam.next).click());
+    ASSERT_EQ(closings.size(), 3u);
+    EXPECT_EQ(closings[2].question, 1);
+    EXPECT_FALSE(closings[2].attempt || closings[2].wrong);
+    EXPECT_EQ(solutions, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Families, Verdicts, ::testing::ValuesIn(kFamilies),
+                         [](const auto &info) { return std::string(info.param.name) + std::to_string(info.param.type); });
 
 } // namespace

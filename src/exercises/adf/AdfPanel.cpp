@@ -110,10 +110,13 @@ PanelOutcome AdfPanel::judge(int question, int place)
 
     const QString &answer = ctx.current(q.answerColumn);
     bool right = false;
+    QString given;
     if (q.firstColumn != 0) {
-        right = answer == ctx.current(q.firstColumn + place);
+        given = ctx.current(q.firstColumn + place);
+        right = answer == given;
     } else {
         // Either language's word is accepted, whichever study file the answer came from.
+        given = QString::fromUtf16(adf::kTrendWords[place].english);
         right = adf::acceptsTrend(adf::kTrendWords[place], answer);
     }
 
@@ -128,7 +131,7 @@ PanelOutcome AdfPanel::judge(int question, int place)
     // Whichever answer completes the five sets the code, in any order.
     ctx.question.partDone[part] = true;
     hideOptions(ctx, q);
-    return ctx.question.allCorrect(kQuestionCount) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
+    return PanelOutcome::marked(part, right, given, ctx.question.allCorrect(kQuestionCount) ? 6 : 0);
 }
 
 PanelOutcome AdfPanel::Command6_Click()

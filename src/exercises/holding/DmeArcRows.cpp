@@ -43,18 +43,21 @@ void HoldingPanel::resetArc()
     }
 }
 
-bool HoldingPanel::judgeArc(int option, QString &shown) const
+bool HoldingPanel::judgeArc(int option, QString &shown, QString &given) const
 {
     switch (rowOfOption(option)->number) {
     case 1: {
         shown = ctx.current(13);
-        return shown == holding::kArcTurnWords[option - 11];
+        given = holding::kArcTurnWords[option - 11].toString();
+        return shown == given;
     }
     case 2:
         shown = ctx.current(14);
+        given = ctx.ctl(optionName(option)).caption().trimmed();
         return ctx.question.optionOrder[option] == 5;
     default:
         shown = ctx.current(15);
+        given = ctx.ctl(optionName(option)).caption().trimmed();
         return ctx.question.optionOrder[kLeadRadialPlace[option - 6]] == 5;
     }
 }

@@ -87,26 +87,34 @@ void HoldingPanel::resetHolding()
         ctx.ctl(optionName(6 + k)).setCaption(candidateCaption(inboundText, kHoldingOffsets[k]));
 }
 
-bool HoldingPanel::judgeHolding(int option, QString &shown) const
+bool HoldingPanel::judgeHolding(int option, QString &shown, QString &given) const
 {
     const HoldingFields &h = m_hold;
     switch (rowOfOption(option)->number) {
     case 1: {
         static const char *const entries[] = {"direct", "parallel", "offset"};
         shown = h.entry;
-        return h.entry == QLatin1String(entries[option - 11]);
+        given = QLatin1String(entries[option - 11]);
+        return h.entry == given;
     }
-    case 2:
+    case 2: {
         shown = values::signedNumberText(h.outbound);
         // optionOrder holds 1..5 once drawn; the set-up draws it before the first click counts.
-        return reduced(h.inbound, ctx.question.optionOffsets[ctx.question.optionOrder[option]]) == h.outbound;
-    case 3:
+        const qint16 chosen = reduced(h.inbound, ctx.question.optionOffsets[ctx.question.optionOrder[option]]);
+        given = values::plainNumberText(chosen);
+        return chosen == h.outbound;
+    }
+    case 3: {
         shown = values::signedNumberText(h.firstHdg);
-        return reduced(h.inbound, kHoldingOffsets[option - 6]) == h.firstHdg;
+        const qint16 chosen = reduced(h.inbound, kHoldingOffsets[option - 6]);
+        given = values::plainNumberText(chosen);
+        return chosen == h.firstHdg;
+    }
     default: {
         static const char *const turns[] = {"left", "right", "maintain"}; // Option14, 15, 16
         shown = h.firstTurn;
-        return h.firstTurn == QLatin1String(turns[option - 14]);
+        given = QLatin1String(turns[option - 14]);
+        return h.firstTurn == given;
     }
     }
 }
@@ -119,8 +127,8 @@ PanelOutcome HoldingPanel::optionClick(int option)
     if (arcShown() && r->number == 4)
         return PanelOutcome::nothing(); // the DME arc has no fourth row
 
-    QString shown;
-    const bool right = arcShown() ? judgeArc(option, shown) : judgeHolding(option, shown);
+    QString shown, given;
+    const bool right = arcShown() ? judgeArc(option, shown, given) : judgeHolding(option, shown, given);
     FormControl &prompt = ctx.ctl(QLatin1String(r->prompt));
     FormControl &result = ctx.ctl(QLatin1String(r->result));
     if (right) {
@@ -135,7 +143,7 @@ PanelOutcome HoldingPanel::optionClick(int option)
     if (r->number == 1 || r->number == 4)
         deselectOptions(ctx, r->firstOption, r->lastOption);
     showOptions(ctx, r->firstOption, r->lastOption, false);
-    return solved ? PanelOutcome::solved(6) : PanelOutcome::nothing();
+    return PanelOutcome::marked(r->number, right, given, solved ? 6 : 0);
 }
 
 PanelOutcome HoldingPanel::Command27_Click()

@@ -38,8 +38,8 @@ private:
     void resetHolding();
     void resetArc();
     // Judges Option<option> of the question on display; `shown` gets the text a right answer shows.
-    bool judgeHolding(int option, QString &shown) const;
-    bool judgeArc(int option, QString &shown) const;
+    bool judgeHolding(int option, QString &shown, QString &given) const;
+    bool judgeArc(int option, QString &shown, QString &given) const;
     void showHoldingSolution();
     void showArcSolution();
 

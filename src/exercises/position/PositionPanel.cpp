@@ -136,7 +136,8 @@ PanelOutcome PositionPanel::judge(int list)
     FormControl &result = ctx.ctl(QStringLiteral("Text1") + n);
     const QString &stored = ctx.current(12 + list); // qaCol13..qaCol15
 
-    if (isRight(list, type, combo, stored)) {
+    const bool right = isRight(list, type, combo, stored);
+    if (right) {
         marks::rightOnTeal(prompt, result, stored);
         ctx.question.partCorrect[list] = true;
     } else {
@@ -146,20 +147,20 @@ PanelOutcome PositionPanel::judge(int list)
 
     // The code for the host is decided here only, so the question counts as finished when the
     // third list is answered after the other two were right.
-    if (list == 3 && ctx.question.allCorrect(3))
-        return PanelOutcome::solved(type == 2 ? 1 : 6);
-    return PanelOutcome::nothing();
+    const bool solved = list == 3 && ctx.question.allCorrect(3);
+    return PanelOutcome::marked(list, right, combo.text(), solved ? (type == 2 ? 1 : 6) : 0);
 }
 
 PanelOutcome PositionPanel::Command1_Click()
 {
     // Type 10 counts with type 1. After "Abbrechen" (type 0) there is no exercise to count for.
     const qint16 type = ctx.type;
+    std::optional<QuestionClosing> closed;
     if (type == 1 || type == 2 || type == 10)
-        buttons::countAnswers(ctx, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
+        closed = buttons::countAnswers(ctx, type == 2 ? QStringLiteral("stdvor") : QStringLiteral("hsipos"), 3);
     for (const char *name : {"Text11", "Text12", "Text13"})
         ctx.ctl(QLatin1String(name)).setVisible(false);
-    return PanelOutcome::nextRequested();
+    return PanelOutcome::nextRequested(ctx.question.questionShown ? closed : std::nullopt);
 }
 
 PanelOutcome PositionPanel::Command2_Click()

@@ -145,7 +145,9 @@ PanelOutcome QdmQdrPanel::judge(int rowIndex, int place)
 
     const QString &answer = ctx.current(row.answerColumn);
     bool right = false;
+    QString given;
     if (rowIndex == kValueRow) {
+        given = ctx.ctl(optionName(row.options[place])).caption().trimmed();
         // Unrounded, and without turning 0 into 360: a stored 360 has no right candidate.
         const double bearing = values::readNumber(answer);
         double v = bearing + qdmqdr::candidateOffset(ctx, place + 1);
@@ -153,6 +155,7 @@ PanelOutcome QdmQdrPanel::judge(int rowIndex, int place)
             v -= 360;
         right = v == bearing;
     } else {
+        given = qdmqdr::wordsOf(meaningOf(row.options[place])).front().toString();
         right = qdmqdr::accepts(meaningOf(row.options[place]), answer);
     }
 
@@ -166,7 +169,7 @@ PanelOutcome QdmQdrPanel::judge(int rowIndex, int place)
     }
     ctx.question.partDone[part] = true;
     hideOptions(ctx, row);
-    return ctx.question.allCorrect(kRowCount) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
+    return PanelOutcome::marked(part, right, given, ctx.question.allCorrect(kRowCount) ? 6 : 0);
 }
 
 PanelOutcome QdmQdrPanel::Command9_Click()

@@ -144,7 +144,8 @@ PanelOutcome WindPanel::judgeSideRow(int row, wind::Side side)
     if (row == kCrosswind)
         ctx.question.partDone[kHeadTail] = true;
 
-    const double typed = values::readNumber(ctx.ctl(QLatin1String(r.boxes[0])).text());
+    const QString typedText = ctx.ctl(QLatin1String(r.boxes[0])).text();
+    const double typed = values::readNumber(typedText);
     const QString &number = ctx.current(r.numberColumn);
     const QString &word = ctx.current(r.sideColumn);
     const double stored = values::readNumber(number);
@@ -164,7 +165,9 @@ PanelOutcome WindPanel::judgeSideRow(int row, wind::Side side)
     forEachControl(r.options, [this](const QString &name) { ctx.ctl(name).setVisible(false); });
     ctx.ctl(QLatin1String(r.boxes[0])).setVisible(false);
     ctx.ctl(QLatin1String(r.units[0])).setVisible(false);
-    return ctx.question.allCorrect(4) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
+    // Given as the right answer is shown: the side's word, then the number typed.
+    const QString given = wind::wordsOf(side).front().toString() + u' ' + typedText.trimmed();
+    return PanelOutcome::marked(row, right, given, ctx.question.allCorrect(4) ? 6 : 0);
 }
 
 double WindPanel::storedSeconds(const QString &stored, int question)
@@ -196,12 +199,13 @@ PanelOutcome WindPanel::Option58_Click()
 
     const QString &stored = ctx.current(19);
     const double expected = storedSeconds(stored, ctx.question.currentQuestion);
-    const double typed = 60.0 * values::readNumber(ctx.ctl(QStringLiteral("Text7")).text())
-        + values::readNumber(ctx.ctl(QStringLiteral("Text8")).text());
+    const QString minutes = ctx.ctl(QStringLiteral("Text7")).text(), seconds = ctx.ctl(QStringLiteral("Text8")).text();
+    const double typed = 60.0 * values::readNumber(minutes) + values::readNumber(seconds);
 
     FormControl &label = ctx.ctl(QStringLiteral("Label40"));
     FormControl &result = ctx.ctl(QStringLiteral("Label37"));
-    if (closeEnough(typed, expected)) {
+    const bool right = closeEnough(typed, expected);
+    if (right) {
         ctx.question.partCorrect[kTime] = true;
         marks::right(label, result, stored + QStringLiteral(" min.sec"));
     } else {
@@ -210,7 +214,7 @@ PanelOutcome WindPanel::Option58_Click()
     ctx.question.partDone[kTime] = true;
     for (const char *name : {"Option58", "Text7", "Text8", "Label46", "Label47"})
         ctx.ctl(QLatin1String(name)).setVisible(false);
-    return ctx.question.allCorrect(4) ? PanelOutcome::solved(6) : PanelOutcome::nothing();
+    return PanelOutcome::marked(kTime, right, minutes.trimmed() + u':' + seconds.trimmed(), ctx.question.allCorrect(4) ? 6 : 0);
 }
 
 PanelOutcome WindPanel::Command11_Click()
