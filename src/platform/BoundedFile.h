@@ -1,6 +1,7 @@
 #pragma once
 
-#include "platform/FileLimits.h"
+#include <orvik3/FileLimits.h>
+#include <orvik3/orvik3_export.h>
 
 #include <QByteArray>
 #include <QString>
@@ -10,7 +11,7 @@ namespace orvik3 {
 // Reads a whole file that may have been put there by anyone: only a regular file is read (a
 // FIFO, a device or a folder is refused without blocking), and never more than the limit of
 // its kind, counted while reading, since a reported size can be 0 or wrong.
-class BoundedFile
+class ORVIK3_EXPORT BoundedFile
 {
 public:
     enum class Status {

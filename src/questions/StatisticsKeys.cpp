@@ -11,6 +11,11 @@ QLatin1StringView StatisticsKeys::suffix(Counter c)
     return c == Counter::Total ? QLatin1StringView("_total") : QLatin1StringView("_bad");
 }
 
+double StatisticsKeys::read(SettingsStore &store, const QString &key)
+{
+    return values::readNumber(store.read(app(), section(), key));
+}
+
 QString StatisticsKeys::sumKey(const QString &prefix, Counter c)
 {
     return prefix + suffix(c);

@@ -5,6 +5,8 @@
 // application "avx1", section "stats"; per exercise prefix the sums "<prefix>_total" and
 // "<prefix>_bad", and per question "<prefix>_total <q>" and "<prefix>_bad <q>".
 
+#include <orvik3/orvik3_export.h>
+
 #include <QString>
 
 #include <optional>
@@ -13,7 +15,7 @@ namespace orvik3 {
 
 class SettingsStore;
 
-class StatisticsKeys
+class ORVIK3_EXPORT StatisticsKeys
 {
 public:
     enum class Counter { Total, Bad };
@@ -35,6 +37,9 @@ public:
     // Empty for a key of no counter: no "_total"/"_bad" after a prefix, or anything but a
     // blank and one to five digits behind it.
     static std::optional<Parsed> parse(const QString &key);
+
+    // A counter as the control reads it: 0 when it is missing or holds no number.
+    static double read(SettingsStore &store, const QString &key);
 
     // Removes the sums and every per-question counter of the prefix in one durable update;
     // keys of other prefixes ("qdm" against "qdmrb") stay. Returns how many were removed.

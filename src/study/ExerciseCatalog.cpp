@@ -36,6 +36,12 @@ constexpr AnswerRow kWindRows[] = {{1, K::WindHeadTail, 13, "Label38", "Label34"
                                    {3, K::WindCorrection, 17, "Label39", "Label35"},
                                    {4, K::WindTime, 19, "Label40", "Label37"}};
 
+constexpr FamilyControls kPosition{"Frame1", "Check1", nullptr, "Label1", "Command2", "Command1", "Command3", nullptr};
+constexpr FamilyControls kHolding{"Frame2", "Check2", "Frame6", "Label7", "Command27", "Command28", "Command4", "Command26"};
+constexpr FamilyControls kAdf{"Frame11", "Check3", "Frame12", "Label12", "Command7", "Command6", "Command5", nullptr};
+constexpr FamilyControls kQdmQdr{"Frame20", "Check4", "Frame21", "Label23", "Command10", "Command9", "Command8", "Command15"};
+constexpr FamilyControls kWind{"Frame29", "Check5", "Frame37", "Label42", "Command11", "Command12", "Command13", "Command14"};
+
 constexpr ExerciseType kTypes[] = {
     {1, Family::Position, "hsi.sty", "e-hsi.sty", 305, "hsipos", 0, 0, false, kHsiRows},
     {2, Family::Position, "stdvor.sty", "e-stdvor.sty", 306, "stdvor", 0, 0, false, kVorRows},
@@ -53,6 +59,18 @@ constexpr ExerciseType kTypes[] = {
     {14, Family::Holding, "dgrbHLD.sty", "e-dgHLD.sty", 333, "dghld", 2, -2, true, kHoldingRows},
 };
 } // namespace
+
+const FamilyControls &familyControls(Family family)
+{
+    switch (family) {
+    case Family::Position: return kPosition;
+    case Family::Holding: return kHolding;
+    case Family::Adf: return kAdf;
+    case Family::QdmQdr: return kQdmQdr;
+    case Family::Wind: return kWind;
+    }
+    return kPosition;
+}
 
 const ExerciseType *exerciseType(qint16 type)
 {

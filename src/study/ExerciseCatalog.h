@@ -72,6 +72,20 @@ struct ExerciseType {
     std::span<const AnswerRow> rows;
 };
 
+// The controls every panel of a family has, by their names on the form.
+struct FamilyControls {
+    const char *frame;
+    const char *randomBox;
+    const char *statsFrame; // nullptr: the position panel has none
+    const char *statsLabel;
+    const char *showSolution;
+    const char *next;
+    const char *cancel;
+    const char *fly; // nullptr: no "Selber Fliegen"
+};
+
+ORVIK3_EXPORT const FamilyControls &familyControls(Family family);
+
 // The type, or nullptr outside 1..14.
 ORVIK3_EXPORT const ExerciseType *exerciseType(qint16 type);
 // All fourteen, in the order of their numbers.

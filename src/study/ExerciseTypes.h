@@ -16,20 +16,6 @@ enum class Variant {
 // Plain for every type without a variant of its own, and outside 1..14.
 Variant variantOf(qint16 type);
 
-// The controls every panel has, by family.
-struct FamilyControls {
-    const char *frame;
-    const char *randomBox;
-    const char *statsFrame; // nullptr: the position panel has none
-    const char *statsLabel;
-    const char *showSolution;
-    const char *next;
-    const char *cancel;
-    const char *fly; // nullptr: no "Selber Fliegen"
-};
-
-const FamilyControls &familyControls(Family family);
-
 // The five family frames, in the order the compact layout resizes them.
 inline constexpr const char *kFamilyFrames[] = {"Frame29", "Frame11", "Frame2", "Frame20", "Frame1"};
 

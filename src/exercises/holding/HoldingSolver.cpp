@@ -1,5 +1,7 @@
 #include "exercises/holding/HoldingSolver.h"
 
+#include "exercises/holding/HoldingAnswer.h"
+
 #include "platform/ValueRules.h"
 
 namespace orvik3 {
@@ -52,24 +54,18 @@ void findHoldingAnswer(qint16 &HDG, qint16 &inbound, QString &HLDtype, QString &
     if (d < 0 || d > 359)
         return;
 
-    enum class Entry { Direct, Offset, Parallel } kind;
-    if (rightHand)
-        kind = (d >= 290 || d <= 110) ? Entry::Direct : (d <= 180 ? Entry::Offset : Entry::Parallel);
-    else
-        kind = (d >= 250 || d <= 70) ? Entry::Direct : (d <= 180 ? Entry::Parallel : Entry::Offset);
-
-    switch (kind) {
-    case Entry::Direct:
+    switch (holdingEntry(d, 0, rightHand)) {
+    case HoldingEntry::Direct:
         entry = QStringLiteral("direct");
         firstHDG = outbound;
         firstTurn = rightHand ? QStringLiteral("right") : QStringLiteral("left");
         break;
-    case Entry::Parallel:
+    case HoldingEntry::Parallel:
         entry = QStringLiteral("parallel");
         firstHDG = outbound;
         firstTurn = rightHand ? QStringLiteral("left") : QStringLiteral("right");
         break;
-    case Entry::Offset:
+    case HoldingEntry::Offset:
         entry = QStringLiteral("offset");
         firstHDG = gate;
         firstTurn = offsetTurn(HDG, gate);
