@@ -34,27 +34,27 @@ QString ExerciseInfo::name(Language language) const
 const std::vector<ExerciseInfo> &exerciseCatalog()
 {
     using K = InstrumentKind;
-    using F = ExerciseFamily;
+    using F = Family;
     static const std::vector<ExerciseInfo> catalog = {
-        {1, F::Position, "Standort mit dem HSI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Position with the HSI"), {K::Hsi}, false},
-        {2, F::Position, "Standort mit der VOR-Anzeige", QT_TRANSLATE_NOOP("ExerciseCatalog", "Position with the VOR indicator"), {K::Vor}, false},
-        {10, F::Position, "Orientierung zwischen QDM und QDR", QT_TRANSLATE_NOOP("ExerciseCatalog", "Orientation between QDM and QDR"), {K::Rmi}, false},
-        {3, F::HoldingArc, "Warteschleifen-Einflug mit dem HSI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with the HSI"), {K::Hsi}, false},
-        {4, F::HoldingArc, "Warteschleifen-Einflug mit Kurskreisel und RMI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with gyro and RMI"),
-         {K::Dg, K::Rmi}, false},
-        {14, F::HoldingArc, "Warteschleifen-Einflug mit Kurskreisel und ADF", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with gyro and ADF"),
-         {K::Dg, K::Adf}, true},
-        {9, F::HoldingArc, "Einflug in einen DME-Bogen", QT_TRANSLATE_NOOP("ExerciseCatalog", "Joining a DME arc"), {K::Hsi, K::Dme}, false},
-        {5, F::AdfPosition, "ADF-Standort mit dem RMI", QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position with the RMI"), {K::Rmi}, false},
-        {11, F::AdfPosition, "ADF-Standort mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position by relative bearing"),
-         {K::Dg, K::Adf}, true},
-        {6, F::QdmQdr, "QDM anschneiden", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDM"), {K::Dg, K::Rmi}, false},
-        {7, F::QdmQdr, "QDR anschneiden", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDR"), {K::Dg, K::Rmi}, false},
+        {1, F::Position, "Standort mit dem HSI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Position with the HSI"), {K::Hsi}},
+        {2, F::Position, "Standort mit der VOR-Anzeige", QT_TRANSLATE_NOOP("ExerciseCatalog", "Position with the VOR indicator"), {K::Vor}},
+        {10, F::Position, "Orientierung zwischen QDM und QDR", QT_TRANSLATE_NOOP("ExerciseCatalog", "Orientation between QDM and QDR"), {K::Rmi}},
+        {3, F::Holding, "Warteschleifen-Einflug mit dem HSI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with the HSI"), {K::Hsi}},
+        {4, F::Holding, "Warteschleifen-Einflug mit Kurskreisel und RMI", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with gyro and RMI"),
+         {K::Dg, K::Rmi}},
+        {14, F::Holding, "Warteschleifen-Einflug mit Kurskreisel und ADF", QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding entry with gyro and ADF"),
+         {K::Dg, K::Adf}},
+        {9, F::Holding, "Einflug in einen DME-Bogen", QT_TRANSLATE_NOOP("ExerciseCatalog", "Joining a DME arc"), {K::Hsi, K::Dme}},
+        {5, F::Adf, "ADF-Standort mit dem RMI", QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position with the RMI"), {K::Rmi}},
+        {11, F::Adf, "ADF-Standort mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position by relative bearing"),
+         {K::Dg, K::Adf}},
+        {6, F::QdmQdr, "QDM anschneiden", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDM"), {K::Dg, K::Rmi}},
+        {7, F::QdmQdr, "QDR anschneiden", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDR"), {K::Dg, K::Rmi}},
         {12, F::QdmQdr, "QDM anschneiden mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDM by relative bearing"),
-         {K::Dg, K::Adf}, true},
+         {K::Dg, K::Adf}},
         {13, F::QdmQdr, "QDR anschneiden mit relativer Peilung", QT_TRANSLATE_NOOP("ExerciseCatalog", "Intercepting a QDR by relative bearing"),
-         {K::Dg, K::Adf}, true},
-        {8, F::Wind, "Windkomponenten und Vorhaltewinkel", QT_TRANSLATE_NOOP("ExerciseCatalog", "Wind components and drift"), {K::Dg}, false},
+         {K::Dg, K::Adf}},
+        {8, F::Wind, "Windkomponenten und Vorhaltewinkel", QT_TRANSLATE_NOOP("ExerciseCatalog", "Wind components and drift"), {K::Dg}},
     };
     return catalog;
 }
@@ -67,24 +67,23 @@ const ExerciseInfo *exerciseInfo(int type)
     return nullptr;
 }
 
-QString familyName(ExerciseFamily family, Language language)
+QString familyName(Family family, Language language)
 {
     const char *english = "";
     switch (family) {
-    case ExerciseFamily::Position: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Position"); break;
-    case ExerciseFamily::HoldingArc: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding and DME arc"); break;
-    case ExerciseFamily::AdfPosition: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position"); break;
-    case ExerciseFamily::QdmQdr: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "QDM and QDR interception"); break;
-    case ExerciseFamily::Wind: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Wind"); break;
+    case Family::Position: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Position"); break;
+    case Family::Holding: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Holding and DME arc"); break;
+    case Family::Adf: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "ADF position"); break;
+    case Family::QdmQdr: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "QDM and QDR interception"); break;
+    case Family::Wind: english = QT_TRANSLATE_NOOP("ExerciseCatalog", "Wind"); break;
     }
     return language == Language::English ? QString::fromUtf8(english)
                                          : QCoreApplication::translate("ExerciseCatalog", english);
 }
 
-std::vector<ExerciseFamily> families()
+std::vector<Family> families()
 {
-    return {ExerciseFamily::Position, ExerciseFamily::HoldingArc, ExerciseFamily::AdfPosition,
-            ExerciseFamily::QdmQdr, ExerciseFamily::Wind};
+    return {Family::Position, Family::Holding, Family::Adf, Family::QdmQdr, Family::Wind};
 }
 
 } // namespace orvik3::trainer

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/ExerciseCatalog.h>
+
 #include <QString>
 #include <vector>
 
@@ -14,18 +16,15 @@ bool parseLanguage(const QString &code, Language *language);
 // The instruments a panel can show.
 enum class InstrumentKind { Hsi, Vor, Rmi, Adf, Dg, Dme };
 
-// The five answer panels, numbered by the fly-yourself code the control uses where it has one.
-enum class ExerciseFamily { Position, HoldingArc, AdfPosition, QdmQdr, Wind };
-
+// How the trainer presents an exercise type; what the type is (its family, files and rows)
+// comes from the library's catalogue.
 struct ExerciseInfo {
     int type = 0;
-    ExerciseFamily family = ExerciseFamily::Position;
+    Family family = Family::Position;
     const char *german = "";
     const char *english = "";
     // What the panel shows when a session does not list its instruments.
     std::vector<InstrumentKind> defaultInstruments;
-    // The relative-bearing variants read the ADF on a fixed card.
-    bool relativeBearing = false;
 
     QString name(Language language) const;
 };
@@ -33,7 +32,7 @@ struct ExerciseInfo {
 // The fourteen exercise types, grouped by family in the order the chooser lists them.
 const std::vector<ExerciseInfo> &exerciseCatalog();
 const ExerciseInfo *exerciseInfo(int type);
-QString familyName(ExerciseFamily family, Language language);
-std::vector<ExerciseFamily> families();
+QString familyName(Family family, Language language);
+std::vector<Family> families();
 
 } // namespace orvik3::trainer

@@ -1,136 +1,95 @@
-// The menus of the trainer's window and the small dialogs behind them.
-
+// The trainer's window: its texts, the set's progress and summary, the statistics, the
+// installation, the view's problems and the reports.
 #include "MainWindow.h"
 
-#include "ChooserPage.h"
-#include "PanelZoom.h"
-#include "StatisticsData.h"
-#include "StatisticsWindow.h"
-#include "TrainerHost.h"
+#include "TrainerMenus.h"
+#include "TrainerSettingsKeys.h"
+#include "panel/PanelZoom.h"
+#include "panel/StudyFileCheck.h"
+#include "panel/TrainerHost.h"
+#include "practice/EndlessRecord.h"
+#include "practice/MistakesPractice.h"
+#include "practice/Practice.h"
+#include "situation/FlightSession.h"
+#include "statistics/StatisticsData.h"
+#include "statistics/StatisticsWindow.h"
+#include "view/ExercisePage.h"
+#include "view/SituationView.h"
+#include "view/SummaryPage.h"
 
 #include <orvik3/Error.h>
 #include <orvik3/QAform.h>
 
-#include <QAction>
-#include <QActionGroup>
-#include <QApplication>
-#include <QDir>
+#include <QCloseEvent>
 #include <QFileDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStackedWidget>
+#include <QStatusBar>
+
+#include <cstdio>
 
 namespace orvik3::trainer {
 
-void MainWindow::buildMenus()
-{
-    m_exerciseMenu = menuBar()->addMenu(QString());
-    m_chooseAction = m_exerciseMenu->addAction(QString(), m_host, &TrainerHost::endExercise);
-    m_chooseAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    m_statsAction = m_exerciseMenu->addAction(QString(), this, &MainWindow::showStatistics);
-    m_statsAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
-    m_endlessMenu = m_exerciseMenu->addMenu(QString());
-    m_endlessMenu->setObjectName(QStringLiteral("endlessMenu"));
-    m_exerciseMenu->addSeparator();
-    m_quitAction = m_exerciseMenu->addAction(QString(), this, &QWidget::close);
-    m_quitAction->setShortcut(QKeySequence::Quit);
-
-    m_settingsMenu = menuBar()->addMenu(QString());
-    m_languageMenu = m_settingsMenu->addMenu(QString());
-    auto *languages = new QActionGroup(this);
-    m_germanAction = m_languageMenu->addAction(QStringLiteral("Deutsch"), this, [this] { setLanguage(Language::German); });
-    m_englishAction = m_languageMenu->addAction(QStringLiteral("English"), this, [this] { setLanguage(Language::English); });
-    for (QAction *a : {m_germanAction, m_englishAction}) {
-        a->setCheckable(true);
-        languages->addAction(a);
-    }
-    m_baseAction = m_settingsMenu->addAction(QString(), this, &MainWindow::chooseInstallation);
-    m_instrumentOnlyAction = m_settingsMenu->addAction(QString(), this, &MainWindow::setInstrumentOnly);
-    m_instrumentOnlyAction->setCheckable(true);
-    m_instrumentOnlyAction->setChecked(m_instrumentOnly);
-
-    m_helpMenu = menuBar()->addMenu(QString());
-    m_tipsAction = m_helpMenu->addAction(QString(), this, &MainWindow::powerTips);
-    m_tipsAction->setShortcut(QKeySequence(Qt::Key_F1)); // F1 on every platform, also inside the panel
-    m_aboutAction = m_helpMenu->addAction(QString(), this, &MainWindow::about);
-    retranslate();
-}
-
 void MainWindow::retranslate()
 {
-    if (!m_exerciseMenu)
-        return;
-    const bool de = language() == Language::German;
-    m_exerciseMenu->setTitle(tr("&Exercise"));
-    m_chooseAction->setText(tr("&Choose exercise"));
-    m_statsAction->setText(tr("&Statistics …"));
-    buildEndlessMenu();
-    m_quitAction->setText(tr("&Quit"));
-    m_settingsMenu->setTitle(tr("&Settings"));
-    m_languageMenu->setTitle(tr("&Language"));
-    m_germanAction->setChecked(de);
-    m_englishAction->setChecked(!de);
-    m_baseAction->setText(tr("&Installation …"));
-    m_helpMenu->setTitle(tr("&Help"));
-    m_tipsAction->setText(tr("Power &tips"));
-    m_aboutAction->setText(tr("&About"));
-    if (m_zoom)
-        m_zoom->retranslate();
-    m_instrumentOnlyAction->setText(tr("Instruments only: hide the aircraft on the plan until the solution"));
-    refreshLoop();
-    m_chooseAction->setEnabled(!chooserShown());
-    m_tipsAction->setEnabled(true);
-
+    m_menus->retranslate(language(), chooserShown());
+    m_zoom->retranslate();
+    m_exercise->retranslate();
     QString title = QStringLiteral("Orvik3");
     if (!chooserShown())
         if (const ExerciseInfo *info = exerciseInfo(m_host->currentType()))
             title += QStringLiteral(" – ") + info->name(language());
     setWindowTitle(title);
-    m_legend->setText(legendText(de));
+    refreshLoop();
 }
 
-void MainWindow::buildEndlessMenu()
+void MainWindow::refreshLoop()
 {
-    // Built again on every language change: its entries are the exercises' names.
-    m_endlessMenu->setTitle(tr("E&ndless practice"));
-    m_endlessMenu->clear();
-    QAction *weakest = m_endlessMenu->addAction(tr("&Weakest first"), this, [this] { startEndless(0); });
-    weakest->setObjectName(QStringLiteral("endlessWeakest"));
-    m_endlessMenu->addSeparator();
-    for (const ExerciseInfo &e : exerciseCatalog()) {
-        const int type = e.type;
-        m_endlessMenu->addAction(e.name(language()), this, [this, type] { startEndless(type); });
-    }
+    const PracticeFlow *flow = m_practice->flow();
+    m_exercise->showProgress(learning(), flow ? flow->statusLine() : QString());
 }
 
-QString MainWindow::legendText(bool)
+void MainWindow::showSummary()
 {
-    auto row = [](const char *colour, const QString &text) {
-        return QStringLiteral("<tr><td><span style='color:%1; font-size:large'>&#9644;</span></td><td>%2</td></tr>")
-            .arg(QLatin1String(colour), text);
-    };
-    return QStringLiteral("<table cellspacing='3'>")
-           + row("#1f6fb2", tr("Holding pattern"))
-           + row("#7b3fa0", tr("DME arc and final course"))
-           + row("#d2691e", tr("Bearing to intercept"))
-           + row("#1e9e4a", tr("Solution"))
-           + row("#444444", tr("Track flown"))
-           + QStringLiteral("</table>");
+    m_flight->stop();
+    m_exercise->showFlight(false);
+    const int type = learning().type();
+    const ExerciseInfo *info = exerciseInfo(type);
+    const int count = m_host->control()->lastQuestion() + 1;
+    summaryPage()->show(learning(), info ? info->name(language()) : QString(),
+                        readStatistics(*m_store, statisticsPrefix(type), count));
+    m_pages->setCurrentWidget(m_summary);
+}
+
+bool MainWindow::hidesAircraft(int type) const
+{
+    const ExerciseType *t = exerciseType(qint16(type));
+    return m_instrumentOnly && t && (t->family == Family::Position || t->family == Family::Adf || t->family == Family::QdmQdr);
+}
+
+void MainWindow::setInstrumentOnly(bool on)
+{
+    m_instrumentOnly = on;
+    m_settings.setValue(kInstrumentOnly, on);
+    m_menus->setInstrumentOnly(on);
+    Situation &s = m_exercise->view()->situation();
+    s.hideAircraft = hidesAircraft(s.type);
+    m_exercise->view()->update();
 }
 
 void MainWindow::showStatistics()
 {
     int type = m_host->currentType();
     if (type <= 0)
-        type = m_settings.value(QStringLiteral("trainer/type"), 1).toInt();
+        type = m_settings.value(kType, 1).toInt();
     // A practice set is not the study file the statistics count.
-    const bool loaded = m_host->currentType() > 0 && !m_endless;
+    const bool loaded = m_host->currentType() > 0 && (!m_practice->flow() || m_practice->flow()->countsInStatistics());
     try {
-        StatisticsWindow window(*m_store, statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type),
-                                loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
-        window.setEndlessSummary(m_score.total().answered > 0 ? m_score.familyLines(language()) : QString());
+        const QString prefix = statisticsPrefix(type).isEmpty() ? QStringLiteral("hsipos") : statisticsPrefix(type);
+        StatisticsWindow window(*m_store, prefix, loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
+        const EndlessScore &score = endlessRecord().score();
+        window.setEndlessSummary(score.total().answered > 0 ? score.familyLines(language()) : QString());
         window.exec();
         if (window.practiseWanted()) {
             // The shown prefix may belong to another type than the one running.
@@ -158,20 +117,50 @@ void MainWindow::chooseInstallation()
         setBasePath(dir);
 }
 
-void MainWindow::powerTips()
+bool MainWindow::showStudyProblem()
 {
-    m_host->loadPowerTip();
+    const int type = m_host->currentType();
+    if (type <= 0 || m_host->control()->lastQuestion() >= 0)
+        return false;
+    const QString message = checkStudyFile(basePath(), type, language()).message();
+    Situation none;
+    none.type = type;
+    none.language = language();
+    none.error = message;
+    m_exercise->view()->setSituation(none);
+    statusBar()->showMessage(message);
+    // A scripted run has no one to read the view: the problem goes to the error stream, once.
+    if (m_scripted && message != m_studyProblemSaid) {
+        m_studyProblemSaid = message;
+        report(message);
+    }
+    return true;
 }
 
-void MainWindow::about()
+void MainWindow::reportFailure(const QString &message)
 {
-    QMessageBox::about(this, tr("About Orvik3"),
-                       tr("<h3>Orvik3 – radio-navigation trainer</h3>"
-                          "<p>Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. "
-                          "The situation is drawn on the left; the questions are on the right.</p>"
-                          "<p>When flying yourself the arrow keys turn the aircraft; space pauses.</p>"
-                          "<p>Version %1</p>")
-                           .arg(QApplication::applicationVersion()));
+    report(message + m_host->whereText());
+    m_host->sync();
+}
+
+void MainWindow::report(const QString &message)
+{
+    ++m_reports;
+    if (m_scripted) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return;
+    }
+    statusBar()->showMessage(message, 10000);
+    auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    m_settings.setValue(kGeometry, saveGeometry());
+    m_settings.sync();
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace orvik3::trainer

@@ -70,6 +70,9 @@ Language TrainerTranslator::current() { return installed().language; }
 bool TrainerTranslator::apply(Language language)
 {
     Installed &state = installed();
+    // Loaded once: asked again for the language in force, the files stay as they are.
+    if (language == state.language && (language == Language::English || state.own))
+        return true;
     drop(state.own);
     drop(state.qt);
     state.language = language;

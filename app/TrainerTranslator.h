@@ -13,8 +13,8 @@ namespace orvik3::trainer {
 class TrainerTranslator
 {
 public:
-    // Installs (or removes) the translators on the application. False when the trainer's
-    // German file was not found; the texts then stay English.
+    // Installs (or removes) the translators on the application, unless they are in force
+    // already. False when the trainer's German file was not found; the texts then stay English.
     static bool apply(Language language);
     static Language current();
 

@@ -19,7 +19,7 @@ for type in 1 2 3 4 5 6 7 8 9 10 11 12 13 14; do
   "$build/app/orvik3-trainer" --base "$base" --type "$type" --screenshot "$tmp/shot.png" 2>/dev/null || true
   /usr/bin/time -v "$build/app/orvik3-trainer" --base "$base" --type "$type" --timing \
     --screenshot "$tmp/shot.png" 2>"$tmp/err" >/dev/null
-  drawn=$(sed -n 's/.*, \([0-9]*\) ms after process start/\1 ms/p' "$tmp/err")
+  drawn=$(sed -n 's/.*, \([0-9]*\) ms after process start.*/\1 ms/p' "$tmp/err")
   wall=$(sed -n 's/.*Elapsed (wall clock) time.*: //p' "$tmp/err")
   rss=$(sed -n 's/.*Maximum resident set size (kbytes): //p' "$tmp/err")
   printf '%-6s %-22s %-12s %s MB\n' "$type" "$drawn" "$wall" "$((rss / 1024))"

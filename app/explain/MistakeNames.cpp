@@ -1,11 +1,13 @@
 #include "explain/MistakeNames.h"
 
-#include "ExerciseCatalog.h"
 #include "explain/Explanation.h"
+
+#include <orvik3/ExerciseCatalog.h>
 
 #include <orvik3/QAform.h>
 
 #include <cmath>
+#include <optional>
 
 namespace orvik3::trainer {
 
@@ -13,20 +15,13 @@ namespace {
 
 bool reciprocal(int a, int b) { return ((a - b) % 360 + 360) % 360 == 180; }
 
-// The option of `names` chosen last, or the one selected now.
-const FormControl *selectedOf(const QAform &form, const QStringList &chosen, std::initializer_list<const char *> names)
+// A bearing as the panel offers it ("090", "360"), or nothing.
+std::optional<int> degrees(const QString &text)
 {
-    for (qsizetype k = chosen.size() - 1; k >= 0; --k)
-        for (const char *n : names)
-            if (chosen[k] == QLatin1String(n))
-                return form.form().find(chosen[k]);
-    for (const char *n : names)
-        if (const FormControl *c = form.form().find(QLatin1String(n)); c && c->isSelected())
-            return c;
-    return nullptr;
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional(value) : std::nullopt;
 }
-
-bool wrongPart(const QAform &form, int n) { return form.partDone(n) && !form.partCorrect(n); }
 
 } // namespace
 
@@ -46,13 +41,13 @@ QString MistakeNames::bearing(Bearing asked, int right, int given)
     return {};
 }
 
-QString MistakeNames::holdEntry(int heading, int inbound, bool rightHand, HoldingExplainer::Entry given)
+QString MistakeNames::holdEntry(int heading, int inbound, bool rightHand, HoldingEntry given)
 {
-    const HoldingExplainer::Entry right = HoldingExplainer::entryFor(heading, inbound, rightHand);
-    if (given == right || given != HoldingExplainer::entryFor(heading, inbound, !rightHand))
+    const HoldingEntry right = holdingEntry(heading, inbound, rightHand);
+    if (given == right || given != holdingEntry(heading, inbound, !rightHand))
         return {};
     // Whole sentences, so that each language can say them its own way.
-    using E = HoldingExplainer::Entry;
+    using E = HoldingEntry;
     if (rightHand) {
         switch (given) {
         case E::Direct: return tr("Hold side mirrored: direct is the entry into a left-hand hold; this hold turns right, so its sectors lie the other way round.");
@@ -84,78 +79,43 @@ QString MistakeNames::wcaSide(Side right, Side given)
                                : tr("Wind correction to the wrong side: the nose turns into the wind, here to the right.");
 }
 
-QStringList MistakeNames::observe(const QAform &form, const QStringList &chosen)
+QString MistakeNames::of(const QAform &form, int row, const QString &given)
 {
-    QStringList out;
-    const int type = form.c_QAtype();
-    const ExerciseInfo *info = exerciseInfo(type);
-    if (!info || !form.questionShown())
-        return out;
+    const qint16 type = form.c_QAtype();
+    const AnswerRow *asked = answerRow(type, row);
+    if (!asked || !form.questionShown())
+        return {};
     const int q = form.currentQuestion();
-    auto add = [&out](const QString &s) {
-        if (!s.isEmpty() && !out.contains(s))
-            out << s;
+    auto column = [&](int c) { return form.qaCol(c, q).trimmed(); };
+    auto bearingMixUp = [&](Bearing bearing) {
+        const std::optional<int> right = degrees(column(asked->answerColumn)), said = degrees(given);
+        return right && said ? MistakeNames::bearing(bearing, *right, *said) : QString();
     };
-    switch (info->family) {
-    case ExerciseFamily::Position: {
-        // Types 1 and 2 ask for the radial and then the QDM; type 10 for QDM and QDR.
-        const Bearing asked[] = {type == 10 ? Bearing::Qdm : Bearing::Radial, type == 10 ? Bearing::Qdr : Bearing::Qdm};
-        for (int list = 1; list <= 2; ++list) {
-            const FormControl *combo = form.form().find(QStringLiteral("Combo%1").arg(list));
-            if (!form.partDone(1) || form.partCorrect(list) || !combo || combo->isVisible() || combo->listIndex() < 0)
-                continue;
-            bool ok = false, okRight = false;
-            const int given = combo->listItem(combo->listIndex()).trimmed().toInt(&ok);
-            const int right = form.qaCol(12 + list, q).trimmed().toInt(&okRight);
-            if (ok && okRight)
-                add(bearing(asked[list - 1], right, given));
-        }
-        break;
+    // The sides of the wind from the wind itself: the stored words are in the file's language.
+    constexpr double rad = 3.14159265358979323846 / 180.0;
+    const double off = (column(1).toDouble() - column(3).toDouble()) * rad;
+    switch (asked->kind) {
+    case RowKind::Radial: return bearingMixUp(Bearing::Radial);
+    case RowKind::PositionQdm:
+    case RowKind::OrientationQdm: return bearingMixUp(Bearing::Qdm);
+    case RowKind::OrientationQdr: return bearingMixUp(Bearing::Qdr);
+    case RowKind::InterceptBearing: return bearingMixUp(type == 6 || type == 12 ? Bearing::Qdm : Bearing::Qdr);
+    case RowKind::HoldingEntry: {
+        const HoldingEntry entry = given == QLatin1String("direct")     ? HoldingEntry::Direct
+                                   : given == QLatin1String("parallel") ? HoldingEntry::Parallel
+                                                                        : HoldingEntry::Offset;
+        return holdEntry(column(13).toInt(), column(14).toInt(), column(15) == QLatin1String("Standard"), entry);
     }
-    case ExerciseFamily::HoldingArc: {
-        if (type == 9 || !wrongPart(form, 1))
-            break;
-        const FormControl *option = selectedOf(form, chosen, {"Option11", "Option12", "Option13"});
-        if (!option)
-            break;
-        // Option11..13: direct, parallel, offset.
-        const HoldingExplainer::Entry given = option->name() == QLatin1String("Option11") ? HoldingExplainer::Entry::Direct
-                                              : option->name() == QLatin1String("Option12") ? HoldingExplainer::Entry::Parallel
-                                                                                            : HoldingExplainer::Entry::Offset;
-        add(holdEntry(form.qaCol(13, q).trimmed().toInt(), form.qaCol(14, q).trimmed().toInt(),
-                      form.qaCol(15, q) == QLatin1String("Standard"), given));
-        break;
+    case RowKind::WindHeadTail:
+        if (std::abs(std::cos(off)) <= 0.02 || !(given.startsWith(QLatin1String("Head")) || given.startsWith(QLatin1String("Tail"))))
+            return {};
+        return headTail(std::cos(off) > 0, given.startsWith(QLatin1String("Head")));
+    case RowKind::WindCorrection:
+        if (std::abs(std::sin(off)) <= 0.02 || !(given.startsWith(QLatin1String("left")) || given.startsWith(QLatin1String("right"))))
+            return {};
+        return wcaSide(std::sin(off) > 0 ? Side::Right : Side::Left, given.startsWith(QLatin1String("right")) ? Side::Right : Side::Left);
+    default: return {};
     }
-    case ExerciseFamily::QdmQdr: {
-        // The first row offers the actual bearing among candidates, one of them its reciprocal.
-        if (!wrongPart(form, 1))
-            break;
-        const FormControl *option = selectedOf(form, chosen, {"Option50", "Option49", "Option48", "Option46"});
-        bool ok = false, okRight = false;
-        const int given = option ? option->caption().trimmed().toInt(&ok) : 0;
-        const int right = form.qaCol(13, q).trimmed().toInt(&okRight);
-        if (ok && okRight)
-            add(bearing(type == 6 || type == 12 ? Bearing::Qdm : Bearing::Qdr, right, given));
-        break;
-    }
-    case ExerciseFamily::Wind: {
-        // The sides from the wind itself: the stored words are in the file's language.
-        const double course = form.qaCol(3, q).trimmed().toDouble(), from = form.qaCol(1, q).trimmed().toDouble();
-        constexpr double rad = 3.14159265358979323846 / 180.0;
-        const double head = std::cos((from - course) * rad), cross = std::sin((from - course) * rad);
-        if (wrongPart(form, 1) && std::abs(head) > 0.02) {
-            if (const FormControl *c = selectedOf(form, chosen, {"Option47", "Option35"}))
-                add(headTail(head > 0, c->name() == QLatin1String("Option47")));
-        }
-        if (wrongPart(form, 3) && std::abs(cross) > 0.02) {
-            if (const FormControl *c = selectedOf(form, chosen, {"Option52", "Option41"}))
-                add(wcaSide(cross > 0 ? Side::Right : Side::Left, c->name() == QLatin1String("Option41") ? Side::Right : Side::Left));
-        }
-        break;
-    }
-    default: break;
-    }
-    return out;
 }
 
 } // namespace orvik3::trainer

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "explain/HoldingExplainer.h"
+#include <orvik3/HoldingAnswer.h>
 
 #include <QCoreApplication>
 #include <QString>
@@ -26,16 +26,15 @@ public:
     // `given` is `right` turned by 180°.
     static QString bearing(Bearing asked, int right, int given);
     // `given` is the entry of the same heading into the hold turning the other way.
-    static QString holdEntry(int heading, int inbound, bool rightHand, HoldingExplainer::Entry given);
+    static QString holdEntry(int heading, int inbound, bool rightHand, HoldingEntry given);
     // Head wind taken for tail wind or the other way round.
     static QString headTail(bool rightIsHead, bool givenIsHead);
     // The wind correction angle laid off away from the wind.
     static QString wcaSide(Side right, Side given);
 
-    // The mistakes of the answers on the panel that were judged wrong, read from the panel's
-    // choices right after the trainee made them. `chosen`: the option buttons selected since
-    // the question came up, in order (a panel may clear an option once it has judged it).
-    static QStringList observe(const QAform &form, const QStringList &chosen = {});
+    // The mistake behind row `row` of the question on display judged wrong, with the answer
+    // `given` as the control reported it; empty when there is nothing sure to say.
+    static QString of(const QAform &form, int row, const QString &given);
 };
 
 } // namespace orvik3::trainer

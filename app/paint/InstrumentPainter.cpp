@@ -1,6 +1,6 @@
-#include "InstrumentPainter.h"
+#include "paint/InstrumentPainter.h"
 
-#include "PaintKit.h"
+#include "paint/PaintKit.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

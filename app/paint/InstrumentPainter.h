@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstrumentReadings.h"
+#include "situation/InstrumentReadings.h"
 
 #include <QColor>
 #include <QPointF>

@@ -1,4 +1,4 @@
-#include "PaintKit.h"
+#include "paint/PaintKit.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "PlanOverlay.h"
+#include "paint/PlanOverlay.h"
 
-#include "SolutionPaths.h"
+#include "situation/SolutionPaths.h"
 
 #include <QCoreApplication>
 

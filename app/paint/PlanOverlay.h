@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PathBuilder.h"
-#include "Situation.h"
+#include "situation/PathBuilder.h"
+#include "situation/Situation.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "PlanPainter.h"
+#include "paint/PlanPainter.h"
 
-#include "PaintKit.h"
+#include "paint/PaintKit.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>

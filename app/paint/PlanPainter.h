@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PlanOverlay.h"
-#include "PlanTransform.h"
-#include "Situation.h"
+#include "paint/PlanOverlay.h"
+#include "paint/PlanTransform.h"
+#include "situation/Situation.h"
 
 #include <QColor>
 #include <QRectF>

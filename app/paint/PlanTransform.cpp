@@ -1,4 +1,4 @@
-#include "PlanTransform.h"
+#include "paint/PlanTransform.h"
 
 #include <algorithm>
 

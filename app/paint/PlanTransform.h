@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PathBuilder.h"
+#include "situation/PathBuilder.h"
 
 #include <QPointF>
 #include <QRectF>

@@ -1,7 +1,7 @@
-#include "SituationRenderer.h"
+#include "paint/SituationRenderer.h"
 
-#include "InstrumentPainter.h"
-#include "PlanPainter.h"
+#include "paint/InstrumentPainter.h"
+#include "paint/PlanPainter.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ControlSignals.h"
+#include "panel/ControlSignals.h"
 
 #include <orvik3/QAform.h>
 

@@ -1,4 +1,4 @@
-#include "PanelZoom.h"
+#include "panel/PanelZoom.h"
 
 #include <orvik3/QAformWidget.h>
 

@@ -1,21 +1,18 @@
-#include "StudyFileCheck.h"
+#include "panel/StudyFileCheck.h"
 
-#include "platform/BoundedFile.h"
-#include "study/QuestionTable.h"
-#include "study/ExerciseTypes.h"
-#include "study/StudyFileLoader.h"
+#include <orvik3/BoundedFile.h>
+#include <orvik3/ExerciseCatalog.h>
+#include <orvik3/Paths.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <memory>
 
 namespace orvik3::trainer {
 
 QString StudyFileCheck::message() const
 {
     switch (state) {
-    case StudyFileState::Usable: return {};
     case StudyFileState::Missing:
         return QCoreApplication::translate("StudyFileCheck", "The study file %1 is missing, so this exercise has no questions.\n"
                                                     "Look for it in %2 or choose another installation.")
@@ -42,7 +39,8 @@ StudyFileCheck checkStudyFile(const QString &basePath, int type, Language langua
         return check;
     }
     check.fileName = QString::fromLatin1(language == Language::German ? t->germanFile : t->otherFile);
-    check.path = studyFilePath(basePath, check.fileName);
+    // Found as the control finds it, whatever the letter case of the folders and the file.
+    check.path = paths::resolve(basePath, {QStringLiteral("default"), QStringLiteral("study"), check.fileName});
     const QFileInfo info(check.path);
     if (basePath.isEmpty() || !info.exists()) {
         check.state = StudyFileState::Missing;
@@ -55,14 +53,8 @@ StudyFileCheck checkStudyFile(const QString &basePath, int type, Language langua
         check.reason = file.error;
         return check;
     }
-    const QByteArray bytes = std::move(file.bytes);
-    if (bytes.trimmed().isEmpty()) {
+    if (file.bytes.trimmed().isEmpty())
         check.state = StudyFileState::Empty;
-        return check;
-    }
-    auto table = std::make_unique<QuestionTable>();
-    if (readStudyData(bytes, qint16(type), *table).records == 0)
-        check.state = StudyFileState::NoQuestions;
     return check;
 }
 

@@ -1,7 +1,4 @@
-#include "TrainerHost.h"
-
-#include "explain/SolutionExplainer.h"
-#include "resources/PanelConstants.h"
+#include "panel/TrainerHost.h"
 
 #include <utility>
 
@@ -49,7 +46,9 @@ void TrainerHost::createControl()
     listen(*form);
     // The control is new, so nothing the old one announced may be mistaken for a change.
     m_pending = {};
+    m_closing.reset();
     m_flyCode = 0;
+    m_cut = false;
     std::swap(m_form, form);
     emit controlCreated(m_form.get());
     // The old control goes only now, after the window has let go of its panel.
@@ -73,6 +72,12 @@ void TrainerHost::listen(QAform &form)
         else if (property == QLatin1String("c_QAtype"))
             m_pending.type = true;
     });
+    connect(&form, &QAform::rowJudged, this, &TrainerHost::rowJudged);
+    connect(&form, &QAform::questionClosed, this, [this](int question, bool attempt, bool wrong) {
+        m_closing = Closing{question, attempt, wrong};
+    });
+    // The panels that can be flown cut themselves to their title row to show the solution.
+    connect(&form, &QAform::solutionShown, this, [this] { m_cut = exercise() && exercise()->flyCode != 0; });
 }
 
 void TrainerHost::setLanguage(Language language)
@@ -107,6 +112,8 @@ void TrainerHost::startExercise(int type)
     if (m_flyCode != 0)
         giveBackPanel();
     m_type = type;
+    m_cut = false; // selecting the type gives its panel the full height
+    m_closing.reset();
     QString failure;
     {
         // Declared outside the try: the handler still belongs to the question put up.
@@ -164,46 +171,23 @@ void TrainerHost::giveBackPanel()
     sync();
 }
 
-TrainerHost::Answers TrainerHost::readAnswers() const
+void TrainerHost::restorePanel()
 {
-    Answers a;
-    if (!m_form || !m_form->questionShown())
-        return a;
-    a.question = m_form->currentQuestion();
-    for (int n = 1; n <= 6; ++n)
-        a.answered = a.answered || m_form->partDone(n);
-    const int parts = SolutionExplainer::partCount(m_type);
-    a.right = parts > 0;
-    for (int n = 1; n <= parts; ++n)
-        a.right = a.right && m_form->partCorrect(n);
-    if (const FormControl *box = m_form->form().find(SolutionExplainer::randomBox(m_type)))
-        a.random = box->value() != 0;
-    return a;
-}
-
-bool TrainerHost::panelShrunk() const
-{
-    for (const char *name : {"Frame2", "Frame11", "Frame20", "Frame29"}) {
-        const FormControl *f = m_form ? m_form->form().find(QLatin1String(name)) : nullptr;
-        if (f && f->isVisible() && f->height() < frameHeight::full)
-            return true;
-    }
-    return false;
+    m_cut = false;
+    if (const ExerciseType *t = exercise(); t && t->restoreCode != 0)
+        guarded([&] { m_form->setC_QAFly(t->restoreCode); });
 }
 
 void TrainerHost::next()
 {
-    if (m_type <= 0 || !m_form)
+    const ExerciseType *t = exercise();
+    if (!t || !m_form)
         return;
-    if (m_flyCode != 0) {
+    if (m_flyCode != 0)
         giveBackPanel();
-    } else if (panelShrunk()) {
-        // The family frames that cut themselves: holding and arc, QDM/QDR, wind.
-        const ExerciseFamily family = exerciseInfo(m_type)->family;
-        const int code = family == ExerciseFamily::Wind ? 4 : family == ExerciseFamily::QdmQdr ? 3 : family == ExerciseFamily::AdfPosition ? 5 : 2;
-        guarded([&] { m_form->setC_QAFly(qint16(-code)); });
-    }
-    const QString button = SolutionExplainer::nextButton(m_type);
+    else if (m_cut)
+        restorePanel();
+    const QString button = QLatin1String(familyControls(t->family).next);
     const Showing showing(m_showing);
     guarded([&] {
         if (!m_form->control(button).click())
@@ -214,10 +198,10 @@ void TrainerHost::next()
 
 void TrainerHost::showSolution()
 {
-    const QString button = SolutionExplainer::solutionButton(m_type);
-    if (button.isEmpty() || !m_form)
+    const ExerciseType *t = exercise();
+    if (!t || !m_form)
         return;
-    guarded([&] { m_form->control(button).click(); });
+    guarded([&] { m_form->control(QLatin1String(familyControls(t->family).showSolution)).click(); });
     sync();
 }
 
@@ -265,16 +249,15 @@ void TrainerHost::sync()
         emit exerciseEnded();
         return;
     }
-    const Answers before = m_answers;
-    m_answers = readAnswers();
     if (r.loadSession) {
         if (m_flyCode != 0)
             giveBackPanel();
-        if (now.showResult == 2 && before.question >= 0) {
-            // The panel's "Weiter" ran: it counted what `before` says.
-            const bool repeats = before.answered && !before.right && !before.random;
+        if (const std::optional<Closing> c = std::exchange(m_closing, std::nullopt)) {
+            // The panel's "Weiter" ran and counted this; a wrong answer in file order brings
+            // the same question back.
+            const bool repeats = c->attempt && c->wrong && m_form->currentQuestion() == c->question;
             const int shown = m_questionsShown;
-            emit questionClosed(before.question, before.answered, before.right, repeats);
+            emit questionClosed(c->question, c->attempt, c->attempt && !c->wrong, repeats);
             // A listener may have moved to another question; that one is shown already.
             if (m_questionsShown != shown || !m_form)
                 return;

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "ControlSignals.h"
 #include "ExerciseCatalog.h"
+#include "panel/ControlSignals.h"
 
 #include <orvik3/QAform.h>
 
 #include <QObject>
 #include <memory>
+#include <optional>
 
 namespace orvik3::trainer {
 
 // Owns the control and speaks to it as its host: writes the base path and the type, notes the
 // signal properties the control announces as changed, and after every trainee action and
-// every write of its own turns those changes into signals for the window.
+// every write of its own turns those changes into signals for the window. The verdicts (rows
+// judged, questions closed) come from the control's typed signals.
 class TrainerHost : public QObject
 {
     Q_OBJECT
@@ -31,7 +33,6 @@ public:
     void setLanguage(Language language);
     // The installation; a running exercise is reloaded from there.
     void setBasePath(const QString &path);
-
     // Where the control keeps its statistics: a new control on that store; a running exercise
     // is started again.
     void setStatisticsStore(std::shared_ptr<SettingsStore> store);
@@ -55,7 +56,7 @@ public:
     // that the statistics keys stay those of the full file. False when it cannot be reached.
     bool jumpTo(int question);
     // True while the panel is cut to its title row (after the solution or a flight started).
-    bool panelShrunk() const;
+    bool panelShrunk() const { return m_flyCode != 0 || m_cut; }
     // Presses the panel's "Lösung zeigen" as the trainee would (scripted runs).
     void showSolution();
 
@@ -74,14 +75,24 @@ signals:
     void flyEnded();
     void exerciseEnded();
     void failed(const QString &message);
-    // The panel's "Weiter" closed `question`: `answered` if any part was answered, `right` if
-    // all were right; `repeats` when the panel shows the same question again (file order).
+    // A row of the question on display was judged, as the control reported it.
+    void rowJudged(int row, bool right, const QString &given);
+    // The panel's "Weiter" closed `question`: `answered` if it counted an attempt, `right` if
+    // it counted no wrong answer with it; `repeats` when the panel shows the same question again.
     void questionClosed(int question, bool answered, bool right, bool repeats);
 
 private:
+    struct Closing {
+        int question;
+        bool attempt, wrong;
+    };
+
     void createControl();
-    // The control's ...Changed signals, noted until the next sync().
+    // The control's ...Changed signals and its verdicts, noted until the next sync().
     void listen(QAform &form);
+    // The panel back at full height after its solution cut it.
+    void restorePanel();
+    const ExerciseType *exercise() const { return exerciseType(qint16(m_type)); }
     // Runs a write or call on the control; an error it raises is reported, not thrown on.
     template <typename F> bool guarded(F &&f);
 
@@ -91,17 +102,11 @@ private:
     QString m_basePath;
     int m_type = 0;
     int m_flyCode = 0;
+    bool m_cut = false; // the panel cut itself to show the solution
     ControlChanges m_pending;
+    std::optional<Closing> m_closing; // what the panel's "Weiter" counted, until the next question is out
     // Counts the questions put up, so that a listener that moved on can be told from one that did not.
     int m_questionsShown = 0;
-    // The answer state as of the last sync, read before the panel's "Weiter" clears it.
-    struct Answers {
-        int question = -1;
-        bool answered = false;
-        bool right = false;
-        bool random = false;
-    } m_answers;
-    Answers readAnswers() const;
     bool m_syncing = false;
     // Set while the control puts up a question: a failure then belongs to that question,
     // although the control does not count it as shown yet.

@@ -1,10 +1,10 @@
-#include "EndlessScore.h"
+#include "practice/EndlessScore.h"
 
 #include <QStringList>
 
 namespace orvik3::trainer {
 
-void EndlessScore::record(ExerciseFamily family, bool right)
+void EndlessScore::record(Family family, bool right)
 {
     Count &f = m_families[int(family)];
     for (Count *c : {&m_total, &f}) {
@@ -28,7 +28,7 @@ QString EndlessScore::line() const
 QString EndlessScore::familyLines(Language language) const
 {
     QStringList lines{tr("Endless practice: %1").arg(line())};
-    for (const ExerciseFamily f : families()) {
+    for (const Family f : families()) {
         const Count c = of(f);
         if (c.answered > 0)
             lines << tr("%1: %2 of %3 right (%4 %)").arg(familyName(f, language)).arg(c.right).arg(c.answered).arg(percent(c));
@@ -63,7 +63,7 @@ void EndlessScore::load(const QString &text)
     for (qsizetype i = 4; i < parts.size(); ++i) {
         const QStringList f = parts[i].split(u':');
         const int family = f.value(0).toInt(), a = f.value(1).toInt(), r = f.value(2).toInt();
-        if (f.size() == 3 && family >= 0 && family <= int(ExerciseFamily::Wind) && r >= 0 && r <= a)
+        if (f.size() == 3 && family >= 0 && family <= int(Family::Wind) && r >= 0 && r <= a)
             m_families.insert(family, {a, r});
     }
 }

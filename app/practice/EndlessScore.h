@@ -19,11 +19,11 @@ public:
         int right = 0;
     };
 
-    void record(ExerciseFamily family, bool right);
+    void record(Family family, bool right);
     int streak() const { return m_streak; }
     int bestStreak() const { return m_best; }
     Count total() const { return m_total; }
-    Count of(ExerciseFamily family) const { return m_families.value(int(family)); }
+    Count of(Family family) const { return m_families.value(int(family)); }
     // Whole per cent, rounded; 0 before the first answer.
     static int percent(Count c) { return c.answered ? (200 * c.right + c.answered) / (2 * c.answered) : 0; }
 

@@ -1,47 +1,40 @@
-#include "EndlessPractice.h"
+#include "practice/EndlessSets.h"
 
-#include "RandomSet.h"
+#include "PracticeSet.h"
 
 #include <QDir>
 
 namespace orvik3::trainer {
 
-EndlessPractice::EndlessPractice(int type, bool weakestFirst, quint64 firstSeed)
+EndlessSets::EndlessSets(int type, bool weakestFirst, quint64 firstSeed)
     : m_type(type), m_weakestFirst(weakestFirst), m_seed(firstSeed)
 {
 }
 
-bool EndlessPractice::makeSet(int type, Language language, std::vector<QStringList> wishes, QString *error)
+bool EndlessSets::makeSet(int type, Language language, std::vector<QStringList> wishes, QString *error)
 {
     if (!m_dir.isValid()) {
         *error = m_dir.errorString();
         return false;
     }
-    study::RandomRequest request;
-    request.type = qint16(type);
-    request.count = kSetSize;
-    request.seed = m_seed + quint64(m_set);
-    request.language = language == Language::German ? study::Language::German : study::Language::English;
-    request.wishes = wishes;
-    const std::optional<study::RandomSet> set = study::randomSet(request, error);
-    if (!set)
-        return false;
     // A folder per set: the panel reads the new files, never a mix with the last set's.
     const QString base = m_dir.filePath(QStringLiteral("set-%1").arg(m_set + 1));
-    if (!study::writePracticeFiles(set->files, base, error))
+    const std::optional<std::vector<QStringList>> kinds = study::writePracticeSet(
+        {qint16(type), kSetSize, m_seed + quint64(m_set), language == Language::German, wishes}, base, error);
+    if (!kinds)
         return false;
     if (!m_base.isEmpty())
         QDir(m_base).removeRecursively();
     ++m_set;
     m_type = type;
     m_base = base;
-    m_kinds = set->kinds;
+    m_kinds = *kinds;
     m_wishes = std::move(wishes);
     m_counted.clear();
     return true;
 }
 
-QString EndlessPractice::kindName(const QString &kind)
+QString EndlessSets::kindName(const QString &kind)
 {
     static const struct {
         const char *word;
@@ -65,12 +58,12 @@ QString EndlessPractice::kindName(const QString &kind)
     return kind;
 }
 
-QStringList EndlessPractice::kindsOf(int question) const
+QStringList EndlessSets::kindsOf(int question) const
 {
     return question >= 0 && question < int(m_kinds.size()) ? m_kinds[std::size_t(question)] : QStringList();
 }
 
-bool EndlessPractice::firstClosing(int question)
+bool EndlessSets::firstClosing(int question)
 {
     if (m_counted.contains(question))
         return false;

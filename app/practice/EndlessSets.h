@@ -15,14 +15,14 @@ namespace orvik3::trainer {
 // Fresh sets of one exercise type, one after another, each a private installation of its
 // own in a temporary folder that goes with the practice. A set's seed follows from the first
 // one, so a run can be made again.
-class EndlessPractice
+class EndlessSets
 {
-    Q_DECLARE_TR_FUNCTIONS(EndlessPractice)
+    Q_DECLARE_TR_FUNCTIONS(EndlessSets)
 public:
     static constexpr int kSetSize = 10;
 
     // `weakestFirst`: the type of each set is chosen anew (see LeitnerBoxes).
-    EndlessPractice(int type, bool weakestFirst, quint64 firstSeed);
+    EndlessSets(int type, bool weakestFirst, quint64 firstSeed);
 
     bool weakestFirst() const { return m_weakestFirst; }
     int type() const { return m_type; }

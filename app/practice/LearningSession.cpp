@@ -1,4 +1,4 @@
-#include "LearningSession.h"
+#include "practice/LearningSession.h"
 
 #include <algorithm>
 

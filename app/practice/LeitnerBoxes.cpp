@@ -1,6 +1,6 @@
-#include "LeitnerBoxes.h"
+#include "practice/LeitnerBoxes.h"
 
-#include "RandomSet.h"
+#include "PracticeSet.h"
 
 #include <algorithm>
 #include <tuple>
@@ -12,7 +12,7 @@ QStringList LeitnerBoxes::kinds(int type)
     // The arc's direction follows from where the aircraft is; it is no mistake to practise.
     if (type == 9)
         return {};
-    return study::situationKinds(qint16(type));
+    return study::practiceKinds(qint16(type));
 }
 
 int LeitnerBoxes::box(int type, const QString &kind) const { return m_boxes.value(key(type, kind), 1); }

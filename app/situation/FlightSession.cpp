@@ -1,4 +1,4 @@
-#include "FlightSession.h"
+#include "situation/FlightSession.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "InstrumentReadings.h"
+#include "situation/InstrumentReadings.h"
 
 #include <algorithm>
 
@@ -8,8 +8,8 @@ namespace nav = host::nav;
 
 std::vector<InstrumentKind> instrumentsFor(const host::Session &session, int type)
 {
-    const ExerciseInfo *info = exerciseInfo(type);
-    const bool fixedCard = info && info->relativeBearing;
+    const ExerciseType *t = exerciseType(qint16(type));
+    const bool fixedCard = t && t->relativeBearing;
     const host::Instruments &in = session.instruments;
     std::vector<InstrumentKind> kinds;
     if (in.hsiCourseDeg)
@@ -24,7 +24,7 @@ std::vector<InstrumentKind> instrumentsFor(const host::Session &session, int typ
         kinds.push_back(InstrumentKind::Adf);
     if (in.dme)
         kinds.push_back(InstrumentKind::Dme);
-    if (kinds.empty() && info)
+    if (const ExerciseInfo *info = exerciseInfo(type); kinds.empty() && info)
         kinds = info->defaultInstruments;
     return kinds;
 }

@@ -1,4 +1,4 @@
-#include "PathBuilder.h"
+#include "situation/PathBuilder.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,6 +1,6 @@
-#include "Situation.h"
+#include "situation/Situation.h"
 
-#include "platform/Paths.h"
+#include <orvik3/Paths.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>

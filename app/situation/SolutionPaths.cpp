@@ -1,6 +1,6 @@
-#include "SolutionPaths.h"
+#include "situation/SolutionPaths.h"
 
-#include "exercises/holding/HoldingSolver.h"
+#include <orvik3/HoldingAnswer.h>
 
 #include <algorithm>
 #include <cmath>
@@ -42,27 +42,24 @@ Path holdingPattern(nav::Point fix, double inboundDeg, host::HoldingTurn turn, d
 Path holdingEntry(nav::Point aircraft, double headingDeg, nav::Point fix, double inboundDeg, host::HoldingTurn turn,
                   double tasKt, QString *entry)
 {
-    qint16 hdg = qint16(std::lround(nav::normalizeDegrees(headingDeg)) % 360);
-    qint16 inbound = qint16(std::lround(nav::normalizeDegrees(inboundDeg)) % 360);
-    QString kind = turn == host::HoldingTurn::Right ? QStringLiteral("Standard") : QStringLiteral("left");
-    QString name, firstTurn;
-    qint16 outbound = 0, gate = 0, abeam = 0, firstHdg = 0;
-    orvik3::findHoldingAnswer(hdg, inbound, kind, name, outbound, gate, abeam, firstHdg, firstTurn);
+    const int hdg = int(std::lround(nav::normalizeDegrees(headingDeg))) % 360;
+    const int inbound = int(std::lround(nav::normalizeDegrees(inboundDeg))) % 360;
+    const HoldingAnswer answer = holdingAnswer(hdg, inbound, turn == host::HoldingTurn::Right);
     if (entry)
-        *entry = name;
+        *entry = answer.entryWord;
 
     const bool right = turn == host::HoldingTurn::Right;
     const double leg = legLength(tasKt);
     PathBuilder b(aircraft, headingDeg, PathBuilder::rateOneRadius(tasKt));
     b.lineTo(fix);
-    if (name == QLatin1String("parallel")) {
-        b.turnTo(outbound, !right);
+    if (answer.entry == HoldingEntry::Parallel) {
+        b.turnTo(answer.outbound, !right);
         b.straight(leg);
         // Round through more than a half circle, toward the holding side, back to the fix.
         b.turn(right ? -225.0 : 225.0);
         b.lineTo(fix);
-    } else if (name == QLatin1String("offset")) {
-        b.turnToShorter(gate);
+    } else if (answer.entry == HoldingEntry::Offset) {
+        b.turnToShorter(answer.gate);
         b.straight(leg);
         b.turnTo(inboundDeg, right);
         b.lineTo(fix);

@@ -1,4 +1,4 @@
-#include "StatisticsChart.h"
+#include "statistics/StatisticsChart.h"
 
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>

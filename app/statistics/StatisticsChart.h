@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StatisticsData.h"
+#include "statistics/StatisticsData.h"
 
 #include <QtCharts/QChartView>
 

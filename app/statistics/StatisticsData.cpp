@@ -1,11 +1,8 @@
-#include "StatisticsData.h"
+#include "statistics/StatisticsData.h"
 
-#include "platform/ValueRules.h"
-#include "questions/Statistics.h"
-#include "questions/StatisticsKeys.h"
-#include "study/ExerciseTypes.h"
-
+#include <orvik3/ExerciseCatalog.h>
 #include <orvik3/SettingsStore.h>
+#include <orvik3/StatisticsKeys.h>
 
 #include <algorithm>
 
@@ -26,10 +23,10 @@ int questionOfKey(const QString &key, const QString &prefix)
 
 ExerciseStats readStatistics(SettingsStore &store, const QString &prefix, int questionCount)
 {
-    const QString app = Statistics::app(), section = Statistics::section();
+    using Keys = StatisticsKeys;
     if (questionCount < 0) {
         int last = -1;
-        for (const QString &key : store.keys(app, section))
+        for (const QString &key : store.keys(Keys::app(), Keys::section()))
             last = std::max(last, questionOfKey(key, prefix));
         questionCount = last + 1;
     }
@@ -38,8 +35,8 @@ ExerciseStats readStatistics(SettingsStore &store, const QString &prefix, int qu
     for (int q = 0; q < std::min(questionCount, 301); ++q) {
         QuestionStats s;
         s.question = q;
-        s.attempts = values::readNumber(store.read(app, section, Statistics::totalKey(prefix, q)));
-        s.wrong = values::readNumber(store.read(app, section, Statistics::badKey(prefix, q)));
+        s.attempts = Keys::read(store, Keys::questionKey(prefix, Keys::Counter::Total, q));
+        s.wrong = Keys::read(store, Keys::questionKey(prefix, Keys::Counter::Bad, q));
         stats.attempts += s.attempts;
         stats.wrong += s.wrong;
         stats.questions.push_back(s);
@@ -55,12 +52,28 @@ void resetStatistics(SettingsStore &store, const QString &prefix)
 QStringList statisticsPrefixes()
 {
     QStringList prefixes;
-    for (qint16 type = 1; type <= 14; ++type) {
-        const QString p = QLatin1String(exerciseType(type)->statsPrefix);
+    for (const ExerciseType &type : exerciseTypes()) {
+        const QString p = QLatin1String(type.statsPrefix);
         if (!prefixes.contains(p))
             prefixes << p;
     }
     return prefixes;
+}
+
+std::vector<int> weakestQuestions(const ExerciseStats &stats, int count)
+{
+    std::vector<QuestionStats> bad;
+    for (const QuestionStats &q : stats.questions) {
+        if (q.wrong > 0)
+            bad.push_back(q);
+    }
+    std::stable_sort(bad.begin(), bad.end(), [](const QuestionStats &a, const QuestionStats &b) {
+        return a.rightPercent() != b.rightPercent() ? a.rightPercent() < b.rightPercent() : a.wrong > b.wrong;
+    });
+    std::vector<int> out;
+    for (int k = 0; k < int(bad.size()) && k < count; ++k)
+        out.push_back(bad[k].question);
+    return out;
 }
 
 QString statisticsPrefix(int type)

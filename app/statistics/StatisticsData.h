@@ -35,6 +35,9 @@ ExerciseStats readStatistics(SettingsStore &store, const QString &prefix, int qu
 // Removes every counter of `prefix`: the per-question entries and the two sums.
 void resetStatistics(SettingsStore &store, const QString &prefix);
 
+// The weakest questions of `stats`: wrong at least once, worst share of right first.
+std::vector<int> weakestQuestions(const ExerciseStats &stats, int count);
+
 // The statistics prefixes, one per exercise the control counts separately.
 QStringList statisticsPrefixes();
 // The prefix an exercise type counts under ("hsipos" for 1 and 10 ...), empty outside 1..14.

@@ -1,6 +1,6 @@
-#include "StatisticsWindow.h"
+#include "statistics/StatisticsWindow.h"
 
-#include "StatisticsChart.h"
+#include "statistics/StatisticsChart.h"
 
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ExerciseCatalog.h"
-#include "StatisticsData.h"
+#include "statistics/StatisticsData.h"
 
 #include <QDialog>
 

@@ -41,6 +41,36 @@
 <context>
     <name>EndlessPractice</name>
     <message>
+        <source>No practice set could be made: %1</source>
+        <translation>Es ließ sich keine Übungsreihe erstellen: %1</translation>
+    </message>
+    <message>
+        <source>Endless practice, set %1. %2</source>
+        <translation>Endloses Üben, Reihe %1. %2</translation>
+    </message>
+    <message>
+        <source>Weakest first: %1</source>
+        <translation>Schwächstes zuerst: %1</translation>
+    </message>
+</context>
+<context>
+    <name>EndlessScore</name>
+    <message>
+        <source>Streak %1 (best %2) · %3 of %4 right (%5 %)</source>
+        <translation>Serie %1 (beste %2) · %3 von %4 richtig (%5 %)</translation>
+    </message>
+    <message>
+        <source>Endless practice: %1</source>
+        <translation>Endloses Üben: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3 right (%4 %)</source>
+        <translation>%1: %2 von %3 richtig (%4 %)</translation>
+    </message>
+</context>
+<context>
+    <name>EndlessSets</name>
+    <message>
         <source>direct entry</source>
         <translation>Direkteinflug</translation>
     </message>
@@ -83,21 +113,6 @@
     <message>
         <source>tailwind</source>
         <translation>Rückenwind</translation>
-    </message>
-</context>
-<context>
-    <name>EndlessScore</name>
-    <message>
-        <source>Streak %1 (best %2) · %3 of %4 right (%5 %)</source>
-        <translation>Serie %1 (beste %2) · %3 von %4 richtig (%5 %)</translation>
-    </message>
-    <message>
-        <source>Endless practice: %1</source>
-        <translation>Endloses Üben: %1</translation>
-    </message>
-    <message>
-        <source>%1: %2 of %3 right (%4 %)</source>
-        <translation>%1: %2 von %3 richtig (%4 %)</translation>
     </message>
 </context>
 <context>
@@ -282,6 +297,13 @@
     <message>
         <source>Wind correction to the wrong side: the nose turns into the wind, here to the right.</source>
         <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach rechts.</translation>
+    </message>
+</context>
+<context>
+    <name>MistakesPractice</name>
+    <message>
+        <source>There are no mistakes to practise in this exercise yet.</source>
+        <translation>In dieser Übung gibt es noch keine Fehler zum Üben.</translation>
     </message>
 </context>
 <context>
@@ -945,6 +967,33 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
 </context>
 <context>
+    <name>orvik3::trainer::ExercisePage</name>
+    <message>
+        <source>Holding pattern</source>
+        <translation>Warteschleife</translation>
+    </message>
+    <message>
+        <source>DME arc and final course</source>
+        <translation>DME-Bogen und Endanflug</translation>
+    </message>
+    <message>
+        <source>Bearing to intercept</source>
+        <translation>Gesuchte Standlinie</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Track flown</source>
+        <translation>Geflogener Weg</translation>
+    </message>
+    <message>
+        <source>Next question (Enter)</source>
+        <translation>Nächste Frage (Enter)</translation>
+    </message>
+</context>
+<context>
     <name>orvik3::trainer::FlightBar</name>
     <message>
         <source>Restart</source>
@@ -986,116 +1035,12 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>%1 enthält keine Übungen (kein Ordner default/study).</translation>
     </message>
     <message>
-        <source>The study file %1 gives no question for this exercise.</source>
-        <translation>Die Fragendatei %1 liefert keine Frage für diese Übung.</translation>
-    </message>
-    <message>
         <source>There is no situation to fly.</source>
         <translation>Es gibt keine Lage zum Fliegen.</translation>
     </message>
     <message>
-        <source>&amp;Exercise</source>
-        <translation>&amp;Übung</translation>
-    </message>
-    <message>
-        <source>&amp;Choose exercise</source>
-        <translation>Übung &amp;wählen</translation>
-    </message>
-    <message>
-        <source>&amp;Statistics …</source>
-        <translation>&amp;Statistik …</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Settings</source>
-        <translation>&amp;Einstellungen</translation>
-    </message>
-    <message>
-        <source>&amp;Language</source>
-        <translation>&amp;Sprache</translation>
-    </message>
-    <message>
-        <source>&amp;Installation …</source>
-        <translation>&amp;Installation …</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Power &amp;tips</source>
-        <translation>&amp;Tipps</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
-    <message>
-        <source>Holding pattern</source>
-        <translation>Warteschleife</translation>
-    </message>
-    <message>
-        <source>DME arc and final course</source>
-        <translation>DME-Bogen und Endanflug</translation>
-    </message>
-    <message>
-        <source>Bearing to intercept</source>
-        <translation>Gesuchte Standlinie</translation>
-    </message>
-    <message>
-        <source>Solution</source>
-        <translation>Lösung</translation>
-    </message>
-    <message>
-        <source>Track flown</source>
-        <translation>Geflogener Weg</translation>
-    </message>
-    <message>
         <source>Choose the installation</source>
         <translation>Installation wählen</translation>
-    </message>
-    <message>
-        <source>About Orvik3</source>
-        <translation>Über Orvik3</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Orvik3 – radio-navigation trainer&lt;/h3&gt;&lt;p&gt;Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. The situation is drawn on the left; the questions are on the right.&lt;/p&gt;&lt;p&gt;When flying yourself the arrow keys turn the aircraft; space pauses.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Orvik3 – Funknavigationstrainer&lt;/h3&gt;&lt;p&gt;Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. Die Lage wird links gezeichnet; rechts stehen die Fragen.&lt;/p&gt;&lt;p&gt;Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>There are no mistakes to practise in this exercise yet.</source>
-        <translation>In dieser Übung gibt es noch keine Fehler zum Üben.</translation>
-    </message>
-    <message>
-        <source>Next question (Enter)</source>
-        <translation>Nächste Frage (Enter)</translation>
-    </message>
-    <message>
-        <source>Instruments only: hide the aircraft on the plan until the solution</source>
-        <translation>Nur Instrumente: Flugzeug bis zur Lösung auf der Karte verbergen</translation>
-    </message>
-    <message>
-        <source>No practice set could be made: %1</source>
-        <translation>Es ließ sich keine Übungsreihe erstellen: %1</translation>
-    </message>
-    <message>
-        <source>Endless practice, set %1. %2</source>
-        <translation>Endloses Üben, Reihe %1. %2</translation>
-    </message>
-    <message>
-        <source>Weakest first: %1</source>
-        <translation>Schwächstes zuerst: %1</translation>
-    </message>
-    <message>
-        <source>E&amp;ndless practice</source>
-        <translation>E&amp;ndlos üben</translation>
-    </message>
-    <message>
-        <source>&amp;Weakest first</source>
-        <translation>&amp;Schwächstes zuerst</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1202,69 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>%1 cannot be pressed</source>
         <translation>%1 lässt sich nicht drücken</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::TrainerMenus</name>
+    <message>
+        <source>&amp;Exercise</source>
+        <translation>&amp;Übung</translation>
+    </message>
+    <message>
+        <source>&amp;Choose exercise</source>
+        <translation>Übung &amp;wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Statistics …</source>
+        <translation>&amp;Statistik …</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>&amp;Installation …</source>
+        <translation>&amp;Installation …</translation>
+    </message>
+    <message>
+        <source>Instruments only: hide the aircraft on the plan until the solution</source>
+        <translation>Nur Instrumente: Flugzeug bis zur Lösung auf der Karte verbergen</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Power &amp;tips</source>
+        <translation>&amp;Tipps</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>E&amp;ndless practice</source>
+        <translation>E&amp;ndlos üben</translation>
+    </message>
+    <message>
+        <source>&amp;Weakest first</source>
+        <translation>&amp;Schwächstes zuerst</translation>
+    </message>
+    <message>
+        <source>About Orvik3</source>
+        <translation>Über Orvik3</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Orvik3 – radio-navigation trainer&lt;/h3&gt;&lt;p&gt;Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. The situation is drawn on the left; the questions are on the right.&lt;/p&gt;&lt;p&gt;When flying yourself the arrow keys turn the aircraft; space pauses.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Orvik3 – Funknavigationstrainer&lt;/h3&gt;&lt;p&gt;Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. Die Lage wird links gezeichnet; rechts stehen die Fragen.&lt;/p&gt;&lt;p&gt;Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</translation>
     </message>
 </context>
 </TS>

@@ -1,4 +1,4 @@
-#include "ChooserPage.h"
+#include "view/ChooserPage.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,7 +25,7 @@ ChooserPage::ChooserPage(QWidget *parent) : QWidget(parent)
     auto *grid = new QGridLayout;
     grid->setSpacing(16);
     int index = 0;
-    for (ExerciseFamily family : families()) {
+    for (Family family : families()) {
         auto *box = new QGroupBox(this);
         auto *v = new QVBoxLayout(box);
         for (const ExerciseInfo &info : exerciseCatalog()) {

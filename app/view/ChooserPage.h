@@ -34,7 +34,7 @@ private:
 
     Language m_language = Language::German;
     QLabel *m_heading;
-    std::map<ExerciseFamily, QWidget *> m_groups;
+    std::map<Family, QWidget *> m_groups;
     std::map<int, QPushButton *> m_buttons;
     QLabel *m_languageLabel;
     QComboBox *m_languageBox;

@@ -1,6 +1,6 @@
-#include "FlightBar.h"
+#include "view/FlightBar.h"
 
-#include "FlightSession.h"
+#include "situation/FlightSession.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "SituationView.h"
+#include "view/SituationView.h"
 
-#include "SituationRenderer.h"
+#include "paint/SituationRenderer.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Situation.h"
+#include "situation/Situation.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "SolutionBox.h"
+#include "view/SolutionBox.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

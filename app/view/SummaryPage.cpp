@@ -1,4 +1,4 @@
-#include "SummaryPage.h"
+#include "view/SummaryPage.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -59,22 +59,6 @@ SummaryPage::SummaryPage(QWidget *parent) : QWidget(parent)
     connect(m_next, &QPushButton::clicked, this, &SummaryPage::nextExerciseWanted);
 }
 
-std::vector<int> SummaryPage::weakest(const ExerciseStats &stats, int count)
-{
-    std::vector<QuestionStats> bad;
-    for (const QuestionStats &q : stats.questions) {
-        if (q.wrong > 0)
-            bad.push_back(q);
-    }
-    std::stable_sort(bad.begin(), bad.end(), [](const QuestionStats &a, const QuestionStats &b) {
-        return a.rightPercent() != b.rightPercent() ? a.rightPercent() < b.rightPercent() : a.wrong > b.wrong;
-    });
-    std::vector<int> out;
-    for (int k = 0; k < int(bad.size()) && k < count; ++k)
-        out.push_back(bad[k].question);
-    return out;
-}
-
 void SummaryPage::show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats)
 {
     m_heading->setText(tr("%1: %2 of %3 right at the first try, %4 min:s")
@@ -96,7 +80,7 @@ void SummaryPage::show(const LearningSession &session, const QString &exerciseNa
         m_table->setItem(row, 3, new QTableWidgetItem(clock(r.millis)));
     }
     QStringList weak;
-    for (int q : weakest(stats, 5)) {
+    for (int q : weakestQuestions(stats, 5)) {
         const auto it = std::find_if(stats.questions.begin(), stats.questions.end(), [q](const QuestionStats &s) { return s.question == q; });
         weak << tr("question %1 (%2% right of %3)").arg(q + 1).arg(int(it->rightPercent())).arg(it->attempts);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LearningSession.h"
-#include "StatisticsData.h"
+#include "practice/LearningSession.h"
+#include "statistics/StatisticsData.h"
 
 #include <QWidget>
 
@@ -19,8 +19,6 @@ class SummaryPage : public QWidget
 public:
     explicit SummaryPage(QWidget *parent = nullptr);
     void show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats);
-    // The weakest questions of `stats`: wrong at least once, worst share of right first.
-    static std::vector<int> weakest(const ExerciseStats &stats, int count);
 
 signals:
     void againWanted();

@@ -2,8 +2,9 @@
 // its first question drawn in the window (offscreen), as the trainee waits for it.
 
 #include "MainWindow.h"
-#include "SituationView.h"
-#include "TrainerHost.h"
+#include "panel/TrainerHost.h"
+#include "view/ExercisePage.h"
+#include "view/SituationView.h"
 
 #include <orvik3/QAform.h>
 #include <orvik3/SettingsStore.h>
@@ -34,7 +35,7 @@ void nextSet(benchmark::State &state)
     quint64 seed = 2;
     for (auto _ : state) {
         window.startEndless(type, seed++);
-        window.situationView()->repaint();
+        window.exercisePage().view()->repaint();
     }
     if (window.host().control()->lastQuestion() < 0)
         state.SkipWithError("no question loaded");

@@ -1,8 +1,8 @@
 // How long one situation takes to draw: plan view and instruments into an image of the size
 // the view has in a 1280 x 800 window, for the busiest situation of each family.
 
-#include "InstrumentReadings.h"
-#include "SituationRenderer.h"
+#include "situation/InstrumentReadings.h"
+#include "paint/SituationRenderer.h"
 
 #include "session/SessionFile.h"
 
