@@ -1,6 +1,8 @@
 #include "TrainerTestKit.h"
 
-#include "study/ExerciseTypes.h"
+#include "study/StudyRecords.h"
+
+#include <orvik3/ExerciseCatalog.h>
 
 #include <QDir>
 #include <QFile>
@@ -10,23 +12,6 @@
 namespace orvik3::trainer::test {
 
 namespace {
-
-// Tag lengths of the value lines of one record, by type; the session line and the
-// separator follow.
-std::vector<int> recordTags(int type)
-{
-    switch (type) {
-    case 1: case 10: return {5, 5, 5};
-    case 2: case 3: case 4: case 9: case 14: return {5, 5, 5, 5};
-    case 5: case 11: {
-        std::vector<int> tags(12, 6);
-        tags.insert(tags.end(), 5, 5);
-        return tags;
-    }
-    case 8: return std::vector<int>(11, 5);
-    default: return std::vector<int>(8, 5);
-    }
-}
 
 host::Station station(const char *id, host::StationKind kind, double x = 0, double y = 0)
 {
@@ -113,8 +98,9 @@ void Installation::writeType(int type, int questions)
     QByteArray study;
     for (int q = 0; q < questions; ++q) {
         // Numbers, since the holding and DME-arc panels caption their candidates from them.
-        for (int tag : recordTags(type))
-            study += QByteArray(tag, '#') + QByteArray::number(100 + q) + "\r\n";
+        for (const auto &[tag, column] : orvik3::test::layoutOf(qint16(type)).places)
+            if (column != orvik3::test::kSession)
+                study += QByteArray(tag, '#') + QByteArray::number(100 + q) + "\r\n";
         const QString session = QStringLiteral("t%1_%2.session").arg(type).arg(q);
         study += "####" + session.toLatin1() + "\r\n\r\n";
         writeSession(session, sessionFor(type));
@@ -128,6 +114,24 @@ void Installation::writeAllTypes(int questions)
 {
     for (int type = 1; type <= 14; ++type)
         writeType(type, questions);
+}
+
+WindowKit::WindowKit()
+    : settings(dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat), store(std::make_shared<MemorySettingsStore>())
+{
+}
+
+MainWindow &WindowKit::open(Services services, QSize size)
+{
+    window.reset();
+    if (!services.settings)
+        services.settings = store;
+    if (!services.random)
+        services.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
+    window = std::make_unique<MainWindow>(services, settings, inst.base());
+    window->setScripted(true);
+    window->resize(size);
+    return *window;
 }
 
 } // namespace orvik3::trainer::test

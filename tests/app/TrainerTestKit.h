@@ -1,9 +1,16 @@
 #pragma once
 
+#include "MainWindow.h"
+
 #include "session/SessionFile.h"
 
+#include <orvik3/SettingsStore.h>
+
+#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace orvik3::trainer::test {
 
@@ -27,6 +34,22 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// The trainer's window on an installation of its own, with its settings in a scratch file and
+// its statistics in memory; scripted, so that problems go to the error stream.
+class WindowKit
+{
+public:
+    WindowKit();
+    // A window (the last one goes first): `services` complete the store and a fixed random source.
+    MainWindow &open(Services services = {}, QSize size = {1100, 700});
+
+    QTemporaryDir dir;
+    QSettings settings;
+    std::shared_ptr<MemorySettingsStore> store;
+    Installation inst;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace orvik3::trainer::test

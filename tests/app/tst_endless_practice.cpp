@@ -1,21 +1,17 @@
 // Endless practice: the Leitner rule that picks what comes next, the score kept apart from
-// the study files' statistics, and the window going from one fresh set to the next.
-#include "MainWindow.h"
-#include "StatisticsData.h"
-#include "TrainerHost.h"
+// the study files' statistics, and the flow going from one fresh set to the next.
 #include "TrainerTestKit.h"
-#include "endless/EndlessPractice.h"
-#include "endless/EndlessScore.h"
-#include "endless/LeitnerBoxes.h"
+#include "panel/TrainerHost.h"
+#include "practice/EndlessPractice.h"
+#include "practice/EndlessRecord.h"
+#include "practice/Practice.h"
+#include "statistics/StatisticsData.h"
 
 #include <orvik3/QAform.h>
-#include <orvik3/SettingsStore.h>
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace orvik3;
@@ -137,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, LeitnerLoad,
 
 struct ScoreRow {
     const char *name;
-    std::vector<std::pair<ExerciseFamily, bool>> answers;
+    std::vector<std::pair<Family, bool>> answers;
     int streak, best, answered, right, percent;
 };
 
@@ -157,7 +153,7 @@ TEST_P(Score, StreakAndShare)
     EXPECT_EQ(score.total().right, row.right);
     EXPECT_EQ(EndlessScore::percent(score.total()), row.percent);
     int perFamily = 0;
-    for (const ExerciseFamily f : families())
+    for (const Family f : families())
         perFamily += score.of(f).answered;
     EXPECT_EQ(perFamily, row.answered);
     EndlessScore again;
@@ -165,8 +161,8 @@ TEST_P(Score, StreakAndShare)
     EXPECT_EQ(again.save(), score.save());
 }
 
-constexpr auto H = ExerciseFamily::HoldingArc;
-constexpr auto W = ExerciseFamily::Wind;
+constexpr auto H = Family::Holding;
+constexpr auto W = Family::Wind;
 
 INSTANTIATE_TEST_SUITE_P(Rows, Score,
                          testing::Values(ScoreRow{"none", {}, 0, 0, 0, 0, 0},
@@ -184,96 +180,92 @@ TEST(EndlessScore, ImpossibleSavedScoreIsDropped)
     EXPECT_EQ(score.total().answered, 0);
 }
 
-// --- the window -------------------------------------------------------------------------------
+// --- the flow ---------------------------------------------------------------------------------
 
-class EndlessWindow : public testing::Test
+class Endless : public testing::Test
 {
 protected:
-    EndlessWindow()
-        : settings(dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat)
-        , store(std::make_shared<MemorySettingsStore>())
+    Endless() : settings(dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat)
     {
         inst.writeAllTypes(2);
         Services s;
         s.settings = store;
-        window = std::make_unique<MainWindow>(s, settings, inst.base());
-        window->setScripted(true);
-        window->resize(1100, 700);
+        host = std::make_unique<TrainerHost>(s);
+        host->setBasePath(inst.base());
+        host->setLanguage(Language::English);
+        practice = std::make_unique<Practice>(*host, store);
     }
-    // Solution and the trainer's "Weiter" until the set number changes.
-    bool throughTheSet()
+    EndlessPractice *flow() const { return practice->flowAs<EndlessPractice>(); }
+    // Every question of the set closed as `right`, the first twice; then the next set comes.
+    bool throughTheSet(bool right)
     {
-        const int set = window->endless()->setNumber();
-        for (int k = 0; k < 60 && window->endless() && window->endless()->setNumber() == set; ++k) {
-            window->host().showSolution();
-            window->nextQuestion();
-            QApplication::processEvents();
-        }
-        return window->endless() && window->endless()->setNumber() == set + 1;
+        const int set = flow()->sets().setNumber();
+        for (int q = 0; q < EndlessSets::kSetSize; ++q)
+            for (int again = 0; again < (q == 0 ? 2 : 1); ++again)
+                emit host->questionClosed(q, true, right, false);
+        QApplication::processEvents();
+        return flow() && flow()->sets().setNumber() == set + 1;
     }
 
     QTemporaryDir dir;
     QSettings settings;
-    std::shared_ptr<MemorySettingsStore> store;
     test::Installation inst;
-    std::unique_ptr<MainWindow> window;
+    std::shared_ptr<MemorySettingsStore> store = std::make_shared<MemorySettingsStore>();
+    std::unique_ptr<TrainerHost> host;
+    std::unique_ptr<Practice> practice;
+    EndlessRecord record{settings};
 };
 
-TEST_F(EndlessWindow, WrongAnswerScoredApartThenANewSet)
+TEST_F(Endless, SetAfterSetScoredApartFromTheStudyFiles)
 {
-    window->setLanguage(Language::English);
-    window->startEndless(8, 5);
-    ASSERT_TRUE(window->endless());
-    QAform &form = *window->host().control();
-    ASSERT_EQ(form.lastQuestion() + 1, EndlessPractice::kSetSize);
-    EXPECT_NE(window->basePath(), inst.base());
-    form.control(QStringLiteral("Text4")).type(QStringLiteral("999"));
-    form.control(QStringLiteral("Option47")).click();
-    window->host().sync();
-    window->nextQuestion();
-    EXPECT_EQ(window->endlessScore().total().answered, 1);
-    EXPECT_EQ(window->endlessScore().total().right, 0);
-    EXPECT_EQ(window->endlessScore().of(ExerciseFamily::Wind).answered, 1);
-    EXPECT_TRUE(window->endlessLabel()->text().contains(QStringLiteral("0 of 1"))) << qPrintable(window->endlessLabel()->text());
-    const QString firstSet = window->basePath();
-    ASSERT_TRUE(throughTheSet());
+    QSignalSpy summary(practice.get(), &Practice::summaryWanted);
+    ASSERT_TRUE(practice->run(std::make_unique<EndlessPractice>(8, 5, record)));
+    EXPECT_NE(host->basePath(), inst.base());
+    EXPECT_EQ(host->currentType(), 8);
+    EXPECT_EQ(host->control()->lastQuestion() + 1, EndlessSets::kSetSize);
+    EXPECT_FALSE(practice->flow()->countsInStatistics());
+    const QString firstSet = host->basePath();
+    ASSERT_TRUE(throughTheSet(false));
+    EXPECT_TRUE(summary.isEmpty());
     EXPECT_FALSE(QDir(firstSet).exists()) << "the last set's folder stays";
-    EXPECT_EQ(window->host().control()->lastQuestion() + 1, EndlessPractice::kSetSize);
-    EXPECT_FALSE(window->summaryShown());
-    // The study files' statistics saw nothing of it.
-    EXPECT_TRUE(store->read(QStringLiteral("avx1"), QStringLiteral("stats"), statisticsPrefix(8) + QStringLiteral("_total")).isEmpty());
-    EXPECT_EQ(settings.value(QStringLiteral("endless/score")).toString(), window->endlessScore().save());
+    EXPECT_EQ(record.score().total().answered, EndlessSets::kSetSize) << "a question counts at its first closing";
+    EXPECT_EQ(record.score().of(Family::Wind).right, 0);
+    EXPECT_EQ(settings.value(QStringLiteral("endless/score")).toString(), record.score().save());
+    EXPECT_TRUE(flow()->statusLine().contains(QStringLiteral("0 of 10"))) << qPrintable(flow()->statusLine());
 
-    // Back to a study file: its installation and its statistics again.
-    window->startExercise(8);
-    EXPECT_FALSE(window->endless());
-    EXPECT_EQ(window->basePath(), inst.base());
-    EXPECT_FALSE(window->endlessLabel()->isVisible());
-    EXPECT_EQ(window->host().control()->lastQuestion(), 1);
+    // The panel counted into a store of its own; back to the study file, its statistics again.
+    host->control()->control(QStringLiteral("Text4")).type(QStringLiteral("1"));
+    host->control()->control(QStringLiteral("Option47")).click();
+    host->next();
+    EXPECT_TRUE(store->keys(QStringLiteral("avx1"), QStringLiteral("stats")).isEmpty());
+    practice->stop();
+    EXPECT_EQ(host->basePath(), inst.base());
+    EXPECT_EQ(host->control()->settings().keys(QStringLiteral("avx1"), QStringLiteral("stats")), QStringList());
+    host->startExercise(8);
+    host->control()->control(QStringLiteral("Text4")).type(QStringLiteral("1"));
+    host->control()->control(QStringLiteral("Option47")).click();
+    host->next();
+    EXPECT_FALSE(store->keys(QStringLiteral("avx1"), QStringLiteral("stats")).isEmpty());
 }
 
-TEST_F(EndlessWindow, OtherLanguageGivesAFreshSetInIt)
+TEST_F(Endless, OtherLanguageGivesAFreshSetInIt)
 {
-    window->setLanguage(Language::German);
-    window->startEndless(13, 8); // its English file is another type's
-    ASSERT_TRUE(window->endless());
-    window->setLanguage(Language::English);
-    ASSERT_TRUE(window->endless());
-    EXPECT_EQ(window->endless()->setNumber(), 2);
-    EXPECT_EQ(window->host().currentType(), 13);
-    EXPECT_EQ(window->host().control()->lastQuestion() + 1, EndlessPractice::kSetSize);
+    ASSERT_TRUE(practice->run(std::make_unique<EndlessPractice>(13, 8, record))); // its English file is another type's
+    host->setLanguage(Language::German);
+    practice->languageChanged();
+    EXPECT_EQ(flow()->sets().setNumber(), 2);
+    EXPECT_EQ(host->currentType(), 13);
+    EXPECT_EQ(host->control()->lastQuestion() + 1, EndlessSets::kSetSize);
 }
 
-TEST_F(EndlessWindow, WeakestFirstAsksForTheLowestKinds)
+TEST_F(Endless, WeakestFirstAsksForTheLowestKinds)
 {
-    window->startEndless(0, 11);
-    ASSERT_TRUE(window->endless());
+    ASSERT_TRUE(practice->run(std::make_unique<EndlessPractice>(0, 11, record)));
     // Nothing practised yet: the first type of the catalogue, its kinds in turn.
-    const int type = window->host().currentType();
+    const int type = host->currentType();
     EXPECT_EQ(type, exerciseCatalog().front().type);
-    ASSERT_TRUE(throughTheSet());
-    // Nothing answered, nothing recorded: the same type is still the weakest.
-    EXPECT_EQ(window->host().currentType(), type);
+    ASSERT_TRUE(throughTheSet(true));
+    EXPECT_NE(host->currentType(), type) << "all right at the first try: that type is no longer the weakest";
 }
 
 } // namespace

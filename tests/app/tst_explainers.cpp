@@ -1,6 +1,5 @@
 // The sentences and working of the solution box, checked against the rules a student learns,
 // written out here independently of the trainer's code.
-#include "LearningSession.h"
 #include "TrainerTestKit.h"
 #include "explain/AdfExplainer.h"
 #include "explain/ArcExplainer.h"
@@ -9,8 +8,6 @@
 #include "explain/PositionExplainer.h"
 #include "explain/QdmQdrExplainer.h"
 #include "explain/WindExplainer.h"
-
-#include <orvik3/QAform.h>
 
 #include <gtest/gtest.h>
 #include <cmath>
@@ -53,23 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
                       HoldRow{"left270_hdg000_parallel", 270, false, 0, "parallel", "340°–090°"},
                       HoldRow{"left270_hdg160_direct", 270, false, 160, "direct", "160°–340°"}),
     [](const auto &info) { return std::string(info.param.name); });
-
-// Every heading of every tenth inbound course: the sentence names the entry the panel judges.
-TEST(HoldingSentence, AgreesWithThePanelsSolverAllRound)
-{
-    orvik3::QAform form;
-    for (int inbound = 0; inbound < 360; inbound += 10) {
-        for (bool right : {true, false}) {
-            for (int hdg = 0; hdg < 360; ++hdg) {
-                qint16 h = qint16(hdg), in = qint16(inbound), outbound = 0, gate = 0, abeam = 0, first = 0;
-                QString kind = right ? QStringLiteral("Standard") : QStringLiteral("Non-Standard"), entry, turn;
-                form.findHoldingAnswer(h, in, kind, entry, outbound, gate, abeam, first, turn);
-                const QString ours = HoldingExplainer::entryName(HoldingExplainer::entryFor(hdg, inbound, right));
-                ASSERT_TRUE(ours.startsWith(entry)) << inbound << (right ? " R " : " L ") << hdg << ' ' << qPrintable(entry);
-            }
-        }
-    }
-}
 
 // --- wind triangle ------------------------------------------------------------------------
 
@@ -193,70 +173,6 @@ TEST(SessionReason, MissingStationGivesNoSentence)
     EXPECT_TRUE(AdfExplainer::reason(empty).isEmpty());
     EXPECT_TRUE(QdmQdrExplainer::reason(empty).isEmpty());
     EXPECT_TRUE(ArcExplainer::reason(empty).isEmpty());
-}
-
-// --- the run through a set ----------------------------------------------------------------
-
-struct Closing {
-    int question;
-    bool answered, right, repeats;
-};
-struct SetRow {
-    const char *name;
-    int size;
-    std::vector<Closing> closings;
-    int done, right;
-    bool finished;
-    std::vector<int> mistakes;
-};
-class SetProgress : public ::testing::TestWithParam<SetRow> {};
-TEST_P(SetProgress, FollowsThePanel)
-{
-    const SetRow &r = GetParam();
-    LearningSession s;
-    s.start(3, r.size);
-    qint64 t = 0;
-    for (const Closing &c : r.closings) {
-        s.shown(c.question, t += 1000);
-        s.closed(c.question, c.answered, c.right, c.repeats, t += 4000);
-    }
-    EXPECT_EQ(s.doneCount(), r.done);
-    EXPECT_EQ(s.rightCount(), r.right);
-    EXPECT_EQ(s.finished(), r.finished);
-    EXPECT_EQ(s.mistakes(), r.mistakes);
-    EXPECT_EQ(s.repeatText().isEmpty(), r.closings.empty() || !r.closings.back().repeats);
-}
-INSTANTIATE_TEST_SUITE_P(
-    Rows, SetProgress,
-    // Closings are {question, answered, right, repeats}.
-    ::testing::Values(SetRow{.name = "allRight", .size = 2, .closings = {{0, true, true, false}, {1, true, true, false}},
-                             .done = 2, .right = 2, .finished = true, .mistakes = {}},
-                      SetRow{.name = "wrongThenRight", .size = 2, .closings = {{0, true, false, true}, {0, true, true, false}},
-                             .done = 1, .right = 0, .finished = false, .mistakes = {0}},
-                      SetRow{.name = "wrongStillOpen", .size = 3, .closings = {{0, true, true, false}, {1, true, false, true}},
-                             .done = 1, .right = 1, .finished = false, .mistakes = {}},
-                      SetRow{.name = "skippedIsNeitherRightNorMistake", .size = 2,
-                             .closings = {{0, false, false, false}, {1, true, true, false}},
-                             .done = 2, .right = 1, .finished = true, .mistakes = {}},
-                      SetRow{.name = "randomWrongMovesOn", .size = 2, .closings = {{1, true, false, false}, {0, true, true, false}},
-                             .done = 2, .right = 1, .finished = true, .mistakes = {1}}),
-    [](const auto &info) { return std::string(info.param.name); });
-
-TEST(SetProgress, ChosenSetGoesThroughItsListThenEnds)
-{
-    LearningSession s;
-    s.startChosen(6, {4, 1});
-    EXPECT_EQ(s.nextChosen(), 4);
-    s.shown(4, 0);
-    s.closed(4, true, false, true, 10); // the panel brings 4 back
-    EXPECT_FALSE(s.nextChosen().has_value());
-    s.closed(4, true, true, false, 20);
-    EXPECT_EQ(s.nextChosen(), 1);
-    EXPECT_EQ(s.progressText(), QStringLiteral("2/2, 0 right"));
-    s.shown(1, 30);
-    s.closed(1, true, true, false, 40);
-    EXPECT_TRUE(s.finished());
-    EXPECT_EQ(s.rightCount(), 1);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Flying it yourself: where the aircraft goes over time, with and without wind and turns.
 
-#include "FlightSession.h"
+#include "situation/FlightSession.h"
 #include "TrainerTestKit.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // What the instruments show for a situation: card and needle angles, deviation and flags.
 
-#include "InstrumentReadings.h"
+#include "situation/InstrumentReadings.h"
 #include "TrainerTestKit.h"
 
 #include <gtest/gtest.h>

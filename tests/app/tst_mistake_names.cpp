@@ -15,7 +15,7 @@
 
 using namespace orvik3;
 using namespace orvik3::trainer;
-using Entry = HoldingExplainer::Entry;
+using Entry = HoldingEntry;
 using Side = MistakeNames::Side;
 using Bearing = MistakeNames::Bearing;
 
@@ -66,10 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 // --- on the panel -------------------------------------------------------------------------------
 
+// The mistakes named from the control's verdicts, as the trainer names them.
 struct Panel {
     QTemporaryDir dir;
     std::unique_ptr<QAform> form;
-    QStringList chosen;
+    QStringList said;
     Panel(qint16 type, std::vector<QStringList> wishes)
     {
         QString error;
@@ -82,9 +83,9 @@ struct Panel {
         form->InitProperties();
         form->setC_MainAppPath(dir.path());
         form->setC_QAtype(type);
-        QObject::connect(&form->form(), &Form::changed, [this](FormControl *c, ControlProperty property) {
-            if (property == ControlProperty::Value && c->kind() == ControlKind::OptionButton && c->isSelected())
-                chosen << c->name();
+        QObject::connect(form.get(), &QAform::rowJudged, [this](int row, bool right, const QString &given) {
+            if (const QString s = MistakeNames::of(*form, row, given); !right && !s.isEmpty())
+                said << s;
         });
     }
     QString col(int c) const { return form->qaCol(c, form->currentQuestion()).trimmed(); }
@@ -109,7 +110,7 @@ TEST_P(OnThePanel, NamedRightAfterTheChoice)
     Panel p(row.type, row.wishes);
     ASSERT_TRUE(p.form->questionShown());
     row.act(p);
-    const QStringList said = MistakeNames::observe(*p.form, p.chosen);
+    const QStringList &said = p.said;
     if (!*row.expected) {
         EXPECT_TRUE(said.isEmpty()) << said.join(u'|').toStdString();
         return;
@@ -132,8 +133,8 @@ void clickEntry(Panel &p, bool mirrored)
 {
     const int heading = p.col(13).toInt(), inbound = p.col(14).toInt();
     const bool right = p.col(15) == QLatin1String("Standard");
-    const Entry asked = HoldingExplainer::entryFor(heading, inbound, right);
-    const Entry mirror = HoldingExplainer::entryFor(heading, inbound, !right);
+    const Entry asked = holdingEntry(heading, inbound, right);
+    const Entry mirror = holdingEntry(heading, inbound, !right);
     ASSERT_NE(asked, mirror);
     // Otherwise the one entry that is neither.
     Entry click = mirror;

@@ -1,6 +1,6 @@
 // The directional gyro as drawn: the heading stands under the lubber line at the top.
 
-#include "InstrumentPainter.h"
+#include "paint/InstrumentPainter.h"
 #include "PaintProbe.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Course deviation indicators as drawn: the HSI's course arrow, bar, TO/FROM triangle and
 // flag, and the VOR indicator's needle and window, found in the picture.
 
-#include "InstrumentPainter.h"
+#include "paint/InstrumentPainter.h"
 #include "PaintProbe.h"
 
 #include <QPainter>

@@ -1,8 +1,8 @@
 // The plan view as drawn: north up and east right, the aircraft's nose along its heading,
 // the holding pattern on its side of the inbound course, the wind arrow downwind.
 
-#include "PathBuilder.h"
-#include "PlanPainter.h"
+#include "situation/PathBuilder.h"
+#include "paint/PlanPainter.h"
 #include "PaintProbe.h"
 
 #include <QPainter>

@@ -1,7 +1,7 @@
 // Bearing pointers as drawn: the needle's head toward the station, the card turned by the
 // heading on the RMI and fixed on the ADF. Read from the picture, not from the reading.
 
-#include "InstrumentPainter.h"
+#include "paint/InstrumentPainter.h"
 #include "PaintProbe.h"
 
 #include <QPainter>

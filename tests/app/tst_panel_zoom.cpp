@@ -1,20 +1,17 @@
 // The exercise panel at several zooms and two screen densities (the test runs once per
 // density): fonts and geometry grow together, the default matches the window's text, the
-// keys change the size, and the row labels sit on their option rows.
+// keys change the size, and F1 opens the power tips wherever the focus is.
 
-#include "MainWindow.h"
-#include "PanelZoom.h"
-#include "SituationView.h"
-#include "TrainerHost.h"
 #include "TrainerTestKit.h"
+#include "panel/PanelZoom.h"
+#include "view/ExercisePage.h"
+#include "view/SituationView.h"
 
 #include <orvik3/QAformWidget.h>
 
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLabel>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -24,30 +21,23 @@ using namespace orvik3::trainer;
 
 namespace {
 
-class PanelFixture
+class PanelFixture : protected test::WindowKit
 {
 public:
-    PanelFixture() : settings(dir.filePath(QStringLiteral("t.ini")), QSettings::IniFormat)
+    PanelFixture()
     {
         inst.writeType(3);
         inst.writeType(9);
     }
-    std::unique_ptr<MainWindow> window(int type, std::function<std::unique_ptr<PowerTipWindow>()> tips = {})
+    MainWindow *show(int type, std::function<std::unique_ptr<PowerTipWindow>()> tips = {})
     {
         Services s;
-        s.settings = std::make_shared<MemorySettingsStore>();
         s.powerTipFactory = std::move(tips);
-        auto w = std::make_unique<MainWindow>(s, settings, inst.base());
-        w->setScripted(true);
-        w->resize(1500, 900);
-        w->startExercise(type);
-        return w;
+        MainWindow &w = open(s, {1500, 900});
+        w.startExercise(type);
+        return &w;
     }
     static QAformWidget *panel(const MainWindow &w) { return qobject_cast<QAformWidget *>(w.panel()); }
-
-    QTemporaryDir dir;
-    QSettings settings;
-    test::Installation inst;
 };
 
 qreal screenDpi(QWidget *w)
@@ -71,7 +61,7 @@ class PanelZoomScale : public testing::TestWithParam<double>, protected PanelFix
 TEST_P(PanelZoomScale, FontsAndGeometryTogether)
 {
     const double zoom = GetParam();
-    auto w = window(3);
+    MainWindow *w = show(3);
     QAformWidget *p = panel(*w);
     ASSERT_TRUE(p);
     const qreal dpi = screenDpi(p);
@@ -106,7 +96,7 @@ class PanelZoomDefault : public testing::Test, protected PanelFixture
 
 TEST_F(PanelZoomDefault, PanelTextAsLargeAsTheWindowText)
 {
-    auto w = window(3);
+    MainWindow *w = show(3);
     QAformWidget *p = panel(*w);
     ASSERT_TRUE(p);
     screenDpi(p);
@@ -134,10 +124,10 @@ class PanelZoomKeys : public testing::TestWithParam<Keys>, protected PanelFixtur
 
 TEST_P(PanelZoomKeys, ChangeTheSizeAndAreRemembered)
 {
-    auto w = window(3);
+    MainWindow *w = show(3);
     w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     const double before = panel(*w)->zoom();
     for (QKeyCombination k : GetParam().keys)
         QTest::keyClick(w->panel()->findChild<QWidget *>(QStringLiteral("Option1")), k.key(), k.keyboardModifiers());
@@ -148,7 +138,7 @@ TEST_P(PanelZoomKeys, ChangeTheSizeAndAreRemembered)
     // The next window, and the panel a language switch builds, take the same size.
     w->setLanguage(Language::English);
     EXPECT_DOUBLE_EQ(panel(*w)->zoom(), after);
-    auto next = window(9);
+    MainWindow *next = show(9);
     EXPECT_DOUBLE_EQ(panel(*next)->zoom(), after);
 }
 
@@ -160,93 +150,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Keys{"LargerThenReset", {Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_0}, 0, false},
                     Keys{"ManyMinusStopsAtTheLeast", std::vector<QKeyCombination>(30, Qt::CTRL | Qt::Key_Minus), -1, true}),
     [](const testing::TestParamInfo<Keys> &info) { return std::string(info.param.name); });
-
-namespace {
-
-struct Row {
-    int type;
-    const char *label;
-    const char *option;
-    double zoom;
-};
-
-class RowLabels : public testing::TestWithParam<Row>, protected PanelFixture
-{
-};
-
-} // namespace
-
-TEST_P(RowLabels, LabelSitsOnItsOptionRow)
-{
-    const Row r = GetParam();
-    auto w = window(r.type);
-    QAformWidget *p = panel(*w);
-    ASSERT_TRUE(p);
-    w->panelZoom().setZoom(r.zoom);
-    auto *label = qobject_cast<QLabel *>(p->widgetFor(QLatin1String(r.label)));
-    QWidget *option = p->widgetFor(QLatin1String(r.option));
-    ASSERT_TRUE(label && option);
-    ASSERT_TRUE(option->isVisibleTo(p) && label->isVisibleTo(p));
-    const QRect l(label->mapTo(p, QPoint(0, 0)), label->size());
-    const QRect o(option->mapTo(p, QPoint(0, 0)), option->size());
-    EXPECT_NEAR(l.center().y(), o.center().y(), 2.0) << "label " << l.top() << ".." << l.bottom() << ", row "
-                                                     << o.top() << ".." << o.bottom();
-    // The text is drawn in the middle of the label, so its middle is the row's middle too.
-    EXPECT_TRUE(label->alignment() & Qt::AlignVCenter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Trainer, RowLabels,
-    testing::Values(Row{3, "Label3", "Option11", 1.0}, Row{3, "Label6", "Option1", 1.0}, Row{3, "Label4", "Option6", 1.0},
-                    Row{3, "Label5", "Option14", 1.0}, Row{3, "Label4", "Option6", 2.0}, Row{3, "Label5", "Option14", 2.0},
-                    Row{9, "Label3", "Option11", 1.0}, Row{9, "Label6", "Option1", 1.0}, Row{9, "Label4", "Option6", 1.0},
-                    Row{9, "Label4", "Option6", 1.6}),
-    [](const testing::TestParamInfo<Row> &info) {
-        return QStringLiteral("Type%1_%2_Zoom%3")
-            .arg(info.param.type)
-            .arg(QLatin1String(info.param.label))
-            .arg(int(info.param.zoom * 10))
-            .toStdString();
-    });
-
-namespace {
-
-struct Focused {
-    const char *control;
-    double zoom;
-};
-
-class FocusRing : public testing::TestWithParam<Focused>, protected PanelFixture
-{
-};
-
-} // namespace
-
-TEST_P(FocusRing, SurroundsTheFocusedControl)
-{
-    auto w = window(3);
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    QAformWidget *p = panel(*w);
-    w->panelZoom().setZoom(GetParam().zoom);
-    QWidget *target = p->widgetFor(QLatin1String(GetParam().control));
-    ASSERT_TRUE(target);
-    target->setFocus(Qt::TabFocusReason);
-    auto *ring = p->findChild<QWidget *>(QStringLiteral("orvik3FocusRing"));
-    ASSERT_TRUE(ring);
-    EXPECT_TRUE(ring->isVisible());
-    const QRect around(target->mapTo(p, QPoint(0, 0)), target->size());
-    EXPECT_TRUE(ring->geometry().contains(around)) << "ring misses " << GetParam().control;
-    // Focus leaving the panel takes the ring away.
-    w->situationView()->setFocus(Qt::TabFocusReason);
-    EXPECT_FALSE(ring->isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Trainer, FocusRing,
-                         testing::Values(Focused{"Option1", 1.0}, Focused{"Option14", 1.5}, Focused{"Command27", 1.0},
-                                         Focused{"Check2", 2.0}),
-                         [](const testing::TestParamInfo<Focused> &info) { return std::string(info.param.control); });
 
 namespace {
 
@@ -272,11 +175,11 @@ class PowerTipKey : public testing::TestWithParam<const char *>, protected Panel
 TEST_P(PowerTipKey, F1OpensThePowerTipsWhereverTheFocusIs)
 {
     int shown = 0;
-    auto w = window(3, [&shown] { return std::make_unique<CountingTips>(shown); });
+    MainWindow *w = show(3, [&shown] { return std::make_unique<CountingTips>(shown); });
     w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-    QWidget *target = QLatin1String(GetParam()) == QLatin1String("view") ? static_cast<QWidget *>(w->situationView())
+    QApplication::setActiveWindow(w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+    QWidget *target = QLatin1String(GetParam()) == QLatin1String("view") ? static_cast<QWidget *>(w->exercisePage().view())
                                                                          : panel(*w)->widgetFor(QLatin1String(GetParam()));
     ASSERT_TRUE(target);
     target->setFocus(Qt::TabFocusReason);

@@ -2,9 +2,10 @@
 // of a session: it must end at once with a message naming the file, draw nothing, and leave
 // the disk as it was.
 
-#include "Situation.h"
+#include "TrainerTestKit.h"
+#include "situation/Situation.h"
 
-#include "platform/FileLimits.h"
+#include <orvik3/FileLimits.h>
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -39,6 +41,18 @@ bool sparse(const QString &path, qint64 size)
     return f.open(QIODevice::WriteOnly) && f.resize(size);
 }
 
+// A good session of the QDM interception with one thing spoilt.
+std::function<bool(const QString &)> spoilt(const char *pattern, const char *with)
+{
+    return [=](const QString &p) {
+        QString text = QString::fromUtf8(host::SessionFile::toText(test::sessionFor(6)));
+        const QString before = text;
+        text.replace(QRegularExpression(QLatin1String(pattern)), QLatin1String(with));
+        QFile f(p);
+        return text != before && f.open(QIODevice::WriteOnly) && f.write(text.toUtf8()) > 0;
+    };
+}
+
 const Row kRows[] = {
     {"parent_folders_to_dev_zero", "../../../../../../../../dev/zero", nullptr, "outside default/sessions/"},
     {"parent_folder_to_a_real_file", "../study/qdm.sty", nullptr, "outside default/sessions/"},
@@ -52,6 +66,8 @@ const Row kRows[] = {
     {"folder", "dir.session", [](const QString &p) { return QDir().mkpath(p); }, "no session file"},
     {"empty", "empty.session", [](const QString &p) { return sparse(p, 0); }, "empty.session"},
     {"missing", "gone.session", nullptr, "gone.session"},
+    {"letters_for_a_number", "abc.session", spoilt("tas *= *[0-9.]+", "tas = abc"), "bad number"},
+    {"unknown_section", "section.session", spoilt("\\[station\\]", "[stationx]"), "unknown section [stationx]"},
     {"unreadable", "locked.session",
      [](const QString &p) {
          return ::geteuid() != 0 && sparse(p, 10) && ::chmod(QFile::encodeName(p).constData(), 0) == 0;

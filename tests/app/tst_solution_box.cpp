@@ -1,7 +1,7 @@
 // The solution box beside the panel: every line it is given stays readable in the column,
 // whatever the column's width and however the lines wrap.
 
-#include "SolutionBox.h"
+#include "view/SolutionBox.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The lines of the plan view: holding entries, interceptions, DME arcs, and the fit of the
 // plan into its rectangle.
 
-#include "PlanOverlay.h"
-#include "PlanTransform.h"
-#include "SolutionPaths.h"
+#include "paint/PlanOverlay.h"
+#include "paint/PlanTransform.h"
+#include "situation/SolutionPaths.h"
 #include "TrainerTestKit.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-// The host's reactions to the control's signal properties.
+// The host's reactions to the control's signal properties and its typed verdicts.
 
-#include "ControlSignals.h"
-#include "TrainerHost.h"
+#include "panel/ControlSignals.h"
+#include "panel/TrainerHost.h"
 #include "TrainerTestKit.h"
 
 #include <orvik3/QAform.h>
@@ -75,55 +75,90 @@ TEST(HostReactions, EachSignalValue)
     }
 }
 
-TEST(HostReactions, TrainerHostWithTheControl)
+TEST(HostReactions, VerdictsAndClosingsFromTheControl)
 {
     test::Installation inst;
-    inst.writeType(6, 3);
-    inst.writeType(8, 1);
+    inst.writeType(1, 2);
     TrainerHost host(memoryServices());
-    QSignalSpy shown(&host, &TrainerHost::questionShown);
-    QSignalSpy solution(&host, &TrainerHost::solutionRequested);
-    QSignalSpy fly(&host, &TrainerHost::flyRequested);
-    QSignalSpy flyEnded(&host, &TrainerHost::flyEnded);
-    QSignalSpy ended(&host, &TrainerHost::exerciseEnded);
+    QSignalSpy judged(&host, &TrainerHost::rowJudged), closed(&host, &TrainerHost::questionClosed),
+        shown(&host, &TrainerHost::questionShown);
     host.setBasePath(inst.base());
+    host.startExercise(1);
+    // The study file stores 100 for every answer: list entry 21 (100°) is right.
+    host.control()->control(QStringLiteral("Combo1")).choose(21);
+    host.control()->control(QStringLiteral("Combo2")).choose(1);
+    ASSERT_EQ(judged.size(), 2);
+    EXPECT_EQ(judged[0], (QVariantList{1, true, QStringLiteral("100")}));
+    EXPECT_EQ(judged[1], (QVariantList{2, false, QStringLiteral("000")}));
+    EXPECT_TRUE(closed.isEmpty());
+    // Wrong in file order: closed, counted wrong, and the same question again.
+    host.next();
+    ASSERT_EQ(closed.size(), 1);
+    EXPECT_EQ(closed[0], (QVariantList{0, true, false, true}));
+    EXPECT_EQ(host.control()->currentQuestion(), 0);
+    EXPECT_EQ(shown.size(), 2);
+    // Nothing answered: closed, nothing counted, on to the next.
+    host.next();
+    EXPECT_EQ(closed.last(), (QVariantList{0, false, false, false}));
+    EXPECT_EQ(host.control()->currentQuestion(), 1);
+}
 
+struct CutRow {
+    int type;
+    const char *frame;
+    bool cut;
+};
+
+TEST(HostReactions, SolutionCutsThePanelsThatFlyAndNextGivesItBack)
+{
+    for (const CutRow row : {CutRow{6, "Frame20", true}, CutRow{8, "Frame29", true}, CutRow{3, "Frame2", true},
+                             CutRow{5, "Frame11", false}, CutRow{1, "Frame1", false}}) {
+        SCOPED_TRACE(row.type);
+        test::Installation inst;
+        inst.writeType(row.type, 2);
+        TrainerHost host(memoryServices());
+        host.setBasePath(inst.base());
+        host.startExercise(row.type);
+        QSignalSpy solution(&host, &TrainerHost::solutionRequested);
+        const FormControl &frame = host.control()->control(QLatin1String(row.frame));
+        const int full = frame.height();
+        host.showSolution();
+        EXPECT_EQ(solution.size(), 1);
+        EXPECT_EQ(host.panelShrunk(), row.cut);
+        EXPECT_EQ(frame.height(), row.cut ? 1100 : full);
+        host.next();
+        EXPECT_FALSE(host.panelShrunk());
+        EXPECT_EQ(frame.height(), full);
+        EXPECT_EQ(host.control()->currentQuestion(), 1);
+    }
+}
+
+TEST(HostReactions, FlyGiveBackAndCancel)
+{
+    test::Installation inst;
+    inst.writeType(6, 2);
+    TrainerHost host(memoryServices());
+    QSignalSpy fly(&host, &TrainerHost::flyRequested), flyEnded(&host, &TrainerHost::flyEnded),
+        ended(&host, &TrainerHost::exerciseEnded), shown(&host, &TrainerHost::questionShown);
+    host.setBasePath(inst.base());
     host.startExercise(6);
-    ASSERT_EQ(shown.size(), 1);
-    EXPECT_EQ(shown[0][0].toString(), inst.sessionPath(QStringLiteral("t6_0.session")));
-    EXPECT_EQ(shown[0][1].toInt(), 6);
-    host.displayQuestion();
-    EXPECT_EQ(shown.last()[0].toString(), inst.sessionPath(QStringLiteral("t6_1.session")));
-
-    // The control shows the solution: the host draws it and clears the signal again.
-    host.control()->setC_showResult(6);
-    host.sync();
-    EXPECT_EQ(solution.size(), 1);
-    EXPECT_EQ(host.control()->c_showResult(), 0);
-
-    // "Selber Fliegen" on the QDM/QDR panel.
     ASSERT_TRUE(host.control()->control(QStringLiteral("Command15")).click());
     host.panelActed();
     ASSERT_EQ(fly.size(), 1);
-    EXPECT_EQ(fly[0][0].toInt(), 3);
-    EXPECT_EQ(fly[0][1].toDouble(), 3.0);
-    EXPECT_EQ(host.control()->control(QStringLiteral("Frame20")).height(), 1100);
+    EXPECT_EQ(fly[0], (QVariantList{3, 3.0}));
+    EXPECT_TRUE(host.panelShrunk());
     host.giveBackPanel();
     EXPECT_EQ(host.control()->c_QAFly(), -3);
-    EXPECT_EQ(host.control()->control(QStringLiteral("Frame20")).height(), 4250);
     EXPECT_EQ(flyEnded.size(), 1);
-
-    // "Abbrechen" ends the exercise.
+    EXPECT_FALSE(host.panelShrunk());
     ASSERT_TRUE(host.control()->control(QStringLiteral("Command8")).click());
     host.panelActed();
     EXPECT_EQ(ended.size(), 1);
     EXPECT_EQ(host.currentType(), 0);
-
-    // Starting the same type again puts up its first question even though the name repeats.
-    host.startExercise(8);
-    host.startExercise(8);
-    EXPECT_EQ(shown.last()[0].toString(), inst.sessionPath(QStringLiteral("t8_0.session")));
-    EXPECT_EQ(shown.size(), 4);
+    // Starting it again puts up its first question, though the session's name repeats.
+    host.startExercise(6);
+    EXPECT_EQ(shown.size(), 2);
+    EXPECT_EQ(shown.last()[0].toString(), inst.sessionPath(QStringLiteral("t6_0.session")));
 }
 
 TEST(HostReactions, LanguageSwitchMakesANewControl)
@@ -146,25 +181,6 @@ TEST(HostReactions, LanguageSwitchMakesANewControl)
     EXPECT_EQ(host.control()->c_QAtype(), 5) << "the running exercise starts again";
     EXPECT_EQ(host.control()->lastQuestion(), 1);
     EXPECT_EQ(host.control()->c_MainAppPath(), inst.base());
-}
-
-TEST(HostReactions, ControlErrorsAreReportedNotThrown)
-{
-    // A power-tip window whose file cannot be read.
-    struct BrokenTips : PowerTipWindow {
-        void setFileName(const QString &path) override { file = path; }
-        void load() override { throw Error(ErrorKind::FileFailure, file + QStringLiteral(" cannot be read")); }
-        void show(int) override {}
-        QString file;
-    };
-    Services s = memoryServices();
-    s.powerTipFactory = [] { return std::make_unique<BrokenTips>(); };
-    TrainerHost host(s);
-    host.setBasePath(QStringLiteral("nowhere"));
-    QSignalSpy failed(&host, &TrainerHost::failed);
-    host.loadPowerTip();
-    ASSERT_EQ(failed.size(), 1);
-    EXPECT_TRUE(failed[0][0].toString().contains(QStringLiteral("pwr.rtf")));
 }
 
 // Whatever a handler raises reaches the trainee as one sentence: its kind said once, an

@@ -1,5 +1,6 @@
-// How the trainer starts: where it finds the sample installation, when it refuses to start for
-// want of a display, and that a scripted run leaves the remembered settings alone.
+// The trainer as a program, as scripts and the documentation run it: where it finds the sample
+// installation, when it refuses to start for want of a display, its command line, a picture of
+// every exercise type, and the files it keeps, left alone when they are no plain files.
 
 #include "StartupChecks.h"
 #include "TrainerProcess.h"
@@ -7,11 +8,17 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QMap>
+#include <QSet>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace orvik3::trainer;
 using namespace orvik3::trainer::test;
@@ -162,21 +169,123 @@ INSTANTIATE_TEST_SUITE_P(Trainer, ScreenshotRun,
                                                         "[window]\ngeometry=@ByteArray(not a geometry)\n"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TrainerWithoutDisplay, SaysHowToDrawAScreenshotInstead)
+int colours(const QImage &img)
 {
-    QTemporaryDir config;
-    QProcessEnvironment env = environmentWithConfig(config.path());
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        env.remove(QString::fromLatin1(name));
-    const TrainerRun r = runTrainer({QStringLiteral("--type"), QStringLiteral("6")}, env);
-    EXPECT_EQ(r.exitCode, 1) << r.errors.toStdString();
-    EXPECT_TRUE(r.errors.contains(QStringLiteral("needs a display"))) << r.errors.toStdString();
-    EXPECT_TRUE(r.errors.contains(QStringLiteral("QT_QPA_PLATFORM=offscreen"))) << r.errors.toStdString();
-    EXPECT_FALSE(r.errors.contains(QStringLiteral("platform plugin"))) << r.errors.toStdString();
-
-    // The help text needs no display either.
-    const TrainerRun help = runTrainer({QStringLiteral("--help")}, env);
-    EXPECT_EQ(help.exitCode, 0) << help.errors.toStdString();
+    QSet<QRgb> seen;
+    for (int y = 0; y < img.height(); y += 4)
+        for (int x = 0; x < img.width(); x += 4)
+            seen.insert(img.pixel(x, y));
+    return int(seen.size());
 }
+
+class Scripted : public testing::TestWithParam<int>
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        inst = new Installation;
+        inst->writeAllTypes(2);
+    }
+    static void TearDownTestSuite()
+    {
+        delete inst;
+        inst = nullptr;
+    }
+    static Installation *inst;
+    QTemporaryDir out;
+};
+
+Installation *Scripted::inst = nullptr;
+
+} // namespace
+
+TEST_P(Scripted, ScreenshotOfEveryType)
+{
+    const int type = GetParam();
+    const QString png = out.filePath(QStringLiteral("shot.png"));
+    const TrainerRun r = runTrainer({QStringLiteral("--base"), inst->base(), QStringLiteral("--type"), QString::number(type),
+                                     QStringLiteral("--lang"), type % 2 ? QStringLiteral("de") : QStringLiteral("en"),
+                                     QStringLiteral("--question"), QStringLiteral("2"), QStringLiteral("--size"),
+                                     QStringLiteral("1100x650"), QStringLiteral("--screenshot"), png},
+                                    environmentWithConfig(out.path()));
+    ASSERT_EQ(r.exitCode, 0) << r.errors.toStdString();
+    const QImage img(png);
+    ASSERT_FALSE(img.isNull());
+    EXPECT_EQ(img.size(), QSize(1100, 650));
+    EXPECT_GT(colours(img), 60);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTypes, Scripted, testing::Range(1, 15));
+
+namespace {
+
+// A run that cannot draw the first question, or should not: how it ends and what it says.
+// "@out" stands for a scratch folder (no installation in it), "@file" for `own` below the
+// configuration folder, which is made a pipe or a link to /dev/zero when given.
+struct RunRow {
+    const char *name;
+    QStringList args;
+    int exitCode;
+    const char *says;         // part of the error stream; nullptr: anything
+    bool noDisplay = false;   // neither the offscreen platform nor a display
+    const char *own = nullptr;
+    bool fifo = true;
+    bool picture = false;     // a picture is drawn all the same
+};
+
+void PrintTo(const RunRow &r, std::ostream *os) { *os << r.name; }
+
+const RunRow kRuns[] = {
+    {"type_out_of_range", {"--type", "15"}, 2, "--type"},
+    {"type_no_number", {"--type", "x"}, 2, "--type"},
+    {"unknown_language", {"--lang", "fr"}, 2, "fr"},
+    {"question_zero", {"--question", "0"}, 2, "--question"},
+    {"size_no_size", {"--size", "big"}, 2, "big"},
+    {"unknown_option", {"--nonsense"}, 2, "nonsense"},
+    // An installation without exercises still draws: the view says why, and a script notices.
+    {"no_exercises", {"--base", "@out", "--type", "3", "--screenshot", "@out/shot.png"}, 3, "default/study", false, nullptr, true, true},
+    {"no_display", {"--type", "6"}, 1, "needs a display", true},
+    {"help_needs_no_display", {"--help"}, 0, nullptr, true},
+    // What can lie where the trainer keeps its own files: left alone with a word.
+    {"settings_fifo", {"--type", "6", "--screenshot", "@out/shot.png"}, 0, "@file", false, "Orvik3/orvik3-trainer.conf", true, true},
+    {"settings_device", {"--type", "6", "--screenshot", "@out/shot.png"}, 0, "@file", false, "Orvik3/orvik3-trainer.conf", false, true},
+    {"statistics_fifo", {"--type", "6", "--screenshot", "@out/shot.png"}, 3, "@file", false, "orvik3/avx1.ini", true, true},
+    {"statistics_device", {"--type", "6", "--screenshot", "@out/shot.png"}, 3, "@file", false, "orvik3/avx1.ini", false, true},
+};
+
+class Runs : public testing::TestWithParam<RunRow>
+{
+};
+
+TEST_P(Runs, EndCleanlyAndSayWhy)
+{
+    const RunRow &row = GetParam();
+    QTemporaryDir config, out;
+    QProcessEnvironment env = environmentWithConfig(config.path());
+    if (row.noDisplay)
+        for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            env.remove(QString::fromLatin1(name));
+    const QString file = row.own ? config.filePath(QLatin1String(row.own)) : QString();
+    if (row.own) {
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(file).path()));
+        ASSERT_TRUE(row.fifo ? ::mkfifo(QFile::encodeName(file).constData(), 0644) == 0
+                             : QFile::link(QStringLiteral("/dev/zero"), file));
+    }
+    QStringList args = row.args;
+    args.replaceInStrings(QStringLiteral("@out"), out.path());
+    QElapsedTimer clock;
+    clock.start();
+    const TrainerRun r = runTrainer(args, env);
+    EXPECT_LT(clock.elapsed(), 10000);
+    EXPECT_EQ(r.exitCode, row.exitCode) << r.errors.toStdString();
+    if (row.says)
+        EXPECT_TRUE(r.errors.contains(QString::fromUtf8(row.says).replace(QStringLiteral("@file"), file))) << r.errors.toStdString();
+    EXPECT_FALSE(r.errors.contains(QStringLiteral("platform plugin"))) << r.errors.toStdString();
+    if (row.noDisplay && row.exitCode)
+        EXPECT_TRUE(r.errors.contains(QStringLiteral("QT_QPA_PLATFORM=offscreen orvik3-trainer"))) << r.errors.toStdString();
+    EXPECT_EQ(!QImage(out.filePath(QStringLiteral("shot.png"))).isNull(), row.picture);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trainer, Runs, testing::ValuesIn(kRuns), [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,14 +1,17 @@
 // The trainer's German: every text of the translation file translated, every text of the
-// sources in it, and the window really switching, Qt's own dialog buttons included.
+// sources in it, the window really switching, Qt's own dialog buttons included, and the
+// library's error messages in the trainer's language with where they happened.
 
-#include "ChooserPage.h"
-#include "LearningSession.h"
-#include "MainWindow.h"
-#include "StatisticsWindow.h"
 #include "TrainerTestKit.h"
 #include "TrainerTranslator.h"
 #include "explain/HoldingExplainer.h"
 #include "explain/WindExplainer.h"
+#include "panel/TrainerHost.h"
+#include "practice/LearningSession.h"
+#include "statistics/StatisticsWindow.h"
+#include "view/ChooserPage.h"
+#include "view/ExercisePage.h"
+#include "view/SituationView.h"
 
 #include <orvik3/PowerTipDialog.h>
 
@@ -21,10 +24,11 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QSignalSpy>
+#include <QDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace orvik3;
 using namespace orvik3::trainer;
@@ -123,18 +127,10 @@ struct Shown {
     const char *powerTipTitle; // a text of the panel's library, translated with the trainer's
 };
 
-class LanguageSwitch : public testing::TestWithParam<Shown>
+class LanguageSwitch : public testing::TestWithParam<Shown>, protected test::WindowKit
 {
 protected:
-    LanguageSwitch() : settings(dir.filePath(QStringLiteral("t.ini")), QSettings::IniFormat)
-    {
-        inst.writeType(1);
-    }
     void TearDown() override { TrainerTranslator::apply(Language::English); }
-
-    QTemporaryDir dir;
-    QSettings settings;
-    test::Installation inst;
 };
 
 QString buttonText(QDialogButtonBox *box, QDialogButtonBox::StandardButton which)
@@ -147,10 +143,9 @@ QString buttonText(QDialogButtonBox *box, QDialogButtonBox::StandardButton which
 TEST_P(LanguageSwitch, WindowAndQtDialogsSpeakTheLanguage)
 {
     const Shown want = GetParam();
-    Services s;
-    s.settings = std::make_shared<MemorySettingsStore>();
-    MainWindow w(s, settings, inst.base());
-    w.setScripted(true);
+    inst.writeType(1);
+    MainWindow &w = open();
+    w.applyOptions({});
     // From the other language, so that every text has to change.
     w.setLanguage(want.language == Language::German ? Language::English : Language::German);
     w.setLanguage(want.language);
@@ -160,7 +155,7 @@ TEST_P(LanguageSwitch, WindowAndQtDialogsSpeakTheLanguage)
     ASSERT_TRUE(w.chooser()->buttonFor(1));
     EXPECT_EQ(w.chooser()->buttonFor(1)->text(), QString::fromUtf8(want.typeButton));
 
-    StatisticsWindow stats(*s.settings, QStringLiteral("hsipos"), -1, want.language);
+    StatisticsWindow stats(*store, QStringLiteral("hsipos"), -1, want.language);
     EXPECT_EQ(buttonText(stats.findChild<QDialogButtonBox *>(), QDialogButtonBox::Close),
               QString::fromUtf8(want.closeButton));
     QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
@@ -235,3 +230,121 @@ INSTANTIATE_TEST_SUITE_P(
                    },
                    {"1/4, 0 richtig"}}),
     [](const testing::TestParamInfo<GermanLine> &info) { return std::string(info.param.name); });
+
+// --- the library's failures in the trainer's language ---------------------------------------
+
+namespace {
+
+struct Failing {
+    const char *name;
+    int type;
+    std::function<void(test::Installation &)> spoil;
+    enum { InView, Reported, TipsReported } shown; // in place of the situation, reported, or
+                                                    // reported on opening the power tips
+    QStringList german, english;
+    bool storeInInstallation = false; // the statistics in <base>/store rather than in memory
+};
+
+void PrintTo(const Failing &f, std::ostream *os) { *os << f.name; }
+
+void makeFifo(const QString &path)
+{
+    QFile::remove(path);
+    ::mkfifo(QFile::encodeName(path).constData(), 0600);
+}
+
+void replaceInSession(test::Installation &inst, const char *pattern, const char *with)
+{
+    QString text = QString::fromUtf8(host::SessionFile::toText(test::sessionFor(6)));
+    text.replace(QRegularExpression(QLatin1String(pattern)), QLatin1String(with));
+    inst.writeRaw(QStringLiteral("default/sessions/t6_0.session"), text.toUtf8());
+}
+
+// Two questions of the holding exercise, the first with letters where its headings belong.
+void holdingWithLetters(test::Installation &inst)
+{
+    QByteArray study;
+    for (const char *value : {"abc", "90"}) {
+        for (int line = 0; line < 4; ++line)
+            study += QByteArray("#####") + value + "\r\n";
+        study += "####t3_0.session\r\n\r\n";
+    }
+    inst.writeRaw(QStringLiteral("default/study/HSIHLD.sty"), study);
+    inst.writeRaw(QStringLiteral("default/study/e-HSIHLD.sty"), study);
+}
+
+const QString kWhere = QStringLiteral("Frage 1 von 2"), kWhereEn = QStringLiteral("question 1 of 2");
+
+const Failing kFailings[] = {
+    {"SessionIsAPipe", 6, [](test::Installation &i) { makeFifo(i.sessionPath(QStringLiteral("t6_0.session"))); },
+     Failing::InView,
+     {QStringLiteral("t6_0.session: ist eine Pipe (FIFO), also keine Sitzungsdatei"), kWhere},
+     {QStringLiteral("t6_0.session: is a pipe (FIFO), not a session file"), kWhereEn}},
+    {"SessionOverTheLimit", 6,
+     [](test::Installation &i) { i.writeRaw(QStringLiteral("default/sessions/t6_0.session"), QByteArray(1024 * 1024 + 1, '#')); },
+     Failing::InView, {QStringLiteral("größer als 1 MB, die Obergrenze für eine Sitzungsdatei"), kWhere},
+     {QStringLiteral("larger than 1 MB, the limit for a session file"), kWhereEn}},
+    {"SessionLettersForANumber", 6, [](test::Installation &i) { replaceInSession(i, "tas *= *[0-9.]+", "tas = abc"); },
+     Failing::InView, {QStringLiteral("ungültige Zahl"), QStringLiteral("abc"), kWhere},
+     {QStringLiteral("bad number"), QStringLiteral("abc"), kWhereEn}},
+    {"SessionWithoutStation", 6, [](test::Installation &i) { replaceInSession(i, "\\[station\\]", "[stationx]"); },
+     Failing::InView, {QStringLiteral("unbekannter Abschnitt [stationx]"), kWhere},
+     {QStringLiteral("unknown section [stationx]"), kWhereEn}},
+    {"PowerTipsArePipe", 6, [](test::Installation &i) { makeFifo(i.base() + QStringLiteral("/pwr.rtf")); }, Failing::TipsReported,
+     {QStringLiteral("Dateifehler: "), QStringLiteral("pwr.rtf: ist eine Pipe (FIFO), also keine Tippdatei"), kWhere},
+     {QStringLiteral("file failure: "), QStringLiteral("pwr.rtf: is a pipe (FIFO), not a power tips"), kWhereEn}},
+    {"StatisticsStoreAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("store/avx1.ini")); },
+     Failing::Reported, {QStringLiteral("Fehler im Einstellungsspeicher: "), QStringLiteral("avx1.ini")},
+     {QStringLiteral("store failure: "), QStringLiteral("avx1.ini")}, true},
+    {"PowerTipsAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("pwr.rtf")); }, Failing::TipsReported,
+     {QStringLiteral("Dateifehler: "), QStringLiteral("ist ein Ordner, also keine Tippdatei"), QStringLiteral("Frage 1 von 2")},
+     {QStringLiteral("file failure: "), QStringLiteral("is a folder, not a power tips"), QStringLiteral("question 1 of 2")}},
+    {"StudyLettersForAHeading", 3, holdingWithLetters, Failing::Reported,
+     {QStringLiteral("Typfehler: „abc“ ist keine Zahl"), QStringLiteral("Frage 1 von 2")},
+     {QStringLiteral("type mismatch: \"abc\" is not a number"), QStringLiteral("question 1 of 2")}},
+};
+
+class FailureMessage : public testing::TestWithParam<Failing>
+{
+protected:
+    void TearDown() override { TrainerTranslator::apply(Language::English); }
+    QString shownIn(Language language)
+    {
+        const Failing &c = GetParam();
+        test::WindowKit kit;
+        kit.inst.writeType(c.type);
+        c.spoil(kit.inst);
+        Services services;
+        if (c.storeInInstallation)
+            services.settings = std::make_shared<IniSettingsStore>(kit.inst.base() + QStringLiteral("/store"));
+        MainWindow &w = kit.open(services);
+        w.setLanguage(language);
+        QSignalSpy failed(&w.host(), &TrainerHost::failed);
+        w.startExercise(c.type);
+        if (c.shown == Failing::InView)
+            return w.exercisePage().view()->situation().error;
+        if (c.shown == Failing::TipsReported)
+            w.host().loadPowerTip();
+        return failed.isEmpty() ? QString() : failed.last().at(0).toString();
+    }
+};
+
+} // namespace
+
+TEST_P(FailureMessage, InTheTrainersLanguageWithFileAndQuestion)
+{
+    const Failing &c = GetParam();
+    const QString german = shownIn(Language::German);
+    for (const QString &piece : c.german)
+        EXPECT_TRUE(german.contains(piece)) << qPrintable(piece) << "\n in: " << qPrintable(german);
+    EXPECT_FALSE(german.contains(c.english.first())) << qPrintable(german);
+    EXPECT_TRUE(german.contains(QStringLiteral("(Fragendatei ")) || c.storeInInstallation) << qPrintable(german);
+    const QString english = shownIn(Language::English);
+    for (const QString &piece : c.english)
+        EXPECT_TRUE(english.contains(piece)) << qPrintable(piece) << "\n in: " << qPrintable(english);
+    EXPECT_TRUE(english.contains(QStringLiteral("(study file ")) || c.storeInInstallation) << qPrintable(english);
+    EXPECT_FALSE(english.contains(c.german.first())) << qPrintable(english);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trainer, FailureMessage, testing::ValuesIn(kFailings),
+                         [](const testing::TestParamInfo<Failing> &info) { return std::string(info.param.name); });

@@ -1,14 +1,11 @@
 #include "support/TestHost.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 using namespace orvik3;
 using orvik3::test::TestHost;
 
 namespace {
-
-const QStringList kFamilyFrames{"Frame29", "Frame11", "Frame2", "Frame20"};
 
 TEST(QAformShell, ResizeKeepsThePositionFrameSize)
 {
@@ -18,65 +15,6 @@ TEST(QAformShell, ResizeKeepsThePositionFrameSize)
         EXPECT_EQ(host.form().width(), 7950);
         EXPECT_EQ(host.form().height(), 4250);
     }
-}
-
-TEST(QAformShell, SmallFrameResizesTheFourFamilyFramesOnly)
-{
-    TestHost host;
-    host.form().setC_smallFrame(true);
-    for (const QString &frame : kFamilyFrames)
-        EXPECT_EQ(host.ctl(frame).height(), 1100) << frame.toStdString();
-    EXPECT_EQ(host.ctl("Frame1").height(), 4200);
-    host.form().setC_smallFrame(false);
-    for (const QString &frame : kFamilyFrames)
-        EXPECT_EQ(host.ctl(frame).height(), 4250) << frame.toStdString();
-}
-
-struct FlyCase {
-    qint16 value;
-    const char *restored; // nullptr: no frame changes
-};
-
-class HostFly : public ::testing::TestWithParam<FlyCase> {};
-
-TEST_P(HostFly, NegativeCodesGiveTheirPanelBack)
-{
-    TestHost host;
-    host.form().setC_smallFrame(true);
-    for (const QString &frame : kFamilyFrames)
-        host.ctl(frame).setVisible(false);
-    host.form().setC_QAFly(GetParam().value);
-    EXPECT_EQ(host.form().c_QAFly(), GetParam().value);
-    for (const QString &frame : kFamilyFrames) {
-        const bool restored = GetParam().restored && frame == QLatin1String(GetParam().restored);
-        EXPECT_EQ(host.ctl(frame).isVisible(), restored) << frame.toStdString();
-        EXPECT_EQ(host.ctl(frame).height(), restored ? 4250 : 1100) << frame.toStdString();
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, HostFly,
-                         ::testing::Values(FlyCase{-4, "Frame29"}, FlyCase{-5, "Frame11"}, FlyCase{-2, "Frame2"},
-                                           FlyCase{-3, "Frame20"}, FlyCase{4, nullptr}, FlyCase{-1, nullptr},
-                                           FlyCase{-6, nullptr}, FlyCase{0, nullptr}),
-                         [](const auto &info) {
-                             const int v = info.param.value;
-                             return (v < 0 ? "Minus" : "Code") + std::to_string(v < 0 ? -v : v);
-                         });
-
-TEST(QAformShell, PropertyWritesNotifyUnderTheirOwnNames)
-{
-    TestHost host;
-    QAform &f = host.form();
-    for (const char *name : {"BackColor", "ForeColor", "Enabled", "BackStyle", "BorderStyle", "c_QASessionFileName",
-                             "c_MainAppPath", "c_showResult", "c_QAFly", "c_smallFrame", "c_TrackDelta"}) {
-        const QMetaProperty prop = f.metaObject()->property(f.metaObject()->indexOfProperty(name));
-        ASSERT_TRUE(prop.isValid()) << name;
-        QSignalSpy spy(&f, prop.notifySignal());
-        QVariant value = prop.metaType().id() == QMetaType::QString ? QVariant(QStringLiteral("x")) : QVariant(1);
-        ASSERT_TRUE(f.setProperty(name, value)) << name;
-        EXPECT_EQ(spy.count(), 1) << name;
-    }
-    EXPECT_EQ(f.property("c_TrackDelta").toInt(), 1);
 }
 
 TEST(QAformShell, WritePropertiesStoresOnlyChangedValuesAndReadRestoresWithoutSideEffects)
@@ -109,19 +47,23 @@ TEST(QAformShell, WritePropertiesStoresOnlyChangedValuesAndReadRestoresWithoutSi
     EXPECT_EQ(restoredHost.ctl("Frame2").height(), 4250);
 }
 
-TEST(QAformShell, InitPropertiesResetsTheStoredValues)
+class MissingText : public ::testing::TestWithParam<quint16> {};
+
+TEST_P(MissingText, FailsTheSelectionInsteadOfShowingEmptyCaptions)
 {
-    TestHost host;
-    QAform &f = host.form();
-    f.setC_showResult(6);
-    f.setC_QAFly(3);
-    f.setC_MainAppPath(QStringLiteral("/x"));
-    f.InitProperties();
-    EXPECT_EQ(f.c_showResult(), 0);
-    EXPECT_EQ(f.c_QAFly(), 0);
-    EXPECT_EQ(f.c_QAtype(), 1);
-    EXPECT_TRUE(f.c_MainAppPath().isEmpty());
-    EXPECT_EQ(f.Font(), f.ambientFont());
+    QHash<quint16, QString> texts = TextTable::german()->texts();
+    texts.remove(GetParam());
+    TestHost host({0.0f}, std::make_shared<TextTable>(texts));
+    try {
+        host.select(6);
+        ADD_FAILURE() << "selection succeeded without text " << GetParam();
+    } catch (const Error &e) {
+        EXPECT_EQ(e.kind(), ErrorKind::MissingText);
+        EXPECT_NE(e.message().indexOf(QString::number(GetParam())), -1);
+    }
 }
+
+// The language tag, a button caption, the counter word and a row label of the panel.
+INSTANTIATE_TEST_SUITE_P(Ids, MissingText, ::testing::Values(100, 296, 299, 358));
 
 } // namespace

@@ -81,8 +81,8 @@ void copyInstallation(const QString &to, int records)
 // its own for every candidate, so that the trainer's counters stay untouched.
 std::optional<Answer> findAnswer(const QString &base, int type, int question, int want)
 {
-    const ExerciseFamily family = exerciseInfo(type)->family;
-    if (family == ExerciseFamily::Position) {
+    const Family family = exerciseType(qint16(type))->family;
+    if (family == Family::Position) {
         const int count = Probe(base, type, question).form->control(QStringLiteral("Combo1")).listCount();
         for (int row = 0; row < count; ++row) {
             Probe p(base, type, question);
@@ -92,7 +92,7 @@ std::optional<Answer> findAnswer(const QString &base, int type, int question, in
         }
         return std::nullopt;
     }
-    if (family == ExerciseFamily::Wind) {
+    if (family == Family::Wind) {
         const QString typed = want ? Probe(base, type, question).form->qaCol(13, question).trimmed() : QStringLiteral("999");
         for (const char *opt : {"Option47", "Option42", "Option35"}) {
             Probe p(base, type, question);

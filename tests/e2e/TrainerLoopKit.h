@@ -3,7 +3,10 @@
 // The trainer driven by real input for the end-to-end tests: a copy of the sample installation,
 // a right and a wrong answer found for a question, and the window clicked and typed at.
 #include "MainWindow.h"
-#include "TrainerHost.h"
+#include "panel/TrainerHost.h"
+#include "view/ExercisePage.h"
+
+#include <orvik3/ExerciseCatalog.h>
 
 #include <orvik3/QAform.h>
 #include <orvik3/QAformWidget.h>
@@ -70,6 +73,7 @@ public:
         (void)QTest::qWaitForWindowActive(window.get(), 2000);
     }
     QString base() const { return m_dir.filePath(QStringLiteral("base")); }
+    ExercisePage &page() const { return window->exercisePage(); }
     QAform &form() const { return *window->host().control(); }
     QWidget *widget(const QString &name) const
     {
@@ -141,6 +145,8 @@ private:
     QTemporaryDir m_dir;
     std::unique_ptr<QSettings> m_settings;
 };
+
+inline const FamilyControls &controlsOf(int type) { return familyControls(exerciseType(qint16(type))->family); }
 
 // With ORVIK3_LOOP_SHOTS set to a folder, the documentation's pictures are taken on the way.
 bool takingShots();

@@ -3,12 +3,14 @@
 // the panel's solution button and Enter, and a second set comes up by itself, with new
 // situations, while the study files' statistics stay untouched.
 #include "MainWindow.h"
-#include "StatisticsData.h"
-#include "TrainerHost.h"
-#include "endless/EndlessPractice.h"
-#include "SolutionBox.h"
-#include "explain/SolutionExplainer.h"
+#include "panel/TrainerHost.h"
+#include "practice/EndlessPractice.h"
+#include "statistics/StatisticsData.h"
+#include "view/ExercisePage.h"
+#include "view/SolutionBox.h"
 #include "XvfbMain.h"
+
+#include <orvik3/ExerciseCatalog.h>
 
 #include <orvik3/QAform.h>
 #include <orvik3/QAformWidget.h>
@@ -50,28 +52,31 @@ TEST_P(EndlessFamily, ThroughAFreshSetToTheNext)
 
     window.startEndless(type, 1000 + quint64(type));
     ASSERT_TRUE(window.endless());
-    EXPECT_TRUE(window.endlessLabel()->isVisible());
+    EXPECT_TRUE(window.exercisePage().statusLabel()->isVisible());
+    const QString solutionButton = QLatin1String(familyControls(exerciseType(qint16(type))->family).showSolution);
     auto *panel = qobject_cast<QAformWidget *>(window.panel());
     ASSERT_TRUE(panel);
     const QString firstSession = window.host().control()->c_QASessionFileName();
     QStringList seen;
-    for (int k = 0; k < 3 * EndlessPractice::kSetSize && window.endless()->setNumber() == 1; ++k) {
+    auto setNumber = [&] { return window.endless() ? window.endless()->sets().setNumber() : 0; };
+    for (int k = 0; k < 3 * EndlessSets::kSetSize && setNumber() == 1; ++k) {
         seen << QFileInfo(window.host().control()->c_QASessionFileName()).fileName();
-        QWidget *solution = qobject_cast<QAformWidget *>(window.panel())->widgetFor(SolutionExplainer::solutionButton(type));
+        QWidget *solution = qobject_cast<QAformWidget *>(window.panel())->widgetFor(solutionButton);
         ASSERT_TRUE(solution && solution->isVisible()) << "question " << k + 1;
         QTest::mouseClick(solution, Qt::LeftButton, {}, solution->rect().center());
         QApplication::processEvents();
-        ASSERT_TRUE(window.nextButton()->isVisible());
+        ASSERT_TRUE(window.exercisePage().nextButton()->isVisible());
         QTest::keyClick(&window, Qt::Key_Return);
         QApplication::processEvents();
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.endless()->setNumber() == 2; }, 5000)) << "no second set";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return setNumber() == 2; }, 5000)) << "no second set";
     seen.removeDuplicates();
-    EXPECT_EQ(seen.size(), EndlessPractice::kSetSize) << "every question of the first set was on display";
+    EXPECT_EQ(seen.size(), EndlessSets::kSetSize) << "every question of the first set was on display";
     EXPECT_EQ(window.host().currentType(), type);
-    EXPECT_EQ(window.host().control()->lastQuestion() + 1, EndlessPractice::kSetSize);
+    EXPECT_EQ(window.host().control()->lastQuestion() + 1, EndlessSets::kSetSize);
     EXPECT_NE(window.host().control()->c_QASessionFileName(), firstSession);
-    EXPECT_TRUE(window.progressLabel()->text().startsWith(QStringLiteral("1/"))) << qPrintable(window.progressLabel()->text());
+    EXPECT_TRUE(window.exercisePage().progressLabel()->text().startsWith(QStringLiteral("1/")))
+        << qPrintable(window.exercisePage().progressLabel()->text());
     EXPECT_FALSE(window.summaryShown());
     IniSettingsStore store(dir.filePath(QStringLiteral("store")));
     EXPECT_TRUE(store.read(QStringLiteral("avx1"), QStringLiteral("stats"), statisticsPrefix(type) + QStringLiteral("_total")).isEmpty());
@@ -110,11 +115,11 @@ TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
     QTest::mouseClick(wrong, Qt::LeftButton, {}, QPoint(6, wrong->height() / 2));
     QApplication::processEvents();
     ASSERT_TRUE(form.partDone(1) && !form.partCorrect(1)) << "the click was not judged wrong";
-    QWidget *solution = panel->widgetFor(SolutionExplainer::solutionButton(8));
+    QWidget *solution = panel->widgetFor(QStringLiteral("Command11"));
     QTest::mouseClick(solution, Qt::LeftButton, {}, solution->rect().center());
     QApplication::processEvents();
-    EXPECT_TRUE(window.solutionBox()->plainText().contains(QStringLiteral("Head and tail wind mixed up")))
-        << qPrintable(window.solutionBox()->plainText());
+    EXPECT_TRUE(window.exercisePage().solutionBox()->plainText().contains(QStringLiteral("Head and tail wind mixed up")))
+        << qPrintable(window.exercisePage().solutionBox()->plainText());
     // With ORVIK3_LOOP_SHOTS set to a folder, the documentation's picture is taken here.
     if (qEnvironmentVariableIsSet("ORVIK3_LOOP_SHOTS")) {
         window.statusBar()->clearMessage();

@@ -7,11 +7,11 @@
 #include "TrainerLoopKit.h"
 
 #include "ExerciseCatalog.h"
-#include "FlightSession.h"
-#include "SolutionBox.h"
-#include "StatisticsData.h"
-#include "SummaryPage.h"
-#include "explain/SolutionExplainer.h"
+#include "situation/FlightSession.h"
+#include "statistics/StatisticsData.h"
+#include "view/ExercisePage.h"
+#include "view/SolutionBox.h"
+#include "view/SummaryPage.h"
 #include "XvfbMain.h"
 
 #include <QFile>
@@ -40,9 +40,10 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
     t.window->startExercise(type);
     QAform &form = t.form();
     // Questions in file order, so that a wrong answer brings the question back.
-    if (form.form().control(SolutionExplainer::randomBox(type)).value() != 0) {
-        t.click(SolutionExplainer::randomBox(type));
-        ASSERT_EQ(form.form().control(SolutionExplainer::randomBox(type)).value(), 0) << "the random box stays ticked";
+    const FamilyControls &c = controlsOf(type);
+    if (form.form().control(QLatin1String(c.randomBox)).value() != 0) {
+        t.click(QLatin1String(c.randomBox));
+        ASSERT_EQ(form.form().control(QLatin1String(c.randomBox)).value(), 0) << "the random box stays ticked";
         t.window->host().jumpTo(0);
     }
     ASSERT_EQ(form.currentQuestion(), 0);
@@ -52,19 +53,19 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
 
     // Wrong, then the panel's own "Weiter": the same question, and the window says why.
     t.answer(*wrong);
-    t.click(SolutionExplainer::nextButton(type));
+    t.click(QLatin1String(c.next));
     EXPECT_EQ(form.currentQuestion(), 0);
-    EXPECT_TRUE(t.window->repeatLabel()->isVisible());
-    EXPECT_FALSE(t.window->repeatLabel()->text().isEmpty());
+    EXPECT_TRUE(t.page().repeatLabel()->isVisible());
+    EXPECT_FALSE(t.page().repeatLabel()->text().isEmpty());
 
     // Right, the solution: box and the trainer's "Weiter" are out whatever the panel's height.
     t.answer(*right);
     EXPECT_TRUE(form.partCorrect(1) || form.partCorrect(2) || form.partCorrect(3) || form.partCorrect(4) || form.partCorrect(5));
-    t.click(SolutionExplainer::solutionButton(type));
-    EXPECT_TRUE(t.window->solutionBox()->isVisible());
-    EXPECT_TRUE(t.window->nextButton()->isVisible());
-    const ExerciseFamily family = exerciseInfo(type)->family;
-    const bool cuts = family == ExerciseFamily::HoldingArc || family == ExerciseFamily::QdmQdr || family == ExerciseFamily::Wind;
+    t.click(QLatin1String(c.showSolution));
+    EXPECT_TRUE(t.page().solutionBox()->isVisible());
+    EXPECT_TRUE(t.page().nextButton()->isVisible());
+    const Family family = exerciseType(qint16(type))->family;
+    const bool cuts = family == Family::Holding || family == Family::QdmQdr || family == Family::Wind;
     EXPECT_EQ(t.window->host().panelShrunk(), cuts);
     if (type == 3 || type == 8)
         shot(t.window.get(), type == 3 ? "loop-holding-solution.png" : "loop-wind-solution.png");
@@ -73,13 +74,13 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
     t.enter();
     EXPECT_FALSE(t.window->host().panelShrunk());
     EXPECT_EQ(form.currentQuestion(), 0);
-    EXPECT_FALSE(t.window->solutionBox()->isVisible());
+    EXPECT_FALSE(t.page().solutionBox()->isVisible());
 
     // The solution with nothing answered, Enter: on to the next question, nothing counted.
-    t.click(SolutionExplainer::solutionButton(type));
+    t.click(QLatin1String(c.showSolution));
     t.enter();
     EXPECT_EQ(form.currentQuestion(), 1);
-    EXPECT_TRUE(t.window->progressLabel()->text().startsWith(QStringLiteral("2/"))) << qPrintable(t.window->progressLabel()->text());
+    EXPECT_TRUE(t.page().progressLabel()->text().startsWith(QStringLiteral("2/"))) << qPrintable(t.page().progressLabel()->text());
 
     const QString p = statisticsPrefix(type);
     EXPECT_EQ(t.stat(p + QStringLiteral("_total 0")), QStringLiteral("2"));
@@ -110,7 +111,7 @@ TEST_P(AfterFlight, EnterGivesThePanelBackAndMovesOn)
     t.click(QLatin1String(r.flyButton));
     EXPECT_TRUE(t.window->host().panelShrunk());
     EXPECT_TRUE(t.window->flight().isActive());
-    ASSERT_TRUE(t.window->nextButton()->isVisible());
+    ASSERT_TRUE(t.page().nextButton()->isVisible());
     QTest::qWait(150); // a few steps of flight
     t.enter();
     EXPECT_FALSE(t.window->flight().isActive());
@@ -139,11 +140,12 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
     ASSERT_EQ(form.lastQuestion(), 2);
     const auto wrong = findAnswer(t.base(), type, 0, 0);
     ASSERT_TRUE(wrong);
+    const FamilyControls &c = controlsOf(type);
     t.answer(*wrong);
-    t.click(SolutionExplainer::nextButton(type));
+    t.click(QLatin1String(c.next));
     for (int q = 0; q < 3; ++q) {
         ASSERT_FALSE(t.window->summaryShown()) << "summary before question " << q + 1;
-        t.click(SolutionExplainer::solutionButton(type));
+        t.click(QLatin1String(c.showSolution));
         t.enter();
     }
     ASSERT_TRUE(t.window->summaryShown());
@@ -158,8 +160,8 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
     ASSERT_FALSE(t.window->summaryShown());
     EXPECT_EQ(form.currentQuestion(), 0);
     // "1/1, 0 right" in whichever language the window speaks
-    EXPECT_TRUE(t.window->progressLabel()->text().startsWith(QStringLiteral("1/1, 0 "))) << qPrintable(t.window->progressLabel()->text());
-    t.click(SolutionExplainer::solutionButton(type));
+    EXPECT_TRUE(t.page().progressLabel()->text().startsWith(QStringLiteral("1/1, 0 "))) << qPrintable(t.page().progressLabel()->text());
+    t.click(QLatin1String(c.showSolution));
     t.enter();
     EXPECT_TRUE(t.window->summaryShown());
 

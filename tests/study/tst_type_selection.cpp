@@ -13,16 +13,18 @@ namespace {
 
 const char *const kFrames[] = {"Frame1", "Frame2", "Frame11", "Frame20", "Frame29"};
 
-struct TypeRow { qint16 type; const char *frame, *germanFile, *otherFile; };
+// Each type with its family frame, its two study files and the code that gives the frame back
+// at full height once its panel is cut (0: never cut).
+struct TypeRow { qint16 type; const char *frame, *germanFile, *otherFile; qint16 restore; };
 
 const TypeRow kTypes[] = {
-    {1, "Frame1", "hsi.sty", "e-hsi.sty"},          {2, "Frame1", "stdvor.sty", "e-stdvor.sty"},
-    {3, "Frame2", "HSIHLD.sty", "e-HSIHLD.sty"},    {4, "Frame2", "dgHLD.sty", "e-dgHLD.sty"},
-    {5, "Frame11", "adfpos.sty", "e-adfpos.sty"},   {6, "Frame20", "qdm.sty", "e-qdm.sty"},
-    {7, "Frame20", "qdr.sty", "e-qdr.sty"},         {8, "Frame29", "wind.sty", "e-wind.sty"},
-    {9, "Frame2", "dmearc.sty", "e-dmearc.sty"},    {10, "Frame1", "orientation.sty", "orientation.sty"},
-    {11, "Frame11", "adfposrb.sty", "e-adfpos.sty"}, {12, "Frame20", "qdmrb.sty", "e-qdm.sty"},
-    {13, "Frame20", "qdrrb.sty", "e-qdr.sty"},      {14, "Frame2", "dgrbHLD.sty", "e-dgHLD.sty"},
+    {1, "Frame1", "hsi.sty", "e-hsi.sty", 0},           {2, "Frame1", "stdvor.sty", "e-stdvor.sty", 0},
+    {3, "Frame2", "HSIHLD.sty", "e-HSIHLD.sty", -2},    {4, "Frame2", "dgHLD.sty", "e-dgHLD.sty", -2},
+    {5, "Frame11", "adfpos.sty", "e-adfpos.sty", -5},   {6, "Frame20", "qdm.sty", "e-qdm.sty", -3},
+    {7, "Frame20", "qdr.sty", "e-qdr.sty", -3},         {8, "Frame29", "wind.sty", "e-wind.sty", -4},
+    {9, "Frame2", "dmearc.sty", "e-dmearc.sty", -2},    {10, "Frame1", "orientation.sty", "orientation.sty", 0},
+    {11, "Frame11", "adfposrb.sty", "e-adfpos.sty", -5}, {12, "Frame20", "qdmrb.sty", "e-qdm.sty", -3},
+    {13, "Frame20", "qdrrb.sty", "e-qdr.sty", -3},      {14, "Frame2", "dgrbHLD.sty", "e-dgHLD.sty", -2},
 };
 
 // The German table with another language tag.
@@ -41,7 +43,7 @@ class Types : public ::testing::TestWithParam<TypeRow>
 
 // The German file and the other-language file get different lengths, so the question count
 // tells which one was loaded.
-TEST_P(Types, ShowsTheFamilyFrameAndLoadsTheFileOfTheLanguage)
+TEST_P(Types, FrameFileOfTheLanguageAndFlyCode)
 {
     const TypeRow &row = GetParam();
     for (const QString &tag : {QStringLiteral("german"), QStringLiteral("German"), QStringLiteral("german "),
@@ -62,6 +64,33 @@ TEST_P(Types, ShowsTheFamilyFrameAndLoadsTheFileOfTheLanguage)
         EXPECT_EQ(host.ctl(QLatin1String(row.frame)).height(), 4250); // even while c_smallFrame is set
         EXPECT_EQ(f.currentQuestion(), 0);
         EXPECT_EQ(QAformTestAccess(f).qaSession(0), QStringLiteral("s0.ses"));
+    }
+    // The compact layout cuts the four family frames; the type's own code gives its frame back
+    // (visible and whole), and that one only.
+    TestHost host;
+    host.form().setC_smallFrame(true);
+    for (const char *frame : kFrames)
+        host.ctl(QLatin1String(frame)).setVisible(false);
+    host.form().setC_QAFly(row.restore);
+    EXPECT_EQ(host.form().c_QAFly(), row.restore);
+    for (const char *frame : kFrames) {
+        const bool restored = row.restore != 0 && qstrcmp(frame, row.frame) == 0;
+        EXPECT_EQ(host.ctl(QLatin1String(frame)).isVisible(), restored) << frame;
+        EXPECT_EQ(host.ctl(QLatin1String(frame)).height(), restored ? 4250 : qstrcmp(frame, "Frame1") == 0 ? 4200 : 1100) << frame;
+    }
+}
+
+// Codes that are no family's: nothing changes.
+TEST(TypeSelection, OtherFlyCodesGiveNothingBack)
+{
+    for (qint16 code : {qint16(4), qint16(-1), qint16(-6), qint16(0)}) {
+        TestHost host;
+        host.form().setC_smallFrame(true);
+        host.form().setC_QAFly(code);
+        for (const char *frame : {"Frame2", "Frame11", "Frame20", "Frame29"})
+            EXPECT_EQ(host.ctl(QLatin1String(frame)).height(), 1100) << code << frame;
+        host.form().setC_smallFrame(false);
+        EXPECT_EQ(host.ctl(QStringLiteral("Frame29")).height(), 4250);
     }
 }
 
