@@ -969,26 +969,6 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
 <context>
     <name>orvik3::trainer::ExercisePage</name>
     <message>
-        <source>Holding pattern</source>
-        <translation>Warteschleife</translation>
-    </message>
-    <message>
-        <source>DME arc and final course</source>
-        <translation>DME-Bogen und Endanflug</translation>
-    </message>
-    <message>
-        <source>Bearing to intercept</source>
-        <translation>Gesuchte Standlinie</translation>
-    </message>
-    <message>
-        <source>Solution</source>
-        <translation>Lösung</translation>
-    </message>
-    <message>
-        <source>Track flown</source>
-        <translation>Geflogener Weg</translation>
-    </message>
-    <message>
         <source>Next question (Enter)</source>
         <translation>Nächste Frage (Enter)</translation>
     </message>
@@ -1022,6 +1002,29 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::Legend</name>
+    <message>
+        <source>Holding pattern</source>
+        <translation>Warteschleife</translation>
+    </message>
+    <message>
+        <source>DME arc and final course</source>
+        <translation>DME-Bogen und Endanflug</translation>
+    </message>
+    <message>
+        <source>Bearing to intercept</source>
+        <translation>Gesuchte Standlinie</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Track flown</source>
+        <translation>Geflogener Weg</translation>
     </message>
 </context>
 <context>

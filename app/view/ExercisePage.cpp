@@ -2,6 +2,7 @@
 
 #include "practice/LearningSession.h"
 #include "view/FlightBar.h"
+#include "view/Legend.h"
 #include "view/SituationView.h"
 #include "view/SolutionBox.h"
 
@@ -13,18 +14,6 @@
 namespace orvik3::trainer {
 
 namespace {
-
-QString legendText()
-{
-    auto row = [](const char *colour, const QString &text) {
-        return QStringLiteral("<tr><td><span style='color:%1; font-size:large'>&#9644;</span></td><td>%2</td></tr>")
-            .arg(QLatin1String(colour), text);
-    };
-    return QStringLiteral("<table cellspacing='3'>") + row("#1f6fb2", ExercisePage::tr("Holding pattern"))
-           + row("#7b3fa0", ExercisePage::tr("DME arc and final course"))
-           + row("#d2691e", ExercisePage::tr("Bearing to intercept")) + row("#1e9e4a", ExercisePage::tr("Solution"))
-           + row("#444444", ExercisePage::tr("Track flown")) + QStringLiteral("</table>");
-}
 
 QLabel *namedLabel(const char *name, QWidget *parent)
 {
@@ -49,12 +38,14 @@ ExercisePage::ExercisePage(FlightSession &flight, QWidget *parent) : QWidget(par
     m_status->hide();
     m_repeat = namedLabel("repeatLabel", this);
     m_repeat->setWordWrap(true); // as wide as the column, so that its height is reckoned right
-    m_repeat->setStyleSheet(QStringLiteral("color: #a00000"));
+    QPalette red = m_repeat->palette();
+    red.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
+    m_repeat->setPalette(red);
     m_repeat->hide();
     m_next = new QPushButton(this);
     m_next->setObjectName(QStringLiteral("trainerNext"));
     m_next->hide();
-    m_legend = new QLabel(this);
+    m_legend = new Legend(this);
     m_column->addWidget(m_progress);
     m_column->addWidget(m_status);
     m_column->addWidget(m_repeat);
@@ -145,7 +136,7 @@ void ExercisePage::setLanguage(Language language)
 void ExercisePage::retranslate()
 {
     m_next->setText(tr("Next question (Enter)"));
-    m_legend->setText(legendText());
+    m_legend->retranslate();
 }
 
 } // namespace orvik3::trainer

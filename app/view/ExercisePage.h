@@ -14,6 +14,7 @@ namespace orvik3::trainer {
 class FlightBar;
 class FlightSession;
 class LearningSession;
+class Legend;
 class SituationView;
 class SolutionBox;
 struct Explanation;
@@ -65,7 +66,7 @@ private:
     QPushButton *m_next;
     SolutionBox *m_solution = nullptr;
     FlightBar *m_flightBar = nullptr;
-    QLabel *m_legend;
+    Legend *m_legend;
 };
 
 } // namespace orvik3::trainer

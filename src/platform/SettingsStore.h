@@ -87,7 +87,4 @@ private:
     std::unique_ptr<Private> d;
 };
 
-// The earlier name of IniSettingsStore, for hosts written against it.
-using QSettingsStore [[deprecated("use IniSettingsStore")]] = IniSettingsStore;
-
 } // namespace orvik3

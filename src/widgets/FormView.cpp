@@ -65,6 +65,13 @@ public:
 
 // Number captions carry the blank of the number format in front; drawn, it only pushes the
 // digits out of the narrow option buttons.
+const FormControl *rootOf(const FormControl *control)
+{
+    while (control->container())
+        control = control->container();
+    return control;
+}
+
 QString shownCaption(const FormControl *control)
 {
     const QString caption = control->caption();
@@ -95,18 +102,48 @@ FormView::FormView(Form &form, QAformWidget &panel)
     , m_style(new PanelStyle)
 {
     m_style->setParent(this);
-    for (FormControl *control : form.controls())
-        create(control);
+    for (FormControl *control : form.controls()) {
+        const FormControl *root = rootOf(control);
+        if (control == root || root->isVisible())
+            create(control);
+        if (control == root && root->isVisible())
+            m_built.insert(root);
+    }
     findPrompts();
     syncAll();
     updateTabOrder();
     connect(&form, &Form::changed, this, &FormView::mirror);
 }
 
-QWidget *FormView::widgetFor(const QString &name) const
+QWidget *FormView::widgetFor(const QString &name)
 {
     const FormControl *control = m_form.find(name);
-    return control ? widgetFor(control) : nullptr;
+    if (!control)
+        return nullptr;
+    if (!widgetFor(control))
+        build(rootOf(control));
+    return widgetFor(control);
+}
+
+void FormView::build(const FormControl *root)
+{
+    if (m_built.contains(root))
+        return;
+    m_built.insert(root);
+    std::vector<FormControl *> made;
+    for (FormControl *control : m_form.controls()) {
+        if (!m_widgets.contains(control) && rootOf(control) == root) {
+            create(control);
+            made.push_back(control);
+        }
+    }
+    findPrompts();
+    for (FormControl *control : made)
+        for (ControlProperty p : {ControlProperty::Geometry, ControlProperty::Caption, ControlProperty::Text,
+                                  ControlProperty::List, ControlProperty::ListIndex, ControlProperty::Value,
+                                  ControlProperty::ForeColor, ControlProperty::Enabled, ControlProperty::Visible})
+            mirror(control, p);
+    updateTabOrder();
 }
 
 void FormView::create(FormControl *control)
@@ -206,7 +243,8 @@ void FormView::syncAll()
 void FormView::relayout()
 {
     for (FormControl *control : m_form.controls())
-        applyGeometry(control, widgetFor(control));
+        if (QWidget *widget = widgetFor(control))
+            applyGeometry(control, widget);
 }
 
 void FormView::applyGeometry(FormControl *control, QWidget *widget)
@@ -294,6 +332,8 @@ void FormView::mirror(FormControl *control, ControlProperty property)
         break;
     case ControlProperty::Visible:
         widget->setVisible(control->isVisible());
+        if (!control->container() && control->isVisible())
+            build(control);
         break;
     case ControlProperty::Enabled:
         widget->setEnabled(control->isEnabled());
@@ -305,7 +345,8 @@ void FormView::mirror(FormControl *control, ControlProperty property)
     case ControlProperty::Geometry:
         applyGeometry(control, widget);
         if (FormControl *prompt = m_prompt.value(control, nullptr); prompt && prompt->kind() == ControlKind::Label)
-            applyGeometry(prompt, widgetFor(prompt));
+            if (QWidget *label = widgetFor(prompt))
+                applyGeometry(prompt, label);
         break;
     case ControlProperty::Value:
         if (auto *option = qobject_cast<QRadioButton *>(widget))

@@ -3,6 +3,7 @@
 #include <orvik3/Form.h>
 
 #include <QHash>
+#include <QSet>
 #include <QObject>
 #include <QPalette>
 #include <functional>
@@ -18,6 +19,8 @@ class QAformWidget;
 // Mirrors the child controls of one form as Qt widgets and sends the trainee's input back to
 // the form's user actions. The form decides everything: after each action the widgets are
 // set from the model again, so a radio button Qt toggled on its own is put right at once.
+// The controls of a family frame get their widgets when the frame is first shown (or one of
+// them is asked for): a panel on screen holds only the families it has shown.
 class FormView : public QObject
 {
     Q_OBJECT
@@ -25,7 +28,8 @@ public:
     FormView(Form &form, QAformWidget &panel);
 
     QWidget *widgetFor(const FormControl *control) const { return m_widgets.value(control, nullptr); }
-    QWidget *widgetFor(const QString &name) const;
+    // The widget of the named control, made with its family frame if need be.
+    QWidget *widgetFor(const QString &name);
     // Sets every widget from the model again.
     void syncAll();
     // Converts twips to pixels of the panel (again) for every widget.
@@ -39,6 +43,8 @@ protected:
 
 private:
     void create(FormControl *control);
+    // Widgets for every control on the top-level frame `root`, set from the model.
+    void build(const FormControl *root);
     void mirror(FormControl *control, ControlProperty property);
     void applyColors(FormControl *control, QWidget *widget);
     void applyGeometry(FormControl *control, QWidget *widget);
@@ -60,6 +66,7 @@ private:
     QHash<const FormControl *, FormControl *> m_prompt;
     QMultiHash<const FormControl *, FormControl *> m_prompted;
     QStyle *m_style;
+    QSet<const FormControl *> m_built; // top-level frames whose controls have widgets
     bool m_syncing = false;
 };
 

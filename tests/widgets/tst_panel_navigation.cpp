@@ -1,5 +1,5 @@
-// Finding one's way on the panel at every size: the row labels sit on their option rows, and
-// the control with the keyboard focus has a ring around it.
+// The panel on screen: the widgets of a family appear when it is shown, the row labels sit on
+// their option rows at every size, and the control with the keyboard focus has a ring around it.
 #include "PanelScenes.h"
 
 #include <orvik3/QAformWidget.h>
@@ -12,6 +12,33 @@ using namespace orvik3;
 using namespace orvik3::test;
 
 namespace {
+
+class FamilyWidgets : public testing::TestWithParam<Scene>
+{
+};
+
+TEST_P(FamilyWidgets, OnScreenOnceTheFamilyIsShown)
+{
+    TestHost host;
+    QAformWidget panel(host.form());
+    panel.show();
+    showQuestion(host, GetParam().type);
+    int reachable = 0;
+    for (FormControl *c : host.form().form().controls()) {
+        if (!c->isReachable())
+            continue;
+        ++reachable;
+        auto *w = panel.findChild<QWidget *>(c->name());
+        ASSERT_TRUE(w) << c->name().toStdString();
+        EXPECT_TRUE(w->isVisible()) << c->name().toStdString();
+    }
+    EXPECT_GT(reachable, 10);
+    // A family not shown yet has no widgets to spend time on.
+    EXPECT_FALSE(panel.findChild<QWidget *>(QLatin1String(GetParam().type == 8 ? "Option11" : "Option47")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Panel, FamilyWidgets, testing::ValuesIn(kScenes),
+                         [](const testing::TestParamInfo<Scene> &info) { return std::string(info.param.family); });
 
 struct Row {
     int type;
