@@ -115,8 +115,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
 
 MainWindow::~MainWindow()
 {
-    m_practice->stop();
-    // The panel refers to the control; it goes first.
+    // The panel refers to the control; it goes first. A running flow goes with the window
+    // and puts nothing back.
     m_exercise->setPanel(nullptr);
 }
 

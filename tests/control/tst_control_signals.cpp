@@ -110,11 +110,8 @@ INSTANTIATE_TEST_SUITE_P(Panel, ChangeNotices, ::testing::Values(
     SignalRow{"fly request", [](TestHost &h) { click(h, "Command14"); },
               {{"wrote c_QAFly", 1}, {"wrote c_TrackDelta", 1}, {"wrote c_showResult", 1}}, 4},
     SignalRow{"cancel", [](TestHost &h) { click(h, "Command13"); }, {{"wrote c_QAtype", 1}}, 0},
-    SignalRow{"host gives back -2", [](TestHost &h) { h.form().setC_QAFly(-2); }, {{"c_QAFly", 1}}, 0},
-    SignalRow{"host gives back -3", [](TestHost &h) { h.form().setC_QAFly(-3); }, {{"c_QAFly", 1}}, 0},
-    SignalRow{"host gives back -4", [](TestHost &h) { h.form().setC_QAFly(-4); }, {{"c_QAFly", 1}}, 0},
-    SignalRow{"host gives back -5", [](TestHost &h) { h.form().setC_QAFly(-5); }, {{"c_QAFly", 1}}, 0},
-    SignalRow{"small frame", [](TestHost &h) { h.form().setC_smallFrame(true); }, {{"c_smallFrame", 1}}, 0}));
+    // A host's own write: its notice only, whatever the panel does with it.
+    SignalRow{"host gives back the panel", [](TestHost &h) { h.form().setC_QAFly(-4); }, {{"c_QAFly", 1}}, 0}));
 
 // What the host can see when selecting a type: at the type's notice nothing has happened yet;
 // at the session's notice the family frame is up, the study file loaded and the random order

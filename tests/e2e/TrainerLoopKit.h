@@ -72,6 +72,7 @@ public:
         // Without a window manager focus may never be announced; the keys go to the window all the same.
         (void)QTest::qWaitForWindowActive(window.get(), 2000);
     }
+    ~Trainer() { window.reset(); } // before the settings it keeps its geometry in
     QString base() const { return m_dir.filePath(QStringLiteral("base")); }
     ExercisePage &page() const { return window->exercisePage(); }
     QAform &form() const { return *window->host().control(); }

@@ -3,10 +3,12 @@
 // (the question comes back, and the window says why), a right answer, the solution, the
 // trainer's own "Weiter" by Enter, and on to the next question; the statistics file then
 // holds exactly what the panel counts. For one type of each family: the end of a set and a
-// set of only the mistakes.
+// set of only the mistakes. Endless practice: a typical mistake made by real clicks is named
+// in the solution box.
 #include "TrainerLoopKit.h"
 
 #include "ExerciseCatalog.h"
+#include "practice/EndlessPractice.h"
 #include "situation/FlightSession.h"
 #include "statistics/StatisticsData.h"
 #include "view/ExercisePage.h"
@@ -173,6 +175,39 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
 
 INSTANTIATE_TEST_SUITE_P(OnePerFamily, SetEnd, ::testing::Values(1, 3, 5, 6, 8),
                          [](const auto &info) { return "type" + std::to_string(info.param); });
+
+// --- endless practice: a mistake named ------------------------------------------------------------
+
+// A wind component given on the wrong side by real clicks: the solution box names the mistake.
+TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
+{
+    Trainer t;
+    t.window->setLanguage(Language::English);
+    t.window->startEndless(8, 4242);
+    QApplication::processEvents();
+    ASSERT_TRUE(t.window->endless());
+    QAform &form = t.form();
+    const int q = form.currentQuestion();
+    const bool head = form.qaCol(14, q).trimmed() == QLatin1String("Head");
+    ASSERT_TRUE(head || form.qaCol(14, q).trimmed() == QLatin1String("Tail"));
+    t.click(QStringLiteral("Text4"));
+    QTest::keyClicks(t.widget(QStringLiteral("Text4")), form.qaCol(13, q).trimmed());
+    t.click(QLatin1String(head ? "Option35" : "Option47"));
+    ASSERT_TRUE(form.partDone(1) && !form.partCorrect(1)) << "the click was not judged wrong";
+    t.click(QLatin1String(controlsOf(8).showSolution));
+    EXPECT_TRUE(t.page().solutionBox()->plainText().contains(QStringLiteral("Head and tail wind mixed up")))
+        << qPrintable(t.page().solutionBox()->plainText());
+    shot(t.window.get(), "endless-mistake.png");
+    // Through the set with the solution and Enter: the next set comes by itself, apart from
+    // the study files' statistics.
+    for (int k = 0; k < 3 * EndlessSets::kSetSize && t.window->endless()->sets().setNumber() == 1; ++k) {
+        t.click(QLatin1String(controlsOf(8).showSolution));
+        t.enter();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.window->endless()->sets().setNumber() == 2; }, 5000)) << "no second set";
+    EXPECT_TRUE(t.page().progressLabel()->text().startsWith(QStringLiteral("1/"))) << qPrintable(t.page().progressLabel()->text());
+    EXPECT_TRUE(t.stat(statisticsPrefix(8) + QStringLiteral("_total")).isEmpty());
+}
 
 } // namespace
 
