@@ -2,13 +2,13 @@
 
 #include "statistics/StatisticsData.h"
 
-#include <QtCharts/QChartView>
+#include <QWidget>
 
 namespace orvik3::trainer {
 
 // Bars of attempts and wrong answers per question, and the rate of right answers as a line
-// on a percent axis.
-class StatisticsChart : public QChartView
+// on a percent scale on the right, painted directly.
+class StatisticsChart : public QWidget
 {
     Q_OBJECT
 public:
@@ -18,6 +18,12 @@ public:
     // The points of the rate line: (question index, percent right) for the questions tried at
     // least once. A question never tried has no rate; drawing it as 0 % would read as failed.
     static QList<QPointF> ratePoints(const ExerciseStats &stats);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    ExerciseStats m_stats;
 };
 
 } // namespace orvik3::trainer
