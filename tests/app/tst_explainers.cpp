@@ -7,11 +7,17 @@
 #include "explain/HoldingExplainer.h"
 #include "explain/PositionExplainer.h"
 #include "explain/QdmQdrExplainer.h"
+#include "explain/SolutionExplainer.h"
 #include "explain/WindExplainer.h"
+#include "situation/Situation.h"
+
+#include <orvik3/ExerciseCatalog.h>
+#include <orvik3/QAform.h>
 
 #include <gtest/gtest.h>
 #include <cmath>
 
+using namespace orvik3;
 using namespace orvik3::trainer;
 
 namespace {
@@ -173,6 +179,40 @@ TEST(SessionReason, MissingStationGivesNoSentence)
     EXPECT_TRUE(AdfExplainer::reason(empty).isEmpty());
     EXPECT_TRUE(QdmQdrExplainer::reason(empty).isEmpty());
     EXPECT_TRUE(ArcExplainer::reason(empty).isEmpty());
+}
+
+// --- the answers of the box ------------------------------------------------------------------
+
+// One answer per row of the panel once the solution is out, prompt and the answer as the
+// panel shows it; the wind's time (stored as 12.30 here) as minutes and seconds.
+TEST(SolutionBoxAnswers, OnePerRowAsThePanelShowsThem)
+{
+    for (const int type : {1, 3, 5, 6, 8, 9}) {
+        SCOPED_TRACE(type);
+        test::Installation inst;
+        inst.writeType(type, 1);
+        if (type == 8)
+            inst.writeRaw(QStringLiteral("default/study/wind.sty"), QByteArray().append(QByteArray("#####12.30\r\n").repeated(11))
+                                                                        + "####t8_0.session\r\n\r\n");
+        Services s;
+        s.settings = std::make_shared<MemorySettingsStore>();
+        QAform form(s);
+        form.InitProperties();
+        form.setC_MainAppPath(inst.base());
+        form.setC_QAtype(qint16(type));
+        const ExerciseType &t = *exerciseType(qint16(type));
+        ASSERT_TRUE(form.control(QLatin1String(familyControls(t.family).showSolution)).click());
+        const Explanation e = SolutionExplainer::explain(form, Situation{});
+        ASSERT_EQ(e.answers.size(), qsizetype(t.rows.size()));
+        for (std::size_t k = 0; k < t.rows.size(); ++k) {
+            auto shown = [&](const char *name) {
+                const FormControl &c = form.control(QLatin1String(name));
+                return (c.kind() == ControlKind::TextBox ? c.text() : c.caption()).simplified();
+            };
+            const QString answer = t.rows[k].kind == RowKind::WindTime ? QStringLiteral("12:30 min:s") : shown(t.rows[k].result);
+            EXPECT_EQ(e.answers[qsizetype(k)], shown(t.rows[k].prompt) + u' ' + answer);
+        }
+    }
 }
 
 } // namespace
