@@ -103,20 +103,24 @@ QFont QAformWidget::panelFont()
     // The panels were laid out for an 8-point bitmap sans-serif font whose letters are about
     // 5.6 pixels wide on a 96-dpi screen (4.2 points); Arial-like fonts of the same size are
     // a sixth wider. A wider stand-in is made smaller until its letters take the same room,
-    // so that the design captions keep fitting their option buttons.
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
-                      QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.0);
-    static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const QFontMetricsF metrics(font);
-    const qreal dpi = metrics.fontDpi() > 0 ? metrics.fontDpi() : 96.0;
-    const qreal letterPoints = metrics.horizontalAdvance(letters) / letters.size() * 72.0 / dpi;
-    if (letterPoints > 4.25)
-        font.setPointSizeF(std::max(6.5, 8.0 * 4.2 / letterPoints));
-    return font;
+    // so that the design captions keep fitting their option buttons. Worked out once: the
+    // fonts of a running program do not change.
+    static const QFont designFont = [] {
+        QFont font;
+        font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                          QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial"),
+                          QStringLiteral("Helvetica"), QStringLiteral("DejaVu Sans")});
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(8.0);
+        static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        const QFontMetricsF metrics(font);
+        const qreal dpi = metrics.fontDpi() > 0 ? metrics.fontDpi() : 96.0;
+        const qreal letterPoints = metrics.horizontalAdvance(letters) / letters.size() * 72.0 / dpi;
+        if (letterPoints > 4.25)
+            font.setPointSizeF(std::max(6.5, 8.0 * 4.2 / letterPoints));
+        return font;
+    }();
+    return designFont;
 }
 
 void QAformWidget::registerPowerTipWindow()
