@@ -150,3 +150,18 @@ TEST_P(VorPicture, NeedleAndWindow)
 INSTANTIATE_TEST_SUITE_P(Paint, VorPicture, testing::ValuesIn(kVorRows), nameOf);
 
 } // namespace
+
+// The DME shows tenths of a mile: a tenth more is another picture, the same distance the same.
+TEST(DmeReadout, ShowsTenthsOfAMile)
+{
+    auto picture = [](double nm) {
+        InstrumentReading r;
+        r.kind = InstrumentKind::Dme;
+        r.value = nm;
+        const QRectF cell(0, 0, 420, 240);
+        return render(cell.size().toSize(), [&](QPainter &p) { InstrumentPainter().paint(p, cell, r); });
+    };
+    EXPECT_EQ(picture(12.3), picture(12.3));
+    EXPECT_NE(picture(12.3), picture(12.4));
+    EXPECT_NE(picture(12.3), picture(12.0));
+}

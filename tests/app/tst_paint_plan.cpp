@@ -186,6 +186,8 @@ TEST_P(PlanWind, ArrowPointsDownwind)
         EXPECT_FALSE(inkNear(image, local(c, row.headDeg + 180, along, side * across), ink, 1.0, 40))
             << "arrow head upwind";
     }
+    // The shaft runs across most of the rose: its tail three quarters of the way upwind.
+    EXPECT_TRUE(inkNear(image, local(c, row.headDeg + 180, r * 0.7, 0), ink, 1.5)) << "shaft too short";
 }
 
 const WindRow kWinds[] = {

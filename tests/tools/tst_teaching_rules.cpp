@@ -51,6 +51,9 @@ TEST_P(TeachingRefusal, NamesTheSituation)
 const Row kRows[] = {
     {"RightHand3FromLine", "type = 4", "heading=017 inbound=090 turn=right", "within 5 degrees of the line"},
     {"RightHand7FromLine", "type = 4", "heading=013 inbound=090 turn=right", nullptr},
+    // The edge of the margin: the other sector 6 degrees away is still too near.
+    {"RightHandOtherSector6Away", "type = 4", "heading=014 inbound=090 turn=right", "within 5 degrees of the line"},
+    {"RightHandOtherSector6Back", "type = 4", "heading=206 inbound=090 turn=right", "within 5 degrees of the line"},
     {"RightHand3PastLine", "type = 4", "heading=203 inbound=090 turn=right", "within 5 degrees of the line"},
     {"RightHand7PastLine", "type = 4", "heading=207 inbound=090 turn=right", nullptr},
     {"LeftHand3FromLine", "type = 4", "heading=157 inbound=090 turn=left", "within 5 degrees of the line"},
