@@ -193,7 +193,7 @@ struct Closed {
 };
 
 // The answers given, right, in the words a study file stores (numbers as the panel reads them).
-QStringList rightGiven(const Family &fam)
+QStringList rightGiven(const test::Family &fam)
 {
     if (fam.type == 5 || fam.type == 11)
         return {"100", "increase", "280", "decrease", "030"};
@@ -207,13 +207,13 @@ QStringList rightGiven(const Family &fam)
     return given;
 }
 
-class Verdicts : public ::testing::TestWithParam<Family>
+class Verdicts : public ::testing::TestWithParam<test::Family>
 {
 };
 
 TEST_P(Verdicts, RowsJudgedSolutionShownQuestionClosed)
 {
-    const Family &fam = GetParam();
+    const test::Family &fam = GetParam();
     TestHost host(fam.draws);
     fam.write(host);
     QAform &f = host.select(fam.type);

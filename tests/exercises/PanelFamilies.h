@@ -5,25 +5,40 @@
 #include "control/QAformTestAccess_p.h"
 #include "PanelTest.h"
 
+#include <orvik3/ExerciseCatalog.h>
+
 #include <ostream>
 
 namespace orvik3::test {
 
-// One exercise type with a two-question study file, and how a trainee answers its rows.
+inline QStringList rowControls(const ExerciseType *type, const char *AnswerRow::*which)
+{
+    QStringList names;
+    for (const AnswerRow &row : type->rows)
+        names << QLatin1String(row.*which);
+    return names;
+}
+
+// One exercise type with a two-question study file, and how a trainee answers its rows. Its
+// controls come from the library's catalogue, so the catalogue is held to the panel's marks.
 struct Family {
     const char *name;
     qint16 type;
     std::function<void(TestHost &)> write;
     std::vector<float> draws;
     std::function<void(TestHost &, int row, bool right)> answer;
-    QStringList prompts, results; // per row
     QStringList shown;            // per row, the right answer as the result shows it
-    const char *next, *solution, *fly = nullptr, *cancel, *frame, *summary;
-    const char *prefix, *title;   // statistics prefix, frame caption
-    qint16 allRight, solutionCode, flyCode = 0; // flyCode 0: no "Selber Fliegen"
-    int permuteFrom = 1;                        // rows before it are answered first, in order
-    const char *emptyFile;                      // per row, right ('1') without a study file; "!" raises
-    QStringList solved = {};                    // the solution, where it differs from shown
+    const char *title;            // frame caption
+    qint16 allRight, solutionCode;
+    int permuteFrom = 1;          // rows before it are answered first, in order
+    const char *emptyFile;        // per row, right ('1') without a study file; "!" raises
+    QStringList solved = {};      // the solution, where it differs from shown
+    const ExerciseType *info = exerciseType(type);
+    QStringList prompts = rowControls(info, &AnswerRow::prompt), results = rowControls(info, &AnswerRow::result);
+    const FamilyControls *controls = &familyControls(info->family);
+    const char *next = controls->next, *solution = controls->showSolution, *fly = controls->fly, *cancel = controls->cancel,
+               *frame = controls->frame, *summary = controls->statsLabel, *prefix = info->statsPrefix;
+    qint16 flyCode = info->flyCode; // 0: no "Selber Fliegen"
 };
 
 inline void PrintTo(const Family &f, std::ostream *os) { *os << f.name; }
@@ -60,15 +75,7 @@ inline Family position(qint16 type, const char *prefix, const char *title, qint1
                 const int rightRow[] = {10, 19, third};
                 h.ctl(QStringLiteral("Combo%1").arg(row)).choose(ok ? rightRow[row - 1] : 1);
             },
-            .prompts = {"Text1", "Text2", "Text3"},
-            .results = {"Text11", "Text12", "Text13"},
             .shown = {"045", "090", "Nach links"},
-            .next = "Command1",
-            .solution = "Command2",
-            .cancel = "Command3",
-            .frame = "Frame1",
-            .summary = "Label1",
-            .prefix = prefix,
             .title = title,
             .allRight = allRight,
             .solutionCode = 1,
@@ -83,20 +90,10 @@ inline Family holding(qint16 type, const char *name, const char *prefix, const c
             .write = studyFile(name, {holdingRecord("240", "090", "Standard"), holdingRecord("290", "90", "Links")}),
             .draws = spreadDraws(),
             .answer = choosing({"Offset", " 270", " 240", "Maintain"}, {"Direct", " 180", " 300", "Left"}),
-            .prompts = {"Label3", "Label6", "Label4", "Label5"},
-            .results = {"Label8", "Label9", "Label10", "Label11"},
             .shown = {"offset", " 270", " 240", "maintain"},
-            .next = "Command28",
-            .solution = "Command27",
-            .fly = "Command26",
-            .cancel = "Command4",
-            .frame = "Frame2",
-            .summary = "Label7",
-            .prefix = prefix,
             .title = title,
             .allRight = 6,
             .solutionCode = 6,
-            .flyCode = 2,
             .emptyFile = "!",
             .solved = {"offset", "270", "240", "maintain"}};
 }
@@ -116,20 +113,10 @@ inline Family qdm(qint16 type)
                     if (QAformTestAccess(h.form()).optionOrder(k) == (ok ? 2 : 1))
                         return void(h.ctl(opt(std::vector{50, 49, 48, 46}[k - 1])).click());
             },
-            .prompts = {"Label31", "Label28", "Label30", "Label29"},
-            .results = {"Label27", "Label25", "Label26", "Label24"},
             .shown = {"085", "kleiner", "left", "kleiner"},
-            .next = "Command9",
-            .solution = "Command10",
-            .fly = "Command15",
-            .cancel = "Command8",
-            .frame = "Frame20",
-            .summary = "Label23",
-            .prefix = isQdm ? "qdm" : "qdr",
             .title = isQdm ? "QDM ÜBUNGEN" : "QDR ÜBUNGEN",
             .allRight = 6,
             .solutionCode = 6,
-            .flyCode = 3,
             .emptyFile = "1000"};
 }
 
@@ -144,15 +131,7 @@ inline Family adf(qint16 type)
                 const int right[] = {21, 28, 31, 17, 25}, wrong[] = {22, 34, 32, 19, 24};
                 h.ctl(opt((ok ? right : wrong)[row - 1])).click();
             },
-            .prompts = {"Label20", "Label17", "Label19", "Label18", "Label21"},
-            .results = {"Label14", "Label22", "Label16", "Label13", "Label15"},
             .shown = {"100", "größer", "280", "kleiner", "030"},
-            .next = "Command6",
-            .solution = "Command7",
-            .cancel = "Command5",
-            .frame = "Frame11",
-            .summary = "Label12",
-            .prefix = "adfpos",
             .title = "ADF POSITION ÜBUNG",
             .allRight = 6,
             .solutionCode = 1,
@@ -166,20 +145,10 @@ inline Family dmeArc()
             .write = studyFile("dmearc.sty", {holdingRecord("left", "030", "250"), holdingRecord("right", "90", "180")}),
             .draws = spreadDraws(),
             .answer = choosing({"Left", "030", " 250"}, {"Right", " 120", " 100"}),
-            .prompts = {"Label3", "Label6", "Label4"},
-            .results = {"Label8", "Label9", "Label10"},
             .shown = {"left", "030", "250"},
-            .next = "Command28",
-            .solution = "Command27",
-            .fly = "Command26",
-            .cancel = "Command4",
-            .frame = "Frame2",
-            .summary = "Label7",
-            .prefix = "dmearc",
             .title = "DME ARC ÜBUNGEN",
             .allRight = 6,
             .solutionCode = 6,
-            .flyCode = 2,
             .emptyFile = "!"};
 }
 
@@ -190,20 +159,10 @@ inline Family wind()
             .write = studyFile("wind.sty", {WindRecord{}.values(), WindRecord{"090"}.values()}),
             .draws = {0.0f},
             .answer = answerWindRow,
-            .prompts = {"Label38", "Label41", "Label39", "Label40"},
-            .results = {"Label34", "Label36", "Label35", "Label37"},
             .shown = {"Head 20", "links 12", "right 5", "12.30 min.sec"},
-            .next = "Command12",
-            .solution = "Command11",
-            .fly = "Command14",
-            .cancel = "Command13",
-            .frame = "Frame29",
-            .summary = "Label42",
-            .prefix = "wind",
             .title = "WIND ÜBUNGEN",
             .allRight = 6,
             .solutionCode = 6,
-            .flyCode = 4,
             .permuteFrom = 2,
             .emptyFile = "0000"};
 }

@@ -10,10 +10,10 @@ using namespace orvik3::test;
 
 namespace {
 
-class Panel : public ::testing::TestWithParam<Family>
+class Panel : public ::testing::TestWithParam<test::Family>
 {
 protected:
-    const Family &fam = GetParam();
+    const test::Family &fam = GetParam();
     std::unique_ptr<TestHost> host;
 
     QAform &start()
@@ -175,9 +175,9 @@ TEST_P(Panel, NoStudyFile)
 
 auto testName = [](const auto &i) { return i.param.name + std::to_string(i.param.type); };
 INSTANTIATE_TEST_SUITE_P(Families, Panel, ::testing::ValuesIn(kFamilies), testName);
-std::vector<Family> flying()
+std::vector<test::Family> flying()
 {
-    std::vector<Family> out;
+    std::vector<test::Family> out;
     std::copy_if(std::begin(kFamilies), std::end(kFamilies), std::back_inserter(out), [](auto &f) { return f.fly; });
     return out;
 }
