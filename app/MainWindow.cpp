@@ -199,6 +199,7 @@ void MainWindow::startEndless(int type, std::optional<quint64> seed)
 
 void MainWindow::setBegun(int type)
 {
+    showPanel();
     // Practice sets of their own are not the exercise to come back to.
     if (m_practice->flow() && m_practice->flow()->countsInStatistics())
         m_settings.setValue(kType, type);
@@ -251,9 +252,19 @@ void MainWindow::setBasePath(const QString &path)
         report(tr("%1 holds no exercises (no folder default/study).").arg(QDir::toNativeSeparators(clean)));
 }
 
-void MainWindow::controlCreated(QAform *form)
+void MainWindow::controlCreated(QAform *)
 {
-    auto *panel = new QAformWidget(*form, m_exercise);
+    // The panel of the old control goes now; the new one is made when an exercise wants it.
+    m_exercise->setPanel(nullptr);
+    if (m_host->currentType() > 0)
+        showPanel();
+}
+
+void MainWindow::showPanel()
+{
+    if (m_exercise->panel())
+        return;
+    auto *panel = new QAformWidget(*m_host->control(), m_exercise);
     m_exercise->setPanel(panel);
     m_zoom->setPanel(panel);
     connect(panel, &QAformWidget::userActed, m_host, &TrainerHost::panelActed);
@@ -262,6 +273,7 @@ void MainWindow::controlCreated(QAform *form)
 
 void MainWindow::questionShown(const QString &sessionFile, int type)
 {
+    showPanel();
     m_flight->stop();
     if (!learning().finished())
         m_pages->setCurrentWidget(m_exercise);

@@ -95,6 +95,8 @@ protected:
 
 private:
     void controlCreated(QAform *form);
+    // The control's panel on the exercise page, made the first time an exercise wants it.
+    void showPanel();
     void setBegun(int type);
     void questionShown(const QString &sessionFile, int type);
     void rowJudged(int row, bool right, const QString &given);
