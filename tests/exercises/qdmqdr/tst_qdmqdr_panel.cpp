@@ -48,6 +48,8 @@ TEST(QdmQdrPanel, CandidateBearingsAndTheOneRightOne)
     } cases[] = {
         {"270", {0.0f, 0.25f, 0.5f, 0.75f}, {" 360", " 270", "090", " 280"}, 49},
         {"355", {0.75f, 0.5f, 0.25f, 0.0f}, {"005", " 175", " 355", "085"}, 48},
+        // The last degree before north is no wrap-around: its own candidate is right.
+        {"359", {0.0f, 0.25f, 0.5f, 0.75f}, {"089", " 359", " 179", "009"}, 49},
         // 360 is captioned 360 but compares as 0 against 360: nothing is right.
         {"360", {0.25f, 0.0f, 0.5f, 0.75f}, {" 360", "090", " 180", "010"}, 0},
         {"000", {0.25f, 0.0f, 0.5f, 0.75f}, {" 360", "090", " 180", "010"}, 50},
