@@ -4,6 +4,7 @@
 #include "Generator.h"
 #include "Lint.h"
 #include "RandomSet.h"
+#include "Shortcuts.h"
 #include "StatsReport.h"
 #include "TeachingLint.h"
 
@@ -17,6 +18,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace orvik3;
 using namespace orvik3::study;
@@ -139,6 +141,28 @@ int usage(const QString &message)
     return UsageOrIo;
 }
 
+// The files named, a folder standing for its study files (*.sty) in name order; one named
+// like a study file is taken as the file meant, so that the reader refuses it by name. A
+// folder without study files sets *status.
+QStringList studyFilesOf(const QStringList &files, int *status)
+{
+    QStringList paths;
+    for (const QString &f : files) {
+        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
+            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
+            if (names.isEmpty()) {
+                err() << f << ": a folder without study files (*.sty)\n";
+                *status = UsageOrIo;
+            }
+            for (const QString &n : names)
+                paths << QDir(f).filePath(n);
+        } else {
+            paths << f;
+        }
+    }
+    return paths;
+}
+
 // Prints the teaching warnings of one file; their number, or -1 when it cannot be read.
 int printTeachingWarnings(const QString &file, const LintOptions &options)
 {
@@ -179,23 +203,7 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     if (strict && !teaching)
         return usage(QStringLiteral("--strict goes with --teaching"));
     int status = Clean;
-    QStringList paths;
-    for (const QString &f : files) {
-        // A folder is linted file by file; one named like a study file is taken as the file
-        // meant, so that the reader refuses it by name.
-        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
-            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
-            if (names.isEmpty()) {
-                err() << f << ": a folder without study files (*.sty)\n";
-                status = UsageOrIo;
-            }
-            for (const QString &n : names)
-                paths << QDir(f).filePath(n);
-        } else {
-            paths << f;
-        }
-    }
-    for (const QString &file : paths) {
+    for (const QString &file : studyFilesOf(files, &status)) {
         QString error;
         const std::optional<LintReport> report = lintStudyFile(file, options, &error);
         if (!report) {
@@ -316,8 +324,36 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
     return Clean;
 }
 
+// The simple rules a trainee could learn from each study file, and whether one is right too
+// often.
+int runShortcuts(const QStringList &files)
+{
+    if (files.isEmpty())
+        return usage(QStringLiteral("stats --shortcuts needs study files or a folder"));
+    int status = Clean, above = 0;
+    for (const QString &file : studyFilesOf(files, &status)) {
+        QString error;
+        const std::optional<ShortcutReport> report = shortcutsOfFile(file, {}, &error);
+        if (!report) {
+            err() << error << "\n";
+            status = UsageOrIo;
+            continue;
+        }
+        out() << formatShortcuts(*report);
+        above += int(std::count_if(report->shortcuts.begin(), report->shortcuts.end(),
+                                   [](const Shortcut &s) { return s.share() > kShortcutLimit; }));
+    }
+    out() << (above ? QStringLiteral("%1 rules right in more than %2% of their questions").arg(above)
+                    : QStringLiteral("no rule right in more than %2% of its questions"))
+                           .arg(std::lround(kShortcutLimit * 100))
+          << "\n";
+    return status != Clean ? status : above ? Findings : Clean;
+}
+
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
+    if (p.isSet(QStringLiteral("shortcuts")))
+        return runShortcuts(args);
     const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
     const bool reset = !args.isEmpty() && args[0] == QLatin1String("reset");
     const QStringList rest = reset ? args.mid(1) : args;
@@ -368,6 +404,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("base"), QStringLiteral("Installation folder."), QStringLiteral("DIR")},
         {QStringLiteral("store"), QStringLiteral("Settings store folder."), QStringLiteral("DIR")},
         {QStringLiteral("csv"), QStringLiteral("Comma-separated output.")},
+        {QStringLiteral("shortcuts"), QStringLiteral("Rules a trainee could learn instead of the skill.")},
         {QStringLiteral("teaching"), QStringLiteral("Warn about questions that teach badly.")},
         {QStringLiteral("strict"), QStringLiteral("Teaching warnings count as findings.")},
         {QStringLiteral("count"), QStringLiteral("Questions of a random set."), QStringLiteral("K")},
