@@ -75,7 +75,8 @@ TEST(Tool, ManualAndUsageErrors)
                                       {"lint", kData + "/no-such.sty"},
                                       {"generate", kData + "/scenarios"},
                                       {"stats", "reset"},
-                                      {"stats", "a", "b"}};
+                                      {"stats", "a", "b"},
+                                      {"stats", "--shortcuts"}};
     for (const QStringList &args : usage) {
         const Outcome r = run(args);
         EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();

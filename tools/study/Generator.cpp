@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "Prng.h"
 #include "Records.h"
 
 #include "platform/LineReader.h"
@@ -73,7 +74,7 @@ std::optional<Generated> generate(const std::vector<Scenario> &scenarios, std::v
             const int index = int(i) + 1;
             const QString sessionName = QStringLiteral("%1-%2.session").arg(sc.name).arg(index, 2, 10, QLatin1Char('0'));
             ScenarioError error;
-            const std::optional<Record> record = buildRecord({sc, sc.situations[i], index, sessionName}, &error);
+            const std::optional<Record> record = buildRecord({sc, sc.situations[i], index, sessionName, false, seedOf(sc.name.toUtf8(), quint64(index))}, &error);
             if (!record) {
                 errors->push_back(error);
                 continue;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace orvik3::study {
@@ -17,7 +18,7 @@ namespace orvik3::study {
 namespace {
 
 // A question whose draws all fail a rule is a sign of a bad wish, not of bad luck: the
-// rarest kind (a left-hand parallel entry) is met about once in forty draws.
+// rarest kind (an offset entry on a given side) is met about once in fifteen draws.
 constexpr int kAttemptsPerQuestion = 4000;
 
 const char *const kStationIds[] = {"TGO", "LBU", "ERL", "ABN", "OBR", "WLD", "HDO", "KPT"};
@@ -66,7 +67,7 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
     case 3: case 4: case 14:
         set("heading", deg(r.between(0, 359)));
         set("inbound", deg(r.stepped(0, 355, 5)));
-        set("turn", r.chance(1, 4) ? QStringLiteral("left") : QStringLiteral("right"));
+        set("turn", r.chance(1, 2) ? QStringLiteral("left") : QStringLiteral("right"));
         number("distance", r.between(5, 40));
         break;
     case 9: {
@@ -87,14 +88,16 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
         set("heading", deg(r.between(0, 359)));
         break;
     case 6: case 7: case 12: case 13: {
-        // The required bearing near the actual one, the heading around it.
+        // The required bearing near the actual one, the heading anywhere: short of the
+        // intercept heading, beyond it or on the other side of the bearing, so that the first
+        // turn cannot be read off the sides of actual and required bearing.
         const int radial = r.between(0, 359);
         const int actual = type == 6 || type == 12 ? radial + 180 : radial;
         const int target = actual + (r.chance(1, 2) ? 1 : -1) * r.between(5, 40);
         set("radial", deg(radial));
         number("distance", r.between(5, 40));
         set("target", deg(target));
-        set("heading", deg(target + r.between(-90, 90)));
+        set("heading", deg(r.between(0, 359)));
         break;
     }
     case 8: {
@@ -117,6 +120,41 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
     }
     return v;
 }
+
+// Holdings come in blocks of six questions that show each entry with each side of the
+// pattern once, in an order drawn from the seed, so that neither the common direct entry nor
+// the usual right-hand pattern gives the answer away. A wish naming an entry or a side keeps it.
+class HoldingBalance
+{
+public:
+    explicit HoldingBalance(quint64 seed) : m_order(seedOf("holding balance", seed)) {}
+
+    QStringList next(const QStringList &wish)
+    {
+        static const QStringList groups[] = {{QStringLiteral("direct"), QStringLiteral("parallel"), QStringLiteral("offset")},
+                                             {QStringLiteral("right-hand"), QStringLiteral("left-hand")}};
+        if (m_block.empty()) {
+            for (const QString &entry : groups[0])
+                for (const QString &side : groups[1])
+                    m_block.push_back({entry, side});
+            for (std::size_t i = m_block.size() - 1; i > 0; --i)
+                std::swap(m_block[i], m_block[m_order.below(i + 1)]);
+        }
+        const QStringList combo = m_block.back();
+        m_block.pop_back();
+        QStringList out = wish;
+        for (const QStringList &group : groups)
+            if (std::none_of(wish.begin(), wish.end(), [&](const QString &w) { return group.contains(w); }))
+                for (const QString &w : combo)
+                    if (group.contains(w))
+                        out << w;
+        return out;
+    }
+
+private:
+    Prng m_order;
+    std::vector<QStringList> m_block;
+};
 
 bool wanted(const QStringList &kinds, const QStringList &wish)
 {
@@ -226,9 +264,13 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     out.studyFile = QString::fromLatin1(german ? type->germanFile : type->otherFile);
     QStringList lines = headerLines(request.type, request.language);
     std::vector<GeneratedFile> sessions;
+    const bool holding = request.type == 3 || request.type == 4 || request.type == 14;
+    HoldingBalance balance(request.seed);
     for (int i = 0; i < request.count; ++i) {
-        Prng r(master.next());
-        const QStringList wish = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        const quint64 questionSeed = master.next();
+        Prng r(questionSeed);
+        const QStringList asked = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        const QStringList wish = holding ? balance.next(asked) : asked;
         const int index = i + 1;
         const QString sessionName = QStringLiteral("%1-%2.session").arg(sc.name).arg(index, 3, 10, QLatin1Char('0'));
         std::optional<Record> record;
@@ -241,13 +283,13 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
             if (!wanted(kinds, wish))
                 continue;
             ScenarioError ignored;
-            record = buildRecord({sc, sit, index, sessionName, true}, &ignored);
+            record = buildRecord({sc, sit, index, sessionName, true, seedOf("options", questionSeed)}, &ignored);
         }
         if (!record) {
             *error = QStringLiteral("no situation of exercise type %1 found for question %2%3")
                          .arg(request.type)
                          .arg(index)
-                         .arg(wish.isEmpty() ? QString() : QStringLiteral(" (") + wish.join(QStringLiteral(", ")) + QLatin1Char(')'));
+                         .arg(asked.isEmpty() ? QString() : QStringLiteral(" (") + asked.join(QStringLiteral(", ")) + QLatin1Char(')'));
             return std::nullopt;
         }
         lines += germanLines ? record->german : record->english;

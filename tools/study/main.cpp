@@ -3,7 +3,9 @@
 
 #include "Generator.h"
 #include "Lint.h"
+#include "Manual.h"
 #include "RandomSet.h"
+#include "Shortcuts.h"
 #include "StatsReport.h"
 #include "TeachingLint.h"
 
@@ -17,6 +19,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace orvik3;
 using namespace orvik3::study;
@@ -24,101 +27,6 @@ using namespace orvik3::study;
 namespace {
 
 enum Exit { Clean = 0, Findings = 1, UsageOrIo = 2 };
-
-const char *const kManual = R"(NAME
-    orvik3-study - check, generate and follow study files of the trainer
-
-SYNOPSIS
-    orvik3-study lint [--type N] [--language de|en] [--base DIR] [--teaching [--strict]] FILE...
-    orvik3-study generate SCENARIOS... OUTDIR
-    orvik3-study random --type N [--count K] [--seed S] [--lang de|en] [--kind WORDS]...
-                        [--power-tips FILE] OUTDIR
-    orvik3-study stats [--store DIR] [--csv] [PREFIX]
-    orvik3-study stats reset [--store DIR] PREFIX
-    orvik3-study --help | --version
-
-DESCRIPTION
-    Study files hold the questions of one exercise type and their stored answers; the
-    exercise panel judges the trainee against them. This tool finds the mistakes of a
-    hand-written study file before a trainee meets them, builds a complete installation
-    from scenario files, and reports the attempt counters of the settings store.
-
-COMMANDS
-    lint FILE...
-        Reads each file (every *.sty of a folder given instead) with the panel's own loader rules. The exercise type comes from the
-        file name (hsi.sty, e-qdm.sty, ... in any letter case) or from --type. Reports, as
-        file:line: message, every line at which loading stops, missing question lines
-        (:qa:, :qb:, :qc:), and every stored answer that can never be judged right or
-        cannot be shown: position degrees that are no list entry, list texts that are no
-        entry, turn and trend words the panel does not accept (letter case included), a
-        QDM/QDR of 360, ADF answers equal to none of their captions, wind times above 546
-        minutes, captions that are not whole numbers, and session names without their
-        session file in default/sessions/ of the installation. Then prints how many
-        questions load.
-
-        With --teaching it also warns, as file:line: warning: question N: reason, about
-        questions the control can judge but that teach badly: a holding heading within 5
-        degrees of an entry sector line, a QDM/QDR first turn that is not the same for 30,
-        45, 60 and 90 degree intercepts, an HSI or VOR position the instrument cannot show
-        (bar at its stop, flag in view abeam, needle centred where a side is asked), and
-        speeds, distances and DME figures outside realistic ranges (from the sessions).
-
-    generate SCENARIOS... OUTDIR
-        Reads scenario files (or every *.txt of a folder, by name) and writes
-        OUTDIR/default/sessions/*.session and the German and English study files of every
-        type in OUTDIR/default/study/. Every stored answer is computed from the situation.
-        The output depends only on the scenarios.
-
-    random --type N OUTDIR
-        Writes a practice installation of fresh situations of exercise type N: the type's
-        study file of the language in OUTDIR/default/study/ and one session per question in
-        OUTDIR/default/sessions/. Each situation is drawn at random within realistic values
-        and kept only when its answers are clear-cut and every teaching rule holds; every
-        stored answer is computed. The same seed gives the same files byte for byte.
-
-    stats [PREFIX]
-        Prints attempts, wrong answers and the rate of wrong answers per question (numbered
-        as in the panel's counter) for the statistics prefix (hsipos, stdvor, hsihld, dghld,
-        adfpos, qdm, qdr, wind, dmearc) or for all prefixes.
-
-    stats reset PREFIX
-        Removes every counter of the prefix.
-
-OPTIONS
-    --type N          Exercise type 1..14 of the files to lint, whatever their names.
-    --language de|en  Language of the lists the position answers must match.
-    --base DIR        Installation whose default/sessions/ holds the sessions (default:
-                      the folder above default/study/ when the file lies there).
-    --teaching        Lint: warn about questions that teach badly, too.
-    --strict          Lint --teaching: warnings count as findings.
-    --count K         Random: questions in the set, 1..301 (default 24).
-    --seed S          Random: the seed, a whole number (default 1).
-    --lang de|en      Random: the language of the study file (default de). The types
-                      whose English file is another type's write that file.
-    --kind WORDS      Random: the kinds wanted, comma-separated words that one question
-                      must all have; given more than once, the questions take them in turn.
-                      Holdings: direct, parallel, offset, right-hand, left-hand; QDM/QDR:
-                      left, right (the first turn); wind: crosswind-left, crosswind-right,
-                      headwind, tailwind; DME arc: clockwise, counterclockwise.
-    --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
-    --store DIR       Folder of the settings store (default: the user's).
-    --csv             Comma-separated values with a header row.
-    -h, --help        This text.
-    -v, --version     The version.
-
-EXIT STATUS
-    0  nothing found (lint; teaching warnings without --strict) or done
-    1  findings or, with --strict, teaching warnings (lint), or a scenario with a
-       mistake (generate)
-    2  usage error, or a file that cannot be read or written
-
-EXAMPLES
-    orvik3-study lint data/default/study/*
-    orvik3-study lint --teaching --strict data/default/study/*.sty
-    orvik3-study generate data/scenarios data
-    orvik3-study random --type 3 --count 24 --seed 7 --kind parallel practice
-    orvik3-study stats --csv qdm > qdm.csv
-)";
 
 QTextStream &out()
 {
@@ -137,6 +45,28 @@ int usage(const QString &message)
     err() << "orvik3-study: " << message << "\n"
           << "Try 'orvik3-study --help'.\n";
     return UsageOrIo;
+}
+
+// The files named, a folder standing for its study files (*.sty) in name order; one named
+// like a study file is taken as the file meant, so that the reader refuses it by name. A
+// folder without study files sets *status.
+QStringList studyFilesOf(const QStringList &files, int *status)
+{
+    QStringList paths;
+    for (const QString &f : files) {
+        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
+            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
+            if (names.isEmpty()) {
+                err() << f << ": a folder without study files (*.sty)\n";
+                *status = UsageOrIo;
+            }
+            for (const QString &n : names)
+                paths << QDir(f).filePath(n);
+        } else {
+            paths << f;
+        }
+    }
+    return paths;
 }
 
 // Prints the teaching warnings of one file; their number, or -1 when it cannot be read.
@@ -179,23 +109,7 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     if (strict && !teaching)
         return usage(QStringLiteral("--strict goes with --teaching"));
     int status = Clean;
-    QStringList paths;
-    for (const QString &f : files) {
-        // A folder is linted file by file; one named like a study file is taken as the file
-        // meant, so that the reader refuses it by name.
-        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
-            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
-            if (names.isEmpty()) {
-                err() << f << ": a folder without study files (*.sty)\n";
-                status = UsageOrIo;
-            }
-            for (const QString &n : names)
-                paths << QDir(f).filePath(n);
-        } else {
-            paths << f;
-        }
-    }
-    for (const QString &file : paths) {
+    for (const QString &file : studyFilesOf(files, &status)) {
         QString error;
         const std::optional<LintReport> report = lintStudyFile(file, options, &error);
         if (!report) {
@@ -316,8 +230,36 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
     return Clean;
 }
 
+// The simple rules a trainee could learn from each study file, and whether one is right too
+// often.
+int runShortcuts(const QStringList &files)
+{
+    if (files.isEmpty())
+        return usage(QStringLiteral("stats --shortcuts needs study files or a folder"));
+    int status = Clean, above = 0;
+    for (const QString &file : studyFilesOf(files, &status)) {
+        QString error;
+        const std::optional<ShortcutReport> report = shortcutsOfFile(file, {}, &error);
+        if (!report) {
+            err() << error << "\n";
+            status = UsageOrIo;
+            continue;
+        }
+        out() << formatShortcuts(*report);
+        above += int(std::count_if(report->shortcuts.begin(), report->shortcuts.end(),
+                                   [](const Shortcut &s) { return s.share() > kShortcutLimit; }));
+    }
+    out() << (above ? QStringLiteral("%1 rules right in more than %2% of their questions").arg(above)
+                    : QStringLiteral("no rule right in more than %2% of its questions"))
+                           .arg(std::lround(kShortcutLimit * 100))
+          << "\n";
+    return status != Clean ? status : above ? Findings : Clean;
+}
+
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
+    if (p.isSet(QStringLiteral("shortcuts")))
+        return runShortcuts(args);
     const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
     const bool reset = !args.isEmpty() && args[0] == QLatin1String("reset");
     const QStringList rest = reset ? args.mid(1) : args;
@@ -368,6 +310,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("base"), QStringLiteral("Installation folder."), QStringLiteral("DIR")},
         {QStringLiteral("store"), QStringLiteral("Settings store folder."), QStringLiteral("DIR")},
         {QStringLiteral("csv"), QStringLiteral("Comma-separated output.")},
+        {QStringLiteral("shortcuts"), QStringLiteral("Rules a trainee could learn instead of the skill.")},
         {QStringLiteral("teaching"), QStringLiteral("Warn about questions that teach badly.")},
         {QStringLiteral("strict"), QStringLiteral("Teaching warnings count as findings.")},
         {QStringLiteral("count"), QStringLiteral("Questions of a random set."), QStringLiteral("K")},
