@@ -209,6 +209,14 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
                 return std::nullopt;
             }
 
+    std::vector<QStringList> skillWishes;
+    for (const Skill *skill : request.skills) {
+        const std::optional<QStringList> wish = skill ? wishForSkill(request.type, *skill, error) : QStringList();
+        if (!wish)
+            return std::nullopt;
+        skillWishes.push_back(*wish);
+    }
+
     Prng master(request.seed);
     const bool german = request.language == Language::German;
     Scenario sc;
@@ -228,7 +236,9 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     std::vector<GeneratedFile> sessions;
     for (int i = 0; i < request.count; ++i) {
         Prng r(master.next());
-        const QStringList wish = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        QStringList wish = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        if (!skillWishes.empty())
+            wish += skillWishes[std::size_t(i) % skillWishes.size()];
         const int index = i + 1;
         const QString sessionName = QStringLiteral("%1-%2.session").arg(sc.name).arg(index, 3, 10, QLatin1Char('0'));
         std::optional<Record> record;

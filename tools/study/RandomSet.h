@@ -7,6 +7,7 @@
 // bytes on every machine.
 
 #include "Generator.h"
+#include "SkillWish.h"
 #include "study/StudyLayout.h"
 
 #include <QString>
@@ -27,6 +28,8 @@ struct RandomRequest {
     // Kinds of situation wanted, one per question in turn (cycled); each a set of kind words
     // (see situationKinds) that the question must all have. Empty: any situation.
     std::vector<QStringList> wishes;
+    // Skills wanted, one per question in turn (cycled), added to its wish; nullptr: any.
+    std::vector<const Skill *> skills;
     QString powerTips; // a file copied to the installation's pwr.rtf; empty: none
 };
 

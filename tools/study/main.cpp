@@ -4,6 +4,7 @@
 #include "Generator.h"
 #include "Lint.h"
 #include "RandomSet.h"
+#include "Simulator.h"
 #include "StatsReport.h"
 #include "TeachingLint.h"
 
@@ -34,6 +35,7 @@ SYNOPSIS
     orvik3-study random --type N [--count K] [--seed S] [--lang de|en] [--kind WORDS]...
                         [--power-tips FILE] OUTDIR
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
+    orvik3-study simulate [--students N] [--days D] [--per-day Q] [--seed S]
     orvik3-study stats reset [--store DIR] PREFIX
     orvik3-study --help | --version
 
@@ -84,6 +86,16 @@ COMMANDS
     stats reset PREFIX
         Removes every counter of the prefix.
 
+    simulate
+        Runs simulated students through D evenings of Q questions under three schedulers
+        (random order, Leitner boxes per kind of situation, and the memory model's practice
+        of the skills due) and prints one line per scheduler:
+            scheduler NAME recall PERCENT weakest PERCENT
+        recall: the students' mean true recall of every skill at the exam, the day after
+        the last evening; weakest: the weakest skill of the students who mix up parallel and
+        offset entries, on average. Each student has a hidden memory with a forgetting speed
+        of their own; the same seed gives the same figures.
+
 OPTIONS
     --type N          Exercise type 1..14 of the files to lint, whatever their names.
     --language de|en  Language of the lists the position answers must match.
@@ -102,6 +114,9 @@ OPTIONS
                       headwind, tailwind; DME arc: clockwise, counterclockwise.
     --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
     --store DIR       Folder of the settings store (default: the user's).
+    --students N      Simulate: the students, 1..10000 (default 200).
+    --days D          Simulate: the evenings of practice, 1..365 (default 14).
+    --per-day Q       Simulate: questions each evening, 1..500 (default 20).
     --csv             Comma-separated values with a header row.
     -h, --help        This text.
     -v, --version     The version.
@@ -316,6 +331,36 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
     return Clean;
 }
 
+int runSimulate(const QStringList &args, const QCommandLineParser &p)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("simulate takes no arguments"));
+    SimulationOptions options;
+    const struct {
+        const char *name;
+        int *value;
+        int highest;
+    } counts[] = {{"students", &options.students, 10000}, {"days", &options.days, 365}, {"per-day", &options.perDay, 500}};
+    for (const auto &c : counts) {
+        if (!p.isSet(QLatin1String(c.name)))
+            continue;
+        bool ok = false;
+        *c.value = p.value(QLatin1String(c.name)).toInt(&ok);
+        if (!ok || *c.value < 1 || *c.value > c.highest)
+            return usage(QStringLiteral("--%1 must be 1..%2").arg(QLatin1String(c.name)).arg(c.highest));
+    }
+    if (p.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        options.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok)
+            return usage(QStringLiteral("--seed must be a whole number 0..18446744073709551615"));
+    }
+    for (const SchedulerOutcome &o : simulate(options))
+        out() << "scheduler " << schedulerName(o.scheduler) << " recall " << QString::number(100 * o.recall, 'f', 1)
+              << " weakest " << QString::number(100 * o.weakest, 'f', 1) << "\n";
+    return Clean;
+}
+
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
     const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
@@ -375,6 +420,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("lang"), QStringLiteral("de or en (random)."), QStringLiteral("LANG")},
         {QStringLiteral("kind"), QStringLiteral("Kinds wanted (random)."), QStringLiteral("WORDS")},
         {QStringLiteral("power-tips"), QStringLiteral("Power tips file (random)."), QStringLiteral("FILE")},
+        {QStringLiteral("students"), QStringLiteral("Simulated students."), QStringLiteral("N")},
+        {QStringLiteral("days"), QStringLiteral("Evenings simulated."), QStringLiteral("D")},
+        {QStringLiteral("per-day"), QStringLiteral("Questions each evening."), QStringLiteral("Q")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -398,5 +446,7 @@ int main(int argc, char *argv[])
         return runRandom(args, p);
     if (command == QLatin1String("stats"))
         return runStats(args, p);
+    if (command == QLatin1String("simulate"))
+        return runSimulate(args, p);
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }
