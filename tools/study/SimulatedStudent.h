@@ -29,11 +29,16 @@ public:
     double trueRecall(int skill, qint64 at) const;
 
 private:
+    // The student's own time for the skill: a memory that fades k times as fast as the
+    // model's default student's lives on a clock running k times as fast.
+    qint64 clock(int skill, qint64 at) const;
+
     practice::MemoryModel m_model;
     std::vector<practice::MemoryState> m_states;
     std::vector<double> m_prior;    // right before any practice
     std::vector<double> m_mixUp;    // chance of answering with the mixed-up entry
     std::vector<double> m_offset;   // how much harder than usual the skill is for the student
+    std::vector<double> m_pace;     // how fast the student forgets the skill
     Prng m_draws;
 };
 

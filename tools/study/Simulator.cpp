@@ -51,8 +51,7 @@ std::optional<QStringList> generate(qint16 type, const QStringList &wish, const 
 StudentProfile profileOf(int student, Prng &draws)
 {
     StudentProfile p;
-    const double lo = qEnvironmentVariableIntValue("SIMLO") / 10.0, hi = qEnvironmentVariableIntValue("SIMHI") / 10.0;
-    p.forgetting = std::exp(std::log(lo) + std::log(hi / lo) * double(draws.below(1000)) / 999.0);
+    p.forgetting = std::exp(std::log(0.5) + std::log(4.0) * double(draws.below(1000)) / 999.0);
     p.mixesEntries = student % 5 == 4;
     return p;
 }
@@ -70,9 +69,8 @@ public:
 
     const StudentProfile &profile() const { return m_profile; }
     const SimulatedStudent &student() const { return *m_student; }
-    qint64 exam() const { return kStart + qint64(m_options.days - 1 + qEnvironmentVariableIntValue("SIMEXAM")) * kDay + kEvening; }
+    qint64 exam() const { return kStart + qint64(m_options.days - 1 + m_options.examAfter) * kDay + kEvening; }
     bool seen(int skill) const { return m_memory.state(skill).known(); }
-    const practice::MemoryState &memoryOf(int skill) const { return m_memory.state(skill); }
 
     void practise()
     {
@@ -95,10 +93,12 @@ private:
     {
         std::vector<Asked> set;
         switch (m_scheduler) {
-        case Scheduler::Random:
+        case Scheduler::Random: {
+            const auto type = qint16(1 + m_draws.below(14));
             for (int i = 0; i < kSetSize; ++i)
-                set.push_back({qint16(1 + m_draws.below(14)), {}, nullptr, m_draws.next()});
+                set.push_back({type, {}, nullptr, m_draws.next()});
             break;
+        }
         case Scheduler::Leitner: {
             std::vector<int> types(14);
             std::iota(types.begin(), types.end(), 1);
@@ -130,10 +130,7 @@ private:
         bool allRight = true;
         for (const Skill *s : skillsOfQuestion(q.type, rowSituationOf(*kinds))) {
             const int i = skillIndex(s);
-            const double before = m_student->trueRecall(i, at);
             const bool right = m_student->answer(i, at);
-            if (qEnvironmentVariableIsSet("SIMTRACE") && m_profile.mixesEntries && QLatin1String(s->id) == qEnvironmentVariable("SIMTRACE"))
-                qInfo("%s day %.2f true %.2f model %.2f right %d -> S %.2f D %.1f", qPrintable(schedulerName(m_scheduler)), double(at - kStart) / kDay, before, m_memory.recall(i, at), right, m_memory.state(i).stability, m_memory.state(i).difficulty);
             allRight = allRight && right;
             m_memory.review(i, right ? Grade::Good : Grade::Again, at);
         }
@@ -178,9 +175,7 @@ SchedulerOutcome simulate(const SimulationOptions &options, Scheduler scheduler)
             out.skillsUnseen += run.seen(i) ? 0 : 1;
         }
         out.recall += sum / n;
-        if (qEnvironmentVariableIsSet("SIMDEBUG") && run.profile().mixesEntries)
-            for (int i = 0; i < n; ++i)
-                qInfo("%s %d %s %.2f seen=%d", qPrintable(schedulerName(scheduler)), student, skills()[i].id, run.student().trueRecall(i, run.exam()), run.seen(i) ? run.memoryOf(i).reviews : 0);
+
         out.weakestAll += weakest;
         if (run.profile().mixesEntries) {
             out.weakest += weakest;
