@@ -28,9 +28,9 @@ struct RandomRequest {
     // Kinds of situation wanted, one per question in turn (cycled); each a set of kind words
     // (see situationKinds) that the question must all have. Empty: any situation.
     std::vector<QStringList> wishes;
+    QString powerTips; // a file copied to the installation's pwr.rtf; empty: none
     // Skills wanted, one per question in turn (cycled), added to its wish; nullptr: any.
     std::vector<const Skill *> skills;
-    QString powerTips; // a file copied to the installation's pwr.rtf; empty: none
 };
 
 struct RandomSet {
