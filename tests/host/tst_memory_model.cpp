@@ -53,7 +53,8 @@ const Formula kFormulas[] = {
     {"StabilityAfterGoodWhenHard", [](M m) { return m.stabilityAfterRecall(8, 1, 0.7, Grade::Good); }, 6.0341101655},
     {"StabilityAfterLapse", [](M m) { return m.stabilityAfterLapse(5, 3.173, 0.9); }, 1.0733459984},
     {"StabilityAfterLapseOfAStrongMemory", [](M m) { return m.stabilityAfterLapse(8, 20, 0.6); }, 5.5958085418},
-    {"LapseNeverRaisesStability", [](M m) { return m.stabilityAfterLapse(5, 0.1, 0.9); }, 0.05834789042},
+    {"LapseNeverRaisesStability", [](M m) { return m.stabilityAfterLapse(5, 0.5, 0.1); }, 0.5},
+    {"LapseOfAWeakMemory", [](M m) { return m.stabilityAfterLapse(5, 0.1, 0.9); }, 0.05834789042},
 };
 INSTANTIATE_TEST_SUITE_P(Model, MemoryFormula, ::testing::ValuesIn(kFormulas),
                          [](const auto &info) { return std::string(info.param.name); });

@@ -159,6 +159,7 @@ TEST(Readiness, ForecastCountsEachDueReviewOnItsDay)
     const std::vector<int> days = reviewForecast(m, kNow, 14);
     ASSERT_EQ(days.size(), 14u);
     EXPECT_EQ(days[0], 1);
+    EXPECT_EQ(days[1] + days[2], 0); // reviewed today after three days, it holds for days
     EXPECT_EQ(days[3], 1);
     int total = 0;
     for (int d : days)
