@@ -88,8 +88,9 @@ COMMANDS
 
     simulate
         Runs simulated students through D evenings of Q questions under three schedulers
-        (random order, Leitner boxes per kind of situation, and the memory model's practice
-        of the skills due) and prints one line per scheduler:
+        (random: sets of ten of a type drawn at random; leitner: the Leitner boxes of
+        "weakest first"; model: today's practice of the skills the memory model finds due)
+        and prints one line per scheduler:
             scheduler NAME recall PERCENT weakest PERCENT
         recall: the students' mean true recall of every skill at the exam, the day after
         the last evening; weakest: the weakest skill of the students who mix up parallel and
