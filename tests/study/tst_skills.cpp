@@ -33,12 +33,9 @@ using K = RowKind;
 constexpr RowSituation kParallelLeft{HoldingEntry::Parallel, PatternHand::Left};
 const RowSkill kRows[] = {
     {"HsiRadial", 1, K::Radial, {}, "position.hsi.radial"},
-    {"VorRadial", 2, K::Radial, {}, "position.vor.radial"},
     {"VorNeedle", 2, K::NeedleMovement, {}, "position.vor.needle"},
     {"HsiHasNoNeedleRow", 1, K::NeedleMovement, {}, nullptr},
-    {"RmiRb", 10, K::OrientationRb, {}, "orientation.rb"},
     {"HsiHoldingParallelLeft", 3, K::HoldingEntry, kParallelLeft, "holding.entry.parallel.left"},
-    {"DgHoldingParallelLeft", 4, K::HoldingEntry, kParallelLeft, "holding.entry.parallel.left"},
     {"RbHoldingParallelLeft", 14, K::HoldingEntry, kParallelLeft, "holding.entry.parallel.left"},
     {"OffsetRight", 3, K::HoldingEntry, {HoldingEntry::Offset, PatternHand::Right}, "holding.entry.offset.right"},
     {"DirectLeft", 14, K::HoldingEntry, {HoldingEntry::Direct, PatternHand::Left}, "holding.entry.direct.left"},
@@ -47,12 +44,9 @@ const RowSkill kRows[] = {
     {"HoldingFirstTurnAnyEntry", 4, K::HoldingFirstTurn, kParallelLeft, "holding.first-turn"},
     {"ArcLeadRadial", 9, K::ArcLeadRadial, {}, "arc.lead-radial"},
     {"ArcHasNoEntry", 9, K::HoldingEntry, kParallelLeft, nullptr},
-    {"AdfRmiQdmTrend", 5, K::AdfQdmTrend, {}, "adf.qdm-trend"},
     {"AdfFixedCardQdmTrend", 11, K::AdfQdmTrend, {}, "adf.qdm-trend"},
-    {"QdmTurn", 6, K::InterceptTurn, {}, "intercept.qdm.turn"},
     {"QdmRbTurn", 12, K::InterceptTurn, {}, "intercept.qdm.turn"},
     {"QdrRbHeading", 13, K::InterceptHeading, {}, "intercept.qdr.heading"},
-    {"WindTime", 8, K::WindTime, {}, "wind.time"},
     {"TypeZero", 0, K::WindTime, {}, nullptr},
     {"TypeFifteen", 15, K::Radial, {}, nullptr},
 };

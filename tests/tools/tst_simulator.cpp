@@ -3,9 +3,6 @@
 #include "RandomSet.h"
 #include "Simulator.h"
 
-#include <QProcess>
-#include <QRegularExpression>
-
 #include <gtest/gtest.h>
 
 using namespace orvik3;
@@ -71,25 +68,6 @@ TEST(Simulator, TheModelBeatsRandomOrderAndLeitnerBoxes)
     EXPECT_EQ(model.skillsUnseen, 0);
     const SchedulerOutcome again = simulate(options, Scheduler::Leitner);
     EXPECT_EQ(again.recall, leitner.recall); // the same seed, the same students
-}
-
-TEST(Simulator, PrintsALinePerScheduler)
-{
-    QProcess p;
-    p.start(QStringLiteral(ORVIK3_STUDY_TOOL), {QStringLiteral("simulate"), QStringLiteral("--students"), QStringLiteral("2"),
-                                                 QStringLiteral("--days"), QStringLiteral("2"), QStringLiteral("--per-day"), QStringLiteral("5")});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 0);
-    const QStringList lines = QString::fromLatin1(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3);
-    const char *names[] = {"random", "leitner", "model"};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^scheduler %1 recall \\d+\\.\\d weakest \\d+\\.\\d$").arg(QLatin1String(names[i])))
-                        .match(lines[i]).hasMatch())
-            << lines[i].toStdString();
-    p.start(QStringLiteral(ORVIK3_STUDY_TOOL), {QStringLiteral("simulate"), QStringLiteral("--students"), QStringLiteral("0")});
-    ASSERT_TRUE(p.waitForFinished(60000));
-    EXPECT_EQ(p.exitCode(), 2);
 }
 
 } // namespace

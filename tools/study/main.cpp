@@ -3,6 +3,7 @@
 
 #include "Generator.h"
 #include "Lint.h"
+#include "MemoryReport.h"
 #include "RandomSet.h"
 #include "Simulator.h"
 #include "StatsReport.h"
@@ -11,8 +12,11 @@
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
 
+#include "ReviewLog.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -36,6 +40,7 @@ SYNOPSIS
                         [--power-tips FILE] OUTDIR
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
     orvik3-study simulate [--students N] [--days D] [--per-day Q] [--seed S]
+    orvik3-study memory [--log FILE] [--exam YYYY-MM-DD] [--fit]
     orvik3-study stats reset [--store DIR] PREFIX
     orvik3-study --help | --version
 
@@ -97,6 +102,12 @@ COMMANDS
         offset entries, on average. Each student has a hidden memory with a forgetting speed
         of their own; the same seed gives the same figures.
 
+    memory
+        Reads the trainee's review log (every answered row of practice) and prints, for
+        every skill, the predicted recall now and the day it falls below 90 % ("due": now,
+        "new": never practised), with --exam the predicted share of skills right on that
+        date per family, and with --fit first fits the memory model to the log.
+
 OPTIONS
     --type N          Exercise type 1..14 of the files to lint, whatever their names.
     --language de|en  Language of the lists the position answers must match.
@@ -115,6 +126,10 @@ OPTIONS
                       headwind, tailwind; DME arc: clockwise, counterclockwise.
     --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
     --store DIR       Folder of the settings store (default: the user's).
+    --log FILE        Memory: the review log (default: the user's, beside the store).
+    --exam DATE       Memory: the exam date, for the readiness line.
+    --fit             Memory: fit the model's parameters to the log (from 400
+                      reviews on) and keep them in the log.
     --students N      Simulate: the students, 1..10000 (default 200).
     --days D          Simulate: the evenings of practice, 1..365 (default 14).
     --per-day Q       Simulate: questions each evening, 1..500 (default 20).
@@ -362,6 +377,30 @@ int runSimulate(const QStringList &args, const QCommandLineParser &p)
     return Clean;
 }
 
+int runMemory(const QStringList &args, const QCommandLineParser &p)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("memory takes no arguments"));
+    MemoryReportOptions options;
+    options.log = p.isSet(QStringLiteral("log")) ? p.value(QStringLiteral("log")) : practice::ReviewLog::defaultPath();
+    options.now = QDateTime::currentMSecsSinceEpoch();
+    options.fit = p.isSet(QStringLiteral("fit"));
+    if (p.isSet(QStringLiteral("exam"))) {
+        const QDate exam = QDate::fromString(p.value(QStringLiteral("exam")), Qt::ISODate);
+        if (!exam.isValid())
+            return usage(QStringLiteral("--exam must be a date YYYY-MM-DD"));
+        options.exam = exam.startOfDay().toMSecsSinceEpoch();
+    }
+    QString error;
+    const std::optional<QString> report = memoryReport(options, &error);
+    if (!report) {
+        err() << "orvik3-study: " << error << "\n";
+        return UsageOrIo;
+    }
+    out() << *report;
+    return Clean;
+}
+
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
     const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
@@ -424,6 +463,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("students"), QStringLiteral("Simulated students."), QStringLiteral("N")},
         {QStringLiteral("days"), QStringLiteral("Evenings simulated."), QStringLiteral("D")},
         {QStringLiteral("per-day"), QStringLiteral("Questions each evening."), QStringLiteral("Q")},
+        {QStringLiteral("log"), QStringLiteral("Review log."), QStringLiteral("FILE")},
+        {QStringLiteral("exam"), QStringLiteral("Exam date."), QStringLiteral("DATE")},
+        {QStringLiteral("fit"), QStringLiteral("Fit the memory model.")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -449,5 +491,7 @@ int main(int argc, char *argv[])
         return runStats(args, p);
     if (command == QLatin1String("simulate"))
         return runSimulate(args, p);
+    if (command == QLatin1String("memory"))
+        return runMemory(args, p);
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }
