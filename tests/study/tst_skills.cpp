@@ -74,12 +74,9 @@ TEST(Skills, CoverEveryRowOfEveryType)
     for (const Skill &s : skills()) {
         EXPECT_TRUE(ids.insert(s.id).second) << s.id;
         EXPECT_EQ(skillById(QString::fromLatin1(s.id)), &s);
-        EXPECT_EQ(&skills()[std::size_t(skillIndex(&s))], &s);
     }
     EXPECT_EQ(skillById(u"holding.entry"), nullptr);
     EXPECT_EQ(typesTraining(*skillById(u"holding.outbound")), (std::vector<qint16>{3, 4, 14}));
-    EXPECT_EQ(holdingEntryFromWord(u"Parallel"), HoldingEntry::Parallel);
-    EXPECT_EQ(holdingEntryFromWord(u"teardrop"), HoldingEntry::None);
 }
 
 } // namespace

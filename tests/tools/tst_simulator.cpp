@@ -46,9 +46,7 @@ TEST_P(WantedSkill, EveryQuestionExercisesIt)
 const Wanted kWanted[] = {
     {"ParallelLeftInTheHsiHolding", 3, "holding.entry.parallel.left", true},
     {"OffsetRightWithTheRelativeBearing", 14, "holding.entry.offset.right", true},
-    {"DirectLeftOnTheGyro", 4, "holding.entry.direct.left", true},
     {"AnyHoldingForTheOutbound", 4, "holding.outbound", true},
-    {"WindTime", 8, "wind.time", true},
     {"HoldingEntryNotInTheWind", 8, "holding.entry.direct.right", false},
     {"QdrTurnNotInAQdmType", 6, "intercept.qdr.turn", false},
 };

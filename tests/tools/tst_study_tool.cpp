@@ -106,10 +106,10 @@ TEST(Tool, MemoryReportsTheReviewLog)
     QProcess appender;
     appender.start(QStringLiteral(REVIEW_APPENDER), {log, QStringLiteral("3")});
     ASSERT_TRUE(appender.waitForFinished(60000));
-    const Outcome r = run({"memory", "--log", log, "--exam", "2030-01-01", "--fit"});
+    const Outcome r = run({"memory", "--log", log, "--exam", "2023-11-15", "--fit"}); // the day after the reviews
     EXPECT_EQ(r.exit, 0) << r.err.toStdString();
     for (const char *line : {"^too few reviews to fit: 6 of 400\n6 reviews, 2 skills due\n", "\nwind\\.wca +\\d+% due\n",
-                             "\nholding\\.first-turn +- new\n", "\nreadiness on 2030-01-01: position 0%.*, wind \\d+%, overall \\d+%\n$"})
+                             "\nholding\\.first-turn +- new\n", "\nreadiness on 2023-11-15: position 0%.*, wind [2-9]\\d%, overall \\d%\n$"})
         EXPECT_TRUE(r.out.contains(QRegularExpression(QString::fromLatin1(line)))) << line << r.out.toStdString();
 }
 

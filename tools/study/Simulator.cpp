@@ -20,12 +20,12 @@ constexpr qint64 kDay = practice::MemoryModel::kDayMs;
 constexpr qint64 kEvening = 19 * 3600 * 1000LL;  // practice starts at seven
 constexpr qint64 kPerQuestion = 90 * 1000;       // a question takes a minute and a half
 constexpr qint64 kStart = 1735689600000LL;       // a fixed first day: runs are reproducible
-constexpr int kSetSize = 10;
+constexpr std::size_t kSetSize = 10;
 
 struct Asked {
     qint16 type = 0;
-    std::vector<QStringList> wishes;
-    const Skill *skill = nullptr;
+    QStringList wish;             // kind words the situation must have
+    const Skill *skill = nullptr; // the skill it must exercise
     quint64 seed = 0;
 };
 
@@ -95,7 +95,7 @@ private:
         switch (m_scheduler) {
         case Scheduler::Random: {
             const auto type = qint16(1 + m_draws.below(14));
-            for (int i = 0; i < kSetSize; ++i)
+            for (std::size_t i = 0; i < kSetSize; ++i)
                 set.push_back({type, {}, nullptr, m_draws.next()});
             break;
         }
@@ -103,15 +103,14 @@ private:
             std::vector<int> types(14);
             std::iota(types.begin(), types.end(), 1);
             const LeitnerBoxes::Choice choice = m_boxes.next(types);
-            for (int i = 0; i < kSetSize; ++i)
-                set.push_back({qint16(choice.type), choice.wishes, nullptr, m_draws.next()});
-            for (std::size_t i = 0; i < set.size() && !choice.wishes.empty(); ++i)
-                set[i].wishes = {choice.wishes[i % choice.wishes.size()]};
+            for (std::size_t i = 0; i < kSetSize; ++i)
+                set.push_back({qint16(choice.type), choice.wishes.empty() ? QStringList() : choice.wishes[i % choice.wishes.size()],
+                               nullptr, m_draws.next()});
             break;
         }
         case Scheduler::Model: {
             practice::PlanOptions plan;
-            plan.size = kSetSize;
+            plan.size = int(kSetSize);
             plan.seed = m_draws.next();
             for (const practice::PlannedQuestion &q : practice::PracticePlanner(m_memory, plan).todaySet(now))
                 set.push_back({q.type, {}, q.skill, q.seed});
@@ -123,8 +122,7 @@ private:
 
     void ask(const Asked &q, qint64 at)
     {
-        const QStringList wish = q.wishes.empty() ? QStringList() : q.wishes.front();
-        const std::optional<QStringList> kinds = generate(q.type, wish, q.skill, q.seed);
+        const std::optional<QStringList> kinds = generate(q.type, q.wish, q.skill, q.seed);
         if (!kinds)
             return;
         bool allRight = true;
