@@ -63,7 +63,7 @@ TEST(Tool, ManualAndUsageErrors)
 {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exit, 0);
-    for (const char *section : {"NAME", "SYNOPSIS", "COMMANDS", "EXIT STATUS", "lint FILE", "generate SCENARIOS", "stats reset"})
+    for (const char *section : {"NAME", "SYNOPSIS", "COMMANDS", "EXIT STATUS", "lint FILE", "generate SCENARIOS", "stats reset", "simulate"})
         EXPECT_TRUE(help.out.contains(QLatin1String(section))) << section;
 
     const QList<QStringList> usage = {{},
@@ -76,12 +76,42 @@ TEST(Tool, ManualAndUsageErrors)
                                       {"generate", kData + "/scenarios"},
                                       {"stats", "reset"},
                                       {"stats", "a", "b"},
-                                      {"stats", "--shortcuts"}};
+                                      {"stats", "--shortcuts"},
+                                      {"simulate", "--students", "0"},
+                                      {"simulate", "extra"},
+                                      {"memory", "--log", kData + "/no-such.sqlite"},
+                                      {"memory", "--exam", "tomorrow"}};
     for (const QStringList &args : usage) {
         const Outcome r = run(args);
         EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty()) << args.join(' ').toStdString();
     }
+}
+
+// One line per scheduler in a fixed form, for scripts.
+TEST(Tool, SimulatePrintsALinePerScheduler)
+{
+    const Outcome r = run({"simulate", "--students", "2", "--days", "2", "--per-day", "5"});
+    EXPECT_EQ(r.exit, 0);
+    static const QRegularExpression line(QStringLiteral("^scheduler random recall \\d+\\.\\d weakest \\d+\\.\\d\n"
+                                                        "scheduler leitner recall \\d+\\.\\d weakest \\d+\\.\\d\n"
+                                                        "scheduler model recall \\d+\\.\\d weakest \\d+\\.\\d\n$"));
+    EXPECT_TRUE(line.match(r.out).hasMatch()) << r.out.toStdString();
+}
+
+// A review log read back: recall and due day per skill, the readiness on the exam date.
+TEST(Tool, MemoryReportsTheReviewLog)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("reviews.sqlite"));
+    QProcess appender;
+    appender.start(QStringLiteral(REVIEW_APPENDER), {log, QStringLiteral("3")});
+    ASSERT_TRUE(appender.waitForFinished(60000));
+    const Outcome r = run({"memory", "--log", log, "--exam", "2023-11-15", "--fit"}); // the day after the reviews
+    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+    for (const char *line : {"^too few reviews to fit: 6 of 400\n6 reviews, 2 skills due\n", "\nwind\\.wca +\\d+% due\n",
+                             "\nholding\\.first-turn +- new\n", "\nreadiness on 2023-11-15: position 0%.*, wind [2-9]\\d%, overall \\d%\n$"})
+        EXPECT_TRUE(r.out.contains(QRegularExpression(QString::fromLatin1(line)))) << line << r.out.toStdString();
 }
 
 TEST(Tool, SampleInstallationIsLintClean)

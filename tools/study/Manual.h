@@ -15,6 +15,8 @@ SYNOPSIS
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
     orvik3-study stats reset [--store DIR] PREFIX
     orvik3-study stats --shortcuts FILE...
+    orvik3-study simulate [--students N] [--days D] [--per-day Q] [--seed S]
+    orvik3-study memory [--log FILE] [--exam YYYY-MM-DD] [--fit]
     orvik3-study --help | --version
 
 DESCRIPTION
@@ -80,6 +82,23 @@ COMMANDS
         answer the panel's layout fixes are left out. Rules right in more than 70 % of the
         questions they apply to are marked with "!" and make the exit status 1.
 
+    simulate
+        Runs simulated students through D evenings of Q questions under three schedulers
+        (random: sets of ten of a type drawn at random; leitner: the Leitner boxes of
+        "weakest first"; model: today's practice of the skills the memory model finds due)
+        and prints one line per scheduler:
+            scheduler NAME recall PERCENT weakest PERCENT
+        recall: the students' mean true recall of every skill at the exam, the day after
+        the last evening; weakest: the weakest skill of the students who mix up parallel and
+        offset entries, on average. Each student has a hidden memory with a forgetting speed
+        of their own; the same seed gives the same figures.
+
+    memory
+        Reads the trainee's review log (every answered row of practice) and prints, for
+        every skill, the predicted recall now and the day it falls below 90 % ("due": now,
+        "new": never practised), with --exam the predicted share of skills right on that
+        date per family, and with --fit first fits the memory model to the log.
+
 OPTIONS
     --type N          Exercise type 1..14 of the files to lint, whatever their names.
     --language de|en  Language of the lists the position answers must match.
@@ -98,6 +117,13 @@ OPTIONS
                       headwind, tailwind; DME arc: clockwise, counterclockwise.
     --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
     --store DIR       Folder of the settings store (default: the user's).
+    --log FILE        Memory: the review log (default: the user's, beside the store).
+    --exam DATE       Memory: the exam date, for the readiness line.
+    --fit             Memory: fit the model's parameters to the log (from 400
+                      reviews on) and keep them in the log.
+    --students N      Simulate: the students, 1..10000 (default 200).
+    --days D          Simulate: the evenings of practice, 1..365 (default 14).
+    --per-day Q       Simulate: questions each evening, 1..500 (default 20).
     --csv             Comma-separated values with a header row.
     --shortcuts       Stats: the shortcut report of study files instead of the counters.
     -h, --help        This text.

@@ -247,6 +247,14 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
                 return std::nullopt;
             }
 
+    std::vector<QStringList> skillWishes;
+    for (const Skill *skill : request.skills) {
+        const std::optional<QStringList> wish = skill ? wishForSkill(request.type, *skill, error) : QStringList();
+        if (!wish)
+            return std::nullopt;
+        skillWishes.push_back(*wish);
+    }
+
     Prng master(request.seed);
     const bool german = request.language == Language::German;
     Scenario sc;
@@ -269,7 +277,9 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     for (int i = 0; i < request.count; ++i) {
         const quint64 questionSeed = master.next();
         Prng r(questionSeed);
-        const QStringList asked = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        QStringList asked = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        if (!skillWishes.empty())
+            asked += skillWishes[std::size_t(i) % skillWishes.size()];
         const QStringList wish = holding ? balance.next(asked) : asked;
         const int index = i + 1;
         const QString sessionName = QStringLiteral("%1-%2.session").arg(sc.name).arg(index, 3, 10, QLatin1Char('0'));

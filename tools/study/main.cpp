@@ -4,16 +4,21 @@
 #include "Generator.h"
 #include "Lint.h"
 #include "Manual.h"
+#include "MemoryReport.h"
 #include "RandomSet.h"
 #include "Shortcuts.h"
+#include "Simulator.h"
 #include "StatsReport.h"
 #include "TeachingLint.h"
 
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
 
+#include "ReviewLog.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -256,6 +261,60 @@ int runShortcuts(const QStringList &files)
     return status != Clean ? status : above ? Findings : Clean;
 }
 
+int runSimulate(const QStringList &args, const QCommandLineParser &p)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("simulate takes no arguments"));
+    SimulationOptions options;
+    const struct {
+        const char *name;
+        int *value;
+        int highest;
+    } counts[] = {{"students", &options.students, 10000}, {"days", &options.days, 365}, {"per-day", &options.perDay, 500}};
+    for (const auto &c : counts) {
+        if (!p.isSet(QLatin1String(c.name)))
+            continue;
+        bool ok = false;
+        *c.value = p.value(QLatin1String(c.name)).toInt(&ok);
+        if (!ok || *c.value < 1 || *c.value > c.highest)
+            return usage(QStringLiteral("--%1 must be 1..%2").arg(QLatin1String(c.name)).arg(c.highest));
+    }
+    if (p.isSet(QStringLiteral("seed"))) {
+        bool ok = false;
+        options.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
+        if (!ok)
+            return usage(QStringLiteral("--seed must be a whole number 0..18446744073709551615"));
+    }
+    for (const SchedulerOutcome &o : simulate(options))
+        out() << "scheduler " << schedulerName(o.scheduler) << " recall " << QString::number(100 * o.recall, 'f', 1)
+              << " weakest " << QString::number(100 * o.weakest, 'f', 1) << "\n";
+    return Clean;
+}
+
+int runMemory(const QStringList &args, const QCommandLineParser &p)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("memory takes no arguments"));
+    MemoryReportOptions options;
+    options.log = p.isSet(QStringLiteral("log")) ? p.value(QStringLiteral("log")) : practice::ReviewLog::defaultPath();
+    options.now = QDateTime::currentMSecsSinceEpoch();
+    options.fit = p.isSet(QStringLiteral("fit"));
+    if (p.isSet(QStringLiteral("exam"))) {
+        const QDate exam = QDate::fromString(p.value(QStringLiteral("exam")), Qt::ISODate);
+        if (!exam.isValid())
+            return usage(QStringLiteral("--exam must be a date YYYY-MM-DD"));
+        options.exam = exam.startOfDay().toMSecsSinceEpoch();
+    }
+    QString error;
+    const std::optional<QString> report = memoryReport(options, &error);
+    if (!report) {
+        err() << "orvik3-study: " << error << "\n";
+        return UsageOrIo;
+    }
+    out() << *report;
+    return Clean;
+}
+
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
     if (p.isSet(QStringLiteral("shortcuts")))
@@ -318,6 +377,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("lang"), QStringLiteral("de or en (random)."), QStringLiteral("LANG")},
         {QStringLiteral("kind"), QStringLiteral("Kinds wanted (random)."), QStringLiteral("WORDS")},
         {QStringLiteral("power-tips"), QStringLiteral("Power tips file (random)."), QStringLiteral("FILE")},
+        {QStringLiteral("students"), QStringLiteral("Simulated students."), QStringLiteral("N")},
+        {QStringLiteral("days"), QStringLiteral("Evenings simulated."), QStringLiteral("D")},
+        {QStringLiteral("per-day"), QStringLiteral("Questions each evening."), QStringLiteral("Q")},
+        {QStringLiteral("log"), QStringLiteral("Review log."), QStringLiteral("FILE")},
+        {QStringLiteral("exam"), QStringLiteral("Exam date."), QStringLiteral("DATE")},
+        {QStringLiteral("fit"), QStringLiteral("Fit the memory model.")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -341,5 +406,9 @@ int main(int argc, char *argv[])
         return runRandom(args, p);
     if (command == QLatin1String("stats"))
         return runStats(args, p);
+    if (command == QLatin1String("simulate"))
+        return runSimulate(args, p);
+    if (command == QLatin1String("memory"))
+        return runMemory(args, p);
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }
