@@ -6,7 +6,7 @@
 // in the chosen language and one session per question). The same request gives the same
 // bytes on every machine.
 
-#include "Generator.h"
+#include "InstallationWriter.h"
 #include "study/StudyLayout.h"
 
 #include <QString>

@@ -2,6 +2,7 @@
 // the trainees' statistics. A thin command line over the study kit.
 
 #include "Generator.h"
+#include "InstallationWriter.h"
 #include "Lint.h"
 #include "RandomSet.h"
 #include "StatsReport.h"
@@ -9,6 +10,8 @@
 
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
+
+#include "platform/VisibleText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -30,9 +33,9 @@ const char *const kManual = R"(NAME
 
 SYNOPSIS
     orvik3-study lint [--type N] [--language de|en] [--base DIR] [--teaching [--strict]] FILE...
-    orvik3-study generate SCENARIOS... OUTDIR
+    orvik3-study generate [--force] SCENARIOS... OUTDIR
     orvik3-study random --type N [--count K] [--seed S] [--lang de|en] [--kind WORDS]...
-                        [--power-tips FILE] OUTDIR
+                        [--power-tips FILE] [--force] OUTDIR
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
     orvik3-study stats reset [--store DIR] PREFIX
     orvik3-study --help | --version
@@ -54,7 +57,9 @@ COMMANDS
         QDM/QDR of 360, ADF answers equal to none of their captions, wind times above 546
         minutes, captions that are not whole numbers, and session names without their
         session file in default/sessions/ of the installation. Then prints how many
-        questions load.
+        questions load. Like the panel, lint reads no more than 301 questions; it shows
+        the first 100 findings of a file and counts the rest. Control characters of the
+        files (escape sequences, line ends, NUL) are printed as \x1b, \n, \0 and so on.
 
         With --teaching it also warns, as file:line: warning: question N: reason, about
         questions the control can judge but that teach badly: a holding heading within 5
@@ -67,7 +72,9 @@ COMMANDS
         Reads scenario files (or every *.txt of a folder, by name) and writes
         OUTDIR/default/sessions/*.session and the German and English study files of every
         type in OUTDIR/default/study/. Every stored answer is computed from the situation.
-        The output depends only on the scenarios.
+        The output depends only on the scenarios. Files that exist are not replaced
+        without --force (nothing is written then), and nothing is written through a
+        symbolic link below OUTDIR.
 
     random --type N OUTDIR
         Writes a practice installation of fresh situations of exercise type N: the type's
@@ -75,6 +82,7 @@ COMMANDS
         OUTDIR/default/sessions/. Each situation is drawn at random within realistic values
         and kept only when its answers are clear-cut and every teaching rule holds; every
         stored answer is computed. The same seed gives the same files byte for byte.
+        Existing files and links below OUTDIR are treated as by generate.
 
     stats [PREFIX]
         Prints attempts, wrong answers and the rate of wrong answers per question (numbered
@@ -100,7 +108,9 @@ OPTIONS
                       Holdings: direct, parallel, offset, right-hand, left-hand; QDM/QDR:
                       left, right (the first turn); wind: crosswind-left, crosswind-right,
                       headwind, tailwind; DME arc: clockwise, counterclockwise.
-    --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
+    --power-tips FILE Random: copied to OUTDIR/pwr.rtf (a plain file of at most 8 MB).
+    --force           Generate, random: replace files that exist (a link in a file's
+                      place is replaced, never written through).
     --store DIR       Folder of the settings store (default: the user's).
     --csv             Comma-separated values with a header row.
     -h, --help        This text.
@@ -132,10 +142,14 @@ QTextStream &err()
     return s;
 }
 
+// One line of output. Names and texts come from files that anyone may have written: none of
+// their control characters reaches the terminal.
+void say(QTextStream &stream, const QString &line) { stream << visibleText(line) << '\n'; }
+
 int usage(const QString &message)
 {
-    err() << "orvik3-study: " << message << "\n"
-          << "Try 'orvik3-study --help'.\n";
+    say(err(), QStringLiteral("orvik3-study: ") + message);
+    err() << "Try 'orvik3-study --help'.\n";
     return UsageOrIo;
 }
 
@@ -145,13 +159,13 @@ int printTeachingWarnings(const QString &file, const LintOptions &options)
     QString error;
     const std::optional<std::vector<TeachingWarning>> warnings = teachingLintFile(file, options, &error);
     if (!warnings) {
-        err() << error << "\n";
+        say(err(), error);
         return -1;
     }
     for (const TeachingWarning &w : *warnings)
-        out() << w.toString() << "\n";
-    out() << file << ": " << (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size()))
-          << "\n";
+        say(out(), w.toString());
+    say(out(), file + QStringLiteral(": ")
+                    + (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size())));
     return int(warnings->size());
 }
 
@@ -186,7 +200,7 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
         if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
             const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
             if (names.isEmpty()) {
-                err() << f << ": a folder without study files (*.sty)\n";
+                say(err(), f + QStringLiteral(": a folder without study files (*.sty)"));
                 status = UsageOrIo;
             }
             for (const QString &n : names)
@@ -199,15 +213,19 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
         QString error;
         const std::optional<LintReport> report = lintStudyFile(file, options, &error);
         if (!report) {
-            err() << error << "\n";
+            say(err(), error);
             status = UsageOrIo;
             continue;
         }
         for (const Finding &f : report->findings)
-            out() << f.toString() << "\n";
-        out() << file << ": " << report->records << " questions load, "
-              << (report->findings.empty() ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(report->findings.size()))
-              << "\n";
+            say(out(), f.toString());
+        const int findings = int(report->findings.size()) + report->unshown;
+        if (report->unshown > 0)
+            say(out(), QStringLiteral("%1: %2 more findings not shown").arg(file).arg(report->unshown));
+        say(out(), QStringLiteral("%1: %2 questions load, %3")
+                       .arg(file)
+                       .arg(report->records)
+                       .arg(findings == 0 ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(findings)));
         if (!report->findings.empty() && status == Clean)
             status = Findings;
         if (teaching) {
@@ -221,7 +239,7 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     return status;
 }
 
-int runGenerate(const QStringList &args)
+int runGenerate(const QStringList &args, const QCommandLineParser &p)
 {
     if (args.size() < 2)
         return usage(QStringLiteral("generate needs scenario files and an output folder"));
@@ -231,7 +249,7 @@ int runGenerate(const QStringList &args)
         if (info.isDir()) {
             const QStringList names = QDir(a).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
             if (names.isEmpty()) {
-                err() << a << ": no *.txt scenario files\n";
+                say(err(), a + QStringLiteral(": no *.txt scenario files"));
                 return UsageOrIo;
             }
             for (const QString &n : names)
@@ -246,7 +264,7 @@ int runGenerate(const QStringList &args)
         ScenarioError error;
         std::optional<Scenario> s = loadScenario(path, &error);
         if (!s) {
-            err() << error.toString() << "\n";
+            say(err(), error.toString());
             const bool unreadable = error.line == 0 && error.message.startsWith(QLatin1String("cannot open"));
             status = std::max(status, int(unreadable ? UsageOrIo : Findings));
             continue;
@@ -259,17 +277,17 @@ int runGenerate(const QStringList &args)
     const std::optional<Generated> generated = generate(scenarios, &errors);
     if (!generated) {
         for (const ScenarioError &e : errors)
-            err() << e.toString() << "\n";
+            say(err(), e.toString());
         return Findings;
     }
     QString writeError;
-    if (!writeGenerated(*generated, args.last(), &writeError)) {
-        err() << writeError << "\n";
+    if (!writeGenerated(*generated, args.last(), &writeError, {.replace = p.isSet(QStringLiteral("force"))})) {
+        say(err(), writeError);
         return UsageOrIo;
     }
     for (const QString &note : generated->notes)
-        out() << note << "\n";
-    out() << "wrote " << generated->files.size() << " files to " << args.last() << "\n";
+        say(out(), note);
+    say(out(), QStringLiteral("wrote %1 files to %2").arg(generated->files.size()).arg(args.last()));
     return Clean;
 }
 
@@ -304,15 +322,17 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
     QString error;
     const std::optional<RandomSet> set = randomSet(request, &error);
     if (!set) {
-        err() << "orvik3-study: " << error << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + error);
         return error.contains(QLatin1String("cannot read")) ? UsageOrIo : Findings;
     }
-    if (!writeGenerated(set->files, args[0], &error)) {
-        err() << error << "\n";
+    if (!writeGenerated(set->files, args[0], &error, {.replace = p.isSet(QStringLiteral("force"))})) {
+        say(err(), error);
         return UsageOrIo;
     }
-    out() << "wrote " << set->files.files.size() << " files to " << args[0] << " (" << set->studyFile << ", "
-          << request.count << " questions)\n";
+    say(out(), QStringLiteral("wrote %1 files to %2 (%3, %4 questions)")
+                   .arg(set->files.files.size())
+                   .arg(args[0], set->studyFile)
+                   .arg(request.count));
     return Clean;
 }
 
@@ -334,17 +354,21 @@ int runStats(const QStringList &args, const QCommandLineParser &p)
         IniSettingsStore store(dir);
         if (reset) {
             const int removed = resetCounts(store, prefix);
-            out() << "removed " << removed << " entries of " << prefix << "\n";
+            say(out(), QStringLiteral("removed %1 entries of %2").arg(removed).arg(prefix));
             return Clean;
         }
         const std::vector<PrefixCounts> counts = readCounts(store, prefix);
         if (counts.empty() && !p.isSet(QStringLiteral("csv"))) {
-            out() << "no statistics" << (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix) << "\n";
+            say(out(), QStringLiteral("no statistics") + (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix));
             return Clean;
         }
-        out() << formatCounts(counts, p.isSet(QStringLiteral("csv")));
+        QStringList lines = formatCounts(counts, p.isSet(QStringLiteral("csv"))).split(u'\n');
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        for (const QString &line : lines)
+            say(out(), line);
     } catch (const Error &e) {
-        err() << "orvik3-study: " << e.what() << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + QString::fromLocal8Bit(e.what()));
         return UsageOrIo;
     }
     return Clean;
@@ -375,6 +399,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("lang"), QStringLiteral("de or en (random)."), QStringLiteral("LANG")},
         {QStringLiteral("kind"), QStringLiteral("Kinds wanted (random)."), QStringLiteral("WORDS")},
         {QStringLiteral("power-tips"), QStringLiteral("Power tips file (random)."), QStringLiteral("FILE")},
+        {QStringLiteral("force"), QStringLiteral("Replace existing files (generate, random).")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -393,7 +418,7 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("lint"))
         return runLint(args, p);
     if (command == QLatin1String("generate"))
-        return runGenerate(args);
+        return runGenerate(args, p);
     if (command == QLatin1String("random"))
         return runRandom(args, p);
     if (command == QLatin1String("stats"))
