@@ -58,14 +58,6 @@ const ReadRow kReadRows[] = {
     {"link_to_dev_zero",
      [](const QString &p) { return ::symlink("/dev/zero", QFile::encodeName(p).constData()) == 0 ? p : QString(); },
      BoundedFile::Status::NotRegular, 0},
-    {"unreadable",
-     [](const QString &p) {
-         if (::geteuid() == 0 || !writeFile(p, "x"))
-             return QString(); // root reads it anyway
-         ::chmod(QFile::encodeName(p).constData(), 0);
-         return p;
-     },
-     BoundedFile::Status::Unreadable, 0},
 };
 
 class BoundedRead : public testing::TestWithParam<ReadRow>
@@ -100,7 +92,6 @@ TEST_P(BoundedRead, RefusesAtOnceWithTheFileAndWhy)
         EXPECT_EQ(e.kind(), ErrorKind::FileFailure);
         EXPECT_EQ(e.message().count(QStringLiteral("file failure")), 1) << qPrintable(e.message());
     }
-    ::chmod(QFile::encodeName(path).constData(), 0644);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, BoundedRead, testing::ValuesIn(kReadRows),

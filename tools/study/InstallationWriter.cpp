@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <set>
+#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,6 +62,7 @@ private:
     QString *m_error;
     Fd m_root;
     std::set<QString> m_folders; // written to, synced at the end
+    std::vector<QString> m_made; // files that did not exist before, removed again on a failure
 };
 
 Fd Writer::folderOf(const QString &relative, bool create)
@@ -114,6 +116,7 @@ bool Writer::write(const GeneratedFile &f)
     const QByteArray name = QFile::encodeName(f.path.section(u'/', -1));
     const QByteArray temp = '.' + name + ".orvik3-new";
     ::unlinkat(dir.get(), temp.constData(), 0); // left by a write that was killed
+    const bool existed = kindAt(dir.get(), name) != 0;
     Fd out(::openat(dir.get(), temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
     if (out.get() < 0)
         return fail(f.path, QStringLiteral("cannot write: %1").arg(why(errno)));
@@ -135,6 +138,8 @@ bool Writer::write(const GeneratedFile &f)
     if (renamed != 0)
         return abandon(errno);
     m_folders.insert(f.path.section(u'/', 0, -2));
+    if (!existed)
+        m_made.push_back(f.path);
     return true;
 }
 
@@ -159,9 +164,15 @@ bool Writer::run(const Generated &generated)
                  + QStringLiteral("; nothing was written, --force replaces them");
         return false;
     }
-    for (const GeneratedFile &f : generated.files)
-        if (!write(f))
+    for (const GeneratedFile &f : generated.files) {
+        if (!write(f)) {
+            // Half an installation is worse than none: what this run made goes again.
+            for (const QString &made : m_made)
+                if (const Fd dir = folderOf(made, false); dir.valid())
+                    ::unlinkat(dir.get(), QFile::encodeName(made.section(u'/', -1)).constData(), 0);
             return false;
+        }
+    }
     if (m_options.durable)
         for (const QString &folder : m_folders)
             if (const Fd dir = folderOf(folder + QStringLiteral("/x"), false); dir.get() < 0 || ::fsync(dir.get()) != 0)

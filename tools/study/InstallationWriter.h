@@ -19,7 +19,7 @@ struct WriteOptions {
 
 // Writes the files below outDir, creating it and the folders below it. The whole set is
 // checked before the first byte is written: a refused file leaves the disk as it was. False
-// with *error ("PATH: why") on the first failure; a file that failed is not left half-written.
+// with *error ("PATH: why") on the first failure, after removing the files this call made.
 bool writeGenerated(const Generated &generated, const QString &outDir, QString *error, const WriteOptions &options = {});
 
 } // namespace orvik3::study
