@@ -187,15 +187,9 @@ Session interpret(const RawFile &file)
     readSession(SectionReader(*header), s);
     // Stations next: every other section may refer to them by id.
     QSet<QString> ids;
-    for (const RawSection &raw : file.sections) {
-        if (raw.name != u"station")
-            continue;
-        // A file of thousands of stations is no situation anyone flies; it only costs time.
-        if (int(s.stations.size()) == kMaxStations)
-            throw Failure{raw.line, QCoreApplication::translate("orvik3::Error", "more than %1 stations: a situation needs a few")
-                                        .arg(kMaxStations)};
-        s.stations.push_back(readStation(SectionReader(raw), ids));
-    }
+    for (const RawSection &raw : file.sections)
+        if (raw.name == u"station") // at most kMaxStations of them: splitSections stops there
+            s.stations.push_back(readStation(SectionReader(raw), ids));
     if (s.stations.empty())
         throw Failure{file.lineCount, QCoreApplication::translate("orvik3::Error", "the file has no [station] section")};
 
