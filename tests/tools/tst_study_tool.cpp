@@ -8,14 +8,11 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -219,49 +216,3 @@ TEST(Tool, StatsReadsAndResetsTheStore)
     EXPECT_EQ(store.read("avx1", "stats", "wind_total 1"), "1");
     EXPECT_EQ(run({"stats", "qdm", "--store", dir.path()}).out, "no statistics for qdm\n");
 }
-
-namespace {
-
-// What lint is pointed at instead of a study file; the argument to give it.
-struct RefusedRow {
-    const char *name;
-    std::function<QString(const QString &dir)> make;
-    const char *said; // part of the message on the error stream
-};
-
-void PrintTo(const RefusedRow &r, std::ostream *os) { *os << r.name; }
-
-const RefusedRow kRefused[] = {
-    {"folder_named_like_a_study_file",
-     [](const QString &d) { QDir().mkpath(d + "/qdm.sty"); return d + "/qdm.sty"; }, "a folder"},
-    {"folder_without_study_files", [](const QString &d) { return d; }, "without study files"},
-    {"empty_file",
-     [](const QString &d) { QFile f(d + "/qdm.sty"); f.open(QIODevice::WriteOnly); return f.fileName(); }, "empty"},
-    {"fifo",
-     [](const QString &d) { ::mkfifo(QFile::encodeName(d + "/qdm.sty").constData(), 0644); return d + "/qdm.sty"; },
-     "pipe"},
-    {"device", [](const QString &d) { QFile::link("/dev/zero", d + "/qdm.sty"); return d + "/qdm.sty"; }, "device"},
-    {"missing", [](const QString &d) { return d + "/qdm.sty"; }, "cannot open"},
-};
-
-class LintRefuses : public testing::TestWithParam<RefusedRow>
-{
-};
-
-TEST_P(LintRefuses, SaysWhichFileAndFails)
-{
-    QTemporaryDir dir;
-    const QString target = GetParam().make(dir.path());
-    QElapsedTimer clock;
-    clock.start();
-    const Outcome r = run({QStringLiteral("lint"), target});
-    EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(r.exit, 2);
-    EXPECT_TRUE(r.err.contains(target)) << qPrintable(r.err);
-    EXPECT_TRUE(r.err.contains(QLatin1String(GetParam().said))) << qPrintable(r.err);
-}
-
-INSTANTIATE_TEST_SUITE_P(Targets, LintRefuses, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-} // namespace

@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 
 namespace orvik3::study {
 
@@ -109,23 +108,6 @@ std::optional<Generated> generate(const std::vector<Scenario> &scenarios, std::v
     if (!errors->empty())
         return std::nullopt;
     return out;
-}
-
-bool writeGenerated(const Generated &generated, const QString &outDir, QString *error)
-{
-    for (const GeneratedFile &f : generated.files) {
-        const QString path = QDir(outDir).filePath(f.path);
-        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-            *error = QStringLiteral("%1: cannot create the folder").arg(QFileInfo(path).absolutePath());
-            return false;
-        }
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(f.bytes) != f.bytes.size() || !file.commit()) {
-            *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace orvik3::study

@@ -9,9 +9,9 @@ inline constexpr const char *kManual = R"(NAME
 
 SYNOPSIS
     orvik3-study lint [--type N] [--language de|en] [--base DIR] [--teaching [--strict]] FILE...
-    orvik3-study generate SCENARIOS... OUTDIR
+    orvik3-study generate [--force] SCENARIOS... OUTDIR
     orvik3-study random --type N [--count K] [--seed S] [--lang de|en] [--kind WORDS]...
-                        [--power-tips FILE] OUTDIR
+                        [--power-tips FILE] [--force] OUTDIR
     orvik3-study stats [--store DIR] [--csv] [PREFIX]
     orvik3-study stats reset [--store DIR] PREFIX
     orvik3-study stats --shortcuts FILE...
@@ -36,7 +36,9 @@ COMMANDS
         QDM/QDR of 360, ADF answers equal to none of their captions, wind times above 546
         minutes, captions that are not whole numbers, and session names without their
         session file in default/sessions/ of the installation. Then prints how many
-        questions load.
+        questions load. Like the panel, lint reads no more than 301 questions; it shows
+        the first 100 findings of a file and counts the rest. Control characters of the
+        files (escape sequences, line ends, NUL) are printed as \x1b, \n, \0 and so on.
 
         With --teaching it also warns, as file:line: warning: question N: rule: reason,
         about questions the control can judge but that teach badly or mark a sound answer
@@ -53,7 +55,9 @@ COMMANDS
         Reads scenario files (or every *.txt of a folder, by name) and writes
         OUTDIR/default/sessions/*.session and the German and English study files of every
         type in OUTDIR/default/study/. Every stored answer is computed from the situation.
-        The output depends only on the scenarios.
+        The output depends only on the scenarios. Files that exist are not replaced
+        without --force (nothing is written then), and nothing is written through a
+        symbolic link below OUTDIR.
 
     random --type N OUTDIR
         Writes a practice installation of fresh situations of exercise type N: the type's
@@ -63,7 +67,8 @@ COMMANDS
         stored answer is computed. Holdings show each entry with each side of the pattern
         once in every six questions, and the places of the right ADF options are drawn,
         so that no shortcut pays (see stats --shortcuts). The same seed gives the same
-        files byte for byte.
+        files byte for byte. Existing files and links below OUTDIR are treated as by
+        generate.
 
     stats [PREFIX]
         Prints attempts, wrong answers and the rate of wrong answers per question (numbered
@@ -115,7 +120,9 @@ OPTIONS
                       Holdings: direct, parallel, offset, right-hand, left-hand; QDM/QDR:
                       left, right (the first turn); wind: crosswind-left, crosswind-right,
                       headwind, tailwind; DME arc: clockwise, counterclockwise.
-    --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
+    --power-tips FILE Random: copied to OUTDIR/pwr.rtf (a plain file of at most 8 MB).
+    --force           Generate, random: replace files that exist (a link in a file's
+                      place is replaced, never written through).
     --store DIR       Folder of the settings store (default: the user's).
     --log FILE        Memory: the review log (default: the user's, beside the store).
     --exam DATE       Memory: the exam date, for the readiness line.

@@ -4,10 +4,9 @@
 #include "Records.h"
 
 #include "exercises/holding/HoldingSolver.h"
+#include "platform/BoundedFile.h"
 #include "study/ExerciseTypes.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -310,12 +309,13 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     for (GeneratedFile &f : sessions)
         out.files.files.push_back(std::move(f));
     if (!request.powerTips.isEmpty()) {
-        QFile tips(request.powerTips);
-        if (!tips.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: cannot read the power tips: %2").arg(request.powerTips, tips.errorString());
+        // Any file may be named here: a FIFO or /dev/zero is refused, not waited for or read to the end.
+        BoundedFile::Result tips = BoundedFile::read(request.powerTips, limits::kPowerTips);
+        if (!tips.ok()) {
+            *error = QStringLiteral("cannot read the power tips: %1").arg(tips.error);
             return std::nullopt;
         }
-        out.files.files.push_back({QStringLiteral("pwr.rtf"), tips.readAll()});
+        out.files.files.push_back({QStringLiteral("pwr.rtf"), std::move(tips.bytes)});
     }
     out.files.notes << QStringLiteral("type %1, %2 questions, seed %3").arg(request.type).arg(request.count).arg(request.seed);
     return out;
@@ -323,18 +323,10 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
 
 bool writePracticeFiles(const Generated &generated, const QString &outDir, QString *error)
 {
-    // Plain writes, no flush to the disk per file: a practice installation lives for minutes
-    // and is made again when anything is missing, and the trainer waits for it between sets.
-    for (const GeneratedFile &f : generated.files) {
-        const QString path = QDir(outDir).filePath(f.path);
-        QFile file(path);
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(f.bytes) != f.bytes.size()) {
-            *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
-            return false;
-        }
-    }
-    return true;
+    // No flush to the disk per file: a practice installation lives for minutes and is made
+    // again when anything is missing, and the trainer waits for it between sets. It is the
+    // trainer's own folder, so what is there is replaced.
+    return writeGenerated(generated, outDir, error, {.replace = true, .durable = false});
 }
 
 bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error)

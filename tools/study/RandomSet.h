@@ -7,6 +7,7 @@
 // bytes on every machine.
 
 #include "Generator.h"
+#include "InstallationWriter.h"
 #include "SkillWish.h"
 #include "study/StudyLayout.h"
 

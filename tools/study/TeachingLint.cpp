@@ -1,15 +1,14 @@
 #include "TeachingLint.h"
 
 #include "Phrases.h"
+#include "SessionNames.h"
 
 #include "exercises/holding/HoldingRules.h"
-#include "platform/Paths.h"
 #include "platform/ValueRules.h"
-#include "session/SessionFile.h"
+#include "platform/VisibleText.h"
 #include "study/ExerciseTypes.h"
+#include "study/QuestionTable.h"
 #include "teaching/TeachingRules.h"
-
-#include <QFileInfo>
 
 namespace orvik3::study {
 
@@ -36,7 +35,7 @@ class TeachingLinter
 {
 public:
     TeachingLinter(QString file, qint16 type, Language language, QString base)
-        : m_file(std::move(file)), m_type(type), m_language(language), m_base(std::move(base))
+        : m_file(visibleText(file)), m_type(type), m_language(language), m_sessions(base)
     {
     }
 
@@ -45,23 +44,23 @@ public:
         const Walk walk = walkStudyFile(splitLines(bytes), m_type);
         int question = 0;
         for (const WalkedRecord &r : walk.records) {
-            if (!r.complete)
+            if (!r.complete || question == QuestionTable::rows)
                 break; // the loader stops there; the plain lint says so
             ++question;
             for (const QString &reason : problemsOf(r))
-                m_warnings.push_back({m_file, r.firstLine, question, reason});
+                m_warnings.push_back({m_file, r.firstLine, question, visibleText(reason)});
         }
         return m_warnings;
     }
 
 private:
-    QStringList problemsOf(const WalkedRecord &r) const
+    QStringList problemsOf(const WalkedRecord &r)
     {
         const ExerciseType *type = exerciseType(m_type);
         if (!type)
             return {};
         // What the session shows: the instrument, the wind and the figures of the flight.
-        const std::optional<host::Session> session = sessionOf(r);
+        const host::Session *session = sessionOf(r);
         teaching::Facts facts = session ? teaching::sessionFacts(m_type, *session, asksSide(r)) : teaching::Facts();
         // What the file itself holds comes first.
         if (type->family == Family::Holding && variantOf(m_type) != Variant::DmeArc) {
@@ -99,26 +98,17 @@ private:
             && (third->text == p.needle(NeedleMove::Left) || third->text == p.needle(NeedleMove::Right));
     }
 
-    std::optional<host::Session> sessionOf(const WalkedRecord &r) const
+    const host::Session *sessionOf(const WalkedRecord &r)
     {
+        // A name without a readable session is the plain lint's finding; not followed here.
         const WalkedValue *name = r.value(kSessionColumn);
-        if (m_base.isEmpty() || !name || name->text.isEmpty())
-            return std::nullopt;
-        const QString folder = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions")});
-        const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), name->text});
-        // A name leading out of the sessions folder is the plain lint's finding; not followed here.
-        if (!paths::staysInside(folder, name->text) || !QFileInfo(path).isFile())
-            return std::nullopt; // the plain lint reports a missing session
-        host::SessionFile::Result loaded = host::SessionFile::load(path);
-        if (!loaded)
-            return std::nullopt;
-        return loaded.session;
+        return name && !name->text.isEmpty() ? m_sessions.session(name->text) : nullptr;
     }
 
     QString m_file;
     qint16 m_type;
     Language m_language;
-    QString m_base;
+    SessionNames m_sessions;
     std::vector<TeachingWarning> m_warnings;
 };
 

@@ -2,6 +2,7 @@
 // the trainees' statistics. A thin command line over the study kit.
 
 #include "Generator.h"
+#include "InstallationWriter.h"
 #include "Lint.h"
 #include "Manual.h"
 #include "MemoryReport.h"
@@ -15,6 +16,7 @@
 #include <orvik3/SettingsStore.h>
 
 #include "ReviewLog.h"
+#include "platform/VisibleText.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -45,10 +47,23 @@ QTextStream &err()
     return s;
 }
 
+// One line of output. Names and texts come from files that anyone may have written: none of
+// their control characters reaches the terminal.
+void say(QTextStream &stream, const QString &line) { stream << visibleText(line) << '\n'; }
+// Text of several lines, each made visible on its own.
+void sayLines(QTextStream &stream, const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (const QString &line : lines)
+        say(stream, line);
+}
+
 int usage(const QString &message)
 {
-    err() << "orvik3-study: " << message << "\n"
-          << "Try 'orvik3-study --help'.\n";
+    say(err(), QStringLiteral("orvik3-study: ") + message);
+    err() << "Try 'orvik3-study --help'.\n";
     return UsageOrIo;
 }
 
@@ -59,10 +74,12 @@ QStringList studyFilesOf(const QStringList &files, int *status)
 {
     QStringList paths;
     for (const QString &f : files) {
+        // A folder is read file by file; one named like a study file is taken as the file
+        // meant, so that the reader refuses it by name.
         if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
             const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
             if (names.isEmpty()) {
-                err() << f << ": a folder without study files (*.sty)\n";
+                say(err(), f + QStringLiteral(": a folder without study files (*.sty)"));
                 *status = UsageOrIo;
             }
             for (const QString &n : names)
@@ -80,13 +97,13 @@ int printTeachingWarnings(const QString &file, const LintOptions &options)
     QString error;
     const std::optional<std::vector<TeachingWarning>> warnings = teachingLintFile(file, options, &error);
     if (!warnings) {
-        err() << error << "\n";
+        say(err(), error);
         return -1;
     }
     for (const TeachingWarning &w : *warnings)
-        out() << w.toString() << "\n";
-    out() << file << ": " << (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size()))
-          << "\n";
+        say(out(), w.toString());
+    say(out(), file + QStringLiteral(": ")
+                    + (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size())));
     return int(warnings->size());
 }
 
@@ -118,15 +135,19 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
         QString error;
         const std::optional<LintReport> report = lintStudyFile(file, options, &error);
         if (!report) {
-            err() << error << "\n";
+            say(err(), error);
             status = UsageOrIo;
             continue;
         }
         for (const Finding &f : report->findings)
-            out() << f.toString() << "\n";
-        out() << file << ": " << report->records << " questions load, "
-              << (report->findings.empty() ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(report->findings.size()))
-              << "\n";
+            say(out(), f.toString());
+        const int findings = int(report->findings.size()) + report->unshown;
+        if (report->unshown > 0)
+            say(out(), QStringLiteral("%1: %2 more findings not shown").arg(file).arg(report->unshown));
+        say(out(), QStringLiteral("%1: %2 questions load, %3")
+                       .arg(file)
+                       .arg(report->records)
+                       .arg(findings == 0 ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(findings)));
         if (!report->findings.empty() && status == Clean)
             status = Findings;
         if (teaching) {
@@ -140,7 +161,7 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     return status;
 }
 
-int runGenerate(const QStringList &args)
+int runGenerate(const QStringList &args, const QCommandLineParser &p)
 {
     if (args.size() < 2)
         return usage(QStringLiteral("generate needs scenario files and an output folder"));
@@ -150,7 +171,7 @@ int runGenerate(const QStringList &args)
         if (info.isDir()) {
             const QStringList names = QDir(a).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
             if (names.isEmpty()) {
-                err() << a << ": no *.txt scenario files\n";
+                say(err(), a + QStringLiteral(": no *.txt scenario files"));
                 return UsageOrIo;
             }
             for (const QString &n : names)
@@ -165,7 +186,7 @@ int runGenerate(const QStringList &args)
         ScenarioError error;
         std::optional<Scenario> s = loadScenario(path, &error);
         if (!s) {
-            err() << error.toString() << "\n";
+            say(err(), error.toString());
             const bool unreadable = error.line == 0 && error.message.startsWith(QLatin1String("cannot open"));
             status = std::max(status, int(unreadable ? UsageOrIo : Findings));
             continue;
@@ -178,17 +199,17 @@ int runGenerate(const QStringList &args)
     const std::optional<Generated> generated = generate(scenarios, &errors);
     if (!generated) {
         for (const ScenarioError &e : errors)
-            err() << e.toString() << "\n";
+            say(err(), e.toString());
         return Findings;
     }
     QString writeError;
-    if (!writeGenerated(*generated, args.last(), &writeError)) {
-        err() << writeError << "\n";
+    if (!writeGenerated(*generated, args.last(), &writeError, {.replace = p.isSet(QStringLiteral("force"))})) {
+        say(err(), writeError);
         return UsageOrIo;
     }
     for (const QString &note : generated->notes)
-        out() << note << "\n";
-    out() << "wrote " << generated->files.size() << " files to " << args.last() << "\n";
+        say(out(), note);
+    say(out(), QStringLiteral("wrote %1 files to %2").arg(generated->files.size()).arg(args.last()));
     return Clean;
 }
 
@@ -223,15 +244,17 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
     QString error;
     const std::optional<RandomSet> set = randomSet(request, &error);
     if (!set) {
-        err() << "orvik3-study: " << error << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + error);
         return error.contains(QLatin1String("cannot read")) ? UsageOrIo : Findings;
     }
-    if (!writeGenerated(set->files, args[0], &error)) {
-        err() << error << "\n";
+    if (!writeGenerated(set->files, args[0], &error, {.replace = p.isSet(QStringLiteral("force"))})) {
+        say(err(), error);
         return UsageOrIo;
     }
-    out() << "wrote " << set->files.files.size() << " files to " << args[0] << " (" << set->studyFile << ", "
-          << request.count << " questions)\n";
+    say(out(), QStringLiteral("wrote %1 files to %2 (%3, %4 questions)")
+                   .arg(set->files.files.size())
+                   .arg(args[0], set->studyFile)
+                   .arg(request.count));
     return Clean;
 }
 
@@ -246,11 +269,11 @@ int runShortcuts(const QStringList &files)
         QString error;
         const std::optional<ShortcutReport> report = shortcutsOfFile(file, {}, &error);
         if (!report) {
-            err() << error << "\n";
+            say(err(), error);
             status = UsageOrIo;
             continue;
         }
-        out() << formatShortcuts(*report);
+        sayLines(out(), formatShortcuts(*report));
         above += int(std::count_if(report->shortcuts.begin(), report->shortcuts.end(),
                                    [](const Shortcut &s) { return s.share() > kShortcutLimit; }));
     }
@@ -308,10 +331,10 @@ int runMemory(const QStringList &args, const QCommandLineParser &p)
     QString error;
     const std::optional<QString> report = memoryReport(options, &error);
     if (!report) {
-        err() << "orvik3-study: " << error << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + error);
         return UsageOrIo;
     }
-    out() << *report;
+    sayLines(out(), *report);
     return Clean;
 }
 
@@ -335,17 +358,21 @@ int runStats(const QStringList &args, const QCommandLineParser &p)
         IniSettingsStore store(dir);
         if (reset) {
             const int removed = resetCounts(store, prefix);
-            out() << "removed " << removed << " entries of " << prefix << "\n";
+            say(out(), QStringLiteral("removed %1 entries of %2").arg(removed).arg(prefix));
             return Clean;
         }
         const std::vector<PrefixCounts> counts = readCounts(store, prefix);
         if (counts.empty() && !p.isSet(QStringLiteral("csv"))) {
-            out() << "no statistics" << (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix) << "\n";
+            say(out(), QStringLiteral("no statistics") + (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix));
             return Clean;
         }
-        out() << formatCounts(counts, p.isSet(QStringLiteral("csv")));
+        QStringList lines = formatCounts(counts, p.isSet(QStringLiteral("csv"))).split(u'\n');
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        for (const QString &line : lines)
+            say(out(), line);
     } catch (const Error &e) {
-        err() << "orvik3-study: " << e.what() << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + QString::fromLocal8Bit(e.what()));
         return UsageOrIo;
     }
     return Clean;
@@ -383,6 +410,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("log"), QStringLiteral("Review log."), QStringLiteral("FILE")},
         {QStringLiteral("exam"), QStringLiteral("Exam date."), QStringLiteral("DATE")},
         {QStringLiteral("fit"), QStringLiteral("Fit the memory model.")},
+        {QStringLiteral("force"), QStringLiteral("Replace existing files (generate, random).")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -401,7 +429,7 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("lint"))
         return runLint(args, p);
     if (command == QLatin1String("generate"))
-        return runGenerate(args);
+        return runGenerate(args, p);
     if (command == QLatin1String("random"))
         return runRandom(args, p);
     if (command == QLatin1String("stats"))
