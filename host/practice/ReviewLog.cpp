@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUuid>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -23,6 +24,7 @@ const char *const kCreate[] = {
     "CREATE TABLE skill_state(skill TEXT PRIMARY KEY, difficulty REAL NOT NULL, stability REAL NOT NULL,"
     " last_review INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL)",
     "CREATE TABLE parameters(i INTEGER PRIMARY KEY, w REAL NOT NULL)",
+    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)",
 };
 
 bool exec(QSqlQuery &q, const QString &sql) { return q.exec(sql); }
@@ -115,11 +117,18 @@ bool ReviewLog::migrate(int from, QString *error)
             ok = ok && exec(q, QString::fromLatin1(sql));
     } else {
         // Version 1 kept the log alone, without the time taken, and replayed it at every
-        // start; the states and parameters are tables of their own since version 2.
-        ok = exec(q, QStringLiteral("ALTER TABLE reviews ADD COLUMN millis INTEGER NOT NULL DEFAULT 0"));
-        for (const char *sql : {kCreate[1], kCreate[2]})
-            ok = ok && exec(q, QString::fromLatin1(sql));
+        // start; the states and parameters are tables of their own since version 2, the
+        // log's own settings (its device id) since version 3.
+        if (from == 1) {
+            ok = exec(q, QStringLiteral("ALTER TABLE reviews ADD COLUMN millis INTEGER NOT NULL DEFAULT 0"));
+            for (const char *sql : {kCreate[1], kCreate[2]})
+                ok = ok && exec(q, QString::fromLatin1(sql));
+        }
+        ok = ok && exec(q, QString::fromLatin1(kCreate[3]));
     }
+    ok = ok && q.prepare(QStringLiteral("INSERT INTO meta VALUES('device', ?)"));
+    q.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    ok = ok && q.exec();
     ok = ok && exec(q, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     if (!ok) {
         const QString why = q.lastError().text();
@@ -129,7 +138,7 @@ bool ReviewLog::migrate(int from, QString *error)
     }
     if (!m_db.commit())
         return fail(QStringLiteral("cannot update the schema"), error);
-    return from == 0 || rebuild(error);
+    return from != 1 || rebuild(error);
 }
 
 bool ReviewLog::loadStates(QString *error)
@@ -189,17 +198,59 @@ bool ReviewLog::append(std::span<const Review> reviews, QString *error)
     return true;
 }
 
-std::vector<Review> ReviewLog::reviews() const
+std::vector<Review> ReviewLog::reviews() const { return reviewsAfter(0, -1); }
+
+std::vector<Review> ReviewLog::reviewsAfter(qint64 id, int limit) const
 {
     std::vector<Review> out;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT at, skill, type, question, answer, outcome, millis FROM reviews ORDER BY id")))
+    q.prepare(QStringLiteral("SELECT at, skill, type, question, answer, outcome, millis, id FROM reviews WHERE id > ?"
+                             " ORDER BY id LIMIT ?"));
+    q.addBindValue(id);
+    q.addBindValue(limit);
+    if (!q.exec())
         return out;
     while (q.next())
         out.push_back({q.value(0).toLongLong(), q.value(1).toString(), qint16(q.value(2).toInt()), q.value(3).toString(),
-                       q.value(4).toString(), Outcome(std::clamp(q.value(5).toInt(), 0, 2)), q.value(6).toInt()});
+                       q.value(4).toString(), Outcome(std::clamp(q.value(5).toInt(), 0, 2)), q.value(6).toInt(),
+                       q.value(7).toLongLong()});
     return out;
+}
+
+QString ReviewLog::meta(const QString &key) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
+    q.addBindValue(key);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
+}
+
+bool ReviewLog::setMeta(const QString &key, const QString &value, QString *error)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta VALUES(?, ?)"));
+    q.addBindValue(key);
+    q.addBindValue(value);
+    if (!q.exec()) {
+        *error = QStringLiteral("%1: cannot keep %2: %3").arg(m_db.databaseName(), key, q.lastError().text());
+        return false;
+    }
+    return true;
+}
+
+bool ReviewLog::copyTo(const QString &path, QString *error) const
+{
+    // VACUUM INTO reads one snapshot of the database, so a copy made while another process
+    // appends is still whole; it refuses to write over an existing file.
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(path);
+    if (!q.exec()) {
+        *error = QStringLiteral("%1: cannot copy to %2: %3").arg(m_db.databaseName(), path, q.lastError().text());
+        return false;
+    }
+    return true;
 }
 
 qint64 ReviewLog::count() const

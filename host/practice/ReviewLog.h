@@ -20,7 +20,7 @@ namespace orvik3::practice {
 class ReviewLog
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // The user's log, beside the statistics store.
     static QString defaultPath();
@@ -41,7 +41,18 @@ public:
     bool setParameters(const MemoryParameters &parameters, QString *error);
     // Every review, oldest first.
     std::vector<Review> reviews() const;
+    // At most `limit` reviews with an id above `id`, oldest first.
+    std::vector<Review> reviewsAfter(qint64 id, int limit) const;
     qint64 count() const;
+
+    // A random id of this log, made once: with a review's id it names the review everywhere.
+    QString deviceId() const { return meta(QStringLiteral("device")); }
+    // Small settings kept in the log itself (what was published, ...); empty when unset.
+    QString meta(const QString &key) const;
+    bool setMeta(const QString &key, const QString &value, QString *error);
+    // A consistent copy of the whole log in a new file `path` (which must not exist yet).
+    bool copyTo(const QString &path, QString *error) const;
+    QString path() const { return m_db.databaseName(); }
 
 private:
     ReviewLog() = default;

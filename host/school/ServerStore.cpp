@@ -1,0 +1,273 @@
+#include "ServerStore.h"
+
+#include "Pseudonym.h"
+#include "ReviewLog.h"
+
+#include <orvik3/Skills.h>
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QUrlQuery>
+#include <QVariant>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+namespace orvik3::school {
+
+namespace {
+
+const char *const kSchema[] = {
+    "CREATE TABLE IF NOT EXISTS orvik3_reviews(pseudonym text NOT NULL, device text NOT NULL, local_id bigint NOT NULL,"
+    " at bigint NOT NULL, skill text NOT NULL, type smallint NOT NULL, question text NOT NULL, answer text NOT NULL,"
+    " outcome smallint NOT NULL, millis integer NOT NULL, PRIMARY KEY(pseudonym, device, local_id))",
+    "CREATE TABLE IF NOT EXISTS orvik3_first_tries(pseudonym text NOT NULL, type smallint NOT NULL, question integer NOT NULL,"
+    " skill text NOT NULL, at bigint NOT NULL, outcome smallint NOT NULL, answer text NOT NULL,"
+    " PRIMARY KEY(pseudonym, type, question, skill))",
+    "CREATE TABLE IF NOT EXISTS orvik3_skill_states(pseudonym text NOT NULL, skill text NOT NULL, difficulty double precision NOT NULL,"
+    " stability double precision NOT NULL, last_review bigint NOT NULL, reviews integer NOT NULL, lapses integer NOT NULL,"
+    " PRIMARY KEY(pseudonym, skill))",
+};
+
+// Rows whose fields make sense; the rest is reported and left out.
+const QString kValid = QStringLiteral("skill = ANY(CAST(? AS text[])) AND type BETWEEN 1 AND 14 AND outcome BETWEEN 0 AND 2");
+
+// The skill ids as an array literal, bound to the "?" of kValid.
+QString skillArray()
+{
+    QStringList ids;
+    for (const Skill &s : skills())
+        ids << QString::fromLatin1(s.id);
+    return QLatin1Char('{') + ids.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+// "(?, ?, ?), (?, ?, ?)": rows of bound values, never values in the text.
+QString placeholders(std::size_t rows, int columns)
+{
+    QString row = QStringLiteral("(?") + QStringLiteral(", ?").repeated(columns - 1) + QLatin1Char(')');
+    QStringList all;
+    for (std::size_t i = 0; i < rows; ++i)
+        all << row;
+    return all.join(QStringLiteral(", "));
+}
+
+QString text(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+
+} // namespace
+
+ServerStore::ServerStore(const QUrl &url) : m_url(url) {}
+ServerStore::~ServerStore() = default;
+
+QString ServerStore::name() const { return m_url.toString(QUrl::RemovePassword | QUrl::RemoveQuery); }
+
+bool ServerStore::fail(const QString &what, const QString &why, QString *error)
+{
+    *error = QStringLiteral("%1: %2: %3").arg(name(), what, why.trimmed());
+    m_sql.reset(); // connect anew next time: the server may have gone and come back
+    return false;
+}
+
+bool ServerStore::connect(QString *error)
+{
+    if (m_sql && m_sql->db().isOpen())
+        return true;
+    m_sql = std::make_unique<SqlConnection>(QStringLiteral("QPSQL"));
+    QSqlDatabase &db = m_sql->db();
+    if (!db.isValid())
+        return fail(QStringLiteral("cannot connect"), QStringLiteral("Qt SQL's PostgreSQL driver is missing"), error);
+    db.setHostName(m_url.host());
+    db.setPort(m_url.port(5432));
+    db.setUserName(m_url.userName());
+    db.setPassword(m_url.password());
+    db.setDatabaseName(m_url.path().mid(1));
+    QStringList options{QStringLiteral("connect_timeout=3")};
+    for (const auto &[key, value] : QUrlQuery(m_url).queryItems(QUrl::FullyDecoded))
+        options << key + QLatin1Char('=') + value;
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    if (!db.open())
+        return fail(QStringLiteral("cannot connect"), m_sql->lastError(), error);
+    // Many trainers may start at once: one makes the tables, the others wait for it.
+    QSqlQuery q(db);
+    bool ok = db.transaction() && q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(3374417)"));
+    for (const char *sql : kSchema)
+        ok = ok && q.exec(QString::fromLatin1(sql));
+    if (!ok || !db.commit()) {
+        const QString why = q.lastError().isValid() ? q.lastError().text() : m_sql->lastError();
+        return fail(QStringLiteral("cannot make the class tables"), why, error);
+    }
+    return true;
+}
+
+bool ServerStore::publish(practice::ReviewLog &log, const QString &pseudonym, QString *error)
+{
+    if (const QString why = pseudonymProblem(pseudonym); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
+    if (!connect(error))
+        return false;
+    // What this server acknowledged of the log, under this pseudonym.
+    const QString key = QStringLiteral("published %1@%2").arg(pseudonym, name());
+    qint64 mark = log.meta(key).toLongLong();
+    for (;;) {
+        const std::vector<practice::Review> batch = log.reviewsAfter(mark, kBatch);
+        if (batch.empty())
+            return true;
+        if (!sendBatch(batch, log, pseudonym, error))
+            return false;
+        mark = batch.back().id;
+        if (!log.setMeta(key, QString::number(mark), error))
+            return false;
+    }
+}
+
+bool ServerStore::sendBatch(const std::vector<practice::Review> &batch, const practice::ReviewLog &log,
+                            const QString &pseudonym, QString *error)
+{
+    QSqlDatabase &db = m_sql->db();
+    const QString device = log.deviceId();
+    QSqlQuery reviews(db), first(db), states(db);
+    reviews.prepare(QStringLiteral("INSERT INTO orvik3_reviews VALUES %1 ON CONFLICT DO NOTHING").arg(placeholders(batch.size(), 10)));
+    // The first try of every study-file row in the batch; the server keeps the earliest.
+    std::map<std::tuple<qint16, int, QString>, const practice::Review *> firsts;
+    std::set<QString> touched;
+    for (const practice::Review &r : batch) {
+        for (const QVariant &v : {QVariant(pseudonym), QVariant(device), QVariant(r.id), QVariant(r.at), QVariant(r.skill),
+                                  QVariant(int(r.type)), QVariant(text(r.question)), QVariant(text(r.answer)),
+                                  QVariant(int(r.outcome)), QVariant(r.millis)})
+            reviews.addBindValue(v);
+        if (const int n = studyQuestionNumber(r.type, r.question))
+            firsts.try_emplace({r.type, n, r.skill}, &r);
+        touched.insert(r.skill);
+    }
+    first.prepare(QStringLiteral("INSERT INTO orvik3_first_tries VALUES %1 ON CONFLICT(pseudonym, type, question, skill)"
+                                 " DO UPDATE SET at = excluded.at, outcome = excluded.outcome, answer = excluded.answer"
+                                 " WHERE excluded.at < orvik3_first_tries.at")
+                      .arg(placeholders(firsts.size(), 7)));
+    for (const auto &[k, r] : firsts)
+        for (const QVariant &v : {QVariant(pseudonym), QVariant(int(r->type)), QVariant(std::get<1>(k)), QVariant(r->skill),
+                                  QVariant(r->at), QVariant(int(r->outcome)), QVariant(text(r->answer))})
+            first.addBindValue(v);
+    std::vector<std::pair<QString, practice::MemoryState>> changed;
+    for (const QString &skill : touched)
+        if (const auto it = log.states().find(skill); it != log.states().end())
+            changed.emplace_back(skill, it->second);
+    states.prepare(QStringLiteral("INSERT INTO orvik3_skill_states VALUES %1 ON CONFLICT(pseudonym, skill) DO UPDATE SET"
+                                  " difficulty = excluded.difficulty, stability = excluded.stability, last_review = excluded.last_review,"
+                                  " reviews = excluded.reviews, lapses = excluded.lapses"
+                                  " WHERE excluded.last_review >= orvik3_skill_states.last_review")
+                       .arg(placeholders(changed.size(), 7)));
+    for (const auto &[skill, s] : changed)
+        for (const QVariant &v : {QVariant(pseudonym), QVariant(skill), QVariant(s.difficulty), QVariant(s.stability),
+                                  QVariant(s.lastReview), QVariant(s.reviews), QVariant(s.lapses)})
+            states.addBindValue(v);
+    if (!db.transaction())
+        return fail(QStringLiteral("cannot send"), m_sql->lastError(), error);
+    for (QSqlQuery *q : {&reviews, &first, &states}) {
+        if (q->boundValues().isEmpty() || q->exec())
+            continue;
+        const QString why = q->lastError().text();
+        db.rollback();
+        return fail(QStringLiteral("cannot send"), why, error);
+    }
+    if (!db.commit())
+        return fail(QStringLiteral("cannot send"), m_sql->lastError(), error);
+    return true;
+}
+
+bool ServerStore::withdraw(const QString &pseudonym, int *removed, QString *error)
+{
+    *removed = 0;
+    if (!connect(error))
+        return false;
+    QSqlDatabase &db = m_sql->db();
+    QSqlQuery q(db);
+    if (!db.transaction())
+        return fail(QStringLiteral("cannot withdraw"), m_sql->lastError(), error);
+    for (const char *table : {"orvik3_first_tries", "orvik3_skill_states", "orvik3_reviews"}) {
+        q.prepare(QStringLiteral("DELETE FROM %1 WHERE pseudonym = ?").arg(QLatin1String(table)));
+        q.addBindValue(pseudonym);
+        if (!q.exec()) {
+            const QString why = q.lastError().text();
+            db.rollback();
+            return fail(QStringLiteral("cannot withdraw"), why, error);
+        }
+    }
+    *removed = q.numRowsAffected();
+    if (!db.commit())
+        return fail(QStringLiteral("cannot withdraw"), m_sql->lastError(), error);
+    return true;
+}
+
+bool ServerStore::read(ClassRecords &records, QString *error)
+{
+    if (!connect(error))
+        return false;
+    const QString skillIds = skillArray();
+    std::map<QString, StudentRecord> students;
+    std::set<QString> refused;
+    // The student of a row, or nullptr for a pseudonym no trainer would send (reported once).
+    auto studentOf = [&](const QString &pseudonym) -> StudentRecord * {
+        if (refused.count(pseudonym))
+            return nullptr;
+        if (const QString why = pseudonymProblem(pseudonym); !why.isEmpty()) {
+            refused.insert(pseudonym);
+            records.problems.push_back({name(), QStringLiteral("rows of the pseudonym '%1' left out: %2").arg(pseudonym, why)});
+            return nullptr;
+        }
+        StudentRecord &s = students[pseudonym];
+        s.pseudonym = pseudonym;
+        s.source = name();
+        return &s;
+    };
+    QSqlQuery q(m_sql->db());
+    q.setForwardOnly(true);
+    auto run = [&](const QString &sql, bool bindSkills) {
+        q.prepare(sql);
+        if (bindSkills)
+            q.addBindValue(skillIds);
+        return q.exec();
+    };
+    // One pass over the reviews: per student and skill, and per day.
+    if (!run(QStringLiteral("SELECT pseudonym, skill, at / 86400000, count(*), sum(CASE WHEN outcome = 0 THEN 1 ELSE 0 END),"
+                            " max(at), GROUPING(pseudonym) FROM orvik3_reviews WHERE %1"
+                            " GROUP BY GROUPING SETS ((pseudonym, skill), (at / 86400000))").arg(kValid), true))
+        return fail(QStringLiteral("cannot read the reviews"), q.lastError().text(), error);
+    while (q.next()) {
+        if (q.value(6).toInt() != 0) {
+            records.days[q.value(2).toLongLong()] += q.value(3).toInt();
+        } else if (StudentRecord *s = studentOf(q.value(0).toString())) {
+            s->skills[skillIndex(skillById(q.value(1).toString()))] = {q.value(3).toInt(), q.value(4).toInt(), q.value(5).toLongLong()};
+        }
+    }
+    if (!run(QStringLiteral("SELECT pseudonym, device, local_id, skill, type, outcome, count(*) OVER () FROM orvik3_reviews"
+                            " WHERE NOT (%1) ORDER BY 1, 2, 3 LIMIT 20").arg(kValid), true))
+        return fail(QStringLiteral("cannot read the reviews"), q.lastError().text(), error);
+    for (bool first = true; q.next(); first = false) {
+        if (first && q.value(6).toInt() > 20)
+            records.problems.push_back({name(), QStringLiteral("%1 malformed reviews left out, the first 20 named").arg(q.value(6).toInt())});
+        records.problems.push_back({QStringLiteral("%1 review %2/%3/%4").arg(name(), q.value(0).toString(), q.value(1).toString(), q.value(2).toString()),
+                                    QStringLiteral("malformed (skill '%1', type %2, outcome %3); left out")
+                                        .arg(q.value(3).toString(), q.value(4).toString(), q.value(5).toString())});
+    }
+    if (!run(QStringLiteral("SELECT pseudonym, skill, difficulty, stability, last_review, reviews, lapses FROM orvik3_skill_states"
+                            " WHERE skill = ANY(CAST(? AS text[])) AND stability > 0 AND reviews > 0"), true))
+        return fail(QStringLiteral("cannot read the memory states"), q.lastError().text(), error);
+    while (q.next())
+        if (StudentRecord *s = studentOf(q.value(0).toString()))
+            s->states[skillIndex(skillById(q.value(1).toString()))] = {q.value(2).toDouble(), q.value(3).toDouble(),
+                                                                       q.value(4).toLongLong(), q.value(5).toInt(), q.value(6).toInt()};
+    if (!run(QStringLiteral("SELECT pseudonym, type, question, skill, outcome, answer FROM orvik3_first_tries WHERE %1").arg(kValid), true))
+        return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
+    while (q.next())
+        if (StudentRecord *s = studentOf(q.value(0).toString()))
+            s->firstTries.push_back({qint16(q.value(1).toInt()), q.value(2).toInt(), skillIndex(skillById(q.value(3).toString())),
+                                     q.value(4).toInt() == 0, q.value(5).toString()});
+    for (auto &[pseudonym, s] : students)
+        records.students.push_back(std::move(s));
+    return true;
+}
+
+} // namespace orvik3::school
