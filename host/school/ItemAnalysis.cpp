@@ -77,11 +77,15 @@ ItemRow analyseRow(int skill, const std::vector<Try> &tries, const std::vector<s
         row.flags << QStringLiteral("negative-discrimination");
     if (std::any_of(row.answers.begin(), row.answers.end(), [&](const AnswerCount &a) { return !a.right && a.count > right; }))
         row.flags << QStringLiteral("distractor-above-key");
-    for (const QString &option : options)
-        if (!answers.count(option)) {
-            row.flags << QStringLiteral("unchosen-distractor");
-            break;
-        }
+    // Only where every option would be chosen kMinExpected times if the wrong answers fell
+    // on them evenly is one that nobody chose worth a look.
+    const int wrong = row.students - right;
+    if (!options.isEmpty() && wrong >= kMinExpected * options.size())
+        for (const QString &option : options)
+            if (!answers.count(option)) {
+                row.flags << QStringLiteral("unchosen-distractor");
+                break;
+            }
     return row;
 }
 
@@ -114,7 +118,7 @@ std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students)
 {
     std::map<RowKey, std::vector<Try>> rows;
     std::vector<std::pair<int, int>> scores(students.size()); // right, tried
-    std::map<RowKind, QSet<QString>> options;                 // right answers of choice rows
+    std::map<std::pair<qint16, RowKind>, QSet<QString>> options; // right answers of choice rows, by type
     for (std::size_t s = 0; s < students.size(); ++s)
         for (const FirstTry &t : students[s].firstTries) {
             rows[{t.type, t.question, t.skill}].push_back({s, t.right, &t.answer});
@@ -122,7 +126,7 @@ std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students)
             ++scores[s].second;
             const RowKind kind = skills()[std::size_t(t.skill)].row;
             if (t.right && isChoiceRow(kind))
-                options[kind].insert(t.answer);
+                options[{t.type, kind}].insert(t.answer);
         }
     std::vector<ItemStats> items;
     for (const auto &[key, tries] : rows) {
@@ -138,7 +142,7 @@ std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students)
         QSet<QString> distractors;
         const RowKind kind = skills()[std::size_t(skill)].row;
         if (isChoiceRow(kind))
-            distractors = options[kind];
+            distractors = options[{type, kind}];
         for (const Try &t : tries)
             if (t.right)
                 distractors.remove(*t.answer);

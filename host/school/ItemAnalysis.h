@@ -13,8 +13,9 @@
 // - Flags, once at least kMinStudents tried the row:
 //   "negative-discrimination": discrimination below kNegativeDiscrimination;
 //   "distractor-above-key": one wrong answer given more often than all right answers;
-//   "unchosen-distractor": an option of a choice row (the answers that are right somewhere
-//   in the class for rows of that kind) that nobody chose.
+//   "unchosen-distractor": an option of a choice row (the answers right in some question of
+//   the same study file for rows of that kind) that nobody chose, once the wrong answers are
+//   enough to give every option kMinExpected of them if they fell evenly.
 
 #include "ClassData.h"
 
@@ -24,6 +25,7 @@ namespace orvik3::school {
 
 inline constexpr int kMinStudents = 20;
 inline constexpr double kNegativeDiscrimination = -0.1;
+inline constexpr int kMinExpected = 5;
 
 std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students);
 

@@ -1,6 +1,7 @@
 // orvik3-study: checks study files, generates an installation from scenario files and shows
 // the trainees' statistics. A thin command line over the study kit.
 
+#include "ClassCommands.h"
 #include "Generator.h"
 #include "Lint.h"
 #include "Manual.h"
@@ -265,6 +266,8 @@ int runSimulate(const QStringList &args, const QCommandLineParser &p)
 {
     if (!args.isEmpty())
         return usage(QStringLiteral("simulate takes no arguments"));
+    if (p.isSet(QStringLiteral("class")))
+        return runClassSimulation(p, out(), err());
     SimulationOptions options;
     const struct {
         const char *name;
@@ -383,6 +386,10 @@ int main(int argc, char *argv[])
         {QStringLiteral("log"), QStringLiteral("Review log."), QStringLiteral("FILE")},
         {QStringLiteral("exam"), QStringLiteral("Exam date."), QStringLiteral("DATE")},
         {QStringLiteral("fit"), QStringLiteral("Fit the memory model.")},
+        {QStringLiteral("class"), QStringLiteral("Simulate a class into a folder or server."), QStringLiteral("LOCATION")},
+        {QStringLiteral("mis-key"), QStringLiteral("A question stored with a wrong key."), QStringLiteral("FILE:Q")},
+        {QStringLiteral("html"), QStringLiteral("The class report's HTML file."), QStringLiteral("FILE")},
+        {QStringLiteral("pseudonym"), QStringLiteral("A student's pseudonym in the class."), QStringLiteral("NAME")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -410,5 +417,7 @@ int main(int argc, char *argv[])
         return runSimulate(args, p);
     if (command == QLatin1String("memory"))
         return runMemory(args, p);
+    if (command == QLatin1String("class"))
+        return runClassCommand(args, p, out(), err());
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }
