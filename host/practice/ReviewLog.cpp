@@ -39,7 +39,7 @@ bool ReviewLog::fail(const QString &what, QString *error) const
     return false;
 }
 
-std::unique_ptr<ReviewLog> ReviewLog::open(const QString &path, QString *error)
+std::unique_ptr<ReviewLog> ReviewLog::open(const QString &path, QString *error, Durability durability)
 {
     std::unique_ptr<ReviewLog> log(new ReviewLog);
     const QFileInfo info(path);
@@ -60,6 +60,7 @@ std::unique_ptr<ReviewLog> ReviewLog::open(const QString &path, QString *error)
     log->m_db.setDatabaseName(path);
     // Another process (the study tool, a second trainer) may be writing for a moment.
     log->m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    log->m_synced = durability == Durability::Synced;
     if (!log->m_db.open() || !log->prepare(error)) {
         if (error->isEmpty())
             log->fail(QStringLiteral("cannot open"), error);
@@ -87,7 +88,7 @@ bool ReviewLog::prepare(QString *error)
         *error = QStringLiteral("%1: cannot keep a write-ahead log").arg(m_db.databaseName());
         return false;
     }
-    if (!exec(q, QStringLiteral("PRAGMA synchronous=FULL")) || !exec(q, QStringLiteral("PRAGMA user_version")) || !q.next())
+    if (!exec(q, m_synced ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=OFF")) || !exec(q, QStringLiteral("PRAGMA user_version")) || !q.next())
         return fail(QStringLiteral("no log database"), error);
     const int version = q.value(0).toInt();
     if (version > kSchemaVersion) {

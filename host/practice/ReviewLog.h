@@ -26,7 +26,9 @@ public:
     static QString defaultPath();
     // Opens the log, making it and its folder when missing and bringing an older schema up
     // to date; nullptr with *error when the file is no log of ours or cannot be opened.
-    static std::unique_ptr<ReviewLog> open(const QString &path, QString *error);
+    // A scratch log (a simulated student's) is not synced: it need not survive a power cut.
+    enum class Durability { Synced, Scratch };
+    static std::unique_ptr<ReviewLog> open(const QString &path, QString *error, Durability durability = Durability::Synced);
     ~ReviewLog();
     ReviewLog(const ReviewLog &) = delete;
     ReviewLog &operator=(const ReviewLog &) = delete;
@@ -63,6 +65,7 @@ private:
     bool fail(const QString &what, QString *error) const;
 
     QString m_connection;
+    bool m_synced = true;
     QSqlDatabase m_db;
     MemoryParameters m_parameters = MemoryParameters::defaults();
     std::map<QString, MemoryState> m_states;

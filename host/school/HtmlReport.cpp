@@ -33,11 +33,11 @@ public:
         summary();
         problems();
         section("readiness-chart", QStringLiteral("<div class=\"chart\">") + readinessChart(m_data) + QStringLiteral("</div>"));
-        students();
         section("heat-chart", QStringLiteral("<div class=\"chart\">") + heatMap(m_data, m_language) + QStringLiteral("</div>"));
-        weakest();
         section("days-chart", QStringLiteral("<div class=\"chart\">") + reviewsPerDayChart(m_data, m_language) + QStringLiteral("</div>"));
+        weakest();
         items();
+        students();
         return m_out + QStringLiteral("</body></html>\n");
     }
 

@@ -7,7 +7,7 @@
 
 namespace orvik3::school {
 
-Publisher::Publisher(const PublishSettings &settings) : m_settings(settings)
+Publisher::Publisher(const PublishSettings &settings, qint64 retryAfter) : m_settings(settings), m_retryAfter(retryAfter)
 {
     if (!m_settings.enabled)
         return;
@@ -36,7 +36,7 @@ bool Publisher::publish(practice::ReviewLog &log, qint64 now)
 
 void Publisher::afterQuestion(practice::ReviewLog &log, qint64 now)
 {
-    if (!m_store || (m_failed && now - m_failed < kRetryAfter))
+    if (!m_store || (m_failed && now - m_failed < m_retryAfter))
         return;
     if (!ClassStore::isServer(m_settings.location) && m_published && now - m_published < kSnapshotEvery)
         return;

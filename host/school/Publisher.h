@@ -32,7 +32,7 @@ public:
     static constexpr qint64 kSnapshotEvery = 60 * 1000;
     static constexpr qint64 kRetryAfter = 30 * 1000;
 
-    explicit Publisher(const PublishSettings &settings);
+    explicit Publisher(const PublishSettings &settings, qint64 retryAfter = kRetryAfter);
     ~Publisher();
 
     const PublishSettings &settings() const { return m_settings; }
@@ -53,6 +53,7 @@ private:
     QString m_error;
     qint64 m_published = 0;
     qint64 m_failed = 0;
+    qint64 m_retryAfter;
 };
 
 } // namespace orvik3::school

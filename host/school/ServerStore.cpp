@@ -90,7 +90,8 @@ bool ServerStore::connect(QString *error)
         return fail(QStringLiteral("cannot connect"), m_sql->lastError(), error);
     // Many trainers may start at once: one makes the tables, the others wait for it.
     QSqlQuery q(db);
-    bool ok = db.transaction() && q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(3374417)"));
+    bool ok = q.exec(QStringLiteral("SET client_min_messages TO warning")) && db.transaction()
+              && q.exec(QStringLiteral("SELECT pg_advisory_xact_lock(3374417)"));
     for (const char *sql : kSchema)
         ok = ok && q.exec(QString::fromLatin1(sql));
     if (!ok || !db.commit()) {
@@ -180,6 +181,10 @@ bool ServerStore::sendBatch(const std::vector<practice::Review> &batch, const pr
 bool ServerStore::withdraw(const QString &pseudonym, int *removed, QString *error)
 {
     *removed = 0;
+    if (const QString why = pseudonymProblem(pseudonym); !why.isEmpty()) {
+        *error = why;
+        return false;
+    }
     if (!connect(error))
         return false;
     QSqlDatabase &db = m_sql->db();

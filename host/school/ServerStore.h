@@ -29,7 +29,7 @@ public:
     bool read(ClassRecords &records, QString *error) override;
 
     // Reviews sent at most in one transaction.
-    static constexpr int kBatch = 500;
+    static constexpr int kBatch = 1000;
 
 private:
     bool connect(QString *error);

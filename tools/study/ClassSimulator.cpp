@@ -114,8 +114,7 @@ std::optional<ClassSimulationOutcome> simulateClass(const ClassSimulationOptions
         const QString pseudonym = QStringLiteral("student-%1").arg(s + 1, 3, 10, QLatin1Char('0'));
         const QString path = scratch.filePath(pseudonym + QStringLiteral(".sqlite"));
         {
-            const std::unique_ptr<practice::ReviewLog> log = practice::ReviewLog::open(path, error);
-            // All of a student's reviews in one transaction: one sync, not one per question.
+            const std::unique_ptr<practice::ReviewLog> log = practice::ReviewLog::open(path, error, practice::ReviewLog::Durability::Scratch);
             if (!log || !log->append(reviews, error) || !store->publish(*log, pseudonym, error))
                 return std::nullopt;
         }
