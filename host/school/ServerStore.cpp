@@ -43,17 +43,38 @@ QString skillArray()
     return QLatin1Char('{') + ids.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
-// "(?, ?, ?), (?, ?, ?)": rows of bound values, never values in the text.
-QString placeholders(std::size_t rows, int columns)
+// An element of an array literal: quoted, its quotes and backslashes escaped. The array goes
+// to the server as one bound parameter, never as a part of the statement.
+QString quoted(const QString &s)
 {
-    QString row = QStringLiteral("(?") + QStringLiteral(", ?").repeated(columns - 1) + QLatin1Char(')');
-    QStringList all;
-    for (std::size_t i = 0; i < rows; ++i)
-        all << row;
-    return all.join(QStringLiteral(", "));
+    QString out = s;
+    out.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('"'), QLatin1String("\\\""));
+    return QLatin1Char('"') + out + QLatin1Char('"');
 }
 
-QString text(const QString &s) { return s.isNull() ? QStringLiteral("") : s; }
+// Rows gathered column by column, each column written as an array literal.
+class Columns
+{
+public:
+    explicit Columns(std::size_t count) : m_columns(count) {}
+    void add(const QStringList &row)
+    {
+        for (std::size_t c = 0; c < m_columns.size(); ++c)
+            m_columns[c] << row[qsizetype(c)];
+    }
+    bool empty() const { return m_columns.front().isEmpty(); }
+    std::size_t size() const { return m_columns.size(); }
+    QStringList arrays() const
+    {
+        QStringList out;
+        for (const QStringList &c : m_columns)
+            out << QLatin1Char('{') + c.join(QLatin1Char(',')) + QLatin1Char('}');
+        return out;
+    }
+
+private:
+    std::vector<QStringList> m_columns;
+};
 
 } // namespace
 
@@ -128,50 +149,65 @@ bool ServerStore::sendBatch(const std::vector<practice::Review> &batch, const pr
                             const QString &pseudonym, QString *error)
 {
     QSqlDatabase &db = m_sql->db();
-    const QString device = log.deviceId();
-    QSqlQuery reviews(db), first(db), states(db);
-    reviews.prepare(QStringLiteral("INSERT INTO orvik3_reviews VALUES %1 ON CONFLICT DO NOTHING").arg(placeholders(batch.size(), 10)));
+    // Column by column as array parameters: one statement of a few parameters, whatever the
+    // batch's size, parsed once by the server.
+    Columns reviews(8);
     // The first try of every study-file row in the batch; the server keeps the earliest.
     std::map<std::tuple<qint16, int, QString>, const practice::Review *> firsts;
     std::set<QString> touched;
     for (const practice::Review &r : batch) {
-        for (const QVariant &v : {QVariant(pseudonym), QVariant(device), QVariant(r.id), QVariant(r.at), QVariant(r.skill),
-                                  QVariant(int(r.type)), QVariant(text(r.question)), QVariant(text(r.answer)),
-                                  QVariant(int(r.outcome)), QVariant(r.millis)})
-            reviews.addBindValue(v);
+        reviews.add({QString::number(r.id), QString::number(r.at), quoted(r.skill), QString::number(r.type), quoted(r.question),
+                     quoted(r.answer), QString::number(int(r.outcome)), QString::number(r.millis)});
         if (const int n = studyQuestionNumber(r.type, r.question))
             firsts.try_emplace({r.type, n, r.skill}, &r);
         touched.insert(r.skill);
     }
-    first.prepare(QStringLiteral("INSERT INTO orvik3_first_tries VALUES %1 ON CONFLICT(pseudonym, type, question, skill)"
-                                 " DO UPDATE SET at = excluded.at, outcome = excluded.outcome, answer = excluded.answer"
-                                 " WHERE excluded.at < orvik3_first_tries.at")
-                      .arg(placeholders(firsts.size(), 7)));
+    Columns first(6);
     for (const auto &[k, r] : firsts)
-        for (const QVariant &v : {QVariant(pseudonym), QVariant(int(r->type)), QVariant(std::get<1>(k)), QVariant(r->skill),
-                                  QVariant(r->at), QVariant(int(r->outcome)), QVariant(text(r->answer))})
-            first.addBindValue(v);
-    std::vector<std::pair<QString, practice::MemoryState>> changed;
+        first.add({QString::number(r->type), QString::number(std::get<1>(k)), quoted(r->skill), QString::number(r->at),
+                   QString::number(int(r->outcome)), quoted(r->answer)});
+    Columns states(6);
     for (const QString &skill : touched)
-        if (const auto it = log.states().find(skill); it != log.states().end())
-            changed.emplace_back(skill, it->second);
-    states.prepare(QStringLiteral("INSERT INTO orvik3_skill_states VALUES %1 ON CONFLICT(pseudonym, skill) DO UPDATE SET"
-                                  " difficulty = excluded.difficulty, stability = excluded.stability, last_review = excluded.last_review,"
-                                  " reviews = excluded.reviews, lapses = excluded.lapses"
-                                  " WHERE excluded.last_review >= orvik3_skill_states.last_review")
-                       .arg(placeholders(changed.size(), 7)));
-    for (const auto &[skill, s] : changed)
-        for (const QVariant &v : {QVariant(pseudonym), QVariant(skill), QVariant(s.difficulty), QVariant(s.stability),
-                                  QVariant(s.lastReview), QVariant(s.reviews), QVariant(s.lapses)})
-            states.addBindValue(v);
+        if (const auto it = log.states().find(skill); it != log.states().end()) {
+            const practice::MemoryState &m = it->second;
+            states.add({quoted(skill), QString::number(m.difficulty, 'g', 17), QString::number(m.stability, 'g', 17),
+                        QString::number(m.lastReview), QString::number(m.reviews), QString::number(m.lapses)});
+        }
+    const struct {
+        const Columns &columns;
+        const char *sql;
+        const char *types[8];
+    } statements[] = {
+        {reviews, "INSERT INTO orvik3_reviews SELECT CAST(? AS text), CAST(? AS text), * FROM unnest(%1) ON CONFLICT DO NOTHING",
+         {"bigint", "bigint", "text", "smallint", "text", "text", "smallint", "integer"}},
+        {first, "INSERT INTO orvik3_first_tries SELECT CAST(? AS text), * FROM unnest(%1) ON CONFLICT(pseudonym, type, question, skill)"
+                " DO UPDATE SET at = excluded.at, outcome = excluded.outcome, answer = excluded.answer WHERE excluded.at < orvik3_first_tries.at",
+         {"smallint", "integer", "text", "bigint", "smallint", "text"}},
+        {states, "INSERT INTO orvik3_skill_states SELECT CAST(? AS text), * FROM unnest(%1) ON CONFLICT(pseudonym, skill) DO UPDATE SET"
+                 " difficulty = excluded.difficulty, stability = excluded.stability, last_review = excluded.last_review,"
+                 " reviews = excluded.reviews, lapses = excluded.lapses WHERE excluded.last_review >= orvik3_skill_states.last_review",
+         {"text", "double precision", "double precision", "bigint", "integer", "integer"}},
+    };
     if (!db.transaction())
         return fail(QStringLiteral("cannot send"), m_sql->lastError(), error);
-    for (QSqlQuery *q : {&reviews, &first, &states}) {
-        if (q->boundValues().isEmpty() || q->exec())
+    QSqlQuery q(db);
+    for (const auto &st : statements) {
+        if (st.columns.empty())
             continue;
-        const QString why = q->lastError().text();
-        db.rollback();
-        return fail(QStringLiteral("cannot send"), why, error);
+        QStringList casts;
+        for (std::size_t c = 0; c < st.columns.size(); ++c)
+            casts << QStringLiteral("CAST(? AS %1[])").arg(QLatin1String(st.types[c]));
+        q.prepare(QString::fromLatin1(st.sql).arg(casts.join(QStringLiteral(", "))));
+        q.addBindValue(pseudonym);
+        if (&st.columns == &reviews)
+            q.addBindValue(log.deviceId());
+        for (const QString &array : st.columns.arrays())
+            q.addBindValue(array);
+        if (!q.exec()) {
+            const QString why = q.lastError().text();
+            db.rollback();
+            return fail(QStringLiteral("cannot send"), why, error);
+        }
     }
     if (!db.commit())
         return fail(QStringLiteral("cannot send"), m_sql->lastError(), error);
