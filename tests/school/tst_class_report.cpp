@@ -86,6 +86,8 @@ struct Hostile {
     void (*place)(ClassData &, const QString &);
 };
 
+void PrintTo(const Hostile &h, std::ostream *os) { *os << h.name; }
+
 const Hostile kPlaces[] = {
     {"Pseudonym", [](ClassData &d, const QString &t) { d.students.front().pseudonym = t; }},
     {"ProblemSource", [](ClassData &d, const QString &t) { d.problems.push_back({t, QStringLiteral("no snapshot")}); }},

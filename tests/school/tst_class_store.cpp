@@ -134,10 +134,11 @@ TEST_P(ClassStoreTest, ReadsWhatWasPublishedAndAResendAddsNothing)
 {
     auto anna = studentLog(QStringLiteral("anna"), kAnna);
     auto ben = studentLog(QStringLiteral("ben"), kBen);
-    publish(*anna, QStringLiteral("Anna"));
-    // A copy of Anna's log before her next answer: later it sends what the class has.
+    // A copy of Anna's log before the class acknowledged anything: later it sends again what
+    // the class has, as a trainer does whose acknowledgement was lost.
     QString error;
     ASSERT_TRUE(anna->copyTo(m_dir.filePath(QStringLiteral("stale.sqlite")), &error)) << error.toStdString();
+    publish(*anna, QStringLiteral("Anna"));
     publish(*ben, QStringLiteral("Ben"));
     const Review more = row(3, "position.hsi.qdm", 1, "hsipos 3", "210", Outcome::Right);
     ASSERT_TRUE(anna->append({&more, 1}, &error));
@@ -204,6 +205,8 @@ struct Damage {
     const char *source;  // the end of the problem's source
     const char *message; // part of the problem's message
 };
+
+void PrintTo(const Damage &d, std::ostream *os) { *os << d.name; }
 
 const Damage kDamages[] = {
     {"TextFile", Backend::Folder, nullptr, nullptr, "junk.class.sqlite", "junk.class.sqlite", "no snapshot"},

@@ -22,6 +22,8 @@ struct ItemCase {
     const char *flags;
 };
 
+void PrintTo(const ItemCase &c, std::ostream *os) { *os << c.name; }
+
 // r = Σdx·dy / √(Σdx²·Σdy²), y = (1, .8, .6, .4, .2).
 const ItemCase kCases[] = {
     {"StrongStudentsRight", "11100", {"Nach vorne", "Nach vorne", "Nach vorne", "Nach links", "Nach rechts"}, 0.6, 0.8660, ""},
