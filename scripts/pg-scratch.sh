@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A throwaway PostgreSQL server for tests and benchmarks: its own cluster in a folder,
 # listening on the loopback only, trusting connections of the user "orvik3".
-#   pg-scratch.sh start DIR     makes the cluster (once) and starts it; prints its URL
+#   pg-scratch.sh start DIR     makes the cluster (once) and starts it (unless running); prints its URL
 #   pg-scratch.sh stop DIR      stops it (fast shutdown)
 #   pg-scratch.sh kill DIR      kills the server at once, as a crash would (kill -9)
 #   pg-scratch.sh remove DIR    stops it if running and removes the cluster
@@ -35,6 +35,10 @@ start)
   fi
   # A free port, chosen at the first start and kept for restarts.
   for _ in $(seq 20); do
+    if as_owner "$bin/pg_ctl" -D "$data" status >/dev/null 2>&1; then
+      port=$(cat "$dir/port")
+      break # running already
+    fi
     if [ ! -f "$dir/port" ]; then
       port=$((20000 + RANDOM % 40000))
       (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null && continue # taken

@@ -100,7 +100,7 @@ ClassData analyseClass(ClassRecords records, qint64 exam)
     std::stable_sort(out.skills.begin(), out.skills.end(), [](const SkillSummary &a, const SkillSummary &b) { return a.recall < b.recall; });
     for (const auto &[day, count] : records.days)
         out.days.push_back({day, count});
-    out.items = analyseItems(students);
+    out.items = analyseItems(records.rows.empty() ? rowFigures(students) : std::move(records.rows));
     return out;
 }
 

@@ -43,12 +43,7 @@ struct SkillSummary {
     double recall = 0; // the class's mean predicted recall at the exam
 };
 
-// One answer given at the first try of a row, and how often.
-struct AnswerCount {
-    QString answer;
-    int count = 0;
-    bool right = false;
-};
+using AnswerCount = RowFigures::Answer;
 
 // One answer row of a question: its item statistics.
 struct ItemRow {

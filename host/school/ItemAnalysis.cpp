@@ -34,58 +34,31 @@ bool isChoiceRow(RowKind kind)
     }
 }
 
-struct Try {
-    std::size_t student;
-    bool right;
-    const QString *answer;
-};
+RowKind kindOf(int skill) { return skills()[std::size_t(skill)].row; }
 
-using RowKey = std::tuple<qint16, int, int>; // type, question, skill
-
-ItemRow analyseRow(int skill, const std::vector<Try> &tries, const std::vector<std::pair<int, int>> &scores,
-                   const QSet<QString> &options)
+ItemRow analyseRow(const RowFigures &f, const QSet<QString> &options)
 {
     ItemRow row;
-    row.skill = skill;
-    row.students = int(tries.size());
-    std::vector<double> x, y;
-    int right = 0;
-    std::map<QString, AnswerCount> answers;
-    for (const Try &t : tries) {
-        right += t.right;
-        AnswerCount &a = answers[*t.answer];
-        a.answer = *t.answer;
-        ++a.count;
-        a.right = a.right || t.right;
-        const auto [sum, count] = scores[t.student];
-        if (count > 1) {
-            x.push_back(t.right);
-            y.push_back(double(sum - t.right) / (count - 1));
-        }
-    }
-    row.difficulty = tries.empty() ? 0 : double(right) / double(tries.size());
-    if (const std::optional<double> r = correlation(x, y)) {
-        row.discrimination = *r;
-        row.discriminationKnown = true;
-    }
-    for (auto &[text, a] : answers)
-        row.answers.push_back(a);
+    row.skill = f.skill;
+    row.students = f.students;
+    row.difficulty = f.students ? double(f.right) / f.students : 0;
+    row.discriminationKnown = f.discrimination.has_value();
+    row.discrimination = f.discrimination.value_or(0);
+    row.answers = f.answers;
     std::stable_sort(row.answers.begin(), row.answers.end(), [](const AnswerCount &a, const AnswerCount &b) { return a.count > b.count; });
     if (row.students < kMinStudents)
         return row;
     if (row.discriminationKnown && row.discrimination < kNegativeDiscrimination)
         row.flags << QStringLiteral("negative-discrimination");
-    if (std::any_of(row.answers.begin(), row.answers.end(), [&](const AnswerCount &a) { return !a.right && a.count > right; }))
+    if (std::any_of(row.answers.begin(), row.answers.end(), [&](const AnswerCount &a) { return !a.right && a.count > f.right; }))
         row.flags << QStringLiteral("distractor-above-key");
     // Only where every option would be chosen kMinExpected times if the wrong answers fell
     // on them evenly is one that nobody chose worth a look.
-    const int wrong = row.students - right;
-    if (!options.isEmpty() && wrong >= kMinExpected * options.size())
-        for (const QString &option : options)
-            if (!answers.count(option)) {
-                row.flags << QStringLiteral("unchosen-distractor");
-                break;
-            }
+    QSet<QString> unchosen = options;
+    for (const AnswerCount &a : row.answers)
+        unchosen.remove(a.answer);
+    if (!unchosen.isEmpty() && f.students - f.right >= kMinExpected * options.size())
+        row.flags << QStringLiteral("unchosen-distractor");
     return row;
 }
 
@@ -114,39 +87,77 @@ std::optional<double> correlation(const std::vector<double> &x, const std::vecto
     return sxy / std::sqrt(sxx * syy);
 }
 
-std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students)
+std::vector<RowFigures> rowFigures(const std::vector<StudentRecord> &students)
 {
-    std::map<RowKey, std::vector<Try>> rows;
+    struct Try {
+        std::size_t student;
+        const FirstTry *first;
+    };
+    std::map<std::tuple<qint16, int, int>, std::vector<Try>> rows;
     std::vector<std::pair<int, int>> scores(students.size()); // right, tried
-    std::map<std::pair<qint16, RowKind>, QSet<QString>> options; // right answers of choice rows, by type
     for (std::size_t s = 0; s < students.size(); ++s)
         for (const FirstTry &t : students[s].firstTries) {
-            rows[{t.type, t.question, t.skill}].push_back({s, t.right, &t.answer});
+            rows[{t.type, t.question, t.skill}].push_back({s, &t});
             scores[s].first += t.right;
             ++scores[s].second;
-            const RowKind kind = skills()[std::size_t(t.skill)].row;
-            if (t.right && isChoiceRow(kind))
-                options[{t.type, kind}].insert(t.answer);
         }
-    std::vector<ItemStats> items;
+    std::vector<RowFigures> out;
     for (const auto &[key, tries] : rows) {
-        const auto [type, question, skill] = key;
-        if (items.empty() || items.back().type != type || items.back().question != question) {
+        RowFigures f;
+        std::tie(f.type, f.question, f.skill) = key;
+        f.students = int(tries.size());
+        std::vector<double> x, y;
+        std::map<QString, AnswerCount> answers;
+        for (const Try &t : tries) {
+            f.right += t.first->right;
+            AnswerCount &a = answers[t.first->answer];
+            a.answer = t.first->answer;
+            ++a.count;
+            a.right = a.right || t.first->right;
+            // The student's score on every other row: the corrected item-total.
+            const auto [sum, count] = scores[t.student];
+            if (count > 1) {
+                x.push_back(t.first->right);
+                y.push_back(double(sum - t.first->right) / (count - 1));
+            }
+        }
+        f.discrimination = correlation(x, y);
+        for (auto &[text, a] : answers)
+            f.answers.push_back(std::move(a));
+        out.push_back(std::move(f));
+    }
+    return out;
+}
+
+std::vector<ItemStats> analyseItems(std::vector<RowFigures> rows)
+{
+    std::sort(rows.begin(), rows.end(), [](const RowFigures &a, const RowFigures &b) {
+        return std::tie(a.type, a.question, a.skill) < std::tie(b.type, b.question, b.skill);
+    });
+    // The options of a choice row: its kind's answers right in some question of the file.
+    std::map<std::pair<qint16, RowKind>, QSet<QString>> options;
+    for (const RowFigures &r : rows)
+        if (isChoiceRow(kindOf(r.skill)))
+            for (const AnswerCount &a : r.answers)
+                if (a.right)
+                    options[{r.type, kindOf(r.skill)}].insert(a.answer);
+    std::vector<ItemStats> items;
+    for (const RowFigures &r : rows) {
+        if (items.empty() || items.back().type != r.type || items.back().question != r.question) {
             ItemStats item;
-            item.type = type;
-            item.question = question;
-            const ExerciseType *t = exerciseType(type);
+            item.type = r.type;
+            item.question = r.question;
+            const ExerciseType *t = exerciseType(r.type);
             item.file = t ? QString::fromLatin1(t->germanFile) : QString();
             items.push_back(item);
         }
         QSet<QString> distractors;
-        const RowKind kind = skills()[std::size_t(skill)].row;
-        if (isChoiceRow(kind))
-            distractors = options[{type, kind}];
-        for (const Try &t : tries)
-            if (t.right)
-                distractors.remove(*t.answer);
-        items.back().rows.push_back(analyseRow(skill, tries, scores, distractors));
+        if (isChoiceRow(kindOf(r.skill)))
+            distractors = options[{r.type, kindOf(r.skill)}];
+        for (const AnswerCount &a : r.answers)
+            if (a.right)
+                distractors.remove(a.answer);
+        items.back().rows.push_back(analyseRow(r, distractors));
     }
     for (ItemStats &item : items) {
         int right = 0, tried = 0;

@@ -27,7 +27,11 @@ inline constexpr int kMinStudents = 20;
 inline constexpr double kNegativeDiscrimination = -0.1;
 inline constexpr int kMinExpected = 5;
 
-std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students);
+// The figures of every row from the students' first tries.
+std::vector<RowFigures> rowFigures(const std::vector<StudentRecord> &students);
+// The statistics and flags of every question from its rows' figures, by type and question.
+std::vector<ItemStats> analyseItems(std::vector<RowFigures> rows);
+inline std::vector<ItemStats> analyseItems(const std::vector<StudentRecord> &students) { return analyseItems(rowFigures(students)); }
 
 // Pearson's correlation of two equally long series; empty when either is constant or
 // fewer than three pairs.

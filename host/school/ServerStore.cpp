@@ -242,6 +242,50 @@ bool ServerStore::withdraw(const QString &pseudonym, int *removed, QString *erro
     return true;
 }
 
+bool ServerStore::rowFigures(ClassRecords &records, const std::set<QString> &refused, QString *error)
+{
+    // Item analysis where the first tries are: each row's figures and the corrected
+    // item-total correlation (the student's score on every other row) in one pass.
+    QStringList left;
+    for (const QString &p : refused)
+        left << quoted(p);
+    const QString where = kValid + QStringLiteral(" AND NOT pseudonym = ANY(CAST(? AS text[]))");
+    QSqlQuery q(m_sql->db());
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("WITH t AS (SELECT pseudonym, type, question, skill, CASE WHEN outcome = 0 THEN 1 ELSE 0 END AS x"
+                             " FROM orvik3_first_tries WHERE %1),"
+                             " s AS (SELECT pseudonym, sum(x) AS total, count(*) AS n FROM t GROUP BY pseudonym)"
+                             " SELECT type, question, skill, count(*), sum(x), count(NULLIF(n - 1, 0)),"
+                             " corr(x, CAST(total - x AS double precision) / NULLIF(n - 1, 0))"
+                             " FROM t JOIN s USING (pseudonym) GROUP BY type, question, skill").arg(where));
+    q.addBindValue(skillArray());
+    q.addBindValue(QLatin1Char('{') + left.join(QLatin1Char(',')) + QLatin1Char('}'));
+    if (!q.exec())
+        return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
+    std::map<std::tuple<qint16, int, int>, RowFigures> rows;
+    while (q.next()) {
+        RowFigures f{qint16(q.value(0).toInt()), q.value(1).toInt(), skillIndex(skillById(q.value(2).toString())), q.value(3).toInt(),
+                     q.value(4).toInt(), std::nullopt, {}};
+        if (q.value(5).toInt() >= 3 && !q.value(6).isNull())
+            f.discrimination = q.value(6).toDouble();
+        rows[{f.type, f.question, f.skill}] = f;
+    }
+    q.prepare(QStringLiteral("SELECT type, question, skill, answer, count(*), bool_or(outcome = 0) FROM orvik3_first_tries WHERE %1"
+                             " GROUP BY type, question, skill, answer").arg(where));
+    q.addBindValue(skillArray());
+    q.addBindValue(QLatin1Char('{') + left.join(QLatin1Char(',')) + QLatin1Char('}'));
+    if (!q.exec())
+        return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
+    while (q.next()) {
+        const auto it = rows.find({qint16(q.value(0).toInt()), q.value(1).toInt(), skillIndex(skillById(q.value(2).toString()))});
+        if (it != rows.end())
+            it->second.answers.push_back({q.value(3).toString(), q.value(4).toInt(), q.value(5).toBool()});
+    }
+    for (auto &[key, f] : rows)
+        records.rows.push_back(std::move(f));
+    return true;
+}
+
 bool ServerStore::read(ClassRecords &records, QString *error)
 {
     if (!connect(error))
@@ -300,12 +344,8 @@ bool ServerStore::read(ClassRecords &records, QString *error)
         if (StudentRecord *s = studentOf(q.value(0).toString()))
             s->states[skillIndex(skillById(q.value(1).toString()))] = {q.value(2).toDouble(), q.value(3).toDouble(),
                                                                        q.value(4).toLongLong(), q.value(5).toInt(), q.value(6).toInt()};
-    if (!run(QStringLiteral("SELECT pseudonym, type, question, skill, outcome, answer FROM orvik3_first_tries WHERE %1").arg(kValid), true))
-        return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
-    while (q.next())
-        if (StudentRecord *s = studentOf(q.value(0).toString()))
-            s->firstTries.push_back({qint16(q.value(1).toInt()), q.value(2).toInt(), skillIndex(skillById(q.value(3).toString())),
-                                     q.value(4).toInt() == 0, q.value(5).toString()});
+    if (!rowFigures(records, refused, error))
+        return false;
     for (auto &[pseudonym, s] : students)
         records.students.push_back(std::move(s));
     return true;

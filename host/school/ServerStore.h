@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <set>
 #include <vector>
 
 namespace orvik3::school {
@@ -16,7 +17,8 @@ namespace orvik3::school {
 // a lost answer adds nothing; what the server acknowledged is marked in the student's own
 // log, and whatever is not marked is sent at the next publish. The server keeps the first
 // try of every study-file question and the newest memory state of every skill beside the
-// reviews, so that a report reads them without going through every review again.
+// reviews, and sums up the first tries itself for the item analysis, so that a report reads
+// neither every review nor every first try.
 class ServerStore : public ClassStore
 {
 public:
@@ -34,6 +36,7 @@ public:
 private:
     bool connect(QString *error);
     bool fail(const QString &what, const QString &why, QString *error);
+    bool rowFigures(ClassRecords &records, const std::set<QString> &refused, QString *error);
     bool sendBatch(const std::vector<practice::Review> &batch, const practice::ReviewLog &log, const QString &pseudonym,
                    QString *error);
 

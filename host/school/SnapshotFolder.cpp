@@ -35,8 +35,8 @@ bool syncPath(const QString &path)
     return ok;
 }
 
-// The copy gets the pseudonym and an ordinary journal, so that readers of a read-only share
-// need no files beside it.
+// The copy gets the pseudonym, its sums for the readers, and an ordinary journal, so that
+// readers of a read-only share need no files beside it.
 bool stamp(const QString &path, const QString &pseudonym, QString *error)
 {
     SqlConnection sql(QStringLiteral("QSQLITE"));
@@ -46,10 +46,13 @@ bool stamp(const QString &path, const QString &pseudonym, QString *error)
         return false;
     }
     QSqlQuery q(sql.db());
-    bool ok = q.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    ok = ok && q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta VALUES('pseudonym', ?)"));
+    bool ok = q.exec(QStringLiteral("PRAGMA journal_mode=DELETE")) && sql.db().transaction()
+              && q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta VALUES('pseudonym', ?)"));
     q.addBindValue(pseudonym);
     ok = ok && q.exec();
+    for (const SummaryTable &t : summaryTables())
+        ok = ok && q.exec(QStringLiteral("CREATE TABLE %1 AS %2").arg(QLatin1String(t.name), QLatin1String(t.select)));
+    ok = ok && sql.db().commit();
     if (!ok)
         *error = q.lastError().text();
     return ok;

@@ -18,8 +18,18 @@ namespace orvik3::school {
 namespace {
 
 // Rows whose fields make sense; the rest is counted and left out.
-const QString kValid = QStringLiteral("outcome IN (0, 1, 2) AND type BETWEEN 1 AND 14 AND typeof(at) = 'integer'"
-                                      " AND typeof(skill) = 'text'");
+#define VALID "outcome IN (0, 1, 2) AND type BETWEEN 1 AND 14 AND typeof(at) = 'integer' AND typeof(skill) = 'text'"
+
+const SummaryTable kSummaries[] = {
+    {"class_skills", "SELECT skill, count(*) AS reviews, sum(outcome = 0) AS correct, max(at) AS last FROM reviews WHERE " VALID
+                     " GROUP BY skill"},
+    {"class_days", "SELECT at / 86400000 AS day, count(*) AS reviews FROM reviews WHERE " VALID " GROUP BY 1"},
+    // SQLite takes the other columns from the row of min(id): the first answer.
+    {"class_first_tries", "SELECT type, question, skill, outcome, answer, min(id) AS id FROM reviews WHERE " VALID
+                          " AND question NOT LIKE 'seed %' GROUP BY type, question, skill"},
+    {"class_skipped", "SELECT count(*) AS reviews FROM reviews WHERE NOT (" VALID ")"},
+};
+#undef VALID
 
 class Reader
 {
@@ -49,9 +59,12 @@ public:
             return problem(why);
         if (QFileInfo(m_path).fileName() != snapshotFileName(out.student.pseudonym))
             return problem(QStringLiteral("holds the pseudonym '%1', not its file name's").arg(out.student.pseudonym));
+        if (!exec(q, QStringLiteral("SELECT count(*) FROM sqlite_master WHERE name = 'class_skipped'")) || !q.next())
+            return problem(QStringLiteral("not whole: ") + m_error);
+        m_summed = q.value(0).toInt() == 1;
         if (!skills(out) || !days(out) || !states(out) || !firstTries(out))
             return problem(QStringLiteral("not whole: ") + m_error);
-        if (!exec(q, QStringLiteral("SELECT count(*) FROM reviews WHERE NOT (%1)").arg(kValid)) || !q.next())
+        if (!exec(q, from(3, QStringLiteral("reviews"))) || !q.next())
             return problem(QStringLiteral("not whole: ") + m_error);
         if (const int bad = q.value(0).toInt())
             note(out, QStringLiteral("%1 malformed reviews").arg(bad));
@@ -60,6 +73,13 @@ public:
 
 private:
     SourceProblem problem(const QString &message) const { return {m_path, message}; }
+
+    // "SELECT columns FROM" the summary table, or its statement where the snapshot has none.
+    QString from(int table, const QString &columns) const
+    {
+        const SummaryTable &t = kSummaries[table];
+        return QStringLiteral("SELECT %1 FROM %2").arg(columns, m_summed ? QLatin1String(t.name) : QLatin1Char('(') + QLatin1String(t.select) + QLatin1Char(')'));
+    }
 
     bool exec(QSqlQuery &q, const QString &sql)
     {
@@ -78,7 +98,7 @@ private:
     bool skills(SnapshotSummary &out)
     {
         QSqlQuery q(m_sql.db());
-        if (!exec(q, QStringLiteral("SELECT skill, count(*), sum(outcome = 0), max(at) FROM reviews WHERE %1 GROUP BY skill").arg(kValid)))
+        if (!exec(q, from(0, QStringLiteral("skill, reviews, correct, last"))))
             return false;
         while (q.next()) {
             const int skill = skillIndex(skillById(q.value(0).toString()));
@@ -93,7 +113,7 @@ private:
     bool days(SnapshotSummary &out)
     {
         QSqlQuery q(m_sql.db());
-        if (!exec(q, QStringLiteral("SELECT at / 86400000, count(*) FROM reviews WHERE %1 GROUP BY 1").arg(kValid)))
+        if (!exec(q, from(1, QStringLiteral("day, reviews"))))
             return false;
         while (q.next())
             out.days[q.value(0).toLongLong()] += q.value(1).toInt();
@@ -120,26 +140,33 @@ private:
     bool firstTries(SnapshotSummary &out)
     {
         QSqlQuery q(m_sql.db());
-        // SQLite takes the other columns from the row of min(id): the first answer.
-        if (!exec(q, QStringLiteral("SELECT type, question, skill, outcome, answer, min(id) FROM reviews"
-                                    " WHERE %1 AND question NOT LIKE 'seed %' GROUP BY type, question, skill").arg(kValid)))
+        if (!exec(q, from(2, QStringLiteral("type, question, skill, outcome, answer"))))
             return false;
+        int bad = 0;
         while (q.next()) {
             const auto type = qint16(q.value(0).toInt());
             const int number = studyQuestionNumber(type, q.value(1).toString());
             const int skill = skillIndex(skillById(q.value(2).toString()));
-            if (number > 0 && skill >= 0)
-                out.student.firstTries.push_back({type, number, skill, q.value(3).toInt() == 0, q.value(4).toString()});
+            const int outcome = q.value(3).toInt();
+            if (number > 0 && skill >= 0 && outcome >= 0 && outcome <= 2)
+                out.student.firstTries.push_back({type, number, skill, outcome == 0, q.value(4).toString()});
+            else
+                bad += number > 0 && skill >= 0; // an unknown skill is named by skills()
         }
+        if (bad)
+            note(out, QStringLiteral("%1 malformed first tries").arg(bad));
         return true;
     }
 
     QString m_path;
     SqlConnection m_sql;
     QString m_error;
+    bool m_summed = false;
 };
 
 } // namespace
+
+std::span<const SummaryTable> summaryTables() { return kSummaries; }
 
 std::variant<SnapshotSummary, SourceProblem> readSnapshot(const QString &path) { return Reader(path).read(); }
 

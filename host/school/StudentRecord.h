@@ -11,6 +11,7 @@
 #include <QtGlobal>
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace orvik3::school {
@@ -38,6 +39,24 @@ struct StudentRecord {
     std::vector<FirstTry> firstTries;
 };
 
+// What the class did with one answer row of a study-file question at the first try: the
+// figures item analysis starts from. Summed up from the students' first tries, or by a
+// server that keeps them.
+struct RowFigures {
+    qint16 type = 0;
+    int question = 0;
+    int skill = 0;
+    int students = 0;              // who tried it
+    int right = 0;                 // of them right at the first try
+    std::optional<double> discrimination; // see ItemAnalysis.h
+    struct Answer {
+        QString answer;
+        int count = 0;
+        bool right = false;
+    };
+    std::vector<Answer> answers;
+};
+
 // Something in a source that was left out of the report, and why.
 struct SourceProblem {
     QString source;
@@ -48,6 +67,9 @@ struct SourceProblem {
 struct ClassRecords {
     std::vector<StudentRecord> students;
     std::map<qint64, int> days; // the class's reviews by day (days since the epoch, UTC)
+    // From a server that sums up the first tries itself; else empty, and they come from the
+    // students' first tries.
+    std::vector<RowFigures> rows;
     std::vector<SourceProblem> problems;
 };
 

@@ -2,7 +2,8 @@
 // appended to its own review log at a time, the publisher called after each.
 //   class_appender <log> <pseudonym> <location> <seconds>
 // Prints "published <n>" whenever the class has every review up to the n-th question. At the
-// end it keeps publishing until the class has all (at most a minute): exit 0 then, 3 if not.
+// end it keeps publishing until the class has all (at most a minute): then it prints
+// "all <reviews in the log>" and exits 0; 3 if not.
 #include "Publisher.h"
 #include "ReviewLog.h"
 
@@ -45,8 +46,10 @@ int main(int argc, char **argv)
         QThread::msleep(10);
     }
     for (int tries = 0; tries < 300; ++tries) {
-        if (publisher.flush(*log, &error))
+        if (publisher.flush(*log, &error)) {
+            std::printf("all %lld\n", log->count());
             return 0;
+        }
         QThread::msleep(200);
     }
     std::fprintf(stderr, "%s\n", qPrintable(error));
