@@ -1,4 +1,4 @@
-// The class report at the size of a big school: 500 students × 30 evenings × 28 questions of
+// The class report at the size of a big school: 500 students × 30 evenings × 26 questions of
 // the sample installation's study files (about 100 reviews an evening, 1.5 million in all),
 // read from a folder of snapshots and from a PostgreSQL server on the loopback, analysed and
 // written as the HTML page. The class is made once by the study tool's simulator; with
@@ -74,7 +74,7 @@ bool makeClass(const QString &location)
     study::ClassSimulationOptions options;
     options.students = kStudents;
     options.days = 30;
-    options.perDay = 28;
+    options.perDay = 26;
     options.base = QStringLiteral(ORVIK3_DATA_DIR);
     QString error;
     QElapsedTimer timer;

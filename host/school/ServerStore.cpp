@@ -26,22 +26,20 @@ const char *const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS orvik3_first_tries(pseudonym text NOT NULL, type smallint NOT NULL, question integer NOT NULL,"
     " skill text NOT NULL, at bigint NOT NULL, outcome smallint NOT NULL, answer text NOT NULL,"
     " PRIMARY KEY(pseudonym, type, question, skill))",
+    // The reviews summed up per student and skill, and per student and day, as they come.
+    "CREATE TABLE IF NOT EXISTS orvik3_skill_figures(pseudonym text NOT NULL, skill text NOT NULL, reviews integer NOT NULL,"
+    " correct integer NOT NULL, last bigint NOT NULL, PRIMARY KEY(pseudonym, skill))",
+    "CREATE TABLE IF NOT EXISTS orvik3_days(pseudonym text NOT NULL, day bigint NOT NULL, reviews integer NOT NULL,"
+    " PRIMARY KEY(pseudonym, day))",
     "CREATE TABLE IF NOT EXISTS orvik3_skill_states(pseudonym text NOT NULL, skill text NOT NULL, difficulty double precision NOT NULL,"
     " stability double precision NOT NULL, last_review bigint NOT NULL, reviews integer NOT NULL, lapses integer NOT NULL,"
     " PRIMARY KEY(pseudonym, skill))",
 };
 
-// Rows whose fields make sense; the rest is reported and left out.
-const QString kValid = QStringLiteral("skill = ANY(CAST(? AS text[])) AND type BETWEEN 1 AND 14 AND outcome BETWEEN 0 AND 2");
+// First tries whose fields make sense; the rest is reported and left out.
+const QString kValid = QStringLiteral("type BETWEEN 1 AND 14 AND outcome BETWEEN 0 AND 2");
 
-// The skill ids as an array literal, bound to the "?" of kValid.
-QString skillArray()
-{
-    QStringList ids;
-    for (const Skill &s : skills())
-        ids << QString::fromLatin1(s.id);
-    return QLatin1Char('{') + ids.join(QLatin1Char(',')) + QLatin1Char('}');
-}
+const char *const kTables[] = {"orvik3_reviews", "orvik3_first_tries", "orvik3_skill_figures", "orvik3_days", "orvik3_skill_states"};
 
 // An element of an array literal: quoted, its quotes and backslashes escaped. The array goes
 // to the server as one bound parameter, never as a part of the statement.
@@ -178,7 +176,15 @@ bool ServerStore::sendBatch(const std::vector<practice::Review> &batch, const pr
         const char *sql;
         const char *types[8];
     } statements[] = {
-        {reviews, "INSERT INTO orvik3_reviews SELECT CAST(? AS text), CAST(? AS text), * FROM unnest(%1) ON CONFLICT DO NOTHING",
+        // Only the reviews new to the server count in its sums: a resend adds nothing.
+        {reviews, "WITH new AS (INSERT INTO orvik3_reviews SELECT CAST(? AS text), CAST(? AS text), * FROM unnest(%1)"
+                  " ON CONFLICT DO NOTHING RETURNING skill, at, outcome),"
+                  " figures AS (INSERT INTO orvik3_skill_figures SELECT CAST(? AS text), skill, count(*),"
+                  " sum(CASE WHEN outcome = 0 THEN 1 ELSE 0 END), max(at) FROM new GROUP BY skill ON CONFLICT(pseudonym, skill)"
+                  " DO UPDATE SET reviews = orvik3_skill_figures.reviews + excluded.reviews,"
+                  " correct = orvik3_skill_figures.correct + excluded.correct, last = greatest(orvik3_skill_figures.last, excluded.last))"
+                  " INSERT INTO orvik3_days SELECT CAST(? AS text), at / 86400000, count(*) FROM new GROUP BY 2"
+                  " ON CONFLICT(pseudonym, day) DO UPDATE SET reviews = orvik3_days.reviews + excluded.reviews",
          {"bigint", "bigint", "text", "smallint", "text", "text", "smallint", "integer"}},
         {first, "INSERT INTO orvik3_first_tries SELECT CAST(? AS text), * FROM unnest(%1) ON CONFLICT(pseudonym, type, question, skill)"
                 " DO UPDATE SET at = excluded.at, outcome = excluded.outcome, answer = excluded.answer WHERE excluded.at < orvik3_first_tries.at",
@@ -203,6 +209,10 @@ bool ServerStore::sendBatch(const std::vector<practice::Review> &batch, const pr
             q.addBindValue(log.deviceId());
         for (const QString &array : st.columns.arrays())
             q.addBindValue(array);
+        if (&st.columns == &reviews) {
+            q.addBindValue(pseudonym);
+            q.addBindValue(pseudonym);
+        }
         if (!q.exec()) {
             const QString why = q.lastError().text();
             db.rollback();
@@ -227,7 +237,8 @@ bool ServerStore::withdraw(const QString &pseudonym, int *removed, QString *erro
     QSqlQuery q(db);
     if (!db.transaction())
         return fail(QStringLiteral("cannot withdraw"), m_sql->lastError(), error);
-    for (const char *table : {"orvik3_first_tries", "orvik3_skill_states", "orvik3_reviews"}) {
+    int reviews = 0;
+    for (const char *table : kTables) {
         q.prepare(QStringLiteral("DELETE FROM %1 WHERE pseudonym = ?").arg(QLatin1String(table)));
         q.addBindValue(pseudonym);
         if (!q.exec()) {
@@ -235,8 +246,10 @@ bool ServerStore::withdraw(const QString &pseudonym, int *removed, QString *erro
             db.rollback();
             return fail(QStringLiteral("cannot withdraw"), why, error);
         }
+        if (table == kTables[0])
+            reviews = q.numRowsAffected();
     }
-    *removed = q.numRowsAffected();
+    *removed = reviews;
     if (!db.commit())
         return fail(QStringLiteral("cannot withdraw"), m_sql->lastError(), error);
     return true;
@@ -258,7 +271,6 @@ bool ServerStore::rowFigures(ClassRecords &records, const std::set<QString> &ref
                              " SELECT type, question, skill, count(*), sum(x), count(NULLIF(n - 1, 0)),"
                              " corr(x, CAST(total - x AS double precision) / NULLIF(n - 1, 0))"
                              " FROM t JOIN s USING (pseudonym) GROUP BY type, question, skill").arg(where));
-    q.addBindValue(skillArray());
     q.addBindValue(QLatin1Char('{') + left.join(QLatin1Char(',')) + QLatin1Char('}'));
     if (!q.exec())
         return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
@@ -266,13 +278,14 @@ bool ServerStore::rowFigures(ClassRecords &records, const std::set<QString> &ref
     while (q.next()) {
         RowFigures f{qint16(q.value(0).toInt()), q.value(1).toInt(), skillIndex(skillById(q.value(2).toString())), q.value(3).toInt(),
                      q.value(4).toInt(), std::nullopt, {}};
+        if (f.skill < 0)
+            continue; // named with the student's figures
         if (q.value(5).toInt() >= 3 && !q.value(6).isNull())
             f.discrimination = q.value(6).toDouble();
         rows[{f.type, f.question, f.skill}] = f;
     }
     q.prepare(QStringLiteral("SELECT type, question, skill, answer, count(*), bool_or(outcome = 0) FROM orvik3_first_tries WHERE %1"
                              " GROUP BY type, question, skill, answer").arg(where));
-    q.addBindValue(skillArray());
     q.addBindValue(QLatin1Char('{') + left.join(QLatin1Char(',')) + QLatin1Char('}'));
     if (!q.exec())
         return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
@@ -290,7 +303,6 @@ bool ServerStore::read(ClassRecords &records, QString *error)
 {
     if (!connect(error))
         return false;
-    const QString skillIds = skillArray();
     std::map<QString, StudentRecord> students;
     std::set<QString> refused;
     // The student of a row, or nullptr for a pseudonym no trainer would send (reported once).
@@ -307,43 +319,41 @@ bool ServerStore::read(ClassRecords &records, QString *error)
         s.source = name();
         return &s;
     };
+    auto problem = [&](const QString &pseudonym, const QString &what) {
+        records.problems.push_back({QStringLiteral("%1 (%2)").arg(name(), pseudonym), what + QStringLiteral(" left out")});
+    };
     QSqlQuery q(m_sql->db());
     q.setForwardOnly(true);
-    auto run = [&](const QString &sql, bool bindSkills) {
-        q.prepare(sql);
-        if (bindSkills)
-            q.addBindValue(skillIds);
-        return q.exec();
-    };
-    // One pass over the reviews: per student and skill, and per day.
-    if (!run(QStringLiteral("SELECT pseudonym, skill, at / 86400000, count(*), sum(CASE WHEN outcome = 0 THEN 1 ELSE 0 END),"
-                            " max(at), GROUPING(pseudonym) FROM orvik3_reviews WHERE %1"
-                            " GROUP BY GROUPING SETS ((pseudonym, skill), (at / 86400000))").arg(kValid), true))
+    if (!q.exec(QStringLiteral("SELECT pseudonym, skill, reviews, correct, last FROM orvik3_skill_figures")))
         return fail(QStringLiteral("cannot read the reviews"), q.lastError().text(), error);
     while (q.next()) {
-        if (q.value(6).toInt() != 0) {
-            records.days[q.value(2).toLongLong()] += q.value(3).toInt();
-        } else if (StudentRecord *s = studentOf(q.value(0).toString())) {
-            s->skills[skillIndex(skillById(q.value(1).toString()))] = {q.value(3).toInt(), q.value(4).toInt(), q.value(5).toLongLong()};
-        }
+        StudentRecord *s = studentOf(q.value(0).toString());
+        const int skill = skillIndex(skillById(q.value(1).toString()));
+        const SkillFigures f{q.value(2).toInt(), q.value(3).toInt(), q.value(4).toLongLong()};
+        if (s && skill < 0)
+            problem(s->pseudonym, QStringLiteral("%1 reviews of the unknown skill '%2'").arg(f.reviews).arg(q.value(1).toString()));
+        else if (s && (f.reviews < 1 || f.right < 0 || f.right > f.reviews))
+            problem(s->pseudonym, QStringLiteral("malformed figures of '%1'").arg(q.value(1).toString()));
+        else if (s)
+            s->skills[skill] = f;
     }
-    if (!run(QStringLiteral("SELECT pseudonym, device, local_id, skill, type, outcome, count(*) OVER () FROM orvik3_reviews"
-                            " WHERE NOT (%1) ORDER BY 1, 2, 3 LIMIT 20").arg(kValid), true))
+    if (!q.exec(QStringLiteral("SELECT day, sum(reviews) FROM orvik3_days WHERE reviews > 0 GROUP BY day")))
         return fail(QStringLiteral("cannot read the reviews"), q.lastError().text(), error);
-    for (bool first = true; q.next(); first = false) {
-        if (first && q.value(6).toInt() > 20)
-            records.problems.push_back({name(), QStringLiteral("%1 malformed reviews left out, the first 20 named").arg(q.value(6).toInt())});
-        records.problems.push_back({QStringLiteral("%1 review %2/%3/%4").arg(name(), q.value(0).toString(), q.value(1).toString(), q.value(2).toString()),
-                                    QStringLiteral("malformed (skill '%1', type %2, outcome %3); left out")
-                                        .arg(q.value(3).toString(), q.value(4).toString(), q.value(5).toString())});
-    }
-    if (!run(QStringLiteral("SELECT pseudonym, skill, difficulty, stability, last_review, reviews, lapses FROM orvik3_skill_states"
-                            " WHERE skill = ANY(CAST(? AS text[])) AND stability > 0 AND reviews > 0"), true))
-        return fail(QStringLiteral("cannot read the memory states"), q.lastError().text(), error);
     while (q.next())
-        if (StudentRecord *s = studentOf(q.value(0).toString()))
-            s->states[skillIndex(skillById(q.value(1).toString()))] = {q.value(2).toDouble(), q.value(3).toDouble(),
-                                                                       q.value(4).toLongLong(), q.value(5).toInt(), q.value(6).toInt()};
+        records.days[q.value(0).toLongLong()] += q.value(1).toInt();
+    if (!q.exec(QStringLiteral("SELECT pseudonym, skill, difficulty, stability, last_review, reviews, lapses FROM orvik3_skill_states"
+                               " WHERE stability > 0 AND reviews > 0")))
+        return fail(QStringLiteral("cannot read the memory states"), q.lastError().text(), error);
+    while (q.next()) {
+        StudentRecord *s = studentOf(q.value(0).toString());
+        if (const int skill = skillIndex(skillById(q.value(1).toString())); s && skill >= 0)
+            s->states[skill] = {q.value(2).toDouble(), q.value(3).toDouble(), q.value(4).toLongLong(), q.value(5).toInt(), q.value(6).toInt()};
+    }
+    if (!q.exec(QStringLiteral("SELECT pseudonym, count(*) FROM orvik3_first_tries WHERE NOT (%1) GROUP BY pseudonym").arg(kValid)))
+        return fail(QStringLiteral("cannot read the first tries"), q.lastError().text(), error);
+    while (q.next())
+        if (studentOf(q.value(0).toString()))
+            problem(q.value(0).toString(), QStringLiteral("%1 malformed first tries").arg(q.value(1).toInt()));
     if (!rowFigures(records, refused, error))
         return false;
     for (auto &[pseudonym, s] : students)
