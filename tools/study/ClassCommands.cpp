@@ -25,9 +25,14 @@ int usage(QTextStream &err, const QString &message)
     return UsageOrIo;
 }
 
-// Reads every source; false when one cannot be read at all.
+// Reads every source; false when one cannot be read at all. A server sums up its first tries
+// itself, so it makes a report alone.
 bool readSources(const QStringList &sources, school::ClassRecords &records, QTextStream &err)
 {
+    if (sources.size() > 1 && std::any_of(sources.begin(), sources.end(), school::ClassStore::isServer)) {
+        err << "orvik3-study: a report reads class folders or one server\n";
+        return false;
+    }
     for (const QString &source : sources) {
         QString error;
         const std::unique_ptr<school::ClassStore> store = school::ClassStore::open(source, &error);
@@ -145,27 +150,32 @@ int runClassCommand(const QStringList &args, const QCommandLineParser &p, QTextS
     return usage(err, QStringLiteral("class needs report, items, withdraw or publish"));
 }
 
-int runClassSimulation(const QCommandLineParser &p, QTextStream &out, QTextStream &err)
+QString readSimulationCounts(const QCommandLineParser &p, int &students, int &days, int &perDay, quint64 &seed)
 {
-    ClassSimulationOptions options;
     const struct {
         const char *name;
         int *value;
         int highest;
-    } counts[] = {{"students", &options.students, 10000}, {"days", &options.days, 365}, {"per-day", &options.perDay, 500}};
+    } counts[] = {{"students", &students, 10000}, {"days", &days, 365}, {"per-day", &perDay, 500}};
     for (const auto &c : counts) {
         if (!p.isSet(QLatin1String(c.name)))
             continue;
         bool ok = false;
         *c.value = p.value(QLatin1String(c.name)).toInt(&ok);
         if (!ok || *c.value < 1 || *c.value > c.highest)
-            return usage(err, QStringLiteral("--%1 must be 1..%2").arg(QLatin1String(c.name)).arg(c.highest));
+            return QStringLiteral("--%1 must be 1..%2").arg(QLatin1String(c.name)).arg(c.highest);
     }
     bool ok = true;
     if (p.isSet(QStringLiteral("seed")))
-        options.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
-    if (!ok)
-        return usage(err, QStringLiteral("--seed must be a whole number 0..18446744073709551615"));
+        seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
+    return ok ? QString() : QStringLiteral("--seed must be a whole number 0..18446744073709551615");
+}
+
+int runClassSimulation(const QCommandLineParser &p, QTextStream &out, QTextStream &err)
+{
+    ClassSimulationOptions options;
+    if (const QString why = readSimulationCounts(p, options.students, options.days, options.perDay, options.seed); !why.isEmpty())
+        return usage(err, why);
     // The installed sample installation, unless --base names another.
     options.base = p.isSet(QStringLiteral("base")) ? p.value(QStringLiteral("base"))
                                                     : QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/orvik3"));

@@ -269,25 +269,8 @@ int runSimulate(const QStringList &args, const QCommandLineParser &p)
     if (p.isSet(QStringLiteral("class")))
         return runClassSimulation(p, out(), err());
     SimulationOptions options;
-    const struct {
-        const char *name;
-        int *value;
-        int highest;
-    } counts[] = {{"students", &options.students, 10000}, {"days", &options.days, 365}, {"per-day", &options.perDay, 500}};
-    for (const auto &c : counts) {
-        if (!p.isSet(QLatin1String(c.name)))
-            continue;
-        bool ok = false;
-        *c.value = p.value(QLatin1String(c.name)).toInt(&ok);
-        if (!ok || *c.value < 1 || *c.value > c.highest)
-            return usage(QStringLiteral("--%1 must be 1..%2").arg(QLatin1String(c.name)).arg(c.highest));
-    }
-    if (p.isSet(QStringLiteral("seed"))) {
-        bool ok = false;
-        options.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
-        if (!ok)
-            return usage(QStringLiteral("--seed must be a whole number 0..18446744073709551615"));
-    }
+    if (const QString why = readSimulationCounts(p, options.students, options.days, options.perDay, options.seed); !why.isEmpty())
+        return usage(why);
     for (const SchedulerOutcome &o : simulate(options))
         out() << "scheduler " << schedulerName(o.scheduler) << " recall " << QString::number(100 * o.recall, 'f', 1)
               << " weakest " << QString::number(100 * o.weakest, 'f', 1) << "\n";
