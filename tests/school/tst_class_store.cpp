@@ -30,6 +30,7 @@ using namespace orvik3::school;
 namespace {
 
 enum class Backend { Folder, Server };
+void PrintTo(Backend b, std::ostream *os) { *os << (b == Backend::Folder ? "Folder" : "Server"); }
 
 constexpr qint64 kDay = MemoryModel::kDayMs;
 
