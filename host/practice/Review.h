@@ -19,6 +19,7 @@ struct Review {
     QString answer;    // as given; empty when the solution was shown
     Outcome outcome = Outcome::Wrong;
     qint32 millis = 0; // time taken for the row; 0: not measured
+    qint64 id = 0;     // its number in the log, rising; 0 before it is appended
 };
 
 // A right answer that took longer than this was hard to find.

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QUuid>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -23,6 +24,7 @@ const char *const kCreate[] = {
     "CREATE TABLE skill_state(skill TEXT PRIMARY KEY, difficulty REAL NOT NULL, stability REAL NOT NULL,"
     " last_review INTEGER NOT NULL, reviews INTEGER NOT NULL, lapses INTEGER NOT NULL)",
     "CREATE TABLE parameters(i INTEGER PRIMARY KEY, w REAL NOT NULL)",
+    "CREATE TABLE meta(key TEXT PRIMARY KEY, value TEXT NOT NULL)",
 };
 
 bool exec(QSqlQuery &q, const QString &sql) { return q.exec(sql); }
@@ -37,7 +39,7 @@ bool ReviewLog::fail(const QString &what, QString *error) const
     return false;
 }
 
-std::unique_ptr<ReviewLog> ReviewLog::open(const QString &path, QString *error)
+std::unique_ptr<ReviewLog> ReviewLog::open(const QString &path, QString *error, Durability durability)
 {
     std::unique_ptr<ReviewLog> log(new ReviewLog);
     const QFileInfo info(path);
@@ -58,6 +60,7 @@ std::unique_ptr<ReviewLog> ReviewLog::open(const QString &path, QString *error)
     log->m_db.setDatabaseName(path);
     // Another process (the study tool, a second trainer) may be writing for a moment.
     log->m_db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    log->m_synced = durability == Durability::Synced;
     if (!log->m_db.open() || !log->prepare(error)) {
         if (error->isEmpty())
             log->fail(QStringLiteral("cannot open"), error);
@@ -85,7 +88,7 @@ bool ReviewLog::prepare(QString *error)
         *error = QStringLiteral("%1: cannot keep a write-ahead log").arg(m_db.databaseName());
         return false;
     }
-    if (!exec(q, QStringLiteral("PRAGMA synchronous=FULL")) || !exec(q, QStringLiteral("PRAGMA user_version")) || !q.next())
+    if (!exec(q, m_synced ? QStringLiteral("PRAGMA synchronous=FULL") : QStringLiteral("PRAGMA synchronous=OFF")) || !exec(q, QStringLiteral("PRAGMA user_version")) || !q.next())
         return fail(QStringLiteral("no log database"), error);
     const int version = q.value(0).toInt();
     if (version > kSchemaVersion) {
@@ -115,11 +118,18 @@ bool ReviewLog::migrate(int from, QString *error)
             ok = ok && exec(q, QString::fromLatin1(sql));
     } else {
         // Version 1 kept the log alone, without the time taken, and replayed it at every
-        // start; the states and parameters are tables of their own since version 2.
-        ok = exec(q, QStringLiteral("ALTER TABLE reviews ADD COLUMN millis INTEGER NOT NULL DEFAULT 0"));
-        for (const char *sql : {kCreate[1], kCreate[2]})
-            ok = ok && exec(q, QString::fromLatin1(sql));
+        // start; the states and parameters are tables of their own since version 2, the
+        // log's own settings (its device id) since version 3.
+        if (from == 1) {
+            ok = exec(q, QStringLiteral("ALTER TABLE reviews ADD COLUMN millis INTEGER NOT NULL DEFAULT 0"));
+            for (const char *sql : {kCreate[1], kCreate[2]})
+                ok = ok && exec(q, QString::fromLatin1(sql));
+        }
+        ok = ok && exec(q, QString::fromLatin1(kCreate[3]));
     }
+    ok = ok && q.prepare(QStringLiteral("INSERT INTO meta VALUES('device', ?)"));
+    q.addBindValue(QUuid::createUuid().toString(QUuid::WithoutBraces));
+    ok = ok && q.exec();
     ok = ok && exec(q, QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     if (!ok) {
         const QString why = q.lastError().text();
@@ -129,7 +139,7 @@ bool ReviewLog::migrate(int from, QString *error)
     }
     if (!m_db.commit())
         return fail(QStringLiteral("cannot update the schema"), error);
-    return from == 0 || rebuild(error);
+    return from != 1 || rebuild(error);
 }
 
 bool ReviewLog::loadStates(QString *error)
@@ -189,17 +199,59 @@ bool ReviewLog::append(std::span<const Review> reviews, QString *error)
     return true;
 }
 
-std::vector<Review> ReviewLog::reviews() const
+std::vector<Review> ReviewLog::reviews() const { return reviewsAfter(0, -1); }
+
+std::vector<Review> ReviewLog::reviewsAfter(qint64 id, int limit) const
 {
     std::vector<Review> out;
     QSqlQuery q(m_db);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT at, skill, type, question, answer, outcome, millis FROM reviews ORDER BY id")))
+    q.prepare(QStringLiteral("SELECT at, skill, type, question, answer, outcome, millis, id FROM reviews WHERE id > ?"
+                             " ORDER BY id LIMIT ?"));
+    q.addBindValue(id);
+    q.addBindValue(limit);
+    if (!q.exec())
         return out;
     while (q.next())
         out.push_back({q.value(0).toLongLong(), q.value(1).toString(), qint16(q.value(2).toInt()), q.value(3).toString(),
-                       q.value(4).toString(), Outcome(std::clamp(q.value(5).toInt(), 0, 2)), q.value(6).toInt()});
+                       q.value(4).toString(), Outcome(std::clamp(q.value(5).toInt(), 0, 2)), q.value(6).toInt(),
+                       q.value(7).toLongLong()});
     return out;
+}
+
+QString ReviewLog::meta(const QString &key) const
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("SELECT value FROM meta WHERE key = ?"));
+    q.addBindValue(key);
+    return q.exec() && q.next() ? q.value(0).toString() : QString();
+}
+
+bool ReviewLog::setMeta(const QString &key, const QString &value, QString *error)
+{
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("INSERT OR REPLACE INTO meta VALUES(?, ?)"));
+    q.addBindValue(key);
+    q.addBindValue(value);
+    if (!q.exec()) {
+        *error = QStringLiteral("%1: cannot keep %2: %3").arg(m_db.databaseName(), key, q.lastError().text());
+        return false;
+    }
+    return true;
+}
+
+bool ReviewLog::copyTo(const QString &path, QString *error) const
+{
+    // VACUUM INTO reads one snapshot of the database, so a copy made while another process
+    // appends is still whole; it refuses to write over an existing file.
+    QSqlQuery q(m_db);
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(path);
+    if (!q.exec()) {
+        *error = QStringLiteral("%1: cannot copy to %2: %3").arg(m_db.databaseName(), path, q.lastError().text());
+        return false;
+    }
+    return true;
 }
 
 qint64 ReviewLog::count() const

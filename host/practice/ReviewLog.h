@@ -20,13 +20,15 @@ namespace orvik3::practice {
 class ReviewLog
 {
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
     // The user's log, beside the statistics store.
     static QString defaultPath();
     // Opens the log, making it and its folder when missing and bringing an older schema up
     // to date; nullptr with *error when the file is no log of ours or cannot be opened.
-    static std::unique_ptr<ReviewLog> open(const QString &path, QString *error);
+    // A scratch log (a simulated student's) is not synced: it need not survive a power cut.
+    enum class Durability { Synced, Scratch };
+    static std::unique_ptr<ReviewLog> open(const QString &path, QString *error, Durability durability = Durability::Synced);
     ~ReviewLog();
     ReviewLog(const ReviewLog &) = delete;
     ReviewLog &operator=(const ReviewLog &) = delete;
@@ -41,7 +43,18 @@ public:
     bool setParameters(const MemoryParameters &parameters, QString *error);
     // Every review, oldest first.
     std::vector<Review> reviews() const;
+    // At most `limit` reviews with an id above `id`, oldest first.
+    std::vector<Review> reviewsAfter(qint64 id, int limit) const;
     qint64 count() const;
+
+    // A random id of this log, made once: with a review's id it names the review everywhere.
+    QString deviceId() const { return meta(QStringLiteral("device")); }
+    // Small settings kept in the log itself (what was published, ...); empty when unset.
+    QString meta(const QString &key) const;
+    bool setMeta(const QString &key, const QString &value, QString *error);
+    // A consistent copy of the whole log in a new file `path` (which must not exist yet).
+    bool copyTo(const QString &path, QString *error) const;
+    QString path() const { return m_db.databaseName(); }
 
 private:
     ReviewLog() = default;
@@ -52,6 +65,7 @@ private:
     bool fail(const QString &what, QString *error) const;
 
     QString m_connection;
+    bool m_synced = true;
     QSqlDatabase m_db;
     MemoryParameters m_parameters = MemoryParameters::defaults();
     std::map<QString, MemoryState> m_states;

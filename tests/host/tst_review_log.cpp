@@ -96,9 +96,30 @@ TEST_F(ReviewLogTest, MigratesTheFirstSchema)
     EXPECT_EQ(log->states().at(QStringLiteral("wind.wca")),
               model.review(model.review({}, Grade::Good, 0), Grade::Again, MemoryModel::kDayMs));
     EXPECT_EQ(log->reviews().size(), 2u);
+    EXPECT_FALSE(log->deviceId().isEmpty());
     const Review more = review(2, "wind.wca", Outcome::Right, 7000);
     ASSERT_TRUE(log->append({&more, 1}, &error)) << error.toStdString();
     EXPECT_EQ(log->reviews().back().millis, 7000);
+}
+
+// A log of the second schema (no settings of its own) gets a device id of its own, and keeps
+// its reviews and states.
+TEST_F(ReviewLogTest, MigratesTheSecondSchema)
+{
+    QString error;
+    MemoryState state;
+    {
+        auto log = ReviewLog::open(file(), &error);
+        const Review r = review(0, "wind.wca", Outcome::Right);
+        ASSERT_TRUE(log && log->append({&r, 1}, &error)) << error.toStdString();
+        state = log->states().at(QStringLiteral("wind.wca"));
+    }
+    sql({QStringLiteral("DROP TABLE meta"), QStringLiteral("PRAGMA user_version=2")});
+    auto log = ReviewLog::open(file(), &error);
+    ASSERT_TRUE(log) << error.toStdString();
+    EXPECT_EQ(log->deviceId().size(), 36);
+    EXPECT_EQ(log->count(), 1);
+    EXPECT_EQ(log->states().at(QStringLiteral("wind.wca")), state);
 }
 
 // A text file, a log of a newer schema and a folder are refused with the reason.

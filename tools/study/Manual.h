@@ -17,6 +17,12 @@ SYNOPSIS
     orvik3-study stats --shortcuts FILE...
     orvik3-study simulate [--students N] [--days D] [--per-day Q] [--seed S]
     orvik3-study memory [--log FILE] [--exam YYYY-MM-DD] [--fit]
+    orvik3-study simulate --class LOCATION [--base DIR] [--mis-key FILE:Q] [--students N]
+                          [--days D] [--per-day Q] [--seed S]
+    orvik3-study class report [--html FILE] [--lang de|en] [--exam YYYY-MM-DD] SOURCE...
+    orvik3-study class items [--exam YYYY-MM-DD] SOURCE...
+    orvik3-study class publish --pseudonym NAME [--log FILE] LOCATION
+    orvik3-study class withdraw --pseudonym NAME LOCATION
     orvik3-study --help | --version
 
 DESCRIPTION
@@ -98,6 +104,42 @@ COMMANDS
         offset entries, on average. Each student has a hidden memory with a forgetting speed
         of their own; the same seed gives the same figures.
 
+    simulate --class LOCATION
+        A simulated class instead: students of different strength practise the study-file
+        questions of the installation --base (default: the installed sample installation)
+        for D evenings of Q questions (default 14 and 30), every question once in an order
+        of their own first, and publish their review logs to LOCATION as their trainers
+        would. --mis-key FILE:Q stores question Q of that study file with a wrong key (its
+        first row's typical mistake), so that students who know the skill are marked wrong.
+
+    class report SOURCE...
+        The class's report from a class folder of snapshots (or several) or a server
+        (postgresql://user@host[:port]/database): per student and family the reviews, share
+        right, readiness at the exam (--exam, default the day after the class last
+        practised) and last practice; the weakest skills; the item analysis of every
+        question; with --html one self-contained page with its charts (--lang, default de).
+        Prints "N students, R reviews, F of Q questions flagged". A snapshot or row that is
+        malformed is named on stderr with its source and left out.
+
+    class items SOURCE...
+        One line per question of the study files:
+            FILE<TAB>QUESTION<TAB>DIFFICULTY<TAB>DISCRIMINATION<TAB>FLAGS
+        difficulty: the share right at the first try; discrimination: the corrected
+        point-biserial correlation of its least discriminating row ("-" when it cannot be
+        told); flags, comma-separated, once 20 students tried a row: negative-discrimination
+        (below -0.1: strong students fail it more than weak ones, a wrong key or an
+        ambiguous question), distractor-above-key (a wrong answer given more often than the
+        right ones), unchosen-distractor (an option nobody chose though enough answered
+        wrong).
+
+    class publish
+        Publishes a review log (--log, default the user's) to a class folder or server under
+        the pseudonym: the trainer's publishing, by hand.
+
+    class withdraw
+        Removes a student from the class: their snapshot, or every row of theirs on the
+        server. Exit status 1 when there was nothing of them.
+
     memory
         Reads the trainee's review log (every answered row of practice) and prints, for
         every skill, the predicted recall now and the day it falls below 90 % ("due": now,
@@ -124,13 +166,18 @@ OPTIONS
     --force           Generate, random: replace files that exist (a link in a file's
                       place is replaced, never written through).
     --store DIR       Folder of the settings store (default: the user's).
-    --log FILE        Memory: the review log (default: the user's, beside the store).
-    --exam DATE       Memory: the exam date, for the readiness line.
+    --log FILE        Memory, class publish: the review log (default: the user's, beside
+                      the store).
+    --exam DATE       Memory, class: the exam date, for the readiness.
     --fit             Memory: fit the model's parameters to the log (from 400
                       reviews on) and keep them in the log.
     --students N      Simulate: the students, 1..10000 (default 200).
     --days D          Simulate: the evenings of practice, 1..365 (default 14).
-    --per-day Q       Simulate: questions each evening, 1..500 (default 20).
+    --per-day Q       Simulate: questions each evening, 1..500 (default 20; 30 for a class).
+    --class LOCATION  Simulate a class into this folder or server.
+    --mis-key FILE:Q  Simulate a class: question Q of FILE keyed wrong.
+    --html FILE       Class report: the page to write.
+    --pseudonym NAME  Class publish and withdraw: the student.
     --csv             Comma-separated values with a header row.
     --shortcuts       Stats: the shortcut report of study files instead of the counters.
     -h, --help        This text.
@@ -149,6 +196,9 @@ EXAMPLES
     orvik3-study random --type 3 --count 24 --seed 7 --kind parallel practice
     orvik3-study stats --csv qdm > qdm.csv
     orvik3-study stats --shortcuts data/default/study
+    orvik3-study simulate --class class --base data --mis-key hsi.sty:7
+    orvik3-study class report --html class.html --lang en class
+    orvik3-study class items postgresql://school@db.example/class
 )";
 
 } // namespace orvik3::study

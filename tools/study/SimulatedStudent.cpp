@@ -20,7 +20,7 @@ SimulatedStudent::SimulatedStudent(const StudentProfile &profile, quint64 seed)
     : m_states(skills().size()), m_draws(seed)
 {
     for (const Skill &s : skills()) {
-        m_prior.push_back(uniform(m_draws, 0.2, 0.5));
+        m_prior.push_back(uniform(m_draws, 0.2 + profile.priorShift, 0.5 + profile.priorShift));
         m_offset.push_back(uniform(m_draws, -2, 2));
         // Some skills come easier to a student than others: up to twice as slow or as fast.
         m_pace.push_back(profile.forgetting * std::exp(uniform(m_draws, -std::log(2.0), std::log(2.0))));

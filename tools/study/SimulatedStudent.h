@@ -16,6 +16,7 @@ namespace orvik3::study {
 struct StudentProfile {
     double forgetting = 1.0;  // 2: forgets twice as fast as the model's default student
     bool mixesEntries = false; // mixes up parallel and offset entries
+    double priorShift = 0;     // added to the chance of knowing a skill before practice (0.2..0.5)
 };
 
 class SimulatedStudent

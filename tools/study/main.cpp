@@ -1,6 +1,7 @@
 // orvik3-study: checks study files, generates an installation from scenario files and shows
 // the trainees' statistics. A thin command line over the study kit.
 
+#include "ClassCommands.h"
 #include "Generator.h"
 #include "InstallationWriter.h"
 #include "Lint.h"
@@ -288,26 +289,11 @@ int runSimulate(const QStringList &args, const QCommandLineParser &p)
 {
     if (!args.isEmpty())
         return usage(QStringLiteral("simulate takes no arguments"));
+    if (p.isSet(QStringLiteral("class")))
+        return runClassSimulation(p, out(), err());
     SimulationOptions options;
-    const struct {
-        const char *name;
-        int *value;
-        int highest;
-    } counts[] = {{"students", &options.students, 10000}, {"days", &options.days, 365}, {"per-day", &options.perDay, 500}};
-    for (const auto &c : counts) {
-        if (!p.isSet(QLatin1String(c.name)))
-            continue;
-        bool ok = false;
-        *c.value = p.value(QLatin1String(c.name)).toInt(&ok);
-        if (!ok || *c.value < 1 || *c.value > c.highest)
-            return usage(QStringLiteral("--%1 must be 1..%2").arg(QLatin1String(c.name)).arg(c.highest));
-    }
-    if (p.isSet(QStringLiteral("seed"))) {
-        bool ok = false;
-        options.seed = p.value(QStringLiteral("seed")).toULongLong(&ok);
-        if (!ok)
-            return usage(QStringLiteral("--seed must be a whole number 0..18446744073709551615"));
-    }
+    if (const QString why = readSimulationCounts(p, options.students, options.days, options.perDay, options.seed); !why.isEmpty())
+        return usage(why);
     for (const SchedulerOutcome &o : simulate(options))
         out() << "scheduler " << schedulerName(o.scheduler) << " recall " << QString::number(100 * o.recall, 'f', 1)
               << " weakest " << QString::number(100 * o.weakest, 'f', 1) << "\n";
@@ -411,6 +397,10 @@ int main(int argc, char *argv[])
         {QStringLiteral("exam"), QStringLiteral("Exam date."), QStringLiteral("DATE")},
         {QStringLiteral("fit"), QStringLiteral("Fit the memory model.")},
         {QStringLiteral("force"), QStringLiteral("Replace existing files (generate, random).")},
+        {QStringLiteral("class"), QStringLiteral("Simulate a class into a folder or server."), QStringLiteral("LOCATION")},
+        {QStringLiteral("mis-key"), QStringLiteral("A question stored with a wrong key."), QStringLiteral("FILE:Q")},
+        {QStringLiteral("html"), QStringLiteral("The class report's HTML file."), QStringLiteral("FILE")},
+        {QStringLiteral("pseudonym"), QStringLiteral("A student's pseudonym in the class."), QStringLiteral("NAME")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -438,5 +428,7 @@ int main(int argc, char *argv[])
         return runSimulate(args, p);
     if (command == QLatin1String("memory"))
         return runMemory(args, p);
+    if (command == QLatin1String("class"))
+        return runClassCommand(args, p, out(), err());
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }
