@@ -17,8 +17,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What shlibdeps cannot see: the panel's texts are measured in Liberation Sans and the
 # trainer's readout is DejaVu Sans Mono; without any font file Qt draws no text at all.
-# The xcb and offscreen platform plugins come with libqt6gui6, which shlibdeps finds.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core")
+# The xcb and offscreen platform plugins come with libqt6gui6, which shlibdeps finds; Qt SQL's
+# SQLite driver, which keeps the review log of practice, is a plugin it cannot see.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-dejavu-core, libqt6sql6-sqlite")
 # Qt's own German words (dialog buttons) are loaded at run time; without them only those stay English.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)

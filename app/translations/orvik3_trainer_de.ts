@@ -928,6 +928,22 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>question</source>
         <translation>Frage</translation>
     </message>
+    <message>
+        <source>more than %1 stations: a situation needs a few</source>
+        <translation>mehr als %1 Stationen: eine Situation braucht nur wenige</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is a symbolic link that leads nowhere; nothing was written</source>
+        <translation>die Einstellungsdatei %1 ist ein symbolischer Link, der ins Leere führt; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the settings file %1 is read-only; nothing was written</source>
+        <translation>die Einstellungsdatei %1 ist schreibgeschützt; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>the settings file is locked by another program (%1); gave up after %2 ms</source>
+        <translation>die Einstellungsdatei ist von einem anderen Programm gesperrt (%1); nach %2 ms aufgegeben</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::PowerTipDialog</name>
@@ -945,6 +961,77 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Unexpected failure of unknown kind</source>
         <translation>Unerwarteter Fehler unbekannter Art</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::RtfReader</name>
+    <message>
+        <source>not an RTF document: expected it to start with {\rtf</source>
+        <translation>kein RTF-Dokument: es muss mit {\rtf beginnen</translation>
+    </message>
+    <message>
+        <source>unexpected end of input: %1 group(s) still open</source>
+        <translation>unerwartetes Ende der Datei: %1 Gruppe(n) noch offen</translation>
+    </message>
+    <message>
+        <source>unexpected data after the end of the document</source>
+        <translation>unerwartete Daten nach dem Ende des Dokuments</translation>
+    </message>
+    <message>
+        <source>groups nested deeper than %1</source>
+        <translation>Gruppen tiefer als %1 verschachtelt</translation>
+    </message>
+    <message>
+        <source>unexpected end of input after &apos;\&apos;</source>
+        <translation>unerwartetes Ende der Datei nach &apos;\&apos;</translation>
+    </message>
+    <message>
+        <source>unexpected end of input in \&apos; escape</source>
+        <translation>unerwartetes Ende der Datei in einer \&apos;-Folge</translation>
+    </message>
+    <message>
+        <source>\&apos; must be followed by two hex digits</source>
+        <translation>auf \&apos; müssen zwei Hexadezimalziffern folgen</translation>
+    </message>
+    <message>
+        <source>control word longer than %1 letters</source>
+        <translation>Steuerwort länger als %1 Buchstaben</translation>
+    </message>
+    <message>
+        <source>expected a digit after &apos;-&apos; in a control word</source>
+        <translation>nach &apos;-&apos; in einem Steuerwort wird eine Ziffer erwartet</translation>
+    </message>
+    <message>
+        <source>numeric parameter longer than %1 digits</source>
+        <translation>Zahlenparameter länger als %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>numeric parameter out of range</source>
+        <translation>Zahlenparameter außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>negative \bin length</source>
+        <translation>negative \bin-Länge</translation>
+    </message>
+    <message>
+        <source>\bin data runs past the end of the input</source>
+        <translation>\bin-Daten reichen über das Ende der Datei hinaus</translation>
+    </message>
+    <message>
+        <source>\u needs a parameter in -32768..65535</source>
+        <translation>\u braucht einen Parameter in -32768..65535</translation>
+    </message>
+    <message>
+        <source>RTF error: no target document</source>
+        <translation>RTF-Fehler: kein Zieldokument</translation>
+    </message>
+    <message>
+        <source>input larger than %1 bytes</source>
+        <translation>Datei größer als %1 Byte</translation>
+    </message>
+    <message>
+        <source>RTF error at line %1, column %2 (byte %3): %4</source>
+        <translation>RTF-Fehler in Zeile %1, Spalte %2 (Byte %3): %4</translation>
     </message>
 </context>
 <context>

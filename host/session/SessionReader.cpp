@@ -3,9 +3,11 @@
 #include "session/SectionReader_p.h"
 
 #include "platform/BoundedFile.h"
+#include "platform/VisibleText.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace orvik3::host {
 
@@ -40,16 +42,16 @@ void readSession(const SectionReader &r, Session &s)
     s.title = r.textOr("title").simplified();
 }
 
-Station readStation(const SectionReader &r, const Session &soFar)
+Station readStation(const SectionReader &r, QSet<QString> &ids)
 {
     Station st;
     st.id = r.text("id");
     static const QRegularExpression idRe(QStringLiteral("^[A-Za-z0-9]{1,8}$"));
     if (!idRe.match(st.id).hasMatch())
         r.fail("id", QCoreApplication::translate("orvik3::Error", "station id %1 must be 1 to 8 letters or digits").arg(quoted(st.id)));
-    for (const Station &other : soFar.stations)
-        if (other.id == st.id)
-            r.fail("id", QCoreApplication::translate("orvik3::Error", "duplicate station id %1").arg(quoted(st.id)));
+    if (ids.contains(st.id))
+        r.fail("id", QCoreApplication::translate("orvik3::Error", "duplicate station id %1").arg(quoted(st.id)));
+    ids.insert(st.id);
     st.kind = static_cast<StationKind>(r.choice("kind", {"VOR", "NDB", "VOR/DME"}));
     st.position.x = r.optNumber("x", -kMaxCoordinateNm, kMaxCoordinateNm).value_or(0.0);
     st.position.y = r.optNumber("y", -kMaxCoordinateNm, kMaxCoordinateNm).value_or(0.0);
@@ -184,9 +186,10 @@ Session interpret(const RawFile &file)
 
     readSession(SectionReader(*header), s);
     // Stations next: every other section may refer to them by id.
+    QSet<QString> ids;
     for (const RawSection &raw : file.sections)
-        if (raw.name == u"station")
-            s.stations.push_back(readStation(SectionReader(raw), s));
+        if (raw.name == u"station") // at most kMaxStations of them: splitSections stops there
+            s.stations.push_back(readStation(SectionReader(raw), ids));
     if (s.stations.empty())
         throw Failure{file.lineCount, QCoreApplication::translate("orvik3::Error", "the file has no [station] section")};
 
@@ -224,7 +227,8 @@ SessionReader::Result SessionReader::parse(const QByteArray &data, const QString
     try {
         result.session = interpret(splitSections(data));
     } catch (const Failure &f) {
-        result.error = {fileName, f.line, f.message};
+        // Names and values come from the file: no control character of theirs reaches a screen.
+        result.error = {visibleText(fileName), f.line, visibleText(f.message)};
     }
     return result;
 }
@@ -235,10 +239,11 @@ SessionReader::Result SessionReader::load(const QString &path)
     if (!file.ok()) {
         Result r;
         // The reader's text starts with the path, which the error adds itself.
+        const QString shown = visibleText(path);
         QString why = file.error;
-        if (why.startsWith(path + QStringLiteral(": ")))
-            why.remove(0, path.size() + 2);
-        r.error = {path, 0, why};
+        if (why.startsWith(shown + QStringLiteral(": ")))
+            why.remove(0, shown.size() + 2);
+        r.error = {shown, 0, why};
         return r;
     }
     return parse(file.bytes, path);

@@ -17,6 +17,8 @@ namespace orvik3::host {
 
 // The version of the text format that the reader accepts and the writer produces.
 inline constexpr int kSessionFormatVersion = 1;
+// The most stations a file may hold: a situation needs two or three, a busy map a dozen.
+inline constexpr int kMaxStations = 50;
 
 enum class StationKind { Vor, Ndb, VorDme };
 

@@ -1,5 +1,7 @@
 #include "session/SessionSyntax_p.h"
 
+#include "session/SessionRecords.h"
+
 #include <QCoreApplication>
 #include <QList>
 #include <QStringDecoder>
@@ -63,6 +65,7 @@ RawFile splitSections(const QByteArray &data)
 
     const QList<QByteArray> lines = bytes.split('\n');
     std::map<QString, int> singleSectionLines;
+    int stations = 0;
     int lineNo = 0;
     for (QByteArray lineBytes : lines) {
         ++lineNo;
@@ -82,6 +85,10 @@ RawFile splitSections(const QByteArray &data)
             const SectionRule *rule = ruleFor(name);
             if (!rule)
                 throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "unknown section [%1]").arg(name)};
+            // A file of thousands of stations is no situation anyone flies: stop before reading them.
+            if (name == u"station" && ++stations > kMaxStations)
+                throw Failure{lineNo, QCoreApplication::translate("orvik3::Error", "more than %1 stations: a situation needs a few")
+                                          .arg(kMaxStations)};
             if (!rule->repeatable) {
                 const auto [it, inserted] = singleSectionLines.emplace(name, lineNo);
                 if (!inserted)

@@ -1,5 +1,7 @@
 #include "platform/BoundedFile.h"
 
+#include "platform/VisibleText.h"
+
 #include <orvik3/Error.h>
 
 #include <QCoreApplication>
@@ -49,7 +51,7 @@ BoundedFile::Result BoundedFile::read(const QString &path, const FileLimit &limi
     auto failed = [&](Status status, const QString &why) {
         r.status = status;
         r.bytes.clear();
-        r.error = QStringLiteral("%1: %2").arg(path, why);
+        r.error = QStringLiteral("%1: %2").arg(visibleText(path), why);
         return r;
     };
     if (path.isEmpty())

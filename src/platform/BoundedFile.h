@@ -25,7 +25,7 @@ public:
     struct Result {
         Status status = Status::Ok;
         QByteArray bytes; // the content when status is Ok
-        QString error;    // "PATH: why", naming the file and, past the limit, the limit
+        QString error;    // "PATH: why", naming the file (its control characters escaped) and, past the limit, the limit
         bool ok() const { return status == Status::Ok; }
     };
 

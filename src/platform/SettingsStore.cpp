@@ -2,22 +2,21 @@
 #include <orvik3/SettingsStore.h>
 
 #include "platform/BoundedFile.h"
+#include "platform/Fd.h"
 #include "platform/SettingsStoreIni.h"
+#include "platform/StoreLock.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QThread>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
 #include <map>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -116,46 +115,11 @@ struct FileStamp {
     }
 };
 
-class Fd
-{
-public:
-    explicit Fd(int fd = -1) : m_fd(fd) {}
-    ~Fd() { reset(); }
-    Fd(const Fd &) = delete;
-    Fd &operator=(const Fd &) = delete;
-    int get() const { return m_fd; }
-    void reset()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = -1;
-    }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
-
-bool writeAll(int fd, const QByteArray &bytes)
-{
-    const char *p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        p += n;
-        left -= n;
-    }
-    return true;
-}
+// Temporary files are named so that nothing a person keeps beside the store (avx1.ini.bak,
+// avx1.ini.backup, avx1.ini.2024v1) looks like one: a prefix and a suffix of our own.
+QString temporaryPrefix(const QString &fileName) { return QStringLiteral(".orvik3-") + fileName + QLatin1Char('-'); }
+constexpr char kTemporarySuffix[] = ".tmp";
+constexpr int kTemporaryRandom = 6; // the XXXXXX of mkostemps
 
 } // namespace
 
@@ -172,6 +136,7 @@ public:
 
     QString directory;
     std::map<QString, AppFile> apps;
+    int lockTimeoutMs = IniSettingsStore::kDefaultLockTimeoutMs;
 
     // Brings the cached file up to date with the disk. No lock is needed: files are only ever
     // replaced whole, so an open file is one complete version.
@@ -209,41 +174,65 @@ public:
 
     // A writer killed between creating its temporary file and renaming it leaves the file
     // behind. Temporaries are made only under the lock, so whatever is there when the lock
-    // is taken belongs to a holder that is gone.
-    void removeStaleTemporaries(const QString &path)
+    // is taken belongs to a holder that is gone. Only our own names are touched.
+    static void removeStaleTemporaries(const QString &target)
     {
-        const QFileInfo target(path);
-        const QString prefix = target.fileName() + QLatin1Char('.');
-        const QStringList names = QDir(target.path()).entryList({prefix + QStringLiteral("??????")},
-                                                                 QDir::Files | QDir::Hidden | QDir::System);
+        const QFileInfo info(target);
+        const QString prefix = temporaryPrefix(info.fileName());
+        const QString suffix = QLatin1String(kTemporarySuffix);
+        const QStringList names = QDir(info.path()).entryList({prefix + QStringLiteral("*") + suffix},
+                                                              QDir::Files | QDir::Hidden | QDir::System);
         for (const QString &n : names) {
-            const QString rest = n.mid(prefix.size());
-            const bool made = std::all_of(rest.begin(), rest.end(), [](QChar c) {
+            const QString middle = n.mid(prefix.size(), n.size() - prefix.size() - suffix.size());
+            const bool made = middle.size() == kTemporaryRandom && std::all_of(middle.begin(), middle.end(), [](QChar c) {
                 return c.isLetterOrNumber() && c.unicode() < 0x80;
             });
             if (made)
-                ::unlink(QFile::encodeName(target.path() + QLatin1Char('/') + n).constData());
+                ::unlink(QFile::encodeName(info.path() + QLatin1Char('/') + n).constData());
         }
+    }
+
+    // The file a write replaces: the store's own, or, when that is a symbolic link, the file
+    // it leads to, so that the link and whoever else reads through it keep getting the counts.
+    static QString writeTarget(const QString &path)
+    {
+        struct stat st{};
+        if (::lstat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return path;
+        const QString target = QFileInfo(path).canonicalFilePath();
+        if (target.isEmpty())
+            throw Error(ErrorKind::StoreFailure,
+                        QCoreApplication::translate("orvik3::Error", "the settings file %1 is a symbolic link that leads nowhere; nothing was written")
+                            .arg(path));
+        return target;
     }
 
     // Replaces the file by the cached content: a new file beside it, synced, renamed over the
     // old one, and the folder synced so that the new name survives a power loss too.
     void commit(const QString &path, AppFile &f)
     {
-        const QByteArray name = QFile::encodeName(path);
-        QByteArray tempName = name + ".XXXXXX";
-        Fd fd(::mkostemp(tempName.data(), O_CLOEXEC));
+        const QString target = writeTarget(path);
+        const QByteArray name = QFile::encodeName(target);
+        struct stat old{};
+        const bool hadFile = ::stat(name.constData(), &old) == 0;
+        // A store made read-only stays as it is; root passes access(), so the mode is asked too.
+        if (hadFile && (::access(name.constData(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+            throw Error(ErrorKind::StoreFailure,
+                        QCoreApplication::translate("orvik3::Error", "the settings file %1 is read-only; nothing was written").arg(target));
+        const QFileInfo info(target);
+        QByteArray tempName = QFile::encodeName(info.path() + QLatin1Char('/') + temporaryPrefix(info.fileName()))
+                            + QByteArray(kTemporaryRandom, 'X') + kTemporarySuffix;
+        Fd fd(::mkostemps(tempName.data(), int(sizeof kTemporarySuffix - 1), O_CLOEXEC));
         if (fd.get() < 0)
-            fail(QCoreApplication::translate("orvik3::Error", "cannot write the settings file"), path, errno);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot write the settings file"), target, errno);
         auto abandon = [&](int err) {
             fd.reset();
             ::unlink(tempName.constData());
-            fail(QCoreApplication::translate("orvik3::Error", "cannot write the settings file"), path, err);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot write the settings file"), target, err);
         };
-        if (!writeAll(fd.get(), f.ini.serialize()))
-            abandon(errno ? errno : EIO);
-        struct stat old{};
-        const bool hadFile = ::stat(name.constData(), &old) == 0;
+        const QByteArray bytes = f.ini.serialize();
+        if (!writeAll(fd.get(), bytes.constData(), bytes.size()))
+            abandon(errno);
         if (::fchmod(fd.get(), hadFile ? (old.st_mode & 07777) : 0644) != 0)
             abandon(errno);
         // Within one clock tick two versions would share their time; step past the old one so
@@ -266,11 +255,11 @@ public:
         if (::rename(tempName.constData(), name.constData()) != 0)
             abandon(errno);
 
-        Fd dir(::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        Fd dir(::open(QFile::encodeName(info.path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         if (dir.get() < 0 || (::fsync(dir.get()) != 0 && errno != EINVAL))
-            fail(QCoreApplication::translate("orvik3::Error", "cannot make the settings file durable"), path, errno);
+            fail(QCoreApplication::translate("orvik3::Error", "cannot make the settings file durable"), target, errno);
         struct stat st{};
-        if (::stat(name.constData(), &st) == 0)
+        if (::stat(QFile::encodeName(path).constData(), &st) == 0)
             f.stamp = FileStamp(&st);
         else
             f.loaded = false;
@@ -297,29 +286,33 @@ QString IniSettingsStore::fileName(const QString &app) const
 
 void IniSettingsStore::update(const QString &app, const std::function<void()> &change)
 {
+    if (!tryUpdate(app, change, d->lockTimeoutMs))
+        throw Error(ErrorKind::StoreFailure,
+                    QCoreApplication::translate("orvik3::Error", "the settings file is locked by another program (%1); gave up after %2 ms")
+                        .arg(fileName(app) + QStringLiteral(".update-lock"))
+                        .arg(d->lockTimeoutMs));
+}
+
+bool IniSettingsStore::tryUpdate(const QString &app, const std::function<void()> &change, int timeoutMs)
+{
     Private::AppFile &f = d->apps[app];
     if (f.depth > 0) { // already inside an update of this application
         change();
-        return;
+        return true;
     }
     const QString path = fileName(app);
     if (!QDir().mkpath(d->directory))
         fail(QCoreApplication::translate("orvik3::Error", "cannot create the settings folder"), d->directory, errno ? errno : EACCES);
 
-    // The lock covers the whole read-modify-write. The kernel drops it when the holder dies,
-    // so a crashed process never leaves the store locked.
+    // The lock covers the whole read-modify-write.
     const QString lockPath = path + QStringLiteral(".update-lock");
-    Fd lock(::open(QFile::encodeName(lockPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
-    if (lock.get() < 0)
-        fail(QCoreApplication::translate("orvik3::Error", "cannot lock the settings file"), lockPath, errno);
-    const QDeadlineTimer deadline(30000);
-    while (::flock(lock.get(), LOCK_EX | LOCK_NB) != 0) {
-        if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired())
-            fail(QCoreApplication::translate("orvik3::Error", "cannot lock the settings file"), lockPath, errno);
-        QThread::usleep(200);
-    }
-
-    d->removeStaleTemporaries(path);
+    const StoreLock lock(lockPath, timeoutMs);
+    if (lock.error())
+        fail(QCoreApplication::translate("orvik3::Error", "cannot lock the settings file"), lockPath, lock.error());
+    if (!lock.held())
+        return false;
+    const QString target = QFileInfo(path).canonicalFilePath();
+    Private::removeStaleTemporaries(target.isEmpty() ? path : target);
     d->refresh(path, f);
     f.depth = 1;
     try {
@@ -335,7 +328,12 @@ void IniSettingsStore::update(const QString &app, const std::function<void()> &c
         f.loaded = false;
         throw;
     }
+    return true;
 }
+
+void IniSettingsStore::setLockTimeout(int milliseconds) { d->lockTimeoutMs = std::max(milliseconds, 0); }
+
+int IniSettingsStore::lockTimeout() const { return d->lockTimeoutMs; }
 
 QString IniSettingsStore::read(const QString &app, const QString &section, const QString &key)
 {

@@ -66,7 +66,10 @@ private:
 // Sections are INI groups. Several processes may share a folder: an update holds a lock on the
 // application's file for its whole read-modify-write, and every write replaces the file
 // atomically and durably (file and folder synced) before it returns. A write that cannot be
-// made raises a StoreFailure and leaves the previous file as it was. Reads take no lock.
+// made raises a StoreFailure and leaves the previous file as it was: so does a file whose mode
+// forbids writing. A file that is a symbolic link is written through: its target is replaced
+// and the link stays. Temporary files are named .orvik3-<file>-XXXXXX.tmp and only such
+// names are ever removed. Reads take no lock.
 class ORVIK3_EXPORT IniSettingsStore : public SettingsStore
 {
 public:
@@ -80,7 +83,20 @@ public:
     void write(const QString &app, const QString &section, const QString &key, const QString &value) override;
     void remove(const QString &app, const QString &section, const QString &key) override;
     QStringList keys(const QString &app, const QString &section) override;
+    // Waits for another process's update at most lockTimeout(), then raises a StoreFailure
+    // that names the lock file.
     void update(const QString &app, const std::function<void()> &change) override;
+
+    // update() waiting at most timeoutMs for the lock (0: not at all): false, with change not
+    // run and nothing written, when another process held it all that time. A host that must
+    // not stall its window calls it from another thread, or with a short timeout, and says
+    // that the statistics are busy when it returns false.
+    bool tryUpdate(const QString &app, const std::function<void()> &change, int timeoutMs);
+
+    static constexpr int kDefaultLockTimeoutMs = 1000;
+    // How long update(), write() and remove() wait for the lock.
+    void setLockTimeout(int milliseconds);
+    int lockTimeout() const;
 
 private:
     class Private;

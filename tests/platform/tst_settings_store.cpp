@@ -212,21 +212,3 @@ TEST_F(SettingsStoreTest, UnwritableStoreKeepsTheOldFile)
         ASSERT_EQ(::chmod(QFile::encodeName(folder()).constData(), 0755), 0);
     }
 }
-
-// A writer killed between making its temporary file and renaming it leaves that file behind;
-// the next update removes it, and only it.
-TEST_F(SettingsStoreTest, NextUpdateRemovesTemporariesOfDeadWriters)
-{
-    struct Row { const char *name; bool removed; };
-    const Row rows[] = {{"avx1.ini.Ab3xQ9", true},   {"avx1.ini.000000", true},  {"avx1.ini.keep", false},
-                        {"avx1.ini.Ab3xQ9z", false}, {"other.ini.Ab3xQ9", false}, {"avx1.ini.update-lock", false}};
-    ASSERT_TRUE(QDir().mkpath(folder()));
-    for (const Row &row : rows) {
-        QFile f(folder() + u'/' + QLatin1String(row.name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("k=1\n");
-    }
-    IniSettingsStore(folder()).write(kApp, kStats, QStringLiteral("qdm_total"), QStringLiteral("1"));
-    for (const Row &row : rows)
-        EXPECT_EQ(QFileInfo::exists(folder() + u'/' + QLatin1String(row.name)), !row.removed) << row.name;
-}

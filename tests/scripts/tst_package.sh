@@ -23,9 +23,9 @@ check() { # what | found? (0/1) | expected (0/1)
 has_dep() { tr ',' '\n' <<<"$depends" | sed -e 's/^ *//' -e 's/[ (].*//' | grep -qx "$1"; }
 
 # Field checks: name, then the libraries the programs load (found by dpkg-shlibdeps) and
-# the fonts listed by hand.
+# the fonts and the SQLite driver listed by hand.
 check "Package is orvik3" "$([ "$(dpkg-deb -f "$deb" Package)" = orvik3 ] && echo 1 || echo 0)" 1
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 libc6 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6-sqlite libc6 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
   check "Depends on $dep" "$(has_dep "$dep" && echo 1 || echo 0)" 1
 done
 

@@ -24,7 +24,6 @@ QT_END_NAMESPACE
 namespace {
 
 constexpr double kRad = std::numbers::pi / 180.0;
-constexpr int kSeeds = 25;
 constexpr int kQuestions = 20;
 
 double norm360(double d) { return std::fmod(std::fmod(d, 360.0) + 360.0, 360.0); }
@@ -196,6 +195,8 @@ void checkWind(const ReadRecord &r, qint16)
 struct TypeRow {
     qint16 type;
     std::function<void(const ReadRecord &, qint16)> check;
+    // The station on a quarter's margin came up about once in fifty sets of type 1.
+    int seeds = 60;
 };
 
 void PrintTo(const TypeRow &r, std::ostream *os) { *os << "type " << r.type; }
@@ -205,7 +206,7 @@ class RandomAnswers : public ::testing::TestWithParam<TypeRow> {};
 TEST_P(RandomAnswers, AgreeWithTheGeometryOverManySeeds)
 {
     const TypeRow &row = GetParam();
-    for (int seed = 1; seed <= kSeeds; ++seed) {
+    for (int seed = 1; seed <= row.seeds; ++seed) {
         QString error;
         const auto set = randomSet({row.type, kQuestions, quint64(seed), Language::English, {}, {}}, &error);
         ASSERT_TRUE(set) << error.toStdString();
@@ -220,7 +221,7 @@ TEST_P(RandomAnswers, AgreeWithTheGeometryOverManySeeds)
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, RandomAnswers,
-                         ::testing::Values(TypeRow{1, checkPosition}, TypeRow{2, checkPosition}, TypeRow{3, checkHolding},
+                         ::testing::Values(TypeRow{1, checkPosition, 300}, TypeRow{2, checkPosition}, TypeRow{3, checkHolding},
                                            TypeRow{4, checkHolding}, TypeRow{5, checkAdf}, TypeRow{6, checkIntercept},
                                            TypeRow{7, checkIntercept}, TypeRow{8, checkWind}, TypeRow{9, checkArc},
                                            TypeRow{10, checkOrientation}, TypeRow{11, checkAdf},

@@ -244,7 +244,9 @@ TEST(Adf, RightValuesAndPlausibleMistakes)
     for (int place = 0; place < 4; ++place)
         for (const Case &c : cases) {
             const Point p = at(c.radial, 10);
-            const std::optional<AdfAnswer> a = adfAnswer(p, c.heading, {}, place);
+            // Each group its own place, not one place further on than the last.
+            const std::array<int, 3> places{place, (place + 3) % 4, (2 * place + 1) % 4};
+            const std::optional<AdfAnswer> a = adfAnswer(p, c.heading, {}, places);
             ASSERT_TRUE(a);
             EXPECT_EQ(a->qdm, std::lround(bearingTo(p, {})) % 360);
             EXPECT_EQ(a->qdr, c.qdr);
@@ -253,18 +255,18 @@ TEST(Adf, RightValuesAndPlausibleMistakes)
             EXPECT_EQ(a->trend, c.trend);
             // Each group: the right value once, in its slot, among four different values.
             auto check = [&](const std::array<int, 4> &options, int right, int slot) {
-                EXPECT_EQ(options[std::size_t(slot % 4)], right);
+                EXPECT_EQ(options[std::size_t(slot)], right);
                 for (std::size_t i = 0; i < 4; ++i)
                     for (std::size_t j = i + 1; j < 4; ++j)
                         EXPECT_NE(options[i], options[j]);
             };
-            check(a->qdrOptions, c.qdr, place);
-            check(a->qdmOptions, c.qdm, place + 1);
-            check(a->rbOptions, c.rb, place + 2);
+            check(a->qdrOptions, c.qdr, places[0]);
+            check(a->qdmOptions, c.qdm, places[1]);
+            check(a->rbOptions, c.rb, places[2]);
             // The reciprocal is always offered as a mistake for QDR and QDM.
             EXPECT_NE(std::find(a->qdrOptions.begin(), a->qdrOptions.end(), c.qdm), a->qdrOptions.end());
             EXPECT_NE(std::find(a->qdmOptions.begin(), a->qdmOptions.end(), c.qdr), a->qdmOptions.end());
         }
     // Three degrees off the station line: refused.
-    EXPECT_FALSE(adfAnswer(at(40, 10), 223, {}, 0));
+    EXPECT_FALSE(adfAnswer(at(40, 10), 223, {}, {0, 1, 2}));
 }

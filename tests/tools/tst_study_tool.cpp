@@ -8,14 +8,11 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <sys/stat.h>
 
 namespace {
 
@@ -63,7 +60,7 @@ TEST(Tool, ManualAndUsageErrors)
 {
     const Outcome help = run({"--help"});
     EXPECT_EQ(help.exit, 0);
-    for (const char *section : {"NAME", "SYNOPSIS", "COMMANDS", "EXIT STATUS", "lint FILE", "generate SCENARIOS", "stats reset"})
+    for (const char *section : {"NAME", "SYNOPSIS", "COMMANDS", "EXIT STATUS", "lint FILE", "generate SCENARIOS", "stats reset", "simulate"})
         EXPECT_TRUE(help.out.contains(QLatin1String(section))) << section;
 
     const QList<QStringList> usage = {{},
@@ -75,12 +72,43 @@ TEST(Tool, ManualAndUsageErrors)
                                       {"lint", kData + "/no-such.sty"},
                                       {"generate", kData + "/scenarios"},
                                       {"stats", "reset"},
-                                      {"stats", "a", "b"}};
+                                      {"stats", "a", "b"},
+                                      {"stats", "--shortcuts"},
+                                      {"simulate", "--students", "0"},
+                                      {"simulate", "extra"},
+                                      {"memory", "--log", kData + "/no-such.sqlite"},
+                                      {"memory", "--exam", "tomorrow"}};
     for (const QStringList &args : usage) {
         const Outcome r = run(args);
         EXPECT_EQ(r.exit, 2) << args.join(' ').toStdString();
         EXPECT_FALSE(r.err.isEmpty()) << args.join(' ').toStdString();
     }
+}
+
+// One line per scheduler in a fixed form, for scripts.
+TEST(Tool, SimulatePrintsALinePerScheduler)
+{
+    const Outcome r = run({"simulate", "--students", "2", "--days", "2", "--per-day", "5"});
+    EXPECT_EQ(r.exit, 0);
+    static const QRegularExpression line(QStringLiteral("^scheduler random recall \\d+\\.\\d weakest \\d+\\.\\d\n"
+                                                        "scheduler leitner recall \\d+\\.\\d weakest \\d+\\.\\d\n"
+                                                        "scheduler model recall \\d+\\.\\d weakest \\d+\\.\\d\n$"));
+    EXPECT_TRUE(line.match(r.out).hasMatch()) << r.out.toStdString();
+}
+
+// A review log read back: recall and due day per skill, the readiness on the exam date.
+TEST(Tool, MemoryReportsTheReviewLog)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("reviews.sqlite"));
+    QProcess appender;
+    appender.start(QStringLiteral(REVIEW_APPENDER), {log, QStringLiteral("3")});
+    ASSERT_TRUE(appender.waitForFinished(60000));
+    const Outcome r = run({"memory", "--log", log, "--exam", "2023-11-15", "--fit"}); // the day after the reviews
+    EXPECT_EQ(r.exit, 0) << r.err.toStdString();
+    for (const char *line : {"^too few reviews to fit: 6 of 400\n6 reviews, 2 skills due\n", "\nwind\\.wca +\\d+% due\n",
+                             "\nholding\\.first-turn +- new\n", "\nreadiness on 2023-11-15: position 0%.*, wind [2-9]\\d%, overall \\d%\n$"})
+        EXPECT_TRUE(r.out.contains(QRegularExpression(QString::fromLatin1(line)))) << line << r.out.toStdString();
 }
 
 TEST(Tool, SampleInstallationIsLintClean)
@@ -188,49 +216,3 @@ TEST(Tool, StatsReadsAndResetsTheStore)
     EXPECT_EQ(store.read("avx1", "stats", "wind_total 1"), "1");
     EXPECT_EQ(run({"stats", "qdm", "--store", dir.path()}).out, "no statistics for qdm\n");
 }
-
-namespace {
-
-// What lint is pointed at instead of a study file; the argument to give it.
-struct RefusedRow {
-    const char *name;
-    std::function<QString(const QString &dir)> make;
-    const char *said; // part of the message on the error stream
-};
-
-void PrintTo(const RefusedRow &r, std::ostream *os) { *os << r.name; }
-
-const RefusedRow kRefused[] = {
-    {"folder_named_like_a_study_file",
-     [](const QString &d) { QDir().mkpath(d + "/qdm.sty"); return d + "/qdm.sty"; }, "a folder"},
-    {"folder_without_study_files", [](const QString &d) { return d; }, "without study files"},
-    {"empty_file",
-     [](const QString &d) { QFile f(d + "/qdm.sty"); f.open(QIODevice::WriteOnly); return f.fileName(); }, "empty"},
-    {"fifo",
-     [](const QString &d) { ::mkfifo(QFile::encodeName(d + "/qdm.sty").constData(), 0644); return d + "/qdm.sty"; },
-     "pipe"},
-    {"device", [](const QString &d) { QFile::link("/dev/zero", d + "/qdm.sty"); return d + "/qdm.sty"; }, "device"},
-    {"missing", [](const QString &d) { return d + "/qdm.sty"; }, "cannot open"},
-};
-
-class LintRefuses : public testing::TestWithParam<RefusedRow>
-{
-};
-
-TEST_P(LintRefuses, SaysWhichFileAndFails)
-{
-    QTemporaryDir dir;
-    const QString target = GetParam().make(dir.path());
-    QElapsedTimer clock;
-    clock.start();
-    const Outcome r = run({QStringLiteral("lint"), target});
-    EXPECT_LT(clock.elapsed(), 2000);
-    EXPECT_EQ(r.exit, 2);
-    EXPECT_TRUE(r.err.contains(target)) << qPrintable(r.err);
-    EXPECT_TRUE(r.err.contains(QLatin1String(GetParam().said))) << qPrintable(r.err);
-}
-
-INSTANTIATE_TEST_SUITE_P(Targets, LintRefuses, testing::ValuesIn(kRefused),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-} // namespace

@@ -1,7 +1,5 @@
 #include "Answers.h"
 
-#include "teaching/TeachingRules.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -38,7 +36,7 @@ std::optional<Turn> clearTurn(double toDeg, double fromDeg)
     return t > 0.0 ? Turn::Right : Turn::Left;
 }
 
-// The right value at slot `place`, the first three distinct mistakes around it.
+// The right value at slot `place` (0..3), the first three distinct mistakes around it.
 std::array<int, 4> arrange(int right, std::initializer_list<int> mistakes, int place)
 {
     std::vector<int> wrong;
@@ -167,12 +165,6 @@ std::optional<Interception> intercept(BearingKind kind, Point aircraft, double h
         return std::nullopt;
     }
     out.firstTurn = *turn;
-    // The first turn, "maintain" included, must not depend on the intercept angle flown.
-    if (const std::optional<QString> problem = teaching::interceptTurnProblem(
-            kind == BearingKind::Qdm ? teaching::Bearing::Qdm : teaching::Bearing::Qdr, out.actual, requiredDeg, headingDeg)) {
-        explain(why, *problem);
-        return std::nullopt;
-    }
     return out;
 }
 
@@ -228,7 +220,8 @@ QString minutesSeconds(int minutes, int seconds)
     return QStringLiteral("%1.%2").arg(minutes).arg(seconds, 2, 10, QLatin1Char('0'));
 }
 
-std::optional<AdfAnswer> adfAnswer(Point aircraft, double headingDeg, Point station, int place, QString *why)
+std::optional<AdfAnswer> adfAnswer(Point aircraft, double headingDeg, Point station, std::array<int, 3> places,
+                                   QString *why)
 {
     const std::optional<Trend> trend = clearBearingTrend(aircraft, headingDeg, station);
     if (!trend) {
@@ -245,9 +238,9 @@ std::optional<AdfAnswer> adfAnswer(Point aircraft, double headingDeg, Point stat
     const int mirrorRb = mod360(-out.rb);
     const int mirrorQdm = mod360(heading + mirrorRb);
     const int mirrorQdr = mod360(mirrorQdm + 180);
-    out.qdrOptions = arrange(out.qdr, {out.qdm, mirrorQdr, out.rb, heading, out.qdr + 10, out.qdr - 10, out.qdr + 90}, place);
-    out.qdmOptions = arrange(out.qdm, {out.qdr, mirrorQdm, heading, out.rb, out.qdm + 10, out.qdm - 10, out.qdm + 90}, place + 1);
-    out.rbOptions = arrange(out.rb, {mirrorRb, out.qdm, out.rb + 180, out.qdr, out.rb + 10, out.rb - 10, out.rb + 90}, place + 2);
+    out.qdrOptions = arrange(out.qdr, {out.qdm, mirrorQdr, out.rb, heading, out.qdr + 10, out.qdr - 10, out.qdr + 90}, places[0]);
+    out.qdmOptions = arrange(out.qdm, {out.qdr, mirrorQdm, heading, out.rb, out.qdm + 10, out.qdm - 10, out.qdm + 90}, places[1]);
+    out.rbOptions = arrange(out.rb, {mirrorRb, out.qdm, out.rb + 180, out.qdr, out.rb + 10, out.rb - 10, out.rb + 90}, places[2]);
     return out;
 }
 

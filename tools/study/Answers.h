@@ -63,8 +63,8 @@ struct Interception {
 // Intercepting a QDM inbound or a QDR outbound. Intercept angle: twice the difference between
 // actual and required bearing, at least 30 and at most 90 degrees. Empty, with *why set,
 // when the situation has no clear-cut answer (difference above 80 degrees, a turn of less
-// than 5 degrees or near a reversal, a turn that another usual intercept angle reverses, a
-// bearing trend that barely moves).
+// than 5 degrees or near a reversal, a bearing trend that barely moves). Whether the turn
+// holds for every usual intercept angle is a teaching rule, checked with the session.
 std::optional<Interception> intercept(BearingKind kind, Point aircraft, double headingDeg, Point station,
                                       double requiredDeg, QString *why = nullptr);
 
@@ -108,11 +108,11 @@ struct AdfAnswer {
     std::array<int, 4> qdrOptions{}, qdmOptions{}, rbOptions{};
 };
 
-// The right values and four candidates each: the right one at slot `place` % 4 (the next
-// group one slot further on), the others plausible mistakes: the reciprocal, the station
-// mirrored to the other side of the nose, the heading or the relative bearing taken for the
-// bearing. Empty, with *why, when the trend is not clear-cut.
-std::optional<AdfAnswer> adfAnswer(Point aircraft, double headingDeg, Point station, int place,
+// The right values and four candidates each: the right QDR, QDM and relative bearing at the
+// slots `places` (0..3), the others plausible mistakes: the reciprocal, the station mirrored
+// to the other side of the nose, the heading or the relative bearing taken for the bearing.
+// Empty, with *why, when the trend is not clear-cut.
+std::optional<AdfAnswer> adfAnswer(Point aircraft, double headingDeg, Point station, std::array<int, 3> places,
                                    QString *why = nullptr);
 
 } // namespace orvik3::study

@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "Prng.h"
 #include "Records.h"
 
 #include "platform/LineReader.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMap>
-#include <QSaveFile>
 
 namespace orvik3::study {
 
@@ -73,7 +73,7 @@ std::optional<Generated> generate(const std::vector<Scenario> &scenarios, std::v
             const int index = int(i) + 1;
             const QString sessionName = QStringLiteral("%1-%2.session").arg(sc.name).arg(index, 2, 10, QLatin1Char('0'));
             ScenarioError error;
-            const std::optional<Record> record = buildRecord({sc, sc.situations[i], index, sessionName}, &error);
+            const std::optional<Record> record = buildRecord({sc, sc.situations[i], index, sessionName, false, seedOf(sc.name.toUtf8(), quint64(index))}, &error);
             if (!record) {
                 errors->push_back(error);
                 continue;
@@ -108,23 +108,6 @@ std::optional<Generated> generate(const std::vector<Scenario> &scenarios, std::v
     if (!errors->empty())
         return std::nullopt;
     return out;
-}
-
-bool writeGenerated(const Generated &generated, const QString &outDir, QString *error)
-{
-    for (const GeneratedFile &f : generated.files) {
-        const QString path = QDir(outDir).filePath(f.path);
-        if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-            *error = QStringLiteral("%1: cannot create the folder").arg(QFileInfo(path).absolutePath());
-            return false;
-        }
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(f.bytes) != f.bytes.size() || !file.commit()) {
-            *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
-            return false;
-        }
-    }
-    return true;
 }
 
 } // namespace orvik3::study

@@ -28,9 +28,6 @@ struct Generated {
 // Every situation without a clear-cut answer is reported, not just the first.
 std::optional<Generated> generate(const std::vector<Scenario> &scenarios, std::vector<ScenarioError> *errors);
 
-// Writes the files below outDir, creating folders; false with *error on the first failure.
-bool writeGenerated(const Generated &generated, const QString &outDir, QString *error);
-
 // Study-file bytes: the lines joined by CR LF (with a final CR LF), in Windows-1252.
 QByteArray studyBytes(const QStringList &lines);
 

@@ -1,6 +1,7 @@
 #include "Lint.h"
 
 #include "Phrases.h"
+#include "SessionNames.h"
 
 #include "platform/BoundedFile.h"
 #include "study/QuestionTable.h"
@@ -9,9 +10,8 @@
 #include "exercises/position/PositionRules.h"
 #include "exercises/qdmqdr/QdmQdrRules.h"
 #include "exercises/wind/WindRules.h"
-#include "platform/Paths.h"
 #include "platform/ValueRules.h"
-#include "session/SessionFile.h"
+#include "platform/VisibleText.h"
 #include "study/ExerciseTypes.h"
 #include "study/StudyFileLoader.h"
 
@@ -50,14 +50,15 @@ class Linter
 {
 public:
     Linter(QString file, qint16 type, Language language, QString sessionBase)
-        : m_file(std::move(file)), m_type(type), m_language(language), m_base(std::move(sessionBase))
+        : m_file(visibleText(file)), m_type(type), m_language(language), m_sessions(sessionBase)
     {
     }
 
     LintReport run(const QByteArray &bytes);
 
 private:
-    void add(int line, const QString &message) { m_report.findings.push_back({m_file, line, message}); }
+    // Names and values come from the file: none of its control characters reaches a terminal.
+    void add(int line, const QString &message) { m_report.findings.push_back({m_file, line, visibleText(message)}); }
 
     void checkLoading(const QByteArray &bytes, const Walk &walk);
     void checkMarkers(const Walk &walk);
@@ -78,20 +79,26 @@ private:
     QString m_file;
     qint16 m_type;
     Language m_language;
-    QString m_base;
+    SessionNames m_sessions;
     LintReport m_report;
-    QHash<QString, QString> m_sessions; // name -> problem ("" when fine)
 };
 
 LintReport Linter::run(const QByteArray &bytes)
 {
-    const Walk walk = walkStudyFile(splitLines(bytes), m_type);
+    Walk walk = walkStudyFile(splitLines(bytes), m_type);
+    // Records the loader never reaches are not checked either.
+    if (walk.records.size() > std::size_t(QuestionTable::rows))
+        walk.records.resize(std::size_t(QuestionTable::rows));
     checkLoading(bytes, walk);
     checkMarkers(walk);
     for (const WalkedRecord &r : walk.records)
         checkRecord(r);
     std::stable_sort(m_report.findings.begin(), m_report.findings.end(),
                      [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    if (m_report.findings.size() > std::size_t(kMaxFindings)) {
+        m_report.unshown = int(m_report.findings.size()) - kMaxFindings;
+        m_report.findings.resize(std::size_t(kMaxFindings));
+    }
     return m_report;
 }
 
@@ -209,26 +216,9 @@ void Linter::checkRecord(const WalkedRecord &r)
 
 void Linter::checkSession(const WalkedValue &v)
 {
-    if (v.text.isEmpty()) {
+    if (v.text.isEmpty())
         add(v.line, QStringLiteral("no session name"));
-        return;
-    }
-    if (m_base.isEmpty())
-        return;
-    if (!m_sessions.contains(v.text)) {
-        const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), v.text});
-        const QString folder = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions")});
-        QString problem;
-        if (!paths::staysInside(folder, v.text)) {
-            problem = QStringLiteral("session name %1 leads outside default/sessions/").arg(v.text);
-        } else if (!QFileInfo(path).exists()) {
-            problem = QStringLiteral("session file default/sessions/%1 not found").arg(v.text);
-        } else if (const host::SessionFile::Result s = host::SessionFile::load(path); !s) {
-            problem = QStringLiteral("session file does not read: %1").arg(s.error.toString());
-        }
-        m_sessions.insert(v.text, problem);
-    }
-    if (const QString &problem = m_sessions[v.text]; !problem.isEmpty())
+    else if (const QString problem = m_sessions.problem(v.text); !problem.isEmpty())
         add(v.line, problem);
 }
 

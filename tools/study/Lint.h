@@ -21,9 +21,13 @@ struct Finding {
     QString toString() const; // "file:line: message"
 };
 
+// Past this many findings a file is not worth reading line by line; the rest are counted.
+inline constexpr int kMaxFindings = 100;
+
 struct LintReport {
     int records = 0; // questions the control loads
-    std::vector<Finding> findings;
+    std::vector<Finding> findings; // by line, at most kMaxFindings; control characters escaped
+    int unshown = 0;               // findings past kMaxFindings
 };
 
 struct LintOptions {

@@ -4,6 +4,7 @@
 // output is fixed by the standard, the mapping to ranges is our own (the library's
 // distributions may differ between implementations).
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <cstdint>
@@ -42,5 +43,15 @@ public:
 private:
     std::mt19937_64 m_engine;
 };
+
+// A seed made from a name (FNV-1a) and a number, the same on every machine: for draws that
+// must stay put while the name does, as in the scenario files.
+inline quint64 seedOf(const QByteArray &name, quint64 n)
+{
+    quint64 h = 14695981039346656037ull;
+    for (const char c : name)
+        h = (h ^ quint64(quint8(c))) * 1099511628211ull;
+    return h ^ (n * 0x9E3779B97F4A7C15ull);
+}
 
 } // namespace orvik3::study

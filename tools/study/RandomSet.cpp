@@ -4,12 +4,12 @@
 #include "Records.h"
 
 #include "exercises/holding/HoldingSolver.h"
+#include "platform/BoundedFile.h"
 #include "study/ExerciseTypes.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace orvik3::study {
@@ -17,7 +17,7 @@ namespace orvik3::study {
 namespace {
 
 // A question whose draws all fail a rule is a sign of a bad wish, not of bad luck: the
-// rarest kind (a left-hand parallel entry) is met about once in forty draws.
+// rarest kind (an offset entry on a given side) is met about once in fifteen draws.
 constexpr int kAttemptsPerQuestion = 4000;
 
 const char *const kStationIds[] = {"TGO", "LBU", "ERL", "ABN", "OBR", "WLD", "HDO", "KPT"};
@@ -66,7 +66,7 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
     case 3: case 4: case 14:
         set("heading", deg(r.between(0, 359)));
         set("inbound", deg(r.stepped(0, 355, 5)));
-        set("turn", r.chance(1, 4) ? QStringLiteral("left") : QStringLiteral("right"));
+        set("turn", r.chance(1, 2) ? QStringLiteral("left") : QStringLiteral("right"));
         number("distance", r.between(5, 40));
         break;
     case 9: {
@@ -87,14 +87,16 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
         set("heading", deg(r.between(0, 359)));
         break;
     case 6: case 7: case 12: case 13: {
-        // The required bearing near the actual one, the heading around it.
+        // The required bearing near the actual one, the heading anywhere: short of the
+        // intercept heading, beyond it or on the other side of the bearing, so that the first
+        // turn cannot be read off the sides of actual and required bearing.
         const int radial = r.between(0, 359);
         const int actual = type == 6 || type == 12 ? radial + 180 : radial;
         const int target = actual + (r.chance(1, 2) ? 1 : -1) * r.between(5, 40);
         set("radial", deg(radial));
         number("distance", r.between(5, 40));
         set("target", deg(target));
-        set("heading", deg(target + r.between(-90, 90)));
+        set("heading", deg(r.between(0, 359)));
         break;
     }
     case 8: {
@@ -117,6 +119,41 @@ QMap<QString, QString> draw(qint16 type, Prng &r)
     }
     return v;
 }
+
+// Holdings come in blocks of six questions that show each entry with each side of the
+// pattern once, in an order drawn from the seed, so that neither the common direct entry nor
+// the usual right-hand pattern gives the answer away. A wish naming an entry or a side keeps it.
+class HoldingBalance
+{
+public:
+    explicit HoldingBalance(quint64 seed) : m_order(seedOf("holding balance", seed)) {}
+
+    QStringList next(const QStringList &wish)
+    {
+        static const QStringList groups[] = {{QStringLiteral("direct"), QStringLiteral("parallel"), QStringLiteral("offset")},
+                                             {QStringLiteral("right-hand"), QStringLiteral("left-hand")}};
+        if (m_block.empty()) {
+            for (const QString &entry : groups[0])
+                for (const QString &side : groups[1])
+                    m_block.push_back({entry, side});
+            for (std::size_t i = m_block.size() - 1; i > 0; --i)
+                std::swap(m_block[i], m_block[m_order.below(i + 1)]);
+        }
+        const QStringList combo = m_block.back();
+        m_block.pop_back();
+        QStringList out = wish;
+        for (const QStringList &group : groups)
+            if (std::none_of(wish.begin(), wish.end(), [&](const QString &w) { return group.contains(w); }))
+                for (const QString &w : combo)
+                    if (group.contains(w))
+                        out << w;
+        return out;
+    }
+
+private:
+    Prng m_order;
+    std::vector<QStringList> m_block;
+};
 
 bool wanted(const QStringList &kinds, const QStringList &wish)
 {
@@ -209,6 +246,14 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
                 return std::nullopt;
             }
 
+    std::vector<QStringList> skillWishes;
+    for (const Skill *skill : request.skills) {
+        const std::optional<QStringList> wish = skill ? wishForSkill(request.type, *skill, error) : QStringList();
+        if (!wish)
+            return std::nullopt;
+        skillWishes.push_back(*wish);
+    }
+
     Prng master(request.seed);
     const bool german = request.language == Language::German;
     Scenario sc;
@@ -226,9 +271,15 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     out.studyFile = QString::fromLatin1(german ? type->germanFile : type->otherFile);
     QStringList lines = headerLines(request.type, request.language);
     std::vector<GeneratedFile> sessions;
+    const bool holding = request.type == 3 || request.type == 4 || request.type == 14;
+    HoldingBalance balance(request.seed);
     for (int i = 0; i < request.count; ++i) {
-        Prng r(master.next());
-        const QStringList wish = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        const quint64 questionSeed = master.next();
+        Prng r(questionSeed);
+        QStringList asked = request.wishes.empty() ? QStringList() : request.wishes[std::size_t(i) % request.wishes.size()];
+        if (!skillWishes.empty())
+            asked += skillWishes[std::size_t(i) % skillWishes.size()];
+        const QStringList wish = holding ? balance.next(asked) : asked;
         const int index = i + 1;
         const QString sessionName = QStringLiteral("%1-%2.session").arg(sc.name).arg(index, 3, 10, QLatin1Char('0'));
         std::optional<Record> record;
@@ -241,13 +292,13 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
             if (!wanted(kinds, wish))
                 continue;
             ScenarioError ignored;
-            record = buildRecord({sc, sit, index, sessionName, true}, &ignored);
+            record = buildRecord({sc, sit, index, sessionName, true, seedOf("options", questionSeed)}, &ignored);
         }
         if (!record) {
             *error = QStringLiteral("no situation of exercise type %1 found for question %2%3")
                          .arg(request.type)
                          .arg(index)
-                         .arg(wish.isEmpty() ? QString() : QStringLiteral(" (") + wish.join(QStringLiteral(", ")) + QLatin1Char(')'));
+                         .arg(asked.isEmpty() ? QString() : QStringLiteral(" (") + asked.join(QStringLiteral(", ")) + QLatin1Char(')'));
             return std::nullopt;
         }
         lines += germanLines ? record->german : record->english;
@@ -258,12 +309,13 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
     for (GeneratedFile &f : sessions)
         out.files.files.push_back(std::move(f));
     if (!request.powerTips.isEmpty()) {
-        QFile tips(request.powerTips);
-        if (!tips.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("%1: cannot read the power tips: %2").arg(request.powerTips, tips.errorString());
+        // Any file may be named here: a FIFO or /dev/zero is refused, not waited for or read to the end.
+        BoundedFile::Result tips = BoundedFile::read(request.powerTips, limits::kPowerTips);
+        if (!tips.ok()) {
+            *error = QStringLiteral("cannot read the power tips: %1").arg(tips.error);
             return std::nullopt;
         }
-        out.files.files.push_back({QStringLiteral("pwr.rtf"), tips.readAll()});
+        out.files.files.push_back({QStringLiteral("pwr.rtf"), std::move(tips.bytes)});
     }
     out.files.notes << QStringLiteral("type %1, %2 questions, seed %3").arg(request.type).arg(request.count).arg(request.seed);
     return out;
@@ -271,18 +323,10 @@ std::optional<RandomSet> randomSet(const RandomRequest &request, QString *error)
 
 bool writePracticeFiles(const Generated &generated, const QString &outDir, QString *error)
 {
-    // Plain writes, no flush to the disk per file: a practice installation lives for minutes
-    // and is made again when anything is missing, and the trainer waits for it between sets.
-    for (const GeneratedFile &f : generated.files) {
-        const QString path = QDir(outDir).filePath(f.path);
-        QFile file(path);
-        if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-            || file.write(f.bytes) != f.bytes.size()) {
-            *error = QStringLiteral("%1: cannot write: %2").arg(path, file.errorString());
-            return false;
-        }
-    }
-    return true;
+    // No flush to the disk per file: a practice installation lives for minutes and is made
+    // again when anything is missing, and the trainer waits for it between sets. It is the
+    // trainer's own folder, so what is there is replaced.
+    return writeGenerated(generated, outDir, error, {.replace = true, .durable = false});
 }
 
 bool writeRandomSet(const RandomRequest &request, const QString &outDir, QString *error)

@@ -7,6 +7,8 @@
 // bytes on every machine.
 
 #include "Generator.h"
+#include "InstallationWriter.h"
+#include "SkillWish.h"
 #include "study/StudyLayout.h"
 
 #include <QString>
@@ -28,6 +30,8 @@ struct RandomRequest {
     // (see situationKinds) that the question must all have. Empty: any situation.
     std::vector<QStringList> wishes;
     QString powerTips; // a file copied to the installation's pwr.rtf; empty: none
+    // Skills wanted, one per question in turn (cycled), added to its wish; nullptr: any.
+    std::vector<const Skill *> skills;
 };
 
 struct RandomSet {

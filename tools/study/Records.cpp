@@ -1,5 +1,7 @@
 #include "Records.h"
 
+#include "Prng.h"
+
 #include "exercises/holding/HoldingSolver.h"
 #include "study/ExerciseTypes.h"
 #include "teaching/TeachingRules.h"
@@ -86,15 +88,15 @@ struct Builder {
         lines << tag(QStringLiteral("ses"), 4) + ctx.sessionName << kSeparatorLine;
     }
 
-    // The record in German, in English where the type has an English file of its own (the
-    // relative-bearing variants share their plain twin's), and its session.
-    // A session that breaks a teaching rule is refused with the first rule it breaks.
+    // A session that breaks a teaching rule is refused with every rule it breaks.
     bool teachable(const Session &s)
     {
-        const QStringList problems = teaching::sessionProblems(ctx.scenario.type, s, asksSide);
+        const QStringList problems = teaching::problems(teaching::sessionFacts(ctx.scenario.type, s, asksSide));
         return problems.isEmpty() || fail(problems.join(QStringLiteral("; ")));
     }
 
+    // The record in German, in English where the type has an English file of its own (the
+    // relative-bearing variants share their plain twin's), and its session.
     template <typename Lines>
     bool done(const Lines &lines, const Session &s)
     {
@@ -264,7 +266,9 @@ bool Builder::adf()
     s.instruments.rmi = ctx.scenario.type == 5;
     s.instruments.adf = ctx.scenario.type == 11;
     QString why;
-    const std::optional<AdfAnswer> a = adfAnswer(aircraft, num("heading"), {}, ctx.index, &why);
+    Prng placing(ctx.optionSeed);
+    const std::array<int, 3> places{int(placing.below(4)), int(placing.below(4)), int(placing.below(4))};
+    const std::optional<AdfAnswer> a = adfAnswer(aircraft, num("heading"), {}, places, &why);
     if (!a)
         return fail(why);
     auto lines = [&](const Phrases &p) {

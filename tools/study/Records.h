@@ -27,6 +27,9 @@ struct RecordContext {
     // English lines for every type, also those whose English file is another type's (a
     // practice installation of one type writes that file itself).
     bool everyLanguage = false;
+    // Draws the places of the right options among their candidates (ADF), so that no place
+    // and no pattern of places gives the answer away.
+    quint64 optionSeed = 0;
 };
 
 // Builds the record; empty with *error naming the situation's line when it has no

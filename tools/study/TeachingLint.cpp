@@ -1,14 +1,14 @@
 #include "TeachingLint.h"
 
 #include "Phrases.h"
+#include "SessionNames.h"
 
-#include "platform/Paths.h"
+#include "exercises/holding/HoldingRules.h"
 #include "platform/ValueRules.h"
-#include "session/SessionFile.h"
+#include "platform/VisibleText.h"
 #include "study/ExerciseTypes.h"
+#include "study/QuestionTable.h"
 #include "teaching/TeachingRules.h"
-
-#include <QFileInfo>
 
 namespace orvik3::study {
 
@@ -35,7 +35,7 @@ class TeachingLinter
 {
 public:
     TeachingLinter(QString file, qint16 type, Language language, QString base)
-        : m_file(std::move(file)), m_type(type), m_language(language), m_base(std::move(base))
+        : m_file(visibleText(file)), m_type(type), m_language(language), m_sessions(base)
     {
     }
 
@@ -44,83 +44,71 @@ public:
         const Walk walk = walkStudyFile(splitLines(bytes), m_type);
         int question = 0;
         for (const WalkedRecord &r : walk.records) {
-            if (!r.complete)
+            if (!r.complete || question == QuestionTable::rows)
                 break; // the loader stops there; the plain lint says so
             ++question;
             for (const QString &reason : problemsOf(r))
-                m_warnings.push_back({m_file, r.firstLine, question, reason});
+                m_warnings.push_back({m_file, r.firstLine, question, visibleText(reason)});
         }
         return m_warnings;
     }
 
 private:
-    QStringList problemsOf(const WalkedRecord &r) const
+    QStringList problemsOf(const WalkedRecord &r)
     {
-        QStringList out;
         const ExerciseType *type = exerciseType(m_type);
         if (!type)
-            return out;
-        const Variant variant = variantOf(m_type);
-        auto add = [&](const std::optional<QString> &p) {
-            if (p)
-                out << *p;
-        };
-        // What the file itself holds.
-        if (type->family == Family::Holding && variant != Variant::DmeArc) {
+            return {};
+        // What the session shows: the instrument, the wind and the figures of the flight.
+        const host::Session *session = sessionOf(r);
+        teaching::Facts facts = session ? teaching::sessionFacts(m_type, *session, asksSide(r)) : teaching::Facts();
+        // What the file itself holds comes first.
+        if (type->family == Family::Holding && variantOf(m_type) != Variant::DmeArc) {
             const std::optional<double> heading = numberIn(r, 13), inbound = numberIn(r, 14);
             const WalkedValue *kind = r.value(15);
+            facts.holding.reset();
             if (heading && inbound && *heading >= 0 && *heading < 360)
-                add(teaching::holdingSectorProblem(int(*heading), int(*inbound),
-                                                   kind && kind->text == QLatin1String("Standard")));
+                facts.holding = teaching::HoldingFacts{int(*heading), int(*inbound),
+                                                       kind && kind->text == holding::kRightHandWord};
         }
         if (type->family == Family::QdmQdr) {
             const std::optional<double> required = numberIn(r, 1), heading = numberIn(r, 17), actual = numberIn(r, 13);
             const bool qdm = qstrcmp(type->statsPrefix, "qdm") == 0;
+            facts.intercept.reset();
             if (required && heading && actual)
-                add(teaching::interceptTurnProblem(qdm ? teaching::Bearing::Qdm : teaching::Bearing::Qdr, *actual,
-                                                   *required, *heading));
+                facts.intercept = teaching::InterceptFacts{qdm ? teaching::Bearing::Qdm : teaching::Bearing::Qdr, *actual,
+                                                           *required, *heading};
         }
-        // What only its session shows: the instrument and the figures of the flight.
-        const std::optional<host::Session> session = sessionOf(r);
-        if (!session)
-            return out;
-        out << teaching::rangeProblems(*session);
-        if (type->family == Family::Position && variant != Variant::Orientation && !session->stations.empty()) {
-            const std::optional<double> course =
-                session->instruments.hsiCourseDeg ? session->instruments.hsiCourseDeg : session->instruments.vorObsDeg;
-            if (course) {
-                const host::nav::Point aircraft = host::aircraftPosition(*session);
-                const WalkedValue *third = r.value(15);
-                const Phrases p{m_language};
-                const bool asksSide = variant == Variant::StandardVor && third
-                    && (third->text == p.needle(NeedleMove::Left) || third->text == p.needle(NeedleMove::Right));
-                add(teaching::instrumentProblem(host::nav::qdr(aircraft, session->stations.front().position), *course,
-                                                asksSide));
-            }
+        if (facts.wind) {
+            const std::pair<teaching::WindFigure teaching::WindFacts::*, int> stored[] = {
+                {&teaching::WindFacts::headTail, 13}, {&teaching::WindFacts::crosswind, 15}, {&teaching::WindFacts::wca, 17}};
+            for (const auto &[figure, column] : stored)
+                if (const std::optional<double> n = numberIn(r, column))
+                    ((*facts.wind).*figure).stored = *n;
         }
-        return out;
+        return teaching::problems(facts);
     }
 
-    std::optional<host::Session> sessionOf(const WalkedRecord &r) const
+    // Whether a standard-VOR question asks which side the needle moves to.
+    bool asksSide(const WalkedRecord &r) const
     {
+        const WalkedValue *third = r.value(15);
+        const Phrases p{m_language};
+        return variantOf(m_type) == Variant::StandardVor && third
+            && (third->text == p.needle(NeedleMove::Left) || third->text == p.needle(NeedleMove::Right));
+    }
+
+    const host::Session *sessionOf(const WalkedRecord &r)
+    {
+        // A name without a readable session is the plain lint's finding; not followed here.
         const WalkedValue *name = r.value(kSessionColumn);
-        if (m_base.isEmpty() || !name || name->text.isEmpty())
-            return std::nullopt;
-        const QString folder = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions")});
-        const QString path = paths::resolve(m_base, {QStringLiteral("default"), QStringLiteral("sessions"), name->text});
-        // A name leading out of the sessions folder is the plain lint's finding; not followed here.
-        if (!paths::staysInside(folder, name->text) || !QFileInfo(path).isFile())
-            return std::nullopt; // the plain lint reports a missing session
-        host::SessionFile::Result loaded = host::SessionFile::load(path);
-        if (!loaded)
-            return std::nullopt;
-        return loaded.session;
+        return name && !name->text.isEmpty() ? m_sessions.session(name->text) : nullptr;
     }
 
     QString m_file;
     qint16 m_type;
     Language m_language;
-    QString m_base;
+    SessionNames m_sessions;
     std::vector<TeachingWarning> m_warnings;
 };
 

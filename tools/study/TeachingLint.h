@@ -1,8 +1,9 @@
 #pragma once
 
-// The teaching rules applied to a study file written by hand: holding headings on a sector
-// line, interception turns that depend on the intercept angle, positions the instrument
-// cannot show and unrealistic figures. They are warnings: the control can judge these
+// The teaching rules applied to a study file written by hand, with what the file stores and
+// what its sessions show: holding headings on a sector line, interception turns that depend
+// on the intercept angle, positions the instrument cannot show, wind figures the panel's
+// band refuses, unrealistic figures. They are warnings: the control can judge these
 // questions, but a trainee may be marked wrong for a sound answer.
 
 #include "Lint.h"

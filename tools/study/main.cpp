@@ -1,22 +1,33 @@
 // orvik3-study: checks study files, generates an installation from scenario files and shows
 // the trainees' statistics. A thin command line over the study kit.
 
+#include "ClassCommands.h"
 #include "Generator.h"
+#include "InstallationWriter.h"
 #include "Lint.h"
+#include "Manual.h"
+#include "MemoryReport.h"
 #include "RandomSet.h"
+#include "Shortcuts.h"
+#include "Simulator.h"
 #include "StatsReport.h"
 #include "TeachingLint.h"
 
 #include <orvik3/Error.h>
 #include <orvik3/SettingsStore.h>
 
+#include "ReviewLog.h"
+#include "platform/VisibleText.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace orvik3;
 using namespace orvik3::study;
@@ -24,101 +35,6 @@ using namespace orvik3::study;
 namespace {
 
 enum Exit { Clean = 0, Findings = 1, UsageOrIo = 2 };
-
-const char *const kManual = R"(NAME
-    orvik3-study - check, generate and follow study files of the trainer
-
-SYNOPSIS
-    orvik3-study lint [--type N] [--language de|en] [--base DIR] [--teaching [--strict]] FILE...
-    orvik3-study generate SCENARIOS... OUTDIR
-    orvik3-study random --type N [--count K] [--seed S] [--lang de|en] [--kind WORDS]...
-                        [--power-tips FILE] OUTDIR
-    orvik3-study stats [--store DIR] [--csv] [PREFIX]
-    orvik3-study stats reset [--store DIR] PREFIX
-    orvik3-study --help | --version
-
-DESCRIPTION
-    Study files hold the questions of one exercise type and their stored answers; the
-    exercise panel judges the trainee against them. This tool finds the mistakes of a
-    hand-written study file before a trainee meets them, builds a complete installation
-    from scenario files, and reports the attempt counters of the settings store.
-
-COMMANDS
-    lint FILE...
-        Reads each file (every *.sty of a folder given instead) with the panel's own loader rules. The exercise type comes from the
-        file name (hsi.sty, e-qdm.sty, ... in any letter case) or from --type. Reports, as
-        file:line: message, every line at which loading stops, missing question lines
-        (:qa:, :qb:, :qc:), and every stored answer that can never be judged right or
-        cannot be shown: position degrees that are no list entry, list texts that are no
-        entry, turn and trend words the panel does not accept (letter case included), a
-        QDM/QDR of 360, ADF answers equal to none of their captions, wind times above 546
-        minutes, captions that are not whole numbers, and session names without their
-        session file in default/sessions/ of the installation. Then prints how many
-        questions load.
-
-        With --teaching it also warns, as file:line: warning: question N: reason, about
-        questions the control can judge but that teach badly: a holding heading within 5
-        degrees of an entry sector line, a QDM/QDR first turn that is not the same for 30,
-        45, 60 and 90 degree intercepts, an HSI or VOR position the instrument cannot show
-        (bar at its stop, flag in view abeam, needle centred where a side is asked), and
-        speeds, distances and DME figures outside realistic ranges (from the sessions).
-
-    generate SCENARIOS... OUTDIR
-        Reads scenario files (or every *.txt of a folder, by name) and writes
-        OUTDIR/default/sessions/*.session and the German and English study files of every
-        type in OUTDIR/default/study/. Every stored answer is computed from the situation.
-        The output depends only on the scenarios.
-
-    random --type N OUTDIR
-        Writes a practice installation of fresh situations of exercise type N: the type's
-        study file of the language in OUTDIR/default/study/ and one session per question in
-        OUTDIR/default/sessions/. Each situation is drawn at random within realistic values
-        and kept only when its answers are clear-cut and every teaching rule holds; every
-        stored answer is computed. The same seed gives the same files byte for byte.
-
-    stats [PREFIX]
-        Prints attempts, wrong answers and the rate of wrong answers per question (numbered
-        as in the panel's counter) for the statistics prefix (hsipos, stdvor, hsihld, dghld,
-        adfpos, qdm, qdr, wind, dmearc) or for all prefixes.
-
-    stats reset PREFIX
-        Removes every counter of the prefix.
-
-OPTIONS
-    --type N          Exercise type 1..14 of the files to lint, whatever their names.
-    --language de|en  Language of the lists the position answers must match.
-    --base DIR        Installation whose default/sessions/ holds the sessions (default:
-                      the folder above default/study/ when the file lies there).
-    --teaching        Lint: warn about questions that teach badly, too.
-    --strict          Lint --teaching: warnings count as findings.
-    --count K         Random: questions in the set, 1..301 (default 24).
-    --seed S          Random: the seed, a whole number (default 1).
-    --lang de|en      Random: the language of the study file (default de). The types
-                      whose English file is another type's write that file.
-    --kind WORDS      Random: the kinds wanted, comma-separated words that one question
-                      must all have; given more than once, the questions take them in turn.
-                      Holdings: direct, parallel, offset, right-hand, left-hand; QDM/QDR:
-                      left, right (the first turn); wind: crosswind-left, crosswind-right,
-                      headwind, tailwind; DME arc: clockwise, counterclockwise.
-    --power-tips FILE Random: copied to OUTDIR/pwr.rtf.
-    --store DIR       Folder of the settings store (default: the user's).
-    --csv             Comma-separated values with a header row.
-    -h, --help        This text.
-    -v, --version     The version.
-
-EXIT STATUS
-    0  nothing found (lint; teaching warnings without --strict) or done
-    1  findings or, with --strict, teaching warnings (lint), or a scenario with a
-       mistake (generate)
-    2  usage error, or a file that cannot be read or written
-
-EXAMPLES
-    orvik3-study lint data/default/study/*
-    orvik3-study lint --teaching --strict data/default/study/*.sty
-    orvik3-study generate data/scenarios data
-    orvik3-study random --type 3 --count 24 --seed 7 --kind parallel practice
-    orvik3-study stats --csv qdm > qdm.csv
-)";
 
 QTextStream &out()
 {
@@ -132,11 +48,48 @@ QTextStream &err()
     return s;
 }
 
+// One line of output. Names and texts come from files that anyone may have written: none of
+// their control characters reaches the terminal.
+void say(QTextStream &stream, const QString &line) { stream << visibleText(line) << '\n'; }
+// Text of several lines, each made visible on its own.
+void sayLines(QTextStream &stream, const QString &text)
+{
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (const QString &line : lines)
+        say(stream, line);
+}
+
 int usage(const QString &message)
 {
-    err() << "orvik3-study: " << message << "\n"
-          << "Try 'orvik3-study --help'.\n";
+    say(err(), QStringLiteral("orvik3-study: ") + message);
+    err() << "Try 'orvik3-study --help'.\n";
     return UsageOrIo;
+}
+
+// The files named, a folder standing for its study files (*.sty) in name order; one named
+// like a study file is taken as the file meant, so that the reader refuses it by name. A
+// folder without study files sets *status.
+QStringList studyFilesOf(const QStringList &files, int *status)
+{
+    QStringList paths;
+    for (const QString &f : files) {
+        // A folder is read file by file; one named like a study file is taken as the file
+        // meant, so that the reader refuses it by name.
+        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
+            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
+            if (names.isEmpty()) {
+                say(err(), f + QStringLiteral(": a folder without study files (*.sty)"));
+                *status = UsageOrIo;
+            }
+            for (const QString &n : names)
+                paths << QDir(f).filePath(n);
+        } else {
+            paths << f;
+        }
+    }
+    return paths;
 }
 
 // Prints the teaching warnings of one file; their number, or -1 when it cannot be read.
@@ -145,13 +98,13 @@ int printTeachingWarnings(const QString &file, const LintOptions &options)
     QString error;
     const std::optional<std::vector<TeachingWarning>> warnings = teachingLintFile(file, options, &error);
     if (!warnings) {
-        err() << error << "\n";
+        say(err(), error);
         return -1;
     }
     for (const TeachingWarning &w : *warnings)
-        out() << w.toString() << "\n";
-    out() << file << ": " << (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size()))
-          << "\n";
+        say(out(), w.toString());
+    say(out(), file + QStringLiteral(": ")
+                    + (warnings->empty() ? QStringLiteral("teaches well") : QStringLiteral("%1 teaching warnings").arg(warnings->size())));
     return int(warnings->size());
 }
 
@@ -179,35 +132,23 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     if (strict && !teaching)
         return usage(QStringLiteral("--strict goes with --teaching"));
     int status = Clean;
-    QStringList paths;
-    for (const QString &f : files) {
-        // A folder is linted file by file; one named like a study file is taken as the file
-        // meant, so that the reader refuses it by name.
-        if (QFileInfo(f).isDir() && !f.endsWith(QLatin1String(".sty"), Qt::CaseInsensitive)) {
-            const QStringList names = QDir(f).entryList({QStringLiteral("*.sty")}, QDir::Files, QDir::Name);
-            if (names.isEmpty()) {
-                err() << f << ": a folder without study files (*.sty)\n";
-                status = UsageOrIo;
-            }
-            for (const QString &n : names)
-                paths << QDir(f).filePath(n);
-        } else {
-            paths << f;
-        }
-    }
-    for (const QString &file : paths) {
+    for (const QString &file : studyFilesOf(files, &status)) {
         QString error;
         const std::optional<LintReport> report = lintStudyFile(file, options, &error);
         if (!report) {
-            err() << error << "\n";
+            say(err(), error);
             status = UsageOrIo;
             continue;
         }
         for (const Finding &f : report->findings)
-            out() << f.toString() << "\n";
-        out() << file << ": " << report->records << " questions load, "
-              << (report->findings.empty() ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(report->findings.size()))
-              << "\n";
+            say(out(), f.toString());
+        const int findings = int(report->findings.size()) + report->unshown;
+        if (report->unshown > 0)
+            say(out(), QStringLiteral("%1: %2 more findings not shown").arg(file).arg(report->unshown));
+        say(out(), QStringLiteral("%1: %2 questions load, %3")
+                       .arg(file)
+                       .arg(report->records)
+                       .arg(findings == 0 ? QStringLiteral("clean") : QStringLiteral("%1 findings").arg(findings)));
         if (!report->findings.empty() && status == Clean)
             status = Findings;
         if (teaching) {
@@ -221,7 +162,7 @@ int runLint(const QStringList &files, const QCommandLineParser &p)
     return status;
 }
 
-int runGenerate(const QStringList &args)
+int runGenerate(const QStringList &args, const QCommandLineParser &p)
 {
     if (args.size() < 2)
         return usage(QStringLiteral("generate needs scenario files and an output folder"));
@@ -231,7 +172,7 @@ int runGenerate(const QStringList &args)
         if (info.isDir()) {
             const QStringList names = QDir(a).entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
             if (names.isEmpty()) {
-                err() << a << ": no *.txt scenario files\n";
+                say(err(), a + QStringLiteral(": no *.txt scenario files"));
                 return UsageOrIo;
             }
             for (const QString &n : names)
@@ -246,7 +187,7 @@ int runGenerate(const QStringList &args)
         ScenarioError error;
         std::optional<Scenario> s = loadScenario(path, &error);
         if (!s) {
-            err() << error.toString() << "\n";
+            say(err(), error.toString());
             const bool unreadable = error.line == 0 && error.message.startsWith(QLatin1String("cannot open"));
             status = std::max(status, int(unreadable ? UsageOrIo : Findings));
             continue;
@@ -259,17 +200,17 @@ int runGenerate(const QStringList &args)
     const std::optional<Generated> generated = generate(scenarios, &errors);
     if (!generated) {
         for (const ScenarioError &e : errors)
-            err() << e.toString() << "\n";
+            say(err(), e.toString());
         return Findings;
     }
     QString writeError;
-    if (!writeGenerated(*generated, args.last(), &writeError)) {
-        err() << writeError << "\n";
+    if (!writeGenerated(*generated, args.last(), &writeError, {.replace = p.isSet(QStringLiteral("force"))})) {
+        say(err(), writeError);
         return UsageOrIo;
     }
     for (const QString &note : generated->notes)
-        out() << note << "\n";
-    out() << "wrote " << generated->files.size() << " files to " << args.last() << "\n";
+        say(out(), note);
+    say(out(), QStringLiteral("wrote %1 files to %2").arg(generated->files.size()).arg(args.last()));
     return Clean;
 }
 
@@ -304,20 +245,89 @@ int runRandom(const QStringList &args, const QCommandLineParser &p)
     QString error;
     const std::optional<RandomSet> set = randomSet(request, &error);
     if (!set) {
-        err() << "orvik3-study: " << error << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + error);
         return error.contains(QLatin1String("cannot read")) ? UsageOrIo : Findings;
     }
-    if (!writeGenerated(set->files, args[0], &error)) {
-        err() << error << "\n";
+    if (!writeGenerated(set->files, args[0], &error, {.replace = p.isSet(QStringLiteral("force"))})) {
+        say(err(), error);
         return UsageOrIo;
     }
-    out() << "wrote " << set->files.files.size() << " files to " << args[0] << " (" << set->studyFile << ", "
-          << request.count << " questions)\n";
+    say(out(), QStringLiteral("wrote %1 files to %2 (%3, %4 questions)")
+                   .arg(set->files.files.size())
+                   .arg(args[0], set->studyFile)
+                   .arg(request.count));
+    return Clean;
+}
+
+// The simple rules a trainee could learn from each study file, and whether one is right too
+// often.
+int runShortcuts(const QStringList &files)
+{
+    if (files.isEmpty())
+        return usage(QStringLiteral("stats --shortcuts needs study files or a folder"));
+    int status = Clean, above = 0;
+    for (const QString &file : studyFilesOf(files, &status)) {
+        QString error;
+        const std::optional<ShortcutReport> report = shortcutsOfFile(file, {}, &error);
+        if (!report) {
+            say(err(), error);
+            status = UsageOrIo;
+            continue;
+        }
+        sayLines(out(), formatShortcuts(*report));
+        above += int(std::count_if(report->shortcuts.begin(), report->shortcuts.end(),
+                                   [](const Shortcut &s) { return s.share() > kShortcutLimit; }));
+    }
+    out() << (above ? QStringLiteral("%1 rules right in more than %2% of their questions").arg(above)
+                    : QStringLiteral("no rule right in more than %2% of its questions"))
+                           .arg(std::lround(kShortcutLimit * 100))
+          << "\n";
+    return status != Clean ? status : above ? Findings : Clean;
+}
+
+int runSimulate(const QStringList &args, const QCommandLineParser &p)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("simulate takes no arguments"));
+    if (p.isSet(QStringLiteral("class")))
+        return runClassSimulation(p, out(), err());
+    SimulationOptions options;
+    if (const QString why = readSimulationCounts(p, options.students, options.days, options.perDay, options.seed); !why.isEmpty())
+        return usage(why);
+    for (const SchedulerOutcome &o : simulate(options))
+        out() << "scheduler " << schedulerName(o.scheduler) << " recall " << QString::number(100 * o.recall, 'f', 1)
+              << " weakest " << QString::number(100 * o.weakest, 'f', 1) << "\n";
+    return Clean;
+}
+
+int runMemory(const QStringList &args, const QCommandLineParser &p)
+{
+    if (!args.isEmpty())
+        return usage(QStringLiteral("memory takes no arguments"));
+    MemoryReportOptions options;
+    options.log = p.isSet(QStringLiteral("log")) ? p.value(QStringLiteral("log")) : practice::ReviewLog::defaultPath();
+    options.now = QDateTime::currentMSecsSinceEpoch();
+    options.fit = p.isSet(QStringLiteral("fit"));
+    if (p.isSet(QStringLiteral("exam"))) {
+        const QDate exam = QDate::fromString(p.value(QStringLiteral("exam")), Qt::ISODate);
+        if (!exam.isValid())
+            return usage(QStringLiteral("--exam must be a date YYYY-MM-DD"));
+        options.exam = exam.startOfDay().toMSecsSinceEpoch();
+    }
+    QString error;
+    const std::optional<QString> report = memoryReport(options, &error);
+    if (!report) {
+        say(err(), QStringLiteral("orvik3-study: ") + error);
+        return UsageOrIo;
+    }
+    sayLines(out(), *report);
     return Clean;
 }
 
 int runStats(const QStringList &args, const QCommandLineParser &p)
 {
+    if (p.isSet(QStringLiteral("shortcuts")))
+        return runShortcuts(args);
     const QString dir = p.isSet(QStringLiteral("store")) ? p.value(QStringLiteral("store")) : IniSettingsStore::defaultDirectory();
     const bool reset = !args.isEmpty() && args[0] == QLatin1String("reset");
     const QStringList rest = reset ? args.mid(1) : args;
@@ -334,17 +344,21 @@ int runStats(const QStringList &args, const QCommandLineParser &p)
         IniSettingsStore store(dir);
         if (reset) {
             const int removed = resetCounts(store, prefix);
-            out() << "removed " << removed << " entries of " << prefix << "\n";
+            say(out(), QStringLiteral("removed %1 entries of %2").arg(removed).arg(prefix));
             return Clean;
         }
         const std::vector<PrefixCounts> counts = readCounts(store, prefix);
         if (counts.empty() && !p.isSet(QStringLiteral("csv"))) {
-            out() << "no statistics" << (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix) << "\n";
+            say(out(), QStringLiteral("no statistics") + (prefix.isEmpty() ? QString() : QStringLiteral(" for ") + prefix));
             return Clean;
         }
-        out() << formatCounts(counts, p.isSet(QStringLiteral("csv")));
+        QStringList lines = formatCounts(counts, p.isSet(QStringLiteral("csv"))).split(u'\n');
+        if (lines.last().isEmpty())
+            lines.removeLast();
+        for (const QString &line : lines)
+            say(out(), line);
     } catch (const Error &e) {
-        err() << "orvik3-study: " << e.what() << "\n";
+        say(err(), QStringLiteral("orvik3-study: ") + QString::fromLocal8Bit(e.what()));
         return UsageOrIo;
     }
     return Clean;
@@ -368,6 +382,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("base"), QStringLiteral("Installation folder."), QStringLiteral("DIR")},
         {QStringLiteral("store"), QStringLiteral("Settings store folder."), QStringLiteral("DIR")},
         {QStringLiteral("csv"), QStringLiteral("Comma-separated output.")},
+        {QStringLiteral("shortcuts"), QStringLiteral("Rules a trainee could learn instead of the skill.")},
         {QStringLiteral("teaching"), QStringLiteral("Warn about questions that teach badly.")},
         {QStringLiteral("strict"), QStringLiteral("Teaching warnings count as findings.")},
         {QStringLiteral("count"), QStringLiteral("Questions of a random set."), QStringLiteral("K")},
@@ -375,6 +390,17 @@ int main(int argc, char *argv[])
         {QStringLiteral("lang"), QStringLiteral("de or en (random)."), QStringLiteral("LANG")},
         {QStringLiteral("kind"), QStringLiteral("Kinds wanted (random)."), QStringLiteral("WORDS")},
         {QStringLiteral("power-tips"), QStringLiteral("Power tips file (random)."), QStringLiteral("FILE")},
+        {QStringLiteral("students"), QStringLiteral("Simulated students."), QStringLiteral("N")},
+        {QStringLiteral("days"), QStringLiteral("Evenings simulated."), QStringLiteral("D")},
+        {QStringLiteral("per-day"), QStringLiteral("Questions each evening."), QStringLiteral("Q")},
+        {QStringLiteral("log"), QStringLiteral("Review log."), QStringLiteral("FILE")},
+        {QStringLiteral("exam"), QStringLiteral("Exam date."), QStringLiteral("DATE")},
+        {QStringLiteral("fit"), QStringLiteral("Fit the memory model.")},
+        {QStringLiteral("force"), QStringLiteral("Replace existing files (generate, random).")},
+        {QStringLiteral("class"), QStringLiteral("Simulate a class into a folder or server."), QStringLiteral("LOCATION")},
+        {QStringLiteral("mis-key"), QStringLiteral("A question stored with a wrong key."), QStringLiteral("FILE:Q")},
+        {QStringLiteral("html"), QStringLiteral("The class report's HTML file."), QStringLiteral("FILE")},
+        {QStringLiteral("pseudonym"), QStringLiteral("A student's pseudonym in the class."), QStringLiteral("NAME")},
     });
     if (!p.parse(QCoreApplication::arguments()))
         return usage(p.errorText());
@@ -393,10 +419,16 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("lint"))
         return runLint(args, p);
     if (command == QLatin1String("generate"))
-        return runGenerate(args);
+        return runGenerate(args, p);
     if (command == QLatin1String("random"))
         return runRandom(args, p);
     if (command == QLatin1String("stats"))
         return runStats(args, p);
+    if (command == QLatin1String("simulate"))
+        return runSimulate(args, p);
+    if (command == QLatin1String("memory"))
+        return runMemory(args, p);
+    if (command == QLatin1String("class"))
+        return runClassCommand(args, p, out(), err());
     return usage(QStringLiteral("unknown command '%1'").arg(command));
 }

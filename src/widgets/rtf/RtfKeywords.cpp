@@ -1,5 +1,7 @@
 #include "RtfKeywords.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -127,7 +129,7 @@ QString describe(const QByteArray &input, qsizetype offset, const QString &reaso
             lineStart = i + 1;
         }
     }
-    return QStringLiteral("RTF error at line %1, column %2 (byte %3): %4")
+    return QCoreApplication::translate("orvik3::RtfReader", "RTF error at line %1, column %2 (byte %3): %4")
         .arg(line)
         .arg(offset - lineStart + 1)
         .arg(offset)

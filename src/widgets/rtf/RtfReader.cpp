@@ -3,6 +3,7 @@
 #include "RtfKeywords.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -128,7 +129,7 @@ bool Parser::run()
     static constexpr std::string_view kMagic = "{\\rtf";
     if (m_size < qsizetype(kMagic.size()) || std::string_view(m_data, kMagic.size()) != kMagic
         || (m_size > qsizetype(kMagic.size()) && isAsciiLetter(m_data[kMagic.size()]))) {
-        return fail(0, QStringLiteral("not an RTF document: expected it to start with {\\rtf"));
+        return fail(0, QCoreApplication::translate("orvik3::RtfReader", "not an RTF document: expected it to start with {\\rtf"));
     }
     m_stack.reserve(64);
 
@@ -160,7 +161,7 @@ bool Parser::run()
     }
 
     if (!m_documentClosed) {
-        return fail(m_size, QStringLiteral("unexpected end of input: %1 group(s) still open")
+        return fail(m_size, QCoreApplication::translate("orvik3::RtfReader", "unexpected end of input: %1 group(s) still open")
                                 .arg(m_stack.size()));
     }
     // Some writers pad the file with NULs or a trailing newline; anything
@@ -168,7 +169,7 @@ bool Parser::run()
     for (qsizetype i = m_pos; i < m_size; ++i) {
         const char c = m_data[i];
         if (c != '\r' && c != '\n' && c != ' ' && c != '\t' && c != '\0')
-            return fail(i, QStringLiteral("unexpected data after the end of the document"));
+            return fail(i, QCoreApplication::translate("orvik3::RtfReader", "unexpected data after the end of the document"));
     }
 
     resolveDanglingSurrogate();
@@ -179,7 +180,7 @@ bool Parser::run()
 bool Parser::openGroup()
 {
     if (int(m_stack.size()) >= RtfReader::kMaxGroupDepth) {
-        return fail(m_pos, QStringLiteral("groups nested deeper than %1")
+        return fail(m_pos, QCoreApplication::translate("orvik3::RtfReader", "groups nested deeper than %1")
                                .arg(RtfReader::kMaxGroupDepth));
     }
     m_stack.push_back(m_state);
@@ -212,7 +213,7 @@ bool Parser::controlSequence()
     const qsizetype start = m_pos;
     ++m_pos; // backslash
     if (m_pos >= m_size)
-        return fail(start, QStringLiteral("unexpected end of input after '\\'"));
+        return fail(start, QCoreApplication::translate("orvik3::RtfReader", "unexpected end of input after '\\'"));
 
     const char c = m_data[m_pos];
     if (!isAsciiLetter(c)) {
@@ -221,11 +222,11 @@ bool Parser::controlSequence()
         switch (c) {
         case '\'': {
             if (m_pos + 2 > m_size)
-                return fail(start, QStringLiteral("unexpected end of input in \\' escape"));
+                return fail(start, QCoreApplication::translate("orvik3::RtfReader", "unexpected end of input in \\' escape"));
             const int hi = hexValue(m_data[m_pos]);
             const int lo = hexValue(m_data[m_pos + 1]);
             if (hi < 0 || lo < 0)
-                return fail(start, QStringLiteral("\\' must be followed by two hex digits"));
+                return fail(start, QCoreApplication::translate("orvik3::RtfReader", "\\' must be followed by two hex digits"));
             m_pos += 2;
             textByte(static_cast<unsigned char>(hi * 16 + lo));
             return true;
@@ -267,7 +268,7 @@ bool Parser::controlSequence()
     const qsizetype wordStart = m_pos;
     while (m_pos < m_size && isAsciiLetter(m_data[m_pos])) {
         if (m_pos - wordStart >= RtfReader::kMaxControlWordLetters) {
-            return fail(start, QStringLiteral("control word longer than %1 letters")
+            return fail(start, QCoreApplication::translate("orvik3::RtfReader", "control word longer than %1 letters")
                                    .arg(RtfReader::kMaxControlWordLetters));
         }
         ++m_pos;
@@ -281,13 +282,13 @@ bool Parser::controlSequence()
         if (negative) {
             ++m_pos;
             if (m_pos >= m_size || !isDigit(m_data[m_pos]))
-                return fail(start, QStringLiteral("expected a digit after '-' in a control word"));
+                return fail(start, QCoreApplication::translate("orvik3::RtfReader", "expected a digit after '-' in a control word"));
         }
         const qsizetype digitsStart = m_pos;
         qint64 value = 0;
         while (m_pos < m_size && isDigit(m_data[m_pos])) {
             if (m_pos - digitsStart >= RtfReader::kMaxParameterDigits) {
-                return fail(start, QStringLiteral("numeric parameter longer than %1 digits")
+                return fail(start, QCoreApplication::translate("orvik3::RtfReader", "numeric parameter longer than %1 digits")
                                        .arg(RtfReader::kMaxParameterDigits));
             }
             value = value * 10 + (m_data[m_pos] - '0');
@@ -296,7 +297,7 @@ bool Parser::controlSequence()
         if (negative)
             value = -value;
         if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-            return fail(start, QStringLiteral("numeric parameter out of range"));
+            return fail(start, QCoreApplication::translate("orvik3::RtfReader", "numeric parameter out of range"));
         hasParam = true;
         param = int(value);
     }
@@ -321,9 +322,9 @@ bool Parser::controlWord(qsizetype start, std::string_view word, bool hasParam, 
     // is raw bytes that may contain braces and backslashes.
     if (entry->kw == Kw::Bin) {
         if (hasParam && param < 0)
-            return fail(start, QStringLiteral("negative \\bin length"));
+            return fail(start, QCoreApplication::translate("orvik3::RtfReader", "negative \\bin length"));
         if (param > m_size - m_pos)
-            return fail(start, QStringLiteral("\\bin data runs past the end of the input"));
+            return fail(start, QCoreApplication::translate("orvik3::RtfReader", "\\bin data runs past the end of the input"));
         m_pos += param;
         return true;
     }
@@ -409,7 +410,7 @@ bool Parser::controlWord(qsizetype start, std::string_view word, bool hasParam, 
         break;
     case Kw::Unicode: {
         if (!hasParam || param < -32768 || param > 65535)
-            return fail(start, QStringLiteral("\\u needs a parameter in -32768..65535"));
+            return fail(start, QCoreApplication::translate("orvik3::RtfReader", "\\u needs a parameter in -32768..65535"));
         emitChar(char16_t(param < 0 ? param + 65536 : param));
         m_fallbackPending = m_state.unicodeSkip;
         break;
@@ -545,14 +546,14 @@ RtfParseResult RtfReader::parse(const QByteArray &rtf, QTextDocument *doc)
     RtfParseResult result;
     if (!doc) {
         result.errorOffset = 0;
-        result.error = QStringLiteral("RTF error: no target document");
+        result.error = QCoreApplication::translate("orvik3::RtfReader", "RTF error: no target document");
         return result;
     }
     doc->clear();
     if (rtf.size() > kMaxInputBytes) {
         result.errorOffset = kMaxInputBytes;
         result.error = describe(rtf, kMaxInputBytes,
-                                QStringLiteral("input larger than %1 bytes").arg(kMaxInputBytes));
+                                QCoreApplication::translate("orvik3::RtfReader", "input larger than %1 bytes").arg(kMaxInputBytes));
         return result;
     }
 

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace orvik3 {
+
+// Text taken from a file, made safe to put in a message: every control character is written as
+// an escape (NUL as \0, tab, CR and LF as \t, \r and \n, other C0 and C1 controls and DEL as
+// \xHH, the bidirectional overrides as \uHHHH), so that a file cannot move the cursor, clear a
+// terminal, start a new line or reorder what is shown around it. Backslashes are left alone,
+// so escaping twice changes nothing.
+QString visibleText(const QString &text);
+
+} // namespace orvik3
