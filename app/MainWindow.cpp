@@ -40,10 +40,17 @@ namespace orvik3::trainer {
 
 namespace {
 
+// The panel counts on the window thread: a lock held by another program costs the window at
+// most this long, then the trainee is told which lock it is. The question stays open, so the
+// count is made when "Weiter" is pressed again.
+constexpr int kLockWaitMs = 200;
+
 Services withStore(Services services)
 {
     if (!services.settings)
         services.settings = std::make_shared<IniSettingsStore>();
+    if (auto *ini = dynamic_cast<IniSettingsStore *>(services.settings.get()))
+        ini->setLockTimeout(kLockWaitMs);
     return services;
 }
 
@@ -217,9 +224,8 @@ void MainWindow::nextQuestion()
 void MainWindow::setLanguage(Language language)
 {
     // Before anything is built again in the new language; the files are loaded once.
-    if (!TrainerTranslator::apply(language))
-        std::fprintf(stderr, "German texts not found (orvik3_trainer_de.qm in %s); the trainer stays English\n",
-                     qPrintable(TrainerTranslator::searchPaths().join(QStringLiteral(", "))));
+    if (QString problem; !TrainerTranslator::apply(language, &problem) && !problem.isEmpty())
+        std::fprintf(stderr, "%s; the trainer stays English\n", qPrintable(problem));
     const bool changed = language != m_host->language();
     m_host->setLanguage(language);
     m_settings.setValue(kLanguage, languageCode(language));

@@ -18,6 +18,7 @@
 #include "view/SummaryPage.h"
 
 #include <orvik3/Error.h>
+#include <orvik3/VisibleText.h>
 #include <orvik3/QAform.h>
 
 #include <QCloseEvent>
@@ -30,6 +31,20 @@
 #include <cstdio>
 
 namespace orvik3::trainer {
+
+namespace {
+
+// A message as the window shows it: what came from a file cannot start lines, move the cursor
+// of a terminal or run on for pages; the message box shows it as plain text, not as markup.
+QString plainMessage(const QString &message)
+{
+    QStringList lines = message.split(u'\n');
+    for (QString &line : lines)
+        line = visibleQuote(line, 400);
+    return lines.join(u'\n');
+}
+
+} // namespace
 
 void MainWindow::retranslate()
 {
@@ -143,15 +158,17 @@ void MainWindow::reportFailure(const QString &message)
     m_host->sync();
 }
 
-void MainWindow::report(const QString &message)
+void MainWindow::report(const QString &text)
 {
     ++m_reports;
+    const QString message = plainMessage(text);
     if (m_scripted) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
         return;
     }
     statusBar()->showMessage(message, 10000);
     auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

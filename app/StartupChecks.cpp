@@ -1,5 +1,7 @@
 #include "StartupChecks.h"
 
+#include <orvik3/BoundedFile.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,9 +10,11 @@ namespace orvik3::trainer {
 
 QString sampleInstallation(const QString &applicationDir)
 {
-    QFile marker(QDir(applicationDir).filePath(QStringLiteral("orvik3-trainer.sample")));
-    if (marker.open(QIODevice::ReadOnly)) {
-        const QString path = QString::fromUtf8(marker.readAll()).trimmed();
+    // One line naming a folder; anything else there (a pipe, a device, a huge file) is no note.
+    static constexpr FileLimit kNote{4096, "note"};
+    const BoundedFile::Result marker = BoundedFile::read(QDir(applicationDir).filePath(QStringLiteral("orvik3-trainer.sample")), kNote);
+    if (marker.ok()) {
+        const QString path = QString::fromUtf8(marker.bytes).trimmed();
         if (!path.isEmpty())
             return QDir::cleanPath(path);
     }

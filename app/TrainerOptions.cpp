@@ -1,6 +1,9 @@
 #include "TrainerOptions.h"
 
+#include <orvik3/VisibleText.h>
+
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace orvik3::trainer {
@@ -59,6 +62,14 @@ ParsedOptions parseOptions(const QStringList &arguments)
     }
     o.solution = parser.isSet(solution);
     o.screenshot = parser.value(shot);
+    if (parser.isSet(shot)) {
+        // Only a plain file (or none yet): a pipe would hold the run until someone reads it.
+        const QFileInfo target(o.screenshot);
+        if (o.screenshot.isEmpty() || (target.exists() && !target.isFile())) {
+            r.error = QStringLiteral("--screenshot wants the name of a PNG file to write, not '%1'").arg(visibleText(o.screenshot));
+            return r;
+        }
+    }
     if (parser.isSet(size)) {
         const auto m = QRegularExpression(QStringLiteral("^(\\d{3,4})x(\\d{3,4})$")).match(parser.value(size));
         if (!m.hasMatch()) {

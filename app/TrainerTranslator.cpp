@@ -18,6 +18,7 @@ struct Installed {
     QPointer<QTranslator> own;
     QPointer<QTranslator> qt;
     Language language = Language::English;
+    bool failed = false; // the German file would not load: it is not tried again
 };
 
 Installed &installed()
@@ -67,27 +68,32 @@ QString TrainerTranslator::directory()
 
 Language TrainerTranslator::current() { return installed().language; }
 
-bool TrainerTranslator::apply(Language language)
+bool TrainerTranslator::apply(Language language, QString *problem)
 {
     Installed &state = installed();
     // Loaded once: asked again for the language in force, the files stay as they are.
-    if (language == state.language && (language == Language::English || state.own))
-        return true;
+    if (language == state.language && (language == Language::English || state.own || state.failed))
+        return language == Language::English || !state.failed;
     drop(state.own);
     drop(state.qt);
     state.language = language;
     if (language == Language::English || !QCoreApplication::instance())
         return true;
 
-    bool found = false;
     auto *own = new QTranslator(QCoreApplication::instance());
     const QString dir = directory();
-    if (!dir.isEmpty() && own->load(kOwnFile, dir)) {
+    if (!state.failed && !dir.isEmpty() && own->load(kOwnFile, dir)) {
         QCoreApplication::installTranslator(own);
         state.own = own;
-        found = true;
     } else {
         delete own;
+        if (problem && state.failed)
+            problem->clear();
+        else if (problem && dir.isEmpty())
+            *problem = QStringLiteral("German texts not found (%1 in %2)").arg(kOwnFile, searchPaths().join(QStringLiteral(", ")));
+        else if (problem)
+            *problem = QStringLiteral("German texts damaged: %1 cannot be loaded").arg(QDir(dir).filePath(kOwnFile));
+        state.failed = true;
     }
     // Qt's own words (Close, Yes, Cancel ...) come with Qt; without them the dialogs stay English.
     auto *qt = new QTranslator(QCoreApplication::instance());
@@ -98,7 +104,7 @@ bool TrainerTranslator::apply(Language language)
     } else {
         delete qt;
     }
-    return found;
+    return !state.failed;
 }
 
 } // namespace orvik3::trainer

@@ -14,8 +14,10 @@ class TrainerTranslator
 {
 public:
     // Installs (or removes) the translators on the application, unless they are in force
-    // already. False when the trainer's German file was not found; the texts then stay English.
-    static bool apply(Language language);
+    // already. False when the trainer's German file was not found or could not be loaded; the
+    // texts then stay English, and *problem says why, the first time only: asked again for
+    // German, the file is not tried again.
+    static bool apply(Language language, QString *problem = nullptr);
     static Language current();
 
     // Where the trainer's .qm files are looked for, first match wins: next to the binary

@@ -66,6 +66,13 @@ QString resourcesSoFar()
         .arg(qint64(now.tv_sec) * 1000000000 + now.tv_nsec);
 }
 
+// Where nothing can be written, not even by root: below the program's own file. Settings
+// kept there last for the run only.
+QString nowhere()
+{
+    return QCoreApplication::applicationFilePath() + QStringLiteral("/settings-of-this-run.conf");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -103,14 +110,14 @@ int main(int argc, char *argv[])
     // it works on a copy that goes away with the run.
     const bool scripted = !options.screenshot.isEmpty();
     QTemporaryDir scratch;
+    const QString runOnly = scratch.isValid() ? scratch.filePath(QStringLiteral("trainer.conf")) : nowhere();
     std::unique_ptr<QSettings> settings;
-    if (const QString problem = ownSettingsProblem(); !problem.isEmpty() && scratch.isValid()) {
+    if (const QString problem = ownSettingsProblem(); !problem.isEmpty()) {
         std::fprintf(stderr, "%s; the settings of this run are not kept\n", qPrintable(problem));
-        settings = std::make_unique<QSettings>(scratch.filePath(QStringLiteral("trainer.conf")), QSettings::IniFormat);
+        settings = std::make_unique<QSettings>(runOnly, QSettings::IniFormat);
     } else if (scripted) {
-        const QString copy = scratch.filePath(QStringLiteral("trainer.conf"));
-        QFile::copy(QSettings().fileName(), copy);
-        settings = std::make_unique<QSettings>(copy, QSettings::IniFormat);
+        QFile::copy(QSettings().fileName(), runOnly);
+        settings = std::make_unique<QSettings>(runOnly, QSettings::IniFormat);
     } else {
         settings = std::make_unique<QSettings>();
     }

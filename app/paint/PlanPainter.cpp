@@ -168,8 +168,12 @@ void PlanPainter::paintStations(QPainter &p, const QRectF &rect, const host::Ses
 {
     const double r = 9.0 * unit;
     p.setFont(font(11 * unit, true));
+    // Only what can reach the plan, symbol or name, is drawn.
+    const QRectF reach = rect.adjusted(-6 * r, -2 * r, 6 * r, 2 * r);
     for (const host::Station &st : s.stations) {
         const QPointF c = t.toScreen(st.position);
+        if (!reach.contains(c))
+            continue;
         if (st.kind == host::StationKind::Ndb) {
             p.setPen(Qt::NoPen);
             p.setBrush(kNdb);

@@ -42,14 +42,15 @@ StudyFileCheck checkStudyFile(const QString &basePath, int type, Language langua
     // Found as the control finds it, whatever the letter case of the folders and the file.
     check.path = paths::resolve(basePath, {QStringLiteral("default"), QStringLiteral("study"), check.fileName});
     const QFileInfo info(check.path);
-    if (basePath.isEmpty() || !info.exists()) {
+    // A link that leads nowhere (or round in a loop) is not missing: the reader says which.
+    if (basePath.isEmpty() || (!info.exists() && !info.isSymLink())) {
         check.state = StudyFileState::Missing;
         return check;
     }
     // Read as the control reads it: a pipe, a device or an oversized file is refused at once.
     BoundedFile::Result file = BoundedFile::read(check.path, limits::kStudyFile);
     if (!file.ok()) {
-        check.state = StudyFileState::Unreadable;
+        check.state = file.status == BoundedFile::Status::Missing ? StudyFileState::Missing : StudyFileState::Unreadable;
         check.reason = file.error;
         return check;
     }

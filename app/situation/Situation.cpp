@@ -1,6 +1,7 @@
 #include "situation/Situation.h"
 
 #include <orvik3/Paths.h>
+#include <orvik3/VisibleText.h>
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -27,16 +28,20 @@ Situation loadSituation(const QString &path, int type, Language language, const 
         const QString name = path.startsWith(prefix) ? path.mid(prefix.size()) : path;
         if (!name.isEmpty() && (!path.startsWith(prefix) || !paths::staysInside(sessionsFolder, name))) {
             s.error = QCoreApplication::translate("Situation", "The session name leads outside default/sessions/:\n%1")
-                          .arg(name);
+                          .arg(visibleQuote(name));
             return s;
         }
     }
-    if (path.isEmpty() || info.isDir()) {
+    if (path.isEmpty() || (info.isDir() && QFileInfo(sessionsFolder) == info)) {
         s.error = QCoreApplication::translate("Situation", "This question names no session file.");
         return s;
     }
+    if (info.isDir()) {
+        s.error = QCoreApplication::translate("Situation", "The session file %1 is a folder.").arg(visibleQuote(info.fileName()));
+        return s;
+    }
     if (!info.exists() && !info.isSymLink()) {
-        s.error = QCoreApplication::translate("Situation", "Session file not found:\n%1").arg(info.fileName());
+        s.error = QCoreApplication::translate("Situation", "Session file not found:\n%1").arg(visibleQuote(info.fileName()));
         return s;
     }
     const host::SessionFile::Result result = host::SessionFile::load(path);

@@ -41,6 +41,7 @@ StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, 
     m_choice->setCurrentIndex(std::max(0, m_choice->findData(prefix)));
     m_chart = new StatisticsChart(this);
     m_totals = new QLabel(this);
+    m_totals->setTextFormat(Qt::PlainText);
     m_reset = new QPushButton(tr("Reset …"), this);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
 
@@ -56,6 +57,7 @@ StatisticsWindow::StatisticsWindow(SettingsStore &store, const QString &prefix, 
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
     m_endless = new QLabel(this);
+    m_endless->setTextFormat(Qt::PlainText);
     m_endless->setObjectName(QStringLiteral("endlessScore"));
     m_endless->hide();
     layout->addWidget(m_endless);
@@ -98,7 +100,9 @@ void StatisticsWindow::askReset()
         try {
             resetShown();
         } catch (const std::exception &e) {
-            QMessageBox::warning(this, windowTitle(), Error::from(e).message());
+            QMessageBox box(QMessageBox::Warning, windowTitle(), Error::from(e).message(), QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText); // it quotes the store's file name
+            box.exec();
         }
     }
 }

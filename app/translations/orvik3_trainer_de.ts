@@ -383,6 +383,10 @@
 %1</translation>
     </message>
     <message>
+        <source>The session file %1 is a folder.</source>
+        <translation>Die Sitzungsdatei %1 ist ein Ordner.</translation>
+    </message>
+    <message>
         <source>This question names no session file.</source>
         <translation>Zu dieser Frage gehört keine Sitzungsdatei.</translation>
     </message>
@@ -980,6 +984,14 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>groups nested deeper than %1</source>
         <translation>Gruppen tiefer als %1 verschachtelt</translation>
+    </message>
+    <message>
+        <source>more than %1 paragraphs</source>
+        <translation>mehr als %1 Absätze</translation>
+    </message>
+    <message>
+        <source>more than %1 characters of text</source>
+        <translation>mehr als %1 Zeichen Text</translation>
     </message>
     <message>
         <source>unexpected end of input after &apos;\&apos;</source>

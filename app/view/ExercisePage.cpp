@@ -19,6 +19,7 @@ QLabel *namedLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText); // its texts name files and questions
     return label;
 }
 

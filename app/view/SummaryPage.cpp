@@ -25,6 +25,7 @@ SummaryPage::SummaryPage(QWidget *parent) : QWidget(parent)
     setObjectName(QStringLiteral("summaryPage"));
     auto *column = new QVBoxLayout(this);
     m_heading = new QLabel(this);
+    m_heading->setTextFormat(Qt::PlainText);
     m_heading->setObjectName(QStringLiteral("summaryHeading"));
     QFont big = m_heading->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -37,6 +38,7 @@ SummaryPage::SummaryPage(QWidget *parent) : QWidget(parent)
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     m_weakest = new QLabel(this);
+    m_weakest->setTextFormat(Qt::PlainText);
     m_weakest->setObjectName(QStringLiteral("summaryWeakest"));
     m_weakest->setWordWrap(true);
     m_again = new QPushButton(this);

@@ -1,5 +1,7 @@
 #include "platform/ValueRules.h"
 
+#include "platform/VisibleText.h"
+
 #include <orvik3/Error.h>
 
 #include <cmath>
@@ -113,7 +115,7 @@ qint16 strictInteger(const QString &text)
     const QString trimmed = text.trimmed();
     const qsizetype len = scanNumber(trimmed, 0);
     if (trimmed.isEmpty() || len != trimmed.size())
-        throw Error(ErrorKind::TypeMismatch, QCoreApplication::translate("orvik3::Error", "\"%1\" is not a number").arg(text));
+        throw Error(ErrorKind::TypeMismatch, QCoreApplication::translate("orvik3::Error", "\"%1\" is not a number").arg(visibleQuote(text)));
     return roundToInteger(toDouble(trimmed, 0, len));
 }
 

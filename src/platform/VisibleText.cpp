@@ -41,4 +41,11 @@ QString visibleText(const QString &text)
     return out;
 }
 
+QString visibleQuote(const QString &text, qsizetype maxChars)
+{
+    if (text.size() <= maxChars)
+        return visibleText(text);
+    return visibleText(text.left(maxChars)) + QChar(0x2026);
+}
+
 } // namespace orvik3

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <orvik3/orvik3_export.h>
+
 #include <QString>
 
 namespace orvik3 {
@@ -9,6 +11,10 @@ namespace orvik3 {
 // \xHH, the bidirectional overrides as \uHHHH), so that a file cannot move the cursor, clear a
 // terminal, start a new line or reorder what is shown around it. Backslashes are left alone,
 // so escaping twice changes nothing.
-QString visibleText(const QString &text);
+ORVIK3_EXPORT QString visibleText(const QString &text);
+
+// The same for a value quoted from a file in a message: at most maxChars of it, the rest
+// replaced by "…", so that a megabyte in one field makes a message of one line.
+ORVIK3_EXPORT QString visibleQuote(const QString &text, qsizetype maxChars = 80);
 
 } // namespace orvik3

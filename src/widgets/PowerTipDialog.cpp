@@ -3,6 +3,7 @@
 #include <orvik3/Error.h>
 
 #include "platform/BoundedFile.h"
+#include "platform/VisibleText.h"
 #include "widgets/rtf/RtfReader.h"
 
 #include <QDialogButtonBox>
@@ -31,7 +32,7 @@ void PowerTipDialog::setFileName(const QString &path)
     const QByteArray bytes = BoundedFile::readOrThrow(path, limits::kPowerTips);
     QString why;
     if (!RtfReader::read(bytes, m_viewer->document(), &why))
-        throw Error(ErrorKind::FileFailure, tr("the power tips %1 are not readable rich text: %2").arg(path, why));
+        throw Error(ErrorKind::FileFailure, tr("the power tips %1 are not readable rich text: %2").arg(visibleText(path), why));
     m_fileName = path;
 }
 

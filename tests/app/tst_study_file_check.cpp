@@ -38,6 +38,18 @@ const Spoilt kSpoilings[] = {
          QDir(i.base()).mkpath(kGerman);
      },
      StudyFileState::Unreadable},
+    {"LinkLoop",
+     [](test::Installation &i) {
+         QFile::remove(i.base() + u'/' + kGerman);
+         QFile::link(QStringLiteral("HSIHLD.sty"), i.base() + u'/' + kGerman);
+     },
+     StudyFileState::Unreadable},
+    {"LinkToNothing",
+     [](test::Installation &i) {
+         QFile::remove(i.base() + u'/' + kGerman);
+         QFile::link(QStringLiteral("gone.sty"), i.base() + u'/' + kGerman);
+     },
+     StudyFileState::Missing},
     // The first record ends before its separator: the control keeps no question of it.
     {"RecordCutShort", [](test::Installation &i) { i.writeRaw(kGerman, "#100\r\n##100\r\n"); }, StudyFileState::NoQuestions},
     {"NoStudyFolder", [](test::Installation &i) { QDir(i.base() + QStringLiteral("/default/study")).removeRecursively(); },

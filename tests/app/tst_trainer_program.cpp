@@ -29,6 +29,7 @@ struct SampleCase {
     const char *name;
     const char *note; // contents of orvik3-trainer.sample; nullptr: no such file
     const char *expected; // "@" stands for the application folder
+    bool pipe = false;    // the note is a pipe that no one writes to
 };
 
 class SampleLocation : public testing::TestWithParam<SampleCase>
@@ -41,7 +42,9 @@ TEST_P(SampleLocation, FromNoteOrBesideTheProgram)
     QTemporaryDir dir;
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QDir().mkpath(bin);
-    if (c.note) {
+    if (c.pipe)
+        ASSERT_EQ(::mkfifo(QFile::encodeName(bin + QStringLiteral("/orvik3-trainer.sample")).constData(), 0644), 0);
+    else if (c.note) {
         QFile f(bin + QStringLiteral("/orvik3-trainer.sample"));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(c.note).replace("@", dir.path().toUtf8()));
@@ -57,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                     SampleCase{"NoteWithNewlineAndBlanks", "  @/src/data \n", "@/src/data"},
                     SampleCase{"NoteWithDotDot", "@/src/tools/../data/", "@/src/data"},
                     SampleCase{"EmptyNote", "", "@/share/orvik3"},
-                    SampleCase{"BlankNote", " \n", "@/share/orvik3"}),
+                    SampleCase{"BlankNote", " \n", "@/share/orvik3"},
+                    SampleCase{"NoteIsAPipe", nullptr, "@/share/orvik3", true}),
     [](const auto &info) { return std::string(info.param.name); });
 
 struct DisplayCase {
@@ -231,6 +235,7 @@ struct RunRow {
     const char *own = nullptr;
     bool fifo = true;
     bool picture = false;     // a picture is drawn all the same
+    bool noTemp = false;      // TMPDIR names a folder that does not exist
 };
 
 void PrintTo(const RunRow &r, std::ostream *os) { *os << r.name; }
@@ -251,6 +256,10 @@ const RunRow kRuns[] = {
     {"settings_device", {"--type", "6", "--screenshot", "@out/shot.png"}, 0, "@file", false, "Orvik3/orvik3-trainer.conf", false, true},
     {"statistics_fifo", {"--type", "6", "--screenshot", "@out/shot.png"}, 3, "@file", false, "orvik3/avx1.ini", true, true},
     {"statistics_device", {"--type", "6", "--screenshot", "@out/shot.png"}, 3, "@file", false, "orvik3/avx1.ini", false, true},
+    {"settings_fifo_without_temporary_folder", {"--type", "6", "--screenshot", "@out/shot.png"}, 0, "@file", false,
+     "Orvik3/orvik3-trainer.conf", true, true, true},
+    {"screenshot_into_a_fifo", {"--type", "6", "--screenshot", "@file"}, 2, "--screenshot", false, "shot.fifo"},
+    {"screenshot_without_a_name", {"--type", "6", "--screenshot", ""}, 2, "--screenshot"},
 };
 
 class Runs : public testing::TestWithParam<RunRow>
@@ -271,8 +280,10 @@ TEST_P(Runs, EndCleanlyAndSayWhy)
         ASSERT_TRUE(row.fifo ? ::mkfifo(QFile::encodeName(file).constData(), 0644) == 0
                              : QFile::link(QStringLiteral("/dev/zero"), file));
     }
+    if (row.noTemp)
+        env.insert(QStringLiteral("TMPDIR"), out.filePath(QStringLiteral("gone")));
     QStringList args = row.args;
-    args.replaceInStrings(QStringLiteral("@out"), out.path());
+    args.replaceInStrings(QStringLiteral("@out"), out.path()).replaceInStrings(QStringLiteral("@file"), file);
     QElapsedTimer clock;
     clock.start();
     const TrainerRun r = runTrainer(args, env);
@@ -284,6 +295,8 @@ TEST_P(Runs, EndCleanlyAndSayWhy)
     if (row.noDisplay && row.exitCode)
         EXPECT_TRUE(r.errors.contains(QStringLiteral("QT_QPA_PLATFORM=offscreen orvik3-trainer"))) << r.errors.toStdString();
     EXPECT_EQ(!QImage(out.filePath(QStringLiteral("shot.png"))).isNull(), row.picture);
+    if (!row.own) // nothing of the user's own is written by a run that stops or only draws
+        EXPECT_EQ(snapshot(config.path()).keys(), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Trainer, Runs, testing::ValuesIn(kRuns), [](const auto &info) { return std::string(info.param.name); });

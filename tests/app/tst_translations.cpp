@@ -17,6 +17,7 @@
 
 #include <QDialogButtonBox>
 #include <QDomDocument>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMenuBar>
@@ -260,11 +261,11 @@ void replaceInSession(test::Installation &inst, const char *pattern, const char 
     inst.writeRaw(QStringLiteral("default/sessions/t6_0.session"), text.toUtf8());
 }
 
-// Two questions of the holding exercise, the first with letters where its headings belong.
-void holdingWithLetters(test::Installation &inst)
+// Two questions of the holding exercise, the first with `text` where its headings belong.
+void holdingWith(test::Installation &inst, const QByteArray &text)
 {
     QByteArray study;
-    for (const char *value : {"abc", "90"}) {
+    for (const QByteArray &value : {text, QByteArray("90")}) {
         for (int line = 0; line < 4; ++line)
             study += QByteArray("#####") + value + "\r\n";
         study += "####t3_0.session\r\n\r\n";
@@ -273,6 +274,7 @@ void holdingWithLetters(test::Installation &inst)
     inst.writeRaw(QStringLiteral("default/study/e-HSIHLD.sty"), study);
 }
 
+const char kMarkup[] = R"(<a href="http://x.invalid/">x</a><img src="a.png" width="30000">)";
 const QString kWhere = QStringLiteral("Frage 1 von 2"), kWhereEn = QStringLiteral("question 1 of 2");
 
 const Failing kFailings[] = {
@@ -296,12 +298,20 @@ const Failing kFailings[] = {
     {"StatisticsStoreAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("store/avx1.ini")); },
      Failing::Reported, {QStringLiteral("Fehler im Einstellungsspeicher: "), QStringLiteral("avx1.ini")},
      {QStringLiteral("store failure: "), QStringLiteral("avx1.ini")}, true},
+    {"PowerTipsNotRichText", 6, [](test::Installation &i) { i.writeRaw(QStringLiteral("pwr.rtf"), "{\\rtf1 \\'zz}"); },
+     Failing::TipsReported, {QStringLiteral("RTF-Fehler in Zeile 1"), QStringLiteral("zwei Hexadezimalziffern"), kWhere},
+     {QStringLiteral("RTF error at line 1"), QStringLiteral("two hex digits"), kWhereEn}},
     {"PowerTipsAFolder", 6, [](test::Installation &i) { QDir(i.base()).mkpath(QStringLiteral("pwr.rtf")); }, Failing::TipsReported,
      {QStringLiteral("Dateifehler: "), QStringLiteral("ist ein Ordner, also keine Tippdatei"), QStringLiteral("Frage 1 von 2")},
      {QStringLiteral("file failure: "), QStringLiteral("is a folder, not a power tips"), QStringLiteral("question 1 of 2")}},
-    {"StudyLettersForAHeading", 3, holdingWithLetters, Failing::Reported,
+    {"StudyLettersForAHeading", 3, [](test::Installation &i) { holdingWith(i, "abc"); }, Failing::Reported,
      {QStringLiteral("Typfehler: „abc“ ist keine Zahl"), QStringLiteral("Frage 1 von 2")},
      {QStringLiteral("type mismatch: \"abc\" is not a number"), QStringLiteral("question 1 of 2")}},
+    // Shown as it stands, cut short: no link to follow, no picture, no table to lay out.
+    {"StudyMarkupForAHeading", 3,
+     [](test::Installation &i) { holdingWith(i, kMarkup + QByteArray("<table><tr><td>").repeated(2000)); }, Failing::Reported,
+     {QStringLiteral("Typfehler: „") + QLatin1String(kMarkup), QStringLiteral("<table><tr><td><…“ ist keine Zahl"), kWhere},
+     {QStringLiteral("type mismatch: \"") + QLatin1String(kMarkup), QStringLiteral("<table><tr><td><…\" is not a number"), kWhereEn}},
 };
 
 class FailureMessage : public testing::TestWithParam<Failing>
@@ -318,14 +328,24 @@ protected:
         if (c.storeInInstallation)
             services.settings = std::make_shared<IniSettingsStore>(kit.inst.base() + QStringLiteral("/store"));
         MainWindow &w = kit.open(services);
+        w.setScripted(false); // reported in a message box
         w.setLanguage(language);
         QSignalSpy failed(&w.host(), &TrainerHost::failed);
+        QElapsedTimer clock;
+        clock.start();
         w.startExercise(c.type);
         if (c.shown == Failing::InView)
             return w.exercisePage().view()->situation().error;
         if (c.shown == Failing::TipsReported)
             w.host().loadPowerTip();
-        return failed.isEmpty() ? QString() : failed.last().at(0).toString();
+        const QList<QMessageBox *> boxes = w.findChildren<QMessageBox *>();
+        if (failed.isEmpty() || boxes.isEmpty())
+            return QString();
+        boxes.last()->grab(); // laid out and painted as the trainee sees it
+        EXPECT_LT(clock.elapsed(), 2000);
+        EXPECT_EQ(boxes.last()->textFormat(), Qt::PlainText);
+        EXPECT_LT(boxes.last()->text().size(), 600);
+        return boxes.last()->text();
     }
 };
 

@@ -114,6 +114,8 @@ private:
 
     QString m_run;
     CharState m_runChars;
+    int m_paragraphs = 0;
+    qsizetype m_characters = 0;
     char16_t m_highSurrogate = 0;
 
     std::vector<QColor> m_colours; // invalid QColor = automatic
@@ -158,6 +160,12 @@ bool Parser::run()
         }
         if (!ok)
             return false;
+        if (m_paragraphs > RtfReader::kMaxParagraphs)
+            return fail(m_pos, QCoreApplication::translate("orvik3::RtfReader", "more than %1 paragraphs")
+                                   .arg(RtfReader::kMaxParagraphs));
+        if (m_characters > RtfReader::kMaxCharacters)
+            return fail(m_pos, QCoreApplication::translate("orvik3::RtfReader", "more than %1 characters of text")
+                                   .arg(RtfReader::kMaxCharacters));
     }
 
     if (!m_documentClosed) {
@@ -495,6 +503,7 @@ void Parser::appendRaw(char16_t c)
     if (m_run.isEmpty())
         m_runChars = m_state.chars;
     m_run.append(QChar(c));
+    ++m_characters;
 }
 
 void Parser::resolveDanglingSurrogate()
@@ -517,7 +526,8 @@ void Parser::endParagraph()
 {
     resolveDanglingSurrogate();
     flushRun();
-    m_cursor.insertBlock();
+    if (++m_paragraphs <= RtfReader::kMaxParagraphs)
+        m_cursor.insertBlock();
 }
 
 QTextCharFormat Parser::formatFor(const CharState &s) const

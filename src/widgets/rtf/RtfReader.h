@@ -34,6 +34,10 @@ public:
     static constexpr qsizetype kMaxInputBytes = qsizetype(32) * 1024 * 1024;
     static constexpr int kMaxControlWordLetters = 32;
     static constexpr int kMaxParameterDigits = 10;
+    // What a reader can take in a window, and what a document can hold before laying it out
+    // costs seconds: a file of nothing but paragraph marks is refused at these.
+    static constexpr int kMaxParagraphs = 5000;
+    static constexpr qsizetype kMaxCharacters = 500000;
 
     // Parses rtf into doc (which is cleared first). On failure doc is left
     // empty, false is returned and *error (if given) describes where and why.
