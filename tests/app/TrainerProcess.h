@@ -24,11 +24,12 @@ inline QProcessEnvironment environmentWithConfig(const QString &configDir)
     return env;
 }
 
-inline TrainerRun runTrainer(const QStringList &args, const QProcessEnvironment &env)
+inline TrainerRun runTrainer(const QStringList &args, const QProcessEnvironment &env,
+                             const QString &program = QStringLiteral(ORVIK3_TRAINER_EXE))
 {
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(ORVIK3_TRAINER_EXE), args);
+    p.start(program, args);
     TrainerRun r;
     if (!p.waitForFinished(30000)) {
         p.kill();

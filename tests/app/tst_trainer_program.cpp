@@ -236,6 +236,7 @@ struct RunRow {
     bool fifo = true;
     bool picture = false;     // a picture is drawn all the same
     bool noTemp = false;      // TMPDIR names a folder where no one, root included, can make a folder
+    const char *qm = nullptr; // the German translation file of a copy of the program, said once
 };
 
 void PrintTo(const RunRow &r, std::ostream *os) { *os << r.name; }
@@ -260,6 +261,8 @@ const RunRow kRuns[] = {
      "Orvik3/orvik3-trainer.conf", true, true, true},
     {"screenshot_into_a_fifo", {"--type", "6", "--screenshot", "@file"}, 2, "--screenshot", false, "shot.fifo"},
     {"screenshot_without_a_name", {"--type", "6", "--screenshot", ""}, 2, "--screenshot"},
+    {"translation_damaged", {"--lang", "de", "--type", "6", "--screenshot", "@out/shot.png"}, 0, "German texts damaged", false,
+     nullptr, true, true, false, "not a translation"},
 };
 
 class Runs : public testing::TestWithParam<RunRow>
@@ -284,11 +287,23 @@ TEST_P(Runs, EndCleanlyAndSayWhy)
         env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/proc"));
     QStringList args = row.args;
     args.replaceInStrings(QStringLiteral("@out"), out.path()).replaceInStrings(QStringLiteral("@file"), file);
+    QString program = QStringLiteral(ORVIK3_TRAINER_EXE);
+    if (row.qm) {
+        const QString bin = out.filePath(QStringLiteral("bin"));
+        ASSERT_TRUE(QDir().mkpath(bin + QStringLiteral("/translations")));
+        for (const QString name : {QStringLiteral("orvik3-trainer"), QStringLiteral("orvik3-trainer.sample")})
+            ASSERT_TRUE(QFile::copy(QFileInfo(program).dir().filePath(name), bin + u'/' + name));
+        QFile qm(bin + QStringLiteral("/translations/orvik3_trainer_de.qm"));
+        ASSERT_TRUE(qm.open(QIODevice::WriteOnly) && qm.write(row.qm) > 0);
+        program = bin + QStringLiteral("/orvik3-trainer");
+    }
     QElapsedTimer clock;
     clock.start();
-    const TrainerRun r = runTrainer(args, env);
+    const TrainerRun r = runTrainer(args, env, program);
     EXPECT_LT(clock.elapsed(), 10000);
     EXPECT_EQ(r.exitCode, row.exitCode) << r.errors.toStdString();
+    if (row.qm)
+        EXPECT_EQ(r.errors.count(QLatin1String(row.says)), 1) << r.errors.toStdString();
     if (row.says)
         EXPECT_TRUE(r.errors.contains(QString::fromUtf8(row.says).replace(QStringLiteral("@file"), file))) << r.errors.toStdString();
     EXPECT_FALSE(r.errors.contains(QStringLiteral("platform plugin"))) << r.errors.toStdString();
