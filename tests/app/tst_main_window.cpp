@@ -5,14 +5,19 @@
 #include "panel/TrainerHost.h"
 #include "practice/Practice.h"
 #include "situation/FlightSession.h"
+#include "statistics/StatisticsData.h"
 #include "view/ChooserPage.h"
 #include "view/ExercisePage.h"
 #include "view/SituationView.h"
 
 #include <orvik3/QAform.h>
 
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
+
+#include <sys/file.h>
 
 using namespace orvik3;
 using namespace orvik3::trainer;
@@ -83,4 +88,32 @@ TEST_F(Window, InstrumentsOnlyHidesTheAircraftUntilTheSolution)
         w.host().showSolution();
         EXPECT_TRUE(s.aircraftVisible());
     }
+}
+
+// Another program holding the statistics lock costs the window a moment, not seconds: the
+// trainee is told which lock it is, the question stays, and "Weiter" counts it once the lock is free.
+TEST_F(Window, HeldStatisticsLockIsNamedAndTheCountMadeLater)
+{
+    inst.writeType(1);
+    const QString storeDir = dir.filePath(QStringLiteral("store"));
+    auto ini = std::make_shared<IniSettingsStore>(storeDir);
+    MainWindow &w = open({.settings = ini});
+    w.setScripted(false);
+    w.setBasePath(inst.base());
+    w.startExercise(1);
+    w.host().control()->control(QStringLiteral("Combo1")).choose(21);
+    QDir().mkpath(storeDir);
+    QFile lock(storeDir + QStringLiteral("/avx1.ini.update-lock"));
+    ASSERT_TRUE(lock.open(QIODevice::ReadWrite) && ::flock(lock.handle(), LOCK_EX) == 0);
+    QElapsedTimer clock;
+    clock.start();
+    w.nextQuestion();
+    EXPECT_LT(clock.elapsed(), 500);
+    const QList<QMessageBox *> boxes = w.findChildren<QMessageBox *>();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0]->text().contains(QStringLiteral("avx1.ini.update-lock"))) << qPrintable(boxes[0]->text());
+    EXPECT_EQ(w.host().control()->currentQuestion(), 0);
+    lock.close();
+    w.nextQuestion();
+    EXPECT_EQ(readStatistics(*ini, statisticsPrefix(1)).attempts, 1);
 }
