@@ -25,7 +25,8 @@ template <typename F> bool TrainerHost::guarded(F &&f)
 
 QString TrainerHost::whereText() const
 {
-    if (!m_form || m_type <= 0 || m_form->studyFilePath().isEmpty())
+    // Also after the exercise ended on an error: the control still holds that file and question.
+    if (!m_form || m_form->studyFilePath().isEmpty())
         return {};
     const int question = m_form->currentQuestion();
     const bool showing = m_showing && question >= 0 && question <= m_form->lastQuestion();

@@ -191,6 +191,7 @@ TEST(HostReactions, FailuresSayTheirKindOnceAndWhere)
         const char *name;
         std::function<void()> raise;
         const char *kind;
+        bool ended = false; // the exercise was left before
     };
     const Row rows[] = {
         {"file_failure", [] { throw Error(ErrorKind::FileFailure, QStringLiteral("pwr.rtf: is a pipe (FIFO)")); },
@@ -199,6 +200,7 @@ TEST(HostReactions, FailuresSayTheirKindOnceAndWhere)
          "store failure"},
         {"out_of_memory", [] { throw std::bad_alloc(); }, "out of memory"},
         {"other_exception", [] { throw std::runtime_error("odd"); }, "control failure"},
+        {"after_the_exercise_ended", [] { throw std::runtime_error("odd"); }, "control failure", true},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -219,6 +221,8 @@ TEST(HostReactions, FailuresSayTheirKindOnceAndWhere)
         TrainerHost host(s);
         host.setBasePath(inst.base());
         host.startExercise(6);
+        if (row.ended)
+            host.endExercise();
         QSignalSpy failed(&host, &TrainerHost::failed);
         host.loadPowerTip();
         ASSERT_EQ(failed.size(), 1);
@@ -226,6 +230,6 @@ TEST(HostReactions, FailuresSayTheirKindOnceAndWhere)
         EXPECT_TRUE(message.startsWith(QLatin1String(row.kind) + QStringLiteral(": "))) << qPrintable(message);
         EXPECT_EQ(message.count(QLatin1String(row.kind)), 1) << qPrintable(message);
         EXPECT_TRUE(message.contains(QStringLiteral("qdm.sty, question 1 of 2"))) << qPrintable(message);
-        EXPECT_EQ(host.currentType(), 6) << "a failed handler leaves the exercise as it was";
+        EXPECT_EQ(host.currentType(), row.ended ? 0 : 6) << "a failed handler leaves the exercise as it was";
     }
 }
