@@ -14,6 +14,9 @@
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 using namespace orvik3;
 using namespace orvik3::trainer;
 
@@ -266,6 +269,28 @@ TEST_F(Endless, WeakestFirstAsksForTheLowestKinds)
     EXPECT_EQ(type, exerciseCatalog().front().type);
     ASSERT_TRUE(throughTheSet(true));
     EXPECT_NE(host->currentType(), type) << "all right at the first try: that type is no longer the weakest";
+}
+
+// No room in the temporary folder (here: a file size limit of 1 KB) is said as such, and
+// no set of 0 questions is put up.
+TEST_F(Endless, NoRoomForTheSetIsSaid)
+{
+    QSignalSpy failed(practice.get(), &Practice::failed);
+    rlimit before{};
+    ::getrlimit(RLIMIT_FSIZE, &before);
+    const auto sigxfsz = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const bool begun = practice->run(std::make_unique<EndlessPractice>(8, 5, record));
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, sigxfsz);
+    EXPECT_FALSE(begun);
+    ASSERT_EQ(failed.size(), 1);
+    const QString said = failed[0][0].toString();
+    EXPECT_TRUE(said.contains(QStringLiteral("no room for the file"))) << qPrintable(said);
+    EXPECT_EQ(host->basePath(), inst.base());
+    EXPECT_EQ(practice->flow(), nullptr);
 }
 
 } // namespace

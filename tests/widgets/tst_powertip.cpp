@@ -109,7 +109,7 @@ const HostileTips kHostileTips[] = {
     {"empty", [](const QString &p) { QFile f(p); return f.open(QIODevice::WriteOnly); }, "rich text"},
     // Within the byte limit, but a document no window could lay out in time.
     {"only_paragraph_marks", [](const QString &p) { return writeTips(p, QByteArray("\\par ").repeated(1600000)); }, "5000 paragraphs"},
-    {"one_long_paragraph", [](const QString &p) { return writeTips(p, QByteArray(7000000, 'x')); }, "500000 characters"},
+    {"one_long_paragraph", [](const QString &p) { return writeTips(p, QByteArray(7000000, 'x')); }, "200000 characters"},
 };
 
 class PowerTipFile : public PowerTips, public ::testing::WithParamInterface<HostileTips>

@@ -24,6 +24,8 @@ QString why(int err)
         return QStringLiteral("the disk is full (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
     if (err == EDQUOT)
         return QStringLiteral("the disk quota is used up (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
+    if (err == EFBIG)
+        return QStringLiteral("no room for the file (%1)").arg(QString::fromLocal8Bit(std::strerror(err)));
     return QString::fromLocal8Bit(std::strerror(err));
 }
 

@@ -37,7 +37,7 @@ public:
     // What a reader can take in a window, and what a document can hold before laying it out
     // costs seconds: a file of nothing but paragraph marks is refused at these.
     static constexpr int kMaxParagraphs = 5000;
-    static constexpr qsizetype kMaxCharacters = 500000;
+    static constexpr qsizetype kMaxCharacters = 200000;
 
     // Parses rtf into doc (which is cleared first). On failure doc is left
     // empty, false is returned and *error (if given) describes where and why.
