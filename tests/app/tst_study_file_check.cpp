@@ -28,6 +28,12 @@ void PrintTo(const Spoilt &s, std::ostream *os) { *os << s.name; }
 
 const QString kGerman = QStringLiteral("default/study/HSIHLD.sty");
 
+void linkAs(test::Installation &i, const char *target)
+{
+    QFile::remove(i.base() + u'/' + kGerman);
+    QFile::link(QLatin1String(target), i.base() + u'/' + kGerman);
+}
+
 const Spoilt kSpoilings[] = {
     {"Missing", [](test::Installation &i) { QFile::remove(i.base() + u'/' + kGerman); }, StudyFileState::Missing},
     {"Empty", [](test::Installation &i) { i.writeRaw(kGerman, {}); }, StudyFileState::Empty},
@@ -38,18 +44,8 @@ const Spoilt kSpoilings[] = {
          QDir(i.base()).mkpath(kGerman);
      },
      StudyFileState::Unreadable},
-    {"LinkLoop",
-     [](test::Installation &i) {
-         QFile::remove(i.base() + u'/' + kGerman);
-         QFile::link(QStringLiteral("HSIHLD.sty"), i.base() + u'/' + kGerman);
-     },
-     StudyFileState::Unreadable},
-    {"LinkToNothing",
-     [](test::Installation &i) {
-         QFile::remove(i.base() + u'/' + kGerman);
-         QFile::link(QStringLiteral("gone.sty"), i.base() + u'/' + kGerman);
-     },
-     StudyFileState::Missing},
+    {"LinkLoop", [](test::Installation &i) { linkAs(i, "HSIHLD.sty"); }, StudyFileState::Unreadable},
+    {"LinkToNothing", [](test::Installation &i) { linkAs(i, "gone.sty"); }, StudyFileState::Missing},
     // The first record ends before its separator: the control keeps no question of it.
     {"RecordCutShort", [](test::Installation &i) { i.writeRaw(kGerman, "#100\r\n##100\r\n"); }, StudyFileState::NoQuestions},
     {"NoStudyFolder", [](test::Installation &i) { QDir(i.base() + QStringLiteral("/default/study")).removeRecursively(); },

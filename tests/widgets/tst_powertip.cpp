@@ -96,10 +96,10 @@ struct HostileTips {
     const char *said;
 };
 
-bool writeTips(const QString &path, const QByteArray &body)
+bool writeTips(const QString &path, const char *unit, int times)
 {
     QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write("{\\rtf1 " + body + "}") > 0;
+    return f.open(QIODevice::WriteOnly) && f.write("{\\rtf1 " + QByteArray(unit).repeated(times) + "}") > 0;
 }
 
 void PrintTo(const HostileTips &r, std::ostream *os) { *os << r.name; }
@@ -108,8 +108,8 @@ const HostileTips kHostileTips[] = {
     {"fifo", [](const QString &p) { return ::mkfifo(QFile::encodeName(p).constData(), 0644) == 0; }, "pipe"},
     {"empty", [](const QString &p) { QFile f(p); return f.open(QIODevice::WriteOnly); }, "rich text"},
     // Within the byte limit, but a document no window could lay out in time.
-    {"only_paragraph_marks", [](const QString &p) { return writeTips(p, QByteArray("\\par ").repeated(1600000)); }, "5000 paragraphs"},
-    {"one_long_paragraph", [](const QString &p) { return writeTips(p, QByteArray(7000000, 'x')); }, "200000 characters"},
+    {"only_paragraph_marks", [](const QString &p) { return writeTips(p, "\\par ", 1600000); }, "5000 paragraphs"},
+    {"one_long_paragraph", [](const QString &p) { return writeTips(p, "x", 7000000); }, "200000 characters"},
 };
 
 class PowerTipFile : public PowerTips, public ::testing::WithParamInterface<HostileTips>
