@@ -270,7 +270,8 @@ void MainWindow::showPanel()
 {
     if (m_exercise->panel())
         return;
-    auto *panel = new QAformWidget(*m_host->control(), m_exercise);
+    // Made at its zoom at once: laying it out at the design size first costs as much again.
+    auto *panel = new QAformWidget(*m_host->control(), m_zoom->zoom(), m_exercise);
     m_exercise->setPanel(panel);
     m_zoom->setPanel(panel);
     connect(panel, &QAformWidget::userActed, m_host, &TrainerHost::panelActed);

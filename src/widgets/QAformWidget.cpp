@@ -35,12 +35,21 @@ QAformWidget::QAformWidget(QAform &control, QWidget *parent)
     init();
 }
 
+QAformWidget::QAformWidget(QAform &control, double zoom, QWidget *parent)
+    : QWidget(parent)
+    , m_control(&control)
+{
+    init(zoom);
+}
+
 QAformWidget::~QAformWidget() = default;
 
-void QAformWidget::init()
+void QAformWidget::init(double zoom)
 {
     registerPowerTipWindow();
-    setFont(panelFont());
+    if (std::isfinite(zoom))
+        m_zoom = std::clamp(zoom, minimumZoom, maximumZoom);
+    setFont(m_zoom == 1.0 ? panelFont() : zoomedFont());
     setAttribute(Qt::WA_StyledBackground, true);
     m_view = new FormView(m_control->form(), *this);
     new FocusRing(this);
@@ -81,12 +90,17 @@ void QAformWidget::setZoom(double zoom)
     if (zoom == m_zoom)
         return;
     m_zoom = zoom;
-    QFont font = panelFont();
-    font.setPointSizeF(font.pointSizeF() * m_zoom);
-    setFont(font);
+    setFont(zoomedFont());
     m_view->relayout();
     applySize();
     updateGeometry();
+}
+
+QFont QAformWidget::zoomedFont() const
+{
+    QFont font = panelFont();
+    font.setPointSizeF(font.pointSizeF() * m_zoom);
+    return font;
 }
 
 double QAformWidget::matchingZoom(const QFont &text)

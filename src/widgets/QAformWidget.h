@@ -42,6 +42,9 @@ public:
     explicit QAformWidget(Services services, QWidget *parent = nullptr);
     // A panel showing a control owned by the host, which must outlive the widget.
     explicit QAformWidget(QAform &control, QWidget *parent = nullptr);
+    // The same, made at `zoom` (see setZoom) from the start: its widgets are laid out once,
+    // not laid out at the design size and then again.
+    QAformWidget(QAform &control, double zoom, QWidget *parent = nullptr);
     ~QAformWidget() override;
 
     QAform &control() const { return *m_control; }
@@ -111,7 +114,9 @@ signals:
 
 private:
     friend class FormView;
-    void init();
+    void init(double zoom = 1.0);
+    // The panel's font at the current zoom.
+    QFont zoomedFont() const;
     // Runs a piece of the control's work, turning an exception into handlerFailed().
     bool guarded(const std::function<void()> &work);
     void applySize();

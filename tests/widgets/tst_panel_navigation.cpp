@@ -5,6 +5,7 @@
 #include <orvik3/QAformWidget.h>
 
 #include <QLabel>
+#include <QRegularExpression>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -82,6 +83,28 @@ INSTANTIATE_TEST_SUITE_P(
             .arg(int(info.param.zoom * 10))
             .toStdString();
     });
+
+class MadeAtZoom : public testing::TestWithParam<double>
+{
+};
+
+// Made at a zoom, a panel is what the design-size panel becomes when zoomed: font and places.
+TEST_P(MadeAtZoom, SameAsZoomedAfterwards)
+{
+    TestHost host;
+    showQuestion(host, 3);
+    QAformWidget zoomed(host.form());
+    zoomed.setZoom(GetParam());
+    const QAformWidget made(host.form(), GetParam());
+    EXPECT_EQ(made.size(), zoomed.size());
+    for (const QWidget *w : zoomed.findChildren<QWidget *>(QRegularExpression(QStringLiteral(".")))) {
+        const QWidget *twin = made.findChild<QWidget *>(w->objectName());
+        ASSERT_TRUE(twin) << w->objectName().toStdString();
+        EXPECT_TRUE(twin->geometry() == w->geometry() && twin->font() == w->font()) << w->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Panel, MadeAtZoom, testing::Values(1.0, 1.6, 9.0));
 
 struct Focused {
     const char *control;
