@@ -50,25 +50,13 @@ const std::array<QPainterPath, 12> &cardLabels(int pixelSize)
     return cache.emplace(pixelSize, std::move(paths)).first->second;
 }
 
-QString threeDigits(double deg)
-{
-    int d = int(std::lround(nav::normalizeDegrees(deg))) % 360;
-    return QStringLiteral("%1").arg(d == 0 ? 360 : d, 3, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 QString instrumentCaption(const InstrumentReading &m)
 {
+    // Name and station only: a bearing or heading written here would answer the question
+    // that asks the student to read it off the dial.
     QString text = instrumentName(m.kind);
-    switch (m.kind) {
-    case InstrumentKind::Hsi: text += QStringLiteral("   CRS ") + threeDigits(m.value); break;
-    case InstrumentKind::Vor: text += QStringLiteral("   OBS ") + threeDigits(m.value); break;
-    case InstrumentKind::Dg: text += QStringLiteral("   HDG ") + threeDigits(m.value); break;
-    case InstrumentKind::Adf: text += QStringLiteral("   RB ") + threeDigits(m.pointerDeg); break;
-    case InstrumentKind::Rmi: text += QStringLiteral("   QDM ") + threeDigits(m.value); break;
-    case InstrumentKind::Dme: break;
-    }
     if (!m.station.isEmpty())
         text += QStringLiteral("   ") + m.station;
     return text;
