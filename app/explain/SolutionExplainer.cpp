@@ -5,6 +5,7 @@
 #include "explain/HoldingExplainer.h"
 #include "explain/PositionExplainer.h"
 #include "explain/QdmQdrExplainer.h"
+#include "explain/RowReasons.h"
 #include "explain/WindExplainer.h"
 #include "situation/Situation.h"
 
@@ -43,6 +44,7 @@ Explanation SolutionExplainer::explain(const QAform &form, const Situation &situ
                                                              : shownText(*r);
         e.answers << tr("%1 %2").arg(shownText(*p), answer);
     }
+    e.whys = RowReasons::of(form, situation);
     const std::optional<host::Session> &session = situation.session;
     switch (type->family) {
     case Family::Holding:
@@ -62,7 +64,9 @@ Explanation SolutionExplainer::explain(const QAform &form, const Situation &situ
         if (session && session->wind)
             leg.legNm = session->wind->legNm;
         const Explanation w = WindExplainer::explain(leg);
-        e.working = w.working;
+        // Each row's working is its why; the ground speed goes with the time it gives.
+        e.whys = w.working.mid(0, 3);
+        e.whys << w.working.mid(3).join(u' ');
         e.reason = w.reason;
         if (!leg.legNm)
             e.working << tr("The leg distance is not given for this question.");
