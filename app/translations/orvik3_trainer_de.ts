@@ -330,6 +330,30 @@
         <source>Wind correction to the wrong side: the nose turns into the wind, here to the right.</source>
         <translation>Vorhaltewinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach rechts.</translation>
     </message>
+    <message>
+        <source>Crosswind side mixed up: the side is where the wind comes from, here the left.</source>
+        <translation>Seitenwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier links.</translation>
+    </message>
+    <message>
+        <source>Crosswind side mixed up: the side is where the wind comes from, here the right.</source>
+        <translation>Seitenwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier rechts.</translation>
+    </message>
+    <message>
+        <source>Relative bearing taken for the QDM: %1 is the RB; QDM = HDG + RB = %2.</source>
+        <translation>Relative Peilung für das QDM genommen: %1 ist das RB; QDM = HDG + RB = %2.</translation>
+    </message>
+    <message>
+        <source>Offset heading mirrored: %1 leads to the non-holding side; a right-hand hold takes outbound − 30 = %2.</source>
+        <translation>Tropfen-Steuerkurs gespiegelt: %1 führt auf die Nicht-Holding-Seite; ein Rechts-Holding nimmt Abflug − 30 = %2.</translation>
+    </message>
+    <message>
+        <source>Offset heading mirrored: %1 leads to the non-holding side; a left-hand hold takes outbound + 30 = %2.</source>
+        <translation>Tropfen-Steuerkurs gespiegelt: %1 führt auf die Nicht-Holding-Seite; ein Links-Holding nimmt Abflug + 30 = %2.</translation>
+    </message>
+    <message>
+        <source>Time from the true airspeed: the leg is flown at the ground speed of %1 kt, not at %2 kt TAS.</source>
+        <translation>Zeit aus der wahren Eigengeschwindigkeit: Die Strecke wird mit der Geschwindigkeit über Grund von %1 kt geflogen, nicht mit %2 kt TAS.</translation>
+    </message>
 </context>
 <context>
     <name>MistakesPractice</name>
