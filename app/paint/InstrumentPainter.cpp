@@ -256,9 +256,15 @@ void InstrumentPainter::vor(QPainter &p, QPointF c, double r, const InstrumentRe
     if (!m.valid || m.flag == nav::ToFrom::Off) {
         navFlag(p, window.topLeft(), r * 0.94, QStringLiteral("OFF"));
     } else {
+        const QString flag = m.flag == nav::ToFrom::To ? QStringLiteral("TO") : QStringLiteral("FROM");
+        // As large as the window allows: "FROM" is twice as wide as "TO".
+        QFont f = font(r * 0.11, true);
+        const double wide = QFontMetricsF(f).horizontalAdvance(flag);
+        if (wide > window.width() * 0.88)
+            f.setPixelSize(std::max(6, int(f.pixelSize() * window.width() * 0.88 / wide)));
         p.setPen(Qt::white);
-        p.setFont(font(r * 0.11, true));
-        centredText(p, window.center(), m.flag == nav::ToFrom::To ? QStringLiteral("TO") : QStringLiteral("FROM"));
+        p.setFont(f);
+        centredText(p, window.center(), flag);
     }
 }
 

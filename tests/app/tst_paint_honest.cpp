@@ -1,6 +1,8 @@
 // Nothing drawn gives an answer away before it is given: the texts painted for the questions
 // of the sample installation hold no value that is asked (unless the question itself states
-// it), and a hidden aircraft does not move the plan.
+// it), and a hidden aircraft does not move the plan. With the solution on, no label of the
+// plan covers another, a station or the aircraft.
+#include "PaintProbe.h"
 #include "PaintedText.h"
 #include "paint/PlanPainter.h"
 #include "paint/SituationRenderer.h"
@@ -59,7 +61,7 @@ struct TypeRow {
 
 class HonestPicture : public ::testing::TestWithParam<TypeRow> {};
 
-TEST_P(HonestPicture, NoAskedValueBeforeTheSolutionAndTheHiddenAircraftMovesNothing)
+TEST_P(HonestPicture, NoAnswerBeforeTheSolutionNoLabelCoveredNoHiddenAircraftMoved)
 {
     const ExerciseType &type = *exerciseType(qint16(GetParam().type));
     const QString base = QStringLiteral(ORVIK3_SAMPLE_DATA_DIR) + u'/';
@@ -90,6 +92,20 @@ TEST_P(HonestPicture, NoAskedValueBeforeTheSolutionAndTheHiddenAircraftMovesNoth
             s.showSolution = true;
             told += !drawnAnswers(s, asked, given).empty();
         }
+        std::string crowded;
+        PlanProbe probe;
+        const QImage picture = test::render(kView.size().toSize(), [&](QPainter &p) { SituationRenderer().paint(p, kView, s, &probe); });
+        test::keepPicture(picture, QStringLiteral("plan-type%1-q%2").arg(type.type).arg(q));
+        for (std::size_t i = 0; i < probe.labels.size(); ++i) {
+            const PlanProbe::Label &a = probe.labels[i];
+            for (std::size_t j = i + 1; j < probe.labels.size(); ++j)
+                if (a.rect.intersects(probe.labels[j].rect))
+                    crowded += " [" + a.text.toStdString() + "|" + probe.labels[j].text.toStdString() + "]";
+            for (const QRectF &m : probe.marks)
+                if (a.rect.intersects(m))
+                    crowded += " [" + a.text.toStdString() + " on a symbol]";
+        }
+        EXPECT_EQ(crowded, "") << "question " << q;
         // The plan of a hidden aircraft is the same wherever it is.
         s.showSolution = false;
         s.hideAircraft = true;
