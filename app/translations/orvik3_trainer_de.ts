@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>crosswind from the left</source>
-        <translation>Seitenwind von links</translation>
+        <translation>Querwind von links</translation>
     </message>
     <message>
         <source>crosswind from the right</source>
-        <translation>Seitenwind von rechts</translation>
+        <translation>Querwind von rechts</translation>
     </message>
     <message>
         <source>headwind</source>
@@ -332,11 +332,11 @@
     </message>
     <message>
         <source>Crosswind side mixed up: the side is where the wind comes from, here the left.</source>
-        <translation>Seitenwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier links.</translation>
+        <translation>Querwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier links.</translation>
     </message>
     <message>
         <source>Crosswind side mixed up: the side is where the wind comes from, here the right.</source>
-        <translation>Seitenwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier rechts.</translation>
+        <translation>Querwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier rechts.</translation>
     </message>
     <message>
         <source>Relative bearing taken for the QDM: %1 is the RB; QDM = HDG + RB = %2.</source>
@@ -414,6 +414,10 @@
         <source>The aircraft is on radial %1 of %2, %3 NM out. %4</source>
         <translation>Das Flugzeug steht auf Radial %1 von %2, %3 NM entfernt. %4</translation>
     </message>
+    <message>
+        <source>The aircraft is on QDR %1 of %2, %3 NM out. %4</source>
+        <translation>Das Flugzeug steht auf QDR %1 von %2, %3 NM entfernt. %4</translation>
+    </message>
 </context>
 <context>
     <name>QdmQdrExplainer</name>
@@ -465,6 +469,50 @@
         <source>The leg distance is not given for this question.</source>
         <translation>Zu dieser Frage ist keine Streckenlänge angegeben.</translation>
     </message>
+    <message>
+        <source>no head- or tailwind</source>
+        <translation>kein Gegen- oder Rückenwind</translation>
+    </message>
+    <message>
+        <source>no crosswind</source>
+        <translation>kein Querwind</translation>
+    </message>
+    <message>
+        <source>no wind correction</source>
+        <translation>kein Vorhaltewinkel</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>maintain</source>
+        <translation>beibehalten</translation>
+    </message>
+    <message>
+        <source>headwind</source>
+        <translation>Gegenwind</translation>
+    </message>
+    <message>
+        <source>tailwind</source>
+        <translation>Rückenwind</translation>
+    </message>
+    <message>
+        <source>increase</source>
+        <translation>größer</translation>
+    </message>
+    <message>
+        <source>decrease</source>
+        <translation>kleiner</translation>
+    </message>
+    <message>
+        <source>remain constant</source>
+        <translation>gleich</translation>
+    </message>
 </context>
 <context>
     <name>StudyFileCheck</name>
@@ -510,12 +558,16 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>%1:%2 min:s</translation>
     </message>
     <message>
-        <source>Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt headwind</source>
+        <source>Wind %1° is %2° off course %3: headwind = %4 kt × cos %2° = %5 kt</source>
         <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Gegenwind = %4 kt × cos %2° = %5 kt</translation>
     </message>
     <message>
-        <source>Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt tailwind</source>
-        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Rückenwind = %4 kt × cos %2° = %5 kt</translation>
+        <source>Wind %1° is %2° off course %3: headwind = %4 kt × cos %2° = %5 kt, no head- or tailwind</source>
+        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Gegenwind = %4 kt × cos %2° = %5 kt, kein Gegen- oder Rückenwind</translation>
+    </message>
+    <message>
+        <source>Wind %1° is %2° off course %3: tailwind = −%4 kt × cos %2° = %5 kt</source>
+        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Rückenwind = −%4 kt × cos %2° = %5 kt</translation>
     </message>
     <message>
         <source>crosswind = %1 kt × sin %2° = %3 kt from the right</source>
