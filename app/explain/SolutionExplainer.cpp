@@ -57,9 +57,11 @@ QString pilotAnswer(RowKind kind, const QString &shown)
         {"increase", SolutionExplainer::tr("increase")}, {"grösser", SolutionExplainer::tr("increase")},
         {"decrease", SolutionExplainer::tr("decrease")}, {"kleiner", SolutionExplainer::tr("decrease")},
         {"gleich", SolutionExplainer::tr("remain constant")}, {"remain constant", SolutionExplainer::tr("remain constant")}};
-    for (const auto &[word, said] : words)
-        if (shown.startsWith(QLatin1String(word)) && (shown.size() == qsizetype(qstrlen(word)) || shown.at(qstrlen(word)) == u' '))
-            return said + shown.mid(qstrlen(word));
+    for (const auto &[word, said] : words) {
+        const QString w = QString::fromUtf8(word);
+        if (shown.startsWith(w) && (shown.size() == w.size() || shown.at(w.size()) == u' '))
+            return said + shown.mid(w.size());
+    }
     bool whole = false;
     const int value = shown.toInt(&whole);
     if (whole && inDegrees(kind) && value >= 0 && value <= 360)
