@@ -300,10 +300,9 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
     statusBar()->showMessage(QDir::toNativeSeparators(sessionFile));
 }
 
-void MainWindow::rowJudged(int row, bool right, const QString &given)
+void MainWindow::rowJudged(int row, bool, const QString &given)
 {
-    if (right)
-        return;
+    // Right answers too: a time that only the panel's band saved still has its mistake named.
     if (const QString mistake = MistakeNames::of(*m_host->control(), row, given); !mistake.isEmpty() && !m_mistakes.contains(mistake))
         m_mistakes << mistake;
 }

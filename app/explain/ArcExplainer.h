@@ -2,6 +2,8 @@
 
 #include "session/SessionFile.h"
 
+#include <orvik3/ExerciseCatalog.h>
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -14,6 +16,8 @@ class ArcExplainer
 public:
     // Empty when the session lacks what the sentence needs.
     static QString reason(const host::Session &session);
+    // The why of one arc row: the first turn, the heading on the arc, or the lead radial.
+    static QString row(const host::Session &session, RowKind kind);
 };
 
 } // namespace orvik3::trainer

@@ -9,11 +9,14 @@ namespace orvik3::trainer {
 // working behind the numbers, and one sentence of why.
 struct Explanation {
     QStringList answers; // "prompt: answer", one per answer row of the panel
+    QStringList whys;    // why each answer is right, in the same order ("" where nothing is sure)
     QStringList working; // arithmetic, one step a line
     QString reason;
 };
 
 // Degrees as a pilot reads them: three digits, 360 written as 000.
 QString threeDigits(double degrees);
+// A heading as a pilot flies it: three digits, north written as 360.
+QString headingDigits(double degrees);
 
 } // namespace orvik3::trainer

@@ -1,6 +1,7 @@
 #include "explain/HoldingExplainer.h"
 
 #include "explain/Explanation.h"
+#include "explain/RowReasons.h"
 
 #include <cmath>
 
@@ -12,6 +13,12 @@ QString threeDigits(double degrees)
     if (d < 0)
         d += 360;
     return QStringLiteral("%1").arg(d, 3, 10, QLatin1Char('0'));
+}
+
+QString headingDigits(double degrees)
+{
+    const QString d = threeDigits(degrees);
+    return d == QLatin1String("000") ? QStringLiteral("360") : d;
 }
 
 QString HoldingExplainer::entryName(HoldingEntry entry)
@@ -48,6 +55,31 @@ QString HoldingExplainer::reason(int heading, int inbound, bool rightHand)
             break;
         }
         return sentence.arg(threeDigits(heading), threeDigits(s.from), threeDigits(s.to), threeDigits(inbound));
+    }
+    return {};
+}
+
+QString HoldingExplainer::firstStep(int heading, int inbound, bool rightHand, bool turn)
+{
+    const int outbound = (inbound + 180) % 360;
+    const int offset = (outbound + (rightHand ? 330 : 30)) % 360;
+    switch (holdingEntry(heading, inbound, rightHand)) {
+    case HoldingEntry::Direct:
+        if (!turn)
+            return tr("Direct entry: after the fix, turn onto the outbound heading %1.").arg(headingDigits(outbound));
+        return rightHand ? tr("Direct entry: turn the way the hold turns, to the right.")
+                         : tr("Direct entry: turn the way the hold turns, to the left.");
+    case HoldingEntry::Parallel:
+        if (!turn)
+            return tr("Parallel entry: after the fix, fly the outbound heading %1 on the non-holding side.").arg(headingDigits(outbound));
+        return rightHand ? tr("Parallel entry: turn away from the holding side, to the left.")
+                         : tr("Parallel entry: turn away from the holding side, to the right.");
+    case HoldingEntry::Offset:
+        if (turn)
+            return RowReasons::turn(heading, offset);
+        return (rightHand ? tr("Offset entry: outbound %1 − 30 = %2, 30° toward the holding side of a right-hand hold.")
+                          : tr("Offset entry: outbound %1 + 30 = %2, 30° toward the holding side of a left-hand hold."))
+            .arg(headingDigits(outbound), headingDigits(offset));
     }
     return {};
 }

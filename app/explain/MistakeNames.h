@@ -31,9 +31,19 @@ public:
     static QString headTail(bool rightIsHead, bool givenIsHead);
     // The wind correction angle laid off away from the wind.
     static QString wcaSide(Side right, Side given);
+    // The crosswind said to come from the side it blows toward.
+    static QString crosswindSide(Side right, Side given);
+    // The relative bearing given where the QDM (= HDG + RB) is asked.
+    static QString rbForQdm(int rb, int qdm, int given);
+    // The offset (teardrop) heading laid off to the other side of the outbound course.
+    static QString offsetMirrored(int heading, int inbound, bool rightHand, int given);
+    // The leg time worked out with the true airspeed instead of the ground speed: named
+    // even when the answer falls inside the band the panel accepts.
+    static QString timeFromTas(int rightSeconds, double groundspeedKt, double tasKt, int givenSeconds);
 
-    // The mistake behind row `row` of the question on display judged wrong, with the answer
-    // `given` as the control reported it; empty when there is nothing sure to say.
+    // The mistake behind row `row` of the question on display, with the answer `given` as the
+    // control reported it; empty when there is nothing sure to say. A right answer names
+    // nothing, except a time that only the band saved.
     static QString of(const QAform &form, int row, const QString &given);
 };
 

@@ -5,6 +5,7 @@
 #include "explain/HoldingExplainer.h"
 #include "explain/PositionExplainer.h"
 #include "explain/QdmQdrExplainer.h"
+#include "explain/RowReasons.h"
 #include "explain/WindExplainer.h"
 #include "situation/Situation.h"
 
@@ -25,6 +26,49 @@ QString shownText(const FormControl &c)
 
 double number(const QString &text) { return text.trimmed().toDouble(); }
 
+bool inDegrees(RowKind k)
+{
+    switch (k) {
+    case RowKind::Radial: case RowKind::PositionQdm: case RowKind::OrientationQdm: case RowKind::OrientationQdr:
+    case RowKind::OrientationRb: case RowKind::HoldingOutbound: case RowKind::HoldingFirstHeading:
+    case RowKind::ArcFirstHeading: case RowKind::ArcLeadRadial: case RowKind::AdfQdr: case RowKind::AdfQdm:
+    case RowKind::AdfRb: case RowKind::InterceptBearing: return true;
+    default: return false;
+    }
+}
+
+// An answer as a pilot writes it, in the box's language: headings and bearings in three
+// digits with north as 360, the panel's words translated, and "- 0" said in words.
+QString pilotAnswer(RowKind kind, const QString &shown)
+{
+    if (shown == QLatin1String("- 0") || shown == QLatin1String("-0")) {
+        switch (kind) {
+        case RowKind::WindHeadTail: return SolutionExplainer::tr("no head- or tailwind");
+        case RowKind::WindCrosswind: return SolutionExplainer::tr("no crosswind");
+        case RowKind::WindCorrection: return SolutionExplainer::tr("no wind correction");
+        default: break;
+        }
+    }
+    const std::pair<const char *, QString> words[] = {
+        {"direct", HoldingExplainer::entryName(HoldingEntry::Direct)}, {"parallel", HoldingExplainer::entryName(HoldingEntry::Parallel)},
+        {"offset", HoldingExplainer::entryName(HoldingEntry::Offset)}, {"left", SolutionExplainer::tr("left")},
+        {"links", SolutionExplainer::tr("left")}, {"right", SolutionExplainer::tr("right")}, {"rechts", SolutionExplainer::tr("right")},
+        {"maintain", SolutionExplainer::tr("maintain")}, {"Head", SolutionExplainer::tr("headwind")}, {"Tail", SolutionExplainer::tr("tailwind")},
+        {"increase", SolutionExplainer::tr("increase")}, {"grösser", SolutionExplainer::tr("increase")},
+        {"decrease", SolutionExplainer::tr("decrease")}, {"kleiner", SolutionExplainer::tr("decrease")},
+        {"gleich", SolutionExplainer::tr("remain constant")}, {"remain constant", SolutionExplainer::tr("remain constant")}};
+    for (const auto &[word, said] : words) {
+        const QString w = QString::fromUtf8(word);
+        if (shown.startsWith(w) && (shown.size() == w.size() || shown.at(w.size()) == u' '))
+            return said + shown.mid(w.size());
+    }
+    bool whole = false;
+    const int value = shown.toInt(&whole);
+    if (whole && inDegrees(kind) && value >= 0 && value <= 360)
+        return headingDigits(value);
+    return shown;
+}
+
 } // namespace
 
 Explanation SolutionExplainer::explain(const QAform &form, const Situation &situation)
@@ -40,9 +84,10 @@ Explanation SolutionExplainer::explain(const QAform &form, const Situation &situ
         if (!p || !r)
             continue;
         const QString answer = row.kind == RowKind::WindTime ? WindExplainer::minutesSeconds(form.qaCol(row.answerColumn, q))
-                                                             : shownText(*r);
+                                                             : pilotAnswer(row.kind, shownText(*r));
         e.answers << tr("%1 %2").arg(shownText(*p), answer);
     }
+    e.whys = RowReasons::of(form, situation);
     const std::optional<host::Session> &session = situation.session;
     switch (type->family) {
     case Family::Holding:
@@ -62,7 +107,9 @@ Explanation SolutionExplainer::explain(const QAform &form, const Situation &situ
         if (session && session->wind)
             leg.legNm = session->wind->legNm;
         const Explanation w = WindExplainer::explain(leg);
-        e.working = w.working;
+        // Each row's working is its why; the ground speed goes with the time it gives.
+        e.whys = w.working.mid(0, 3);
+        e.whys << w.working.mid(3).join(u' ');
         e.reason = w.reason;
         if (!leg.legNm)
             e.working << tr("The leg distance is not given for this question.");

@@ -23,8 +23,11 @@ Explanation WindExplainer::explain(const Leg &leg)
     const nav::WindComponents c = nav::windComponents(leg.courseDeg, leg.windFromDeg, leg.windKt);
     const bool head = c.headwindKt >= 0;
     // Each line whole in every variant, so that a translation can order its words freely.
-    e.working << (head ? tr("Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt headwind")
-                       : tr("Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt tailwind"))
+    // The sign of the cosine written out: a tailwind is the negative headwind.
+    const bool none = std::abs(c.headwindKt) < 0.05;
+    e.working << (none   ? tr("Wind %1° is %2° off course %3: headwind = %4 kt × cos %2° = %5 kt, no head- or tailwind")
+                  : head ? tr("Wind %1° is %2° off course %3: headwind = %4 kt × cos %2° = %5 kt")
+                         : tr("Wind %1° is %2° off course %3: tailwind = −%4 kt × cos %2° = %5 kt"))
                      .arg(threeDigits(leg.windFromDeg))
                      .arg(std::lround(off))
                      .arg(threeDigits(leg.courseDeg), kt(leg.windKt), kt(std::abs(c.headwindKt)));

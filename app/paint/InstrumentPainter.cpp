@@ -50,25 +50,13 @@ const std::array<QPainterPath, 12> &cardLabels(int pixelSize)
     return cache.emplace(pixelSize, std::move(paths)).first->second;
 }
 
-QString threeDigits(double deg)
-{
-    int d = int(std::lround(nav::normalizeDegrees(deg))) % 360;
-    return QStringLiteral("%1").arg(d == 0 ? 360 : d, 3, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 QString instrumentCaption(const InstrumentReading &m)
 {
+    // Name and station only: a bearing or heading written here would answer the question
+    // that asks the student to read it off the dial.
     QString text = instrumentName(m.kind);
-    switch (m.kind) {
-    case InstrumentKind::Hsi: text += QStringLiteral("   CRS ") + threeDigits(m.value); break;
-    case InstrumentKind::Vor: text += QStringLiteral("   OBS ") + threeDigits(m.value); break;
-    case InstrumentKind::Dg: text += QStringLiteral("   HDG ") + threeDigits(m.value); break;
-    case InstrumentKind::Adf: text += QStringLiteral("   RB ") + threeDigits(m.pointerDeg); break;
-    case InstrumentKind::Rmi: text += QStringLiteral("   QDM ") + threeDigits(m.value); break;
-    case InstrumentKind::Dme: break;
-    }
     if (!m.station.isEmpty())
         text += QStringLiteral("   ") + m.station;
     return text;
@@ -268,9 +256,15 @@ void InstrumentPainter::vor(QPainter &p, QPointF c, double r, const InstrumentRe
     if (!m.valid || m.flag == nav::ToFrom::Off) {
         navFlag(p, window.topLeft(), r * 0.94, QStringLiteral("OFF"));
     } else {
+        const QString flag = m.flag == nav::ToFrom::To ? QStringLiteral("TO") : QStringLiteral("FROM");
+        // As large as the window allows: "FROM" is twice as wide as "TO".
+        QFont f = font(r * 0.11, true);
+        const double wide = QFontMetricsF(f).horizontalAdvance(flag);
+        if (wide > window.width() * 0.88)
+            f.setPixelSize(std::max(6, int(f.pixelSize() * window.width() * 0.88 / wide)));
         p.setPen(Qt::white);
-        p.setFont(font(r * 0.11, true));
-        centredText(p, window.center(), m.flag == nav::ToFrom::To ? QStringLiteral("TO") : QStringLiteral("FROM"));
+        p.setFont(f);
+        centredText(p, window.center(), flag);
     }
 }
 

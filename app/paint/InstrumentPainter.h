@@ -42,7 +42,7 @@ private:
     void dme(QPainter &p, const QRectF &rect, const InstrumentReading &m) const;
 };
 
-// The caption written under an instrument, e.g. "HSI  CRS 090  TGO".
+// The caption written under an instrument, e.g. "HSI   TGO": never a value it shows.
 QString instrumentCaption(const InstrumentReading &reading);
 
 } // namespace orvik3::trainer

@@ -30,15 +30,23 @@ void centredText(QPainter &p, QPointF centre, const QString &text)
     p.drawText(QPointF(centre.x() - w / 2.0, centre.y() + (fm.ascent() - fm.descent()) / 2.0), text);
 }
 
-void labelBox(QPainter &p, QPointF anchor, const QString &text, const QColor &ink, const QColor &paper)
+QSizeF labelSize(const QFont &font, const QString &text)
 {
-    const QFontMetricsF fm(p.font());
+    const QFontMetricsF fm(font);
     const QStringList lines = text.split(QLatin1Char('\n'));
     double w = 0.0;
     for (const QString &line : lines)
         w = std::max(w, fm.horizontalAdvance(line));
     const double pad = fm.height() * 0.3;
-    const QRectF box(anchor, QSizeF(w + 2 * pad, fm.height() * lines.size() + 2 * pad));
+    return {w + 2 * pad, fm.height() * lines.size() + 2 * pad};
+}
+
+void labelBox(QPainter &p, QPointF anchor, const QString &text, const QColor &ink, const QColor &paper)
+{
+    const QFontMetricsF fm(p.font());
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    const double pad = fm.height() * 0.3;
+    const QRectF box(anchor, labelSize(p.font(), text));
     p.save();
     p.setPen(QPen(ink.lighter(160), 1.0));
     p.setBrush(paper);

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 
 class QPainter;
@@ -21,6 +22,8 @@ QPointF direction(double screenDeg);
 // Text centred on `centre`.
 void centredText(QPainter &p, QPointF centre, const QString &text);
 
+// The size labelBox() gives `text` in `font`.
+QSizeF labelSize(const QFont &font, const QString &text);
 // A text in a rounded box, for labels over the map: `anchor` is its top-left corner.
 void labelBox(QPainter &p, QPointF anchor, const QString &text, const QColor &ink, const QColor &paper);
 

@@ -130,7 +130,8 @@ PlanOverlay planOverlay(const Situation &s)
     }
     if (session.target) {
         if (const host::Station *st = host::findStation(session, session.target->station)) {
-            const double reach = std::max(nav::distance(ac, st->position) * 1.3, 8.0);
+            // A hidden aircraft must not show itself in how far the line reaches.
+            const double reach = s.aircraftVisible() ? std::max(nav::distance(ac, st->position) * 1.3, 8.0) : 10.0;
             if (session.target->qdmDeg) {
                 o.target = radialLine(st->position, nav::reciprocal(*session.target->qdmDeg), reach);
                 o.targetLabel = QStringLiteral("QDM %1").arg(degrees(*session.target->qdmDeg));
@@ -138,6 +139,9 @@ PlanOverlay planOverlay(const Situation &s)
                 o.target = radialLine(st->position, *session.target->qdrDeg, reach);
                 o.targetLabel = QStringLiteral("QDR %1").arg(degrees(*session.target->qdrDeg));
             }
+            // Labels with bearings wait for the solution, like every other number of the answer.
+            if (!s.showSolution)
+                o.targetLabel.clear();
         }
     }
     if (s.showSolution)
@@ -152,13 +156,16 @@ Path planExtent(const Situation &s, const PlanOverlay &o)
         return points;
     for (const host::Station &st : s.session->stations)
         points.push_back(st.position);
-    // A hidden aircraft must not give itself away by where the plan is centred.
-    if (s.aircraftVisible()) {
+    // A hidden aircraft must not give itself away by where the plan is centred or how far
+    // it reaches: neither it nor its track (which starts where it is) counts then.
+    const bool visible = s.aircraftVisible();
+    if (visible) {
         points.push_back(s.start.position);
         points.push_back(s.aircraft.position);
     }
-    for (const Path *p : {&o.holding, &o.arc, &o.finalCourse, &o.target, &o.solution, &s.track})
-        points.insert(points.end(), p->begin(), p->end());
+    for (const Path *p : {&o.holding, &o.arc, &o.finalCourse, &o.target, &o.solution, visible ? &s.track : nullptr})
+        if (p)
+            points.insert(points.end(), p->begin(), p->end());
     return points;
 }
 

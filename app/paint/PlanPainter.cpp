@@ -1,10 +1,10 @@
 #include "paint/PlanPainter.h"
 
 #include "paint/PaintKit.h"
+#include "paint/PlanLabels.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -95,7 +95,7 @@ PlanTransform PlanPainter::transformFor(const QRectF &rect, const Situation &s, 
     return PlanTransform::fit(rect, planExtent(s, o));
 }
 
-void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) const
+void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, PlanProbe *probe) const
 {
     const double unit = unitIn(rect);
     p.save();
@@ -117,27 +117,44 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s) con
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(toPolygon(s.track, t));
     }
-    if (s.aircraftVisible())
-        paintAircraft(p, t.toScreen(s.aircraft.position), s.aircraft.headingDeg, unit);
-    else
-        paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
-                     QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit);
+    // The texts come last and find room around what is drawn.
+    PlanLabels labels(p, rect, unit, probe);
+    for (const host::Station &st : s.session->stations)
+        labels.mark(QRectF(t.toScreen(st.position) - QPointF(10, 10) * unit, QSizeF(20, 20) * unit), true);
+    if (s.aircraftVisible()) {
+        const QPointF at = t.toScreen(s.aircraft.position);
+        paintAircraft(p, at, s.aircraft.headingDeg, unit);
+        labels.mark(QRectF(at - QPointF(17, 17) * unit, QSizeF(34, 34) * unit), true);
+    } else {
+        labels.mark(paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
+                                 QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit),
+                    false);
+    }
     if (s.session->wind)
-        paintWind(p, rect, *s.session->wind, unit);
-    paintScale(p, rect, t, unit);
+        labels.mark(paintWind(p, rect, *s.session->wind, unit), false);
+    labels.mark(paintScale(p, rect, t, unit), false);
 
-    // Heading and speed of the aircraft, and the session's title, in the top-left corner.
+    p.setFont(font(11 * unit, true));
+    for (const host::Station &st : s.session->stations)
+        labels.text(t.toScreen(st.position), st.id, st.kind == host::StationKind::Ndb ? kNdb : kVor, 11 * unit);
+    p.setFont(font(11 * unit));
+    if (!overlay.holding.empty())
+        labels.text(t.toScreen(overlay.holdingLabel),
+                    QStringLiteral("IB %1 %2").arg(threeDigits(overlay.holdingInboundDeg), overlay.holdingRight ? QStringLiteral("R") : QStringLiteral("L")),
+                    kHolding.darker(130), 2 * unit);
+    p.setFont(font(11.5 * unit, true));
+    if (!overlay.targetLabel.isEmpty() && !overlay.target.empty())
+        labels.text(t.toScreen(overlay.target.back()), overlay.targetLabel, kTarget.darker(130), 6 * unit);
+
+    // Heading and speed of the aircraft, and the session's title, in a corner clear of it.
     p.setFont(font(11.5 * unit));
     QString info = QStringLiteral("HDG %1   TAS %2 kt").arg(threeDigits(s.aircraft.headingDeg)).arg(std::lround(s.session->aircraft.tasKt));
     if (!s.session->title.isEmpty())
         info = s.session->title + QLatin1Char('\n') + info;
-    labelBox(p, rect.topLeft() + QPointF(8, 8) * unit, info, kInk, QColor(255, 255, 255, 225));
+    labels.box({0, 3, 1, 2}, info, kInk, QColor(255, 255, 255, 225));
     if (!overlay.solutionLabel.isEmpty()) {
         p.setFont(font(12 * unit, true));
-        const QFontMetricsF fm(p.font());
-        const double w = fm.horizontalAdvance(overlay.solutionLabel) + fm.height() * 0.6;
-        labelBox(p, QPointF(rect.right() - w - 10 * unit, rect.bottom() - fm.height() * 1.6 - 10 * unit),
-                 overlay.solutionLabel, kSolution.darker(140), QColor(235, 250, 238, 235));
+        labels.box({2, 3, 1, 0}, overlay.solutionLabel, kSolution.darker(140), QColor(235, 250, 238, 235));
     }
     p.restore();
 }
@@ -167,9 +184,8 @@ void PlanPainter::paintGrid(QPainter &p, const QRectF &rect, const PlanTransform
 void PlanPainter::paintStations(QPainter &p, const QRectF &rect, const host::Session &s, const PlanTransform &t, double unit) const
 {
     const double r = 9.0 * unit;
-    p.setFont(font(11 * unit, true));
-    // Only what can reach the plan, symbol or name, is drawn.
-    const QRectF reach = rect.adjusted(-6 * r, -2 * r, 6 * r, 2 * r);
+    // Only a symbol that can reach the plan is drawn; names are placed as labels elsewhere.
+    const QRectF reach = rect.adjusted(-r, -r, r, r);
     for (const host::Station &st : s.stations) {
         const QPointF c = t.toScreen(st.position);
         if (!reach.contains(c))
@@ -195,11 +211,6 @@ void PlanPainter::paintStations(QPainter &p, const QRectF &rect, const host::Ses
             p.setBrush(kVor);
             p.drawEllipse(c, 1.8 * unit, 1.8 * unit);
         }
-        p.setPen(st.kind == host::StationKind::Ndb ? kNdb : kVor);
-        // Beside the symbol, on the left where the right would run off the map.
-        const double w = QFontMetricsF(p.font()).horizontalAdvance(st.id);
-        const bool left = c.x() + r * 1.3 + w > rect.right() - 4 * unit;
-        p.drawText(c + QPointF(left ? -r * 1.3 - w : r * 1.3, -r * 0.9), st.id);
     }
 }
 
@@ -221,17 +232,11 @@ void PlanPainter::paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTran
         p.drawPolyline(poly);
         // Inbound leg arrow just before the fix.
         arrowHead(p, poly.last(), screenAngle(poly[poly.size() - 2], poly.last()), 11 * unit, kHolding);
-        p.setFont(font(11 * unit));
-        p.setPen(kHolding.darker(130));
-        centredText(p, t.toScreen(o.holdingLabel), QStringLiteral("IB %1 %2").arg(threeDigits(o.holdingInboundDeg), o.holdingRight ? QStringLiteral("R") : QStringLiteral("L")));
     }
     if (!o.target.empty()) {
         const QPolygonF poly = toPolygon(o.target, t);
         p.setPen(QPen(kTarget, 2.2 * unit, Qt::DashLine));
         p.drawPolyline(poly);
-        p.setFont(font(11.5 * unit, true));
-        p.setPen(kTarget.darker(130));
-        p.drawText(poly.last() + QPointF(6, 4) * unit, o.targetLabel);
     }
     if (o.solution.size() > 1) {
         const QPolygonF poly = toPolygon(o.solution, t);
@@ -277,7 +282,7 @@ void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, doub
     p.restore();
 }
 
-void PlanPainter::paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const
+QRectF PlanPainter::paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const
 {
     const QRectF rose = windRose(rect);
     const double r = rose.width() / 2.0;
@@ -292,10 +297,13 @@ void PlanPainter::paintWind(QPainter &p, const QRectF &rect, const host::Wind &w
     arrowHead(p, c + d * r * 0.8, wind.fromDeg + 180.0, 10 * unit, kWind);
     p.setFont(font(11 * unit, true));
     p.setPen(kWind.darker(130));
-    centredText(p, c + QPointF(0, r + 10 * unit), QStringLiteral("W/V %1/%2").arg(threeDigits(wind.fromDeg)).arg(std::lround(wind.speedKt)));
+    const QString label = QStringLiteral("W/V %1/%2").arg(threeDigits(wind.fromDeg)).arg(std::lround(wind.speedKt));
+    centredText(p, c + QPointF(0, r + 10 * unit), label);
+    const double w = std::max(2 * r, QFontMetricsF(p.font()).horizontalAdvance(label));
+    return QRectF(c.x() - w / 2 - 2 * unit, rose.top() - 2 * unit, w + 4 * unit, 2 * r + 20 * unit);
 }
 
-void PlanPainter::paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const
+QRectF PlanPainter::paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const
 {
     double nm = 1.0;
     for (double s : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0})
@@ -308,15 +316,18 @@ void PlanPainter::paintScale(QPainter &p, const QRectF &rect, const PlanTransfor
     p.drawLine(a, a - QPointF(0, 5 * unit));
     p.drawLine(a + QPointF(len, 0), a + QPointF(len, -5 * unit));
     p.setFont(font(10.5 * unit));
-    p.drawText(a + QPointF(len + 5 * unit, 0), QStringLiteral("%1 NM").arg(nm));
+    const QString label = QStringLiteral("%1 NM").arg(nm);
+    p.drawText(a + QPointF(len + 5 * unit, 0), label);
+    const double w = len + 5 * unit + QFontMetricsF(p.font()).horizontalAdvance(label);
     // North arrow above the scale.
     const QPointF n(a.x() + 6 * unit, a.y() - 38 * unit);
     arrowHead(p, n, 0.0, 12 * unit, kInk);
     p.setFont(font(11 * unit, true));
     centredText(p, n + QPointF(0, 14 * unit), QStringLiteral("N"));
+    return QRectF(a.x() - 4 * unit, n.y() - 14 * unit, w + 8 * unit, a.y() - n.y() + 18 * unit);
 }
 
-void PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const
+QRectF PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const
 {
     p.setFont(font(15 * unit, true));
     const QFontMetricsF fm(p.font());
@@ -327,6 +338,7 @@ void PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &t
     p.drawRoundedRect(box, 8 * unit, 8 * unit);
     p.setPen(QColor(0x6e, 0x1e, 0x16));
     p.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, text);
+    return box;
 }
 
 } // namespace orvik3::trainer

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "paint/PlanLabels.h"
 #include "paint/PlanOverlay.h"
 #include "paint/PlanTransform.h"
 #include "situation/Situation.h"
@@ -17,7 +18,8 @@ namespace orvik3::trainer {
 class PlanPainter
 {
 public:
-    void paint(QPainter &p, const QRectF &rect, const Situation &situation) const;
+    // With a probe, what was drawn where is written into it.
+    void paint(QPainter &p, const QRectF &rect, const Situation &situation, PlanProbe *probe = nullptr) const;
 
     // The transform paint() uses for `rect`; exposed so that positions can be checked.
     static PlanTransform transformFor(const QRectF &rect, const Situation &situation, const PlanOverlay &overlay);
@@ -37,9 +39,10 @@ private:
     void paintStations(QPainter &p, const QRectF &rect, const host::Session &s, const PlanTransform &t, double unit) const;
     void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit) const;
     void paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const;
-    void paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const;
-    void paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
-    void paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
+    // These three give back the rectangle they covered.
+    QRectF paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const;
+    QRectF paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
+    QRectF paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
 };
 
 } // namespace orvik3::trainer

@@ -36,7 +36,7 @@ SituationLayout layoutSituation(const QRectF &rect, int n)
     return l;
 }
 
-void SituationRenderer::paint(QPainter &p, const QRectF &rect, const Situation &s) const
+void SituationRenderer::paint(QPainter &p, const QRectF &rect, const Situation &s, PlanProbe *probe) const
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -46,7 +46,7 @@ void SituationRenderer::paint(QPainter &p, const QRectF &rect, const Situation &
         kinds = instrumentsFor(*s.session, s.type);
     const SituationLayout l = layoutSituation(rect, int(kinds.size()));
     p.fillRect(rect, QColor(0xe6, 0xe4, 0xde));
-    PlanPainter().paint(p, l.plan, s);
+    PlanPainter().paint(p, l.plan, s, probe);
     p.setPen(QPen(QColor(0xb8, 0xb4, 0xa8), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRect(l.plan.adjusted(0.5, 0.5, -0.5, -0.5));

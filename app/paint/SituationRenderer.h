@@ -1,5 +1,6 @@
 #pragma once
 
+#include "paint/PlanLabels.h"
 #include "situation/Situation.h"
 
 #include <QRectF>
@@ -22,7 +23,8 @@ SituationLayout layoutSituation(const QRectF &rect, int instrumentCount);
 class SituationRenderer
 {
 public:
-    void paint(QPainter &p, const QRectF &rect, const Situation &situation) const;
+    // With a probe, the plan's labels and symbols are written into it.
+    void paint(QPainter &p, const QRectF &rect, const Situation &situation, PlanProbe *probe = nullptr) const;
 };
 
 } // namespace orvik3::trainer

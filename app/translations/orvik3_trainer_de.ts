@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>crosswind from the left</source>
-        <translation>Seitenwind von links</translation>
+        <translation>Querwind von links</translation>
     </message>
     <message>
         <source>crosswind from the right</source>
-        <translation>Seitenwind von rechts</translation>
+        <translation>Querwind von rechts</translation>
     </message>
     <message>
         <source>headwind</source>
@@ -232,6 +232,38 @@
         <source>Heading %1 lies in the parallel entry sector %2°–%3° of a left-hand hold inbound %4.</source>
         <translation>Steuerkurs %1 liegt im Sektor %2°–%3° des Parallel-Einflugs (Parallel) in eine Nicht-Standard-Warteschleife (Linkskurven) mit Inbound-Kurs %4.</translation>
     </message>
+    <message>
+        <source>Direct entry: after the fix, turn onto the outbound heading %1.</source>
+        <translation>Direkter Einflug: nach der Station auf den Abflugsteuerkurs %1 eindrehen.</translation>
+    </message>
+    <message>
+        <source>Direct entry: turn the way the hold turns, to the right.</source>
+        <translation>Direkter Einflug: in Richtung des Holdings drehen, also nach rechts.</translation>
+    </message>
+    <message>
+        <source>Direct entry: turn the way the hold turns, to the left.</source>
+        <translation>Direkter Einflug: in Richtung des Holdings drehen, also nach links.</translation>
+    </message>
+    <message>
+        <source>Parallel entry: after the fix, fly the outbound heading %1 on the non-holding side.</source>
+        <translation>Paralleler Einflug: nach der Station den Abflugsteuerkurs %1 auf der Nicht-Holding-Seite fliegen.</translation>
+    </message>
+    <message>
+        <source>Parallel entry: turn away from the holding side, to the left.</source>
+        <translation>Paralleler Einflug: von der Holding-Seite weg drehen, also nach links.</translation>
+    </message>
+    <message>
+        <source>Parallel entry: turn away from the holding side, to the right.</source>
+        <translation>Paralleler Einflug: von der Holding-Seite weg drehen, also nach rechts.</translation>
+    </message>
+    <message>
+        <source>Offset entry: outbound %1 − 30 = %2, 30° toward the holding side of a right-hand hold.</source>
+        <translation>Tropfen-Einflug: Abflug %1 − 30 = %2, 30° zur Holding-Seite eines Rechts-Holdings.</translation>
+    </message>
+    <message>
+        <source>Offset entry: outbound %1 + 30 = %2, 30° toward the holding side of a left-hand hold.</source>
+        <translation>Tropfen-Einflug: Abflug %1 + 30 = %2, 30° zur Holding-Seite eines Links-Holdings.</translation>
+    </message>
 </context>
 <context>
     <name>LearningSession</name>
@@ -292,11 +324,35 @@
     </message>
     <message>
         <source>Wind correction to the wrong side: the nose turns into the wind, here to the left.</source>
-        <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach links.</translation>
+        <translation>Vorhaltewinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach links.</translation>
     </message>
     <message>
         <source>Wind correction to the wrong side: the nose turns into the wind, here to the right.</source>
-        <translation>Luvwinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach rechts.</translation>
+        <translation>Vorhaltewinkel zur falschen Seite: Die Nase dreht in den Wind, hier nach rechts.</translation>
+    </message>
+    <message>
+        <source>Crosswind side mixed up: the side is where the wind comes from, here the left.</source>
+        <translation>Querwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier links.</translation>
+    </message>
+    <message>
+        <source>Crosswind side mixed up: the side is where the wind comes from, here the right.</source>
+        <translation>Querwindseite verwechselt: Die Seite ist die, von der der Wind kommt, hier rechts.</translation>
+    </message>
+    <message>
+        <source>Relative bearing taken for the QDM: %1 is the RB; QDM = HDG + RB = %2.</source>
+        <translation>Relative Peilung für das QDM genommen: %1 ist das RB; QDM = HDG + RB = %2.</translation>
+    </message>
+    <message>
+        <source>Offset heading mirrored: %1 leads to the non-holding side; a right-hand hold takes outbound − 30 = %2.</source>
+        <translation>Tropfen-Steuerkurs gespiegelt: %1 führt auf die Nicht-Holding-Seite; ein Rechts-Holding nimmt Abflug − 30 = %2.</translation>
+    </message>
+    <message>
+        <source>Offset heading mirrored: %1 leads to the non-holding side; a left-hand hold takes outbound + 30 = %2.</source>
+        <translation>Tropfen-Steuerkurs gespiegelt: %1 führt auf die Nicht-Holding-Seite; ein Links-Holding nimmt Abflug + 30 = %2.</translation>
+    </message>
+    <message>
+        <source>Time from the true airspeed: the leg is flown at the ground speed of %1 kt, not at %2 kt TAS.</source>
+        <translation>Zeit aus der wahren Eigengeschwindigkeit: Die Strecke wird mit der Geschwindigkeit über Grund von %1 kt geflogen, nicht mit %2 kt TAS.</translation>
     </message>
 </context>
 <context>
@@ -358,6 +414,10 @@
         <source>The aircraft is on radial %1 of %2, %3 NM out. %4</source>
         <translation>Das Flugzeug steht auf Radial %1 von %2, %3 NM entfernt. %4</translation>
     </message>
+    <message>
+        <source>The aircraft is on QDR %1 of %2, %3 NM out. %4</source>
+        <translation>Das Flugzeug steht auf QDR %1 von %2, %3 NM entfernt. %4</translation>
+    </message>
 </context>
 <context>
     <name>QdmQdrExplainer</name>
@@ -413,6 +473,50 @@
         <source>The leg distance is not given for this question.</source>
         <translation>Zu dieser Frage ist keine Streckenlänge angegeben.</translation>
     </message>
+    <message>
+        <source>no head- or tailwind</source>
+        <translation>kein Gegen- oder Rückenwind</translation>
+    </message>
+    <message>
+        <source>no crosswind</source>
+        <translation>kein Querwind</translation>
+    </message>
+    <message>
+        <source>no wind correction</source>
+        <translation>kein Vorhaltewinkel</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>maintain</source>
+        <translation>beibehalten</translation>
+    </message>
+    <message>
+        <source>headwind</source>
+        <translation>Gegenwind</translation>
+    </message>
+    <message>
+        <source>tailwind</source>
+        <translation>Rückenwind</translation>
+    </message>
+    <message>
+        <source>increase</source>
+        <translation>größer</translation>
+    </message>
+    <message>
+        <source>decrease</source>
+        <translation>kleiner</translation>
+    </message>
+    <message>
+        <source>remain constant</source>
+        <translation>gleich</translation>
+    </message>
 </context>
 <context>
     <name>StudyFileCheck</name>
@@ -458,12 +562,16 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>%1:%2 min:s</translation>
     </message>
     <message>
-        <source>Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt headwind</source>
+        <source>Wind %1° is %2° off course %3: headwind = %4 kt × cos %2° = %5 kt</source>
         <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Gegenwind = %4 kt × cos %2° = %5 kt</translation>
     </message>
     <message>
-        <source>Wind %1° is %2° off course %3: head/tail = %4 kt × cos %2° = %5 kt tailwind</source>
-        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Rückenwind = %4 kt × cos %2° = %5 kt</translation>
+        <source>Wind %1° is %2° off course %3: headwind = %4 kt × cos %2° = %5 kt, no head- or tailwind</source>
+        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Gegenwind = %4 kt × cos %2° = %5 kt, kein Gegen- oder Rückenwind</translation>
+    </message>
+    <message>
+        <source>Wind %1° is %2° off course %3: tailwind = −%4 kt × cos %2° = %5 kt</source>
+        <translation>Wind aus %1° weicht %2° vom Kurs %3 ab: Rückenwind = −%4 kt × cos %2° = %5 kt</translation>
     </message>
     <message>
         <source>crosswind = %1 kt × sin %2° = %3 kt from the right</source>
@@ -1367,6 +1475,117 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>&lt;h3&gt;Orvik3 – radio-navigation trainer&lt;/h3&gt;&lt;p&gt;Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. The situation is drawn on the left; the questions are on the right.&lt;/p&gt;&lt;p&gt;When flying yourself the arrow keys turn the aircraft; space pauses.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Orvik3 – Funknavigationstrainer&lt;/h3&gt;&lt;p&gt;Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. Die Lage wird links gezeichnet; rechts stehen die Fragen.&lt;/p&gt;&lt;p&gt;Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>RowReasons</name>
+    <message>
+        <source>%1 The actual %2 %3 keeps its distance from the required %4: the difference stays the same.</source>
+        <translation>%1 Das aktuelle %2 %3 behält seinen Abstand zum geforderten %4: die Differenz bleibt gleich.</translation>
+    </message>
+    <message>
+        <source>%1 The actual %2 %3 moves away from the required %4: the difference becomes larger.</source>
+        <translation>%1 Das aktuelle %2 %3 entfernt sich vom geforderten %4: die Differenz wird größer.</translation>
+    </message>
+    <message>
+        <source>%1 The actual %2 %3 moves toward the required %4: the difference becomes smaller.</source>
+        <translation>%1 Das aktuelle %2 %3 nähert sich dem geforderten %4: die Differenz wird kleiner.</translation>
+    </message>
+    <message>
+        <source>%1 is greater than %2 %3.</source>
+        <translation>%1 ist größer als %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1 is less than %2 %3.</source>
+        <translation>%1 ist kleiner als %2 %3.</translation>
+    </message>
+    <message>
+        <source>%1 equals %2 %3.</source>
+        <translation>%1 ist gleich %2 %3.</translation>
+    </message>
+    <message>
+        <source>Intercept heading = required %1 %2 (twice the offset, at least 30° and at most 90°).</source>
+        <translation>Anschneidekurs = gefordertes %1 %2 (doppelte Ablage, mindestens 30° und höchstens 90°).</translation>
+    </message>
+    <message>
+        <source>Heading %1 already is the heading wanted: maintain it.</source>
+        <translation>Steuerkurs %1 ist schon der gesuchte: beibehalten.</translation>
+    </message>
+    <message>
+        <source>From heading %1 to %2 the shorter turn is %3° to the right.</source>
+        <translation>Von Steuerkurs %1 auf %2 ist die kürzere Kurve %3° nach rechts.</translation>
+    </message>
+    <message>
+        <source>From heading %1 to %2 the shorter turn is %3° to the left.</source>
+        <translation>Von Steuerkurs %1 auf %2 ist die kürzere Kurve %3° nach links.</translation>
+    </message>
+    <message>
+        <source>Outbound = inbound %1.</source>
+        <translation>Abflugkurs = Anflugkurs %1.</translation>
+    </message>
+    <message>
+        <source>The station is dead ahead or behind (RB %1): flying on, the bearings stay the same.</source>
+        <translation>Die Station liegt genau voraus oder hinten (RB %1): im Weiterflug bleiben die Peilungen gleich.</translation>
+    </message>
+    <message>
+        <source>The station is right of the nose (RB %1): flying on, it moves further right and the bearings increase.</source>
+        <translation>Die Station liegt rechts der Nase (RB %1): im Weiterflug wandert sie weiter nach rechts, die Peilungen werden größer.</translation>
+    </message>
+    <message>
+        <source>The station is left of the nose (RB %1): flying on, it moves further left and the bearings decrease.</source>
+        <translation>Die Station liegt links der Nase (RB %1): im Weiterflug wandert sie weiter nach links, die Peilungen werden kleiner.</translation>
+    </message>
+    <message>
+        <source>Radial = QDM %1, the line from %2 out to the aircraft.</source>
+        <translation>Radial = QDM %1, die Linie von %2 hinaus zum Flugzeug.</translation>
+    </message>
+    <message>
+        <source>QDM = radial %1, the course that leads to %2.</source>
+        <translation>QDM = Radial %1, der Kurs, der zu %2 führt.</translation>
+    </message>
+    <message>
+        <source>RB = QDM − HDG = %1: within 45° of the nose, the station is ahead.</source>
+        <translation>RB = QDM − HDG = %1: innerhalb 45° um die Nase, die Station liegt vorne.</translation>
+    </message>
+    <message>
+        <source>RB = QDM − HDG = %1: the station is to the right.</source>
+        <translation>RB = QDM − HDG = %1: die Station liegt rechts.</translation>
+    </message>
+    <message>
+        <source>RB = QDM − HDG = %1: the station is behind.</source>
+        <translation>RB = QDM − HDG = %1: die Station liegt hinten.</translation>
+    </message>
+    <message>
+        <source>RB = QDM − HDG = %1: the station is to the left.</source>
+        <translation>RB = QDM − HDG = %1: die Station liegt links.</translation>
+    </message>
+    <message>
+        <source>%1 The radial stays, and against the course %2 set so does the needle.</source>
+        <translation>%1 Das Radial bleibt, und gegen den eingestellten Kurs %2 bleibt auch die Nadel.</translation>
+    </message>
+    <message>
+        <source>%1 The radial changes with them, and against the course %2 set the needle moves to the right.</source>
+        <translation>%1 Das Radial ändert sich mit ihnen, und gegen den eingestellten Kurs %2 wandert die Nadel nach rechts.</translation>
+    </message>
+    <message>
+        <source>%1 The radial changes with them, and against the course %2 set the needle moves to the left.</source>
+        <translation>%1 Das Radial ändert sich mit ihnen, und gegen den eingestellten Kurs %2 wandert die Nadel nach links.</translation>
+    </message>
+    <message>
+        <source>QDM = HDG + RB = %1.</source>
+        <translation>QDM = HDG + RB = %1.</translation>
+    </message>
+    <message>
+        <source>QDR = QDM %1.</source>
+        <translation>QDR = QDM %1.</translation>
+    </message>
+    <message>
+        <source>RB = QDM − HDG = %1, the needle&apos;s angle from the nose.</source>
+        <translation>RB = QDM − HDG = %1, der Winkel der Nadel von der Nase aus.</translation>
+    </message>
+    <message>
+        <source>QDM = HDG + RB = %1, so QDR = %2.</source>
+        <translation>QDM = HDG + RB = %1, also QDR = %2.</translation>
     </message>
 </context>
 </TS>

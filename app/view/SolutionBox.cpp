@@ -32,8 +32,11 @@ void SolutionBox::show(const Explanation &e)
     m_shown = e;
     m_title->setText(tr("Solution"));
     QString html = QStringLiteral("<ul style='margin-left:-20px'>");
-    for (const QString &a : e.answers)
-        html += QStringLiteral("<li>%1</li>").arg(a.toHtmlEscaped());
+    for (qsizetype k = 0; k < e.answers.size(); ++k) {
+        const QString why = e.whys.value(k);
+        html += why.isEmpty() ? QStringLiteral("<li>%1</li>").arg(e.answers[k].toHtmlEscaped())
+                              : QStringLiteral("<li>%1<br><i>%2</i></li>").arg(e.answers[k].toHtmlEscaped(), why.toHtmlEscaped());
+    }
     html += QStringLiteral("</ul>");
     if (!e.working.isEmpty())
         html += QStringLiteral("<p style='font-family:monospace'>%1</p>")
@@ -46,7 +49,9 @@ void SolutionBox::show(const Explanation &e)
 
 QString SolutionBox::plainText() const
 {
-    QStringList lines = m_shown.answers;
+    QStringList lines;
+    for (qsizetype k = 0; k < m_shown.answers.size(); ++k)
+        lines << (m_shown.whys.value(k).isEmpty() ? m_shown.answers[k] : m_shown.answers[k] + u'\n' + m_shown.whys[k]);
     lines += m_shown.working;
     if (!m_shown.reason.isEmpty())
         lines << m_shown.reason;

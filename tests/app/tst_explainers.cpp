@@ -79,7 +79,8 @@ TEST_P(WindWorking, ShowsTheNumbersOfThePaperMethod)
 
     const Explanation e = WindExplainer::explain({r.course, r.tas, r.windFrom, r.windKt, r.legNm});
     const QString all = e.working.join(QLatin1Char('\n'));
-    EXPECT_TRUE(all.contains(QStringLiteral("= %1 kt %2").arg(std::abs(head), 0, 'f', 1).arg(head >= 0 ? "headwind" : "tailwind")))
+    // A tailwind is the negative headwind: the sign is written out.
+    EXPECT_TRUE(all.contains(QString::fromUtf8(head >= 0 ? ": headwind = " : ": tailwind = −")) && all.contains(QStringLiteral("= %1 kt").arg(std::abs(head), 0, 'f', 1)))
         << qPrintable(all);
     EXPECT_TRUE(all.contains(QStringLiteral("= %1 kt").arg(cross, 0, 'f', 1))) << qPrintable(all);
     EXPECT_TRUE(all.contains(QStringLiteral("= %1°").arg(wca, 0, 'f', 1))) << qPrintable(all);

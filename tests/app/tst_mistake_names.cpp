@@ -61,7 +61,20 @@ INSTANTIATE_TEST_SUITE_P(
         NameRow{"headRight", [] { return MistakeNames::headTail(true, true); }, ""},
         NameRow{"wcaAwayFromLeftWind", [] { return MistakeNames::wcaSide(Side::Left, Side::Right); }, "to the left"},
         NameRow{"wcaAwayFromRightWind", [] { return MistakeNames::wcaSide(Side::Right, Side::Left); }, "to the right"},
-        NameRow{"wcaRightSide", [] { return MistakeNames::wcaSide(Side::Left, Side::Left); }, ""}),
+        NameRow{"wcaRightSide", [] { return MistakeNames::wcaSide(Side::Left, Side::Left); }, ""},
+        NameRow{"crosswindFromTheLeftSaidRight", [] { return MistakeNames::crosswindSide(Side::Left, Side::Right); }, "here the left"},
+        NameRow{"crosswindRightSide", [] { return MistakeNames::crosswindSide(Side::Right, Side::Right); }, ""},
+        NameRow{"rbGivenForQdm", [] { return MistakeNames::rbForQdm(300, 30, 300); }, "300 is the RB"},
+        NameRow{"rbEqualsQdmAtNorth", [] { return MistakeNames::rbForQdm(30, 30, 30); }, ""},
+        // Inbound 090 right-hand, heading 250: offset; outbound 270 − 30 = 240, mirrored 300.
+        NameRow{"offsetMirroredRightHand", [] { return MistakeNames::offsetMirrored(250, 90, true, 300); }, "300 leads to the non-holding side; a right-hand hold"},
+        NameRow{"offsetMirroredLeftHand", [] { return MistakeNames::offsetMirrored(290, 90, false, 240); }, "outbound + 30 = 300"},
+        NameRow{"offsetRightHeading", [] { return MistakeNames::offsetMirrored(250, 90, true, 240); }, ""},
+        NameRow{"notAnOffsetEntry", [] { return MistakeNames::offsetMirrored(130, 90, true, 300); }, ""},
+        // 70 NM at GS 89 kt: 47:11; at TAS 105 kt: 40:00, inside the panel's 20 % band.
+        NameRow{"timeFromTas", [] { return MistakeNames::timeFromTas(2831, 89.0, 105.0, 2400); }, "ground speed of 89 kt"},
+        NameRow{"timeFromGs", [] { return MistakeNames::timeFromTas(2831, 89.0, 105.0, 2831); }, ""},
+        NameRow{"timeNoWindToSpeakOf", [] { return MistakeNames::timeFromTas(2400, 104.0, 105.0, 2400); }, ""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // --- on the panel -------------------------------------------------------------------------------
@@ -83,8 +96,8 @@ struct Panel {
         form->InitProperties();
         form->setC_MainAppPath(dir.path());
         form->setC_QAtype(type);
-        QObject::connect(form.get(), &QAform::rowJudged, [this](int row, bool right, const QString &given) {
-            if (const QString s = MistakeNames::of(*form, row, given); !right && !s.isEmpty())
+        QObject::connect(form.get(), &QAform::rowJudged, [this](int row, bool, const QString &given) {
+            if (const QString s = MistakeNames::of(*form, row, given); !s.isEmpty())
                 said << s;
         });
     }

@@ -26,7 +26,7 @@ Explanation longExplanation(int workingLines, int reasonWords)
     Explanation e;
     e.answers << QStringLiteral("Head or Tail Wind: Head 20") << QStringLiteral("Crosswind: - 0");
     for (int k = 0; k < workingLines; ++k)
-        e.working << QStringLiteral("Wind 090° is 0° off course 090: head/tail = 20.0 kt × cos 0° = 20.0 kt headwind %1").arg(k);
+        e.working << QStringLiteral("Wind 090° is 0° off course 090: headwind = 20.0 kt × cos 0° = 20.0 kt %1").arg(k);
     QStringList words;
     for (int k = 0; k < reasonWords; ++k)
         words << QStringLiteral("Grundgeschwindigkeit");

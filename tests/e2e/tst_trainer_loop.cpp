@@ -178,8 +178,9 @@ INSTANTIATE_TEST_SUITE_P(OnePerFamily, SetEnd, ::testing::Values(1, 3, 5, 6, 8),
 
 // --- endless practice: a mistake named ------------------------------------------------------------
 
-// A wind component given on the wrong side by real clicks: the solution box names the mistake.
-TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
+// Wind components given on the wrong side and a time from the TAS by real clicks: the
+// solution box names each mistake.
+TEST(EndlessMistake, WindMistakesAreNamed)
 {
     Trainer t;
     t.window->setLanguage(Language::English);
@@ -194,9 +195,24 @@ TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
     QTest::keyClicks(t.widget(QStringLiteral("Text4")), form.qaCol(13, q).trimmed());
     t.click(QLatin1String(head ? "Option35" : "Option47"));
     ASSERT_TRUE(form.partDone(1) && !form.partCorrect(1)) << "the click was not judged wrong";
+    // The crosswind from the side it blows to, and the time worked out with the TAS.
+    const double rad = M_PI / 180.0, off = (form.qaCol(1, q).toDouble() - form.qaCol(3, q).toDouble()) * rad;
+    const double tas = form.qaCol(4, q).toDouble(), wind = form.qaCol(2, q).toDouble();
+    const double gs = tas * std::cos(std::asin(wind * std::sin(off) / tas)) - wind * std::cos(off);
+    const QStringList stored = form.qaCol(19, q).trimmed().split(u'.');
+    const long fromTas = std::lround((stored[0].toInt() * 60 + stored[1].leftJustified(2, u'0').toInt()) * gs / tas);
+    ASSERT_GT(std::abs(std::sin(off)), 0.1) << "no crosswind to mix up";
+    t.click(QStringLiteral("Text5"));
+    QTest::keyClicks(t.widget(QStringLiteral("Text5")), form.qaCol(15, q).trimmed());
+    t.click(QLatin1String(std::sin(off) > 0 ? "Option54" : "Option56"));
+    for (const auto &[box, value] : {std::pair{"Text7", fromTas / 60}, std::pair{"Text8", fromTas % 60}}) {
+        t.click(QLatin1String(box));
+        QTest::keyClicks(t.widget(QLatin1String(box)), QString::number(value));
+    }
+    t.click(QStringLiteral("Option58"));
     t.click(QLatin1String(controlsOf(8).showSolution));
-    EXPECT_TRUE(t.page().solutionBox()->plainText().contains(QStringLiteral("Head and tail wind mixed up")))
-        << qPrintable(t.page().solutionBox()->plainText());
+    for (const char *mistake : {"Head and tail wind mixed up", "Crosswind side mixed up", "Time from the true airspeed"})
+        EXPECT_TRUE(t.page().solutionBox()->plainText().contains(QLatin1String(mistake))) << qPrintable(t.page().solutionBox()->plainText());
     shot(t.window.get(), "endless-mistake.png");
     // Through the set with the solution and Enter: the next set comes by itself, apart from
     // the study files' statistics.
@@ -207,6 +223,33 @@ TEST(EndlessMistake, HeadAndTailWindMixedUpIsNamed)
     ASSERT_TRUE(QTest::qWaitFor([&] { return t.window->endless()->sets().setNumber() == 2; }, 5000)) << "no second set";
     EXPECT_TRUE(t.page().progressLabel()->text().startsWith(QStringLiteral("1/"))) << qPrintable(t.page().progressLabel()->text());
     EXPECT_TRUE(t.stat(statisticsPrefix(8) + QStringLiteral("_total")).isEmpty());
+}
+
+// The ADF's QDR answered with the QDM and its QDM with the QDR (or the RB, where the panel
+// offers it) by real clicks: the solution box names both.
+TEST(EndlessMistake, AdfBearingsMixedUpAreNamed)
+{
+    Trainer t;
+    t.window->setLanguage(Language::English);
+    t.window->startEndless(5, 4242);
+    QApplication::processEvents();
+    QAform &form = t.form();
+    const int q = form.currentQuestion();
+    auto clickCaption = [&](int first, const QStringList &wanted) {
+        for (const QString &w : wanted)
+            for (int k = first; k < first + 4; ++k)
+                if (form.control(QStringLiteral("Option%1").arg(k)).caption().trimmed() == w)
+                    return t.click(QStringLiteral("Option%1").arg(k));
+        FAIL() << "no option " << qPrintable(wanted.join(u'/'));
+    };
+    clickCaption(20, {form.qaCol(15, q).trimmed()});                              // the QDM as QDR
+    clickCaption(29, {form.qaCol(17, q).trimmed(), form.qaCol(13, q).trimmed()}); // the RB or the QDR as QDM
+    ASSERT_TRUE(!form.partCorrect(1) && !form.partCorrect(3)) << "the clicks were not judged wrong";
+    t.click(QLatin1String(controlsOf(5).showSolution));
+    const QString box = t.page().solutionBox()->plainText();
+    EXPECT_TRUE(box.contains(QStringLiteral("is the QDM, the reciprocal of the QDR"))) << qPrintable(box);
+    EXPECT_TRUE(box.contains(QStringLiteral("is the QDR, the reciprocal of the QDM")) || box.contains(QStringLiteral("Relative bearing taken for the QDM")))
+        << qPrintable(box);
 }
 
 } // namespace

@@ -1,0 +1,67 @@
+#include "paint/PlanLabels.h"
+
+#include "paint/PaintKit.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+
+namespace orvik3::trainer {
+
+PlanLabels::PlanLabels(QPainter &p, const QRectF &rect, double unit, PlanProbe *probe)
+    : m_p(p), m_rect(rect), m_unit(unit), m_probe(probe), m_placer(rect.adjusted(3 * unit, 3 * unit, -3 * unit, -3 * unit))
+{
+}
+
+void PlanLabels::record(const QString &text, const QRectF &rect)
+{
+    if (m_probe)
+        m_probe->labels.push_back({text, rect});
+}
+
+void PlanLabels::mark(const QRectF &rect, bool isSymbol)
+{
+    m_placer.take(rect);
+    if (m_probe && isSymbol)
+        m_probe->marks.push_back(rect);
+}
+
+void PlanLabels::text(QPointF anchor, const QString &text, const QColor &ink, double gap)
+{
+    const QFontMetricsF fm(m_p.font());
+    const QSizeF size(fm.horizontalAdvance(text) + 2.0, fm.height());
+    const LabelPlacer::Placed at = m_placer.place(anchor, size, gap);
+    m_p.save();
+    if (at.leader) {
+        // From the anchor to the nearest point of the label.
+        const QPointF near(std::clamp(anchor.x(), at.rect.left(), at.rect.right()), std::clamp(anchor.y(), at.rect.top(), at.rect.bottom()));
+        m_p.setPen(QPen(ink, 0.8 * m_unit, Qt::DotLine));
+        m_p.drawLine(anchor, near);
+    }
+    m_p.setPen(ink);
+    m_p.drawText(at.rect, Qt::AlignCenter, text);
+    m_p.restore();
+    record(text, at.rect);
+}
+
+void PlanLabels::box(const std::vector<int> &corners, const QString &text, const QColor &ink, const QColor &paper)
+{
+    const QSizeF size = paintkit::labelSize(m_p.font(), text);
+    const double m = 8 * m_unit;
+    std::vector<QPointF> places;
+    for (int c : corners) {
+        const double x = (c == 1 || c == 2) ? m_rect.right() - m - size.width() : m_rect.left() + m;
+        const double y = (c >= 2) ? m_rect.bottom() - m - size.height() : m_rect.top() + m;
+        places.push_back({x, y});
+    }
+    // Then down the sides from each corner, in steps of a third of the box.
+    for (std::size_t i = 0; i < corners.size(); ++i)
+        for (int k = 1; k <= 12; ++k)
+            places.push_back(places[i] + QPointF(0, (corners[i] >= 2 ? -1 : 1) * k * size.height() / 1.5));
+    const QRectF r = m_placer.placeAt(places, size);
+    paintkit::labelBox(m_p, r.topLeft(), text, ink, paper);
+    record(text, r);
+}
+
+} // namespace orvik3::trainer

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "paint/LabelPlacer.h"
+#include "paint/PlanOverlay.h"
+#include "paint/PlanTransform.h"
+#include "situation/Situation.h"
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+#include <vector>
+
+class QPainter;
+
+namespace orvik3::trainer {
+
+// What the plan drew where, for checks that nothing covers anything: every label's box and
+// text, and the symbols of the stations and the aircraft.
+struct PlanProbe {
+    struct Label {
+        QString text;
+        QRectF rect;
+    };
+    std::vector<Label> labels;
+    std::vector<QRectF> marks;
+};
+
+// The texts of the plan, laid out last so that they go where nothing else is: station names,
+// the pattern's and the bearing's labels, the heading box and the solution box. The wind rose
+// and the scale keep their corners; everything else finds its place around them.
+class PlanLabels
+{
+public:
+    PlanLabels(QPainter &p, const QRectF &rect, double unit, PlanProbe *probe);
+
+    // Drawn things labels keep clear of.
+    void mark(const QRectF &rect, bool isSymbol);
+    // A plain text next to `anchor`, tied to it by a line when it had to go further out.
+    void text(QPointF anchor, const QString &text, const QColor &ink, double gap);
+    // A boxed text in the first free corner of `corners` (0 top-left, then clockwise).
+    void box(const std::vector<int> &corners, const QString &text, const QColor &ink, const QColor &paper);
+
+private:
+    void record(const QString &text, const QRectF &rect);
+
+    QPainter &m_p;
+    QRectF m_rect;
+    double m_unit;
+    PlanProbe *m_probe;
+    LabelPlacer m_placer;
+};
+
+} // namespace orvik3::trainer
