@@ -11,6 +11,8 @@
 #include "practice/EndlessRecord.h"
 #include "practice/MistakesPractice.h"
 #include "practice/Practice.h"
+#include "practice/PracticeMemory.h"
+#include "practice/ReviewRecorder.h"
 #include "practice/SetPractice.h"
 #include "situation/FlightSession.h"
 #include "view/ChooserPage.h"
@@ -24,6 +26,8 @@
 #include <orvik3/QAform.h>
 #include <orvik3/QAformWidget.h>
 #include <orvik3/SettingsStore.h>
+
+#include <ReviewLog.h>
 
 #include <QApplication>
 #include <QDir>
@@ -56,7 +60,13 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     m_store = services.settings;
     m_host = new TrainerHost(services, this);
     m_flight = new FlightSession(this);
+    m_memory = new PracticeMemory(practice::ReviewLog::defaultPath(), this);
+    m_recorder = new ReviewRecorder(*m_host, *m_memory, this);
     m_practice = new Practice(*m_host, m_store, this);
+    m_recorder->setNamer([this](int type, int question) {
+        const PracticeFlow *flow = m_practice->flow();
+        return flow ? flow->questionName(type, question) : PracticeFlow::studyQuestionName(type, question);
+    });
     m_pages = new QStackedWidget(this);
     m_exercise = new ExercisePage(*m_flight, m_pages);
     m_pages->addWidget(m_exercise);
@@ -74,6 +84,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_practice, &Practice::changed, this, &MainWindow::refreshLoop);
     connect(m_practice, &Practice::summaryWanted, this, &MainWindow::showSummary);
     connect(m_practice, &Practice::failed, this, &MainWindow::report);
+    connect(m_memory, &PracticeMemory::failed, this, &MainWindow::report);
+    connect(m_memory, &PracticeMemory::changed, this, &MainWindow::refreshDue);
     connect(m_exercise, &ExercisePage::nextWanted, this, &MainWindow::nextQuestion);
     connect(m_exercise, &ExercisePage::panelWanted, m_host, &TrainerHost::giveBackPanel);
     connect(m_flight, &FlightSession::moved, this, &MainWindow::flightMoved);
@@ -93,6 +105,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_menus, &TrainerMenus::chooseWanted, m_host, &TrainerHost::endExercise);
     connect(m_menus, &TrainerMenus::statisticsWanted, this, &MainWindow::showStatistics);
     connect(m_menus, &TrainerMenus::endlessWanted, this, [this](int type) { startEndless(type); });
+    connect(m_menus, &TrainerMenus::todayWanted, this, [this] { startToday(); });
+    connect(m_menus, &TrainerMenus::examDateWanted, this, &MainWindow::chooseExamDate);
     connect(m_menus, &TrainerMenus::languageWanted, this, &MainWindow::setLanguage);
     connect(m_menus, &TrainerMenus::installationWanted, this, &MainWindow::chooseInstallation);
     connect(m_menus, &TrainerMenus::instrumentOnlyWanted, this, &MainWindow::setInstrumentOnly);
@@ -116,8 +130,9 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
 MainWindow::~MainWindow()
 {
     // The panel refers to the control; it goes first. A running flow goes with the window
-    // and puts nothing back.
+    // and puts nothing back. The answers of the question on display go to the log.
     m_exercise->setPanel(nullptr);
+    delete m_recorder;
 }
 
 QWidget *MainWindow::panel() const { return m_exercise->panel(); }
@@ -139,6 +154,7 @@ ChooserPage *MainWindow::chooser()
         connect(m_chooser, &ChooserPage::typeChosen, this, &MainWindow::startExercise);
         connect(m_chooser, &ChooserPage::languageChosen, this, &MainWindow::setLanguage);
         connect(m_chooser, &ChooserPage::browseRequested, this, &MainWindow::chooseInstallation);
+        connect(m_chooser, &ChooserPage::todayWanted, this, [this] { startToday(); });
     }
     return m_chooser;
 }
@@ -362,6 +378,9 @@ void MainWindow::showChooser()
     m_exercise->view()->setSituation(empty);
     m_pages->setCurrentWidget(chooser());
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());
+    // The count of skills due comes when the log is open, off the window thread.
+    m_memory->open();
+    refreshDue();
     retranslate();
 }
 
