@@ -37,6 +37,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -378,8 +379,9 @@ void MainWindow::showChooser()
     m_exercise->view()->setSituation(empty);
     m_pages->setCurrentWidget(chooser());
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());
-    // The count of skills due comes when the log is open, off the window thread.
-    m_memory->open();
+    // The count of skills due comes when the log is open, off the window thread, and after
+    // the window is drawn: a long log must not delay the start.
+    QTimer::singleShot(0, m_memory, &PracticeMemory::open);
     refreshDue();
     retranslate();
 }
