@@ -11,6 +11,8 @@
 #include "practice/EndlessRecord.h"
 #include "practice/MistakesPractice.h"
 #include "practice/Practice.h"
+#include "practice/PracticeMemory.h"
+#include "practice/ReviewRecorder.h"
 #include "practice/SetPractice.h"
 #include "situation/FlightSession.h"
 #include "view/ChooserPage.h"
@@ -25,6 +27,8 @@
 #include <orvik3/QAformWidget.h>
 #include <orvik3/SettingsStore.h>
 
+#include <ReviewLog.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -33,6 +37,7 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,7 +68,13 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     m_store = services.settings;
     m_host = new TrainerHost(services, this);
     m_flight = new FlightSession(this);
+    m_memory = new PracticeMemory(practice::ReviewLog::defaultPath(), this);
+    m_recorder = new ReviewRecorder(*m_host, *m_memory, this);
     m_practice = new Practice(*m_host, m_store, this);
+    m_recorder->setNamer([this](int type, int question) {
+        const PracticeFlow *flow = m_practice->flow();
+        return flow ? flow->questionName(type, question) : PracticeFlow::studyQuestionName(type, question);
+    });
     m_pages = new QStackedWidget(this);
     m_exercise = new ExercisePage(*m_flight, m_pages);
     m_pages->addWidget(m_exercise);
@@ -81,6 +92,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_practice, &Practice::changed, this, &MainWindow::refreshLoop);
     connect(m_practice, &Practice::summaryWanted, this, &MainWindow::showSummary);
     connect(m_practice, &Practice::failed, this, &MainWindow::report);
+    connect(m_memory, &PracticeMemory::failed, this, &MainWindow::report);
+    connect(m_memory, &PracticeMemory::changed, this, &MainWindow::refreshDue);
     connect(m_exercise, &ExercisePage::nextWanted, this, &MainWindow::nextQuestion);
     connect(m_exercise, &ExercisePage::panelWanted, m_host, &TrainerHost::giveBackPanel);
     connect(m_flight, &FlightSession::moved, this, &MainWindow::flightMoved);
@@ -100,6 +113,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_menus, &TrainerMenus::chooseWanted, m_host, &TrainerHost::endExercise);
     connect(m_menus, &TrainerMenus::statisticsWanted, this, &MainWindow::showStatistics);
     connect(m_menus, &TrainerMenus::endlessWanted, this, [this](int type) { startEndless(type); });
+    connect(m_menus, &TrainerMenus::todayWanted, this, [this] { startToday(); });
+    connect(m_menus, &TrainerMenus::examDateWanted, this, &MainWindow::chooseExamDate);
     connect(m_menus, &TrainerMenus::languageWanted, this, &MainWindow::setLanguage);
     connect(m_menus, &TrainerMenus::installationWanted, this, &MainWindow::chooseInstallation);
     connect(m_menus, &TrainerMenus::instrumentOnlyWanted, this, &MainWindow::setInstrumentOnly);
@@ -123,8 +138,9 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
 MainWindow::~MainWindow()
 {
     // The panel refers to the control; it goes first. A running flow goes with the window
-    // and puts nothing back.
+    // and puts nothing back. The answers of the question on display go to the log.
     m_exercise->setPanel(nullptr);
+    delete m_recorder;
 }
 
 QWidget *MainWindow::panel() const { return m_exercise->panel(); }
@@ -146,6 +162,7 @@ ChooserPage *MainWindow::chooser()
         connect(m_chooser, &ChooserPage::typeChosen, this, &MainWindow::startExercise);
         connect(m_chooser, &ChooserPage::languageChosen, this, &MainWindow::setLanguage);
         connect(m_chooser, &ChooserPage::browseRequested, this, &MainWindow::chooseInstallation);
+        connect(m_chooser, &ChooserPage::todayWanted, this, [this] { startToday(); });
     }
     return m_chooser;
 }
@@ -368,6 +385,10 @@ void MainWindow::showChooser()
     m_exercise->view()->setSituation(empty);
     m_pages->setCurrentWidget(chooser());
     m_chooser->setLastType(m_settings.value(kType, 0).toInt());
+    // The count of skills due comes when the log is open, off the window thread, and after
+    // the window is drawn: a long log must not delay the start.
+    QTimer::singleShot(0, m_memory, &PracticeMemory::open);
+    refreshDue();
     retranslate();
 }
 

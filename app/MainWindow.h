@@ -30,6 +30,8 @@ class FlightSession;
 class LearningSession;
 class PanelZoom;
 class Practice;
+class PracticeMemory;
+class ReviewRecorder;
 class SituationView;
 class SolutionBox;
 class SummaryPage;
@@ -57,6 +59,8 @@ public:
 
     TrainerHost &host() const { return *m_host; }
     Practice &practice() const { return *m_practice; }
+    // The review log, opened when first wanted.
+    PracticeMemory &practiceMemory() const { return *m_memory; }
     FlightSession &flight() const { return *m_flight; }
     ExercisePage &exercisePage() const { return *m_exercise; }
     QWidget *panel() const;
@@ -78,6 +82,11 @@ public:
     // Endless practice of `type` (0: weakest first); `seed` makes a run repeatable.
     void startEndless(int type, std::optional<quint64> seed = std::nullopt);
     EndlessPractice *endless() const;
+    // Today's practice: the skills due now, planned from the review log.
+    void startToday(std::optional<quint64> seed = std::nullopt);
+    // The exam date of the readiness (ms since the epoch): the setting, or four weeks from now.
+    qint64 examDate() const;
+    void chooseExamDate();
     EndlessRecord &endlessRecord();
     // The trainer's "Weiter" (Enter): panel back at full height, then on as the panel goes on.
     void nextQuestion();
@@ -107,6 +116,8 @@ private:
     void flightMoved();
     void showChooser();
     void showSummary();
+    // The chooser's count of skills due, once the log is open.
+    void refreshDue();
     void refreshLoop();
     void retranslate();
     bool hidesAircraft(int type) const;
@@ -123,6 +134,8 @@ private:
     TrainerHost *m_host;
     FlightSession *m_flight;
     Practice *m_practice;
+    PracticeMemory *m_memory;
+    ReviewRecorder *m_recorder;
     QStackedWidget *m_pages;
     ChooserPage *m_chooser = nullptr;
     ExercisePage *m_exercise;
@@ -136,6 +149,7 @@ private:
     QString m_studyProblemSaid;
     bool m_instrumentOnly = true;
     QStringList m_mistakes; // named mistakes of the question on display, as they were made
+    bool m_fitAsked = false;
 };
 
 } // namespace orvik3::trainer

@@ -10,6 +10,9 @@
 #include "practice/EndlessRecord.h"
 #include "practice/MistakesPractice.h"
 #include "practice/Practice.h"
+#include "practice/PracticeClock.h"
+#include "practice/PracticeMemory.h"
+#include "practice/TodayPractice.h"
 #include "situation/FlightSession.h"
 #include "statistics/StatisticsData.h"
 #include "statistics/StatisticsWindow.h"
@@ -69,6 +72,12 @@ void MainWindow::showSummary()
 {
     m_flight->stop();
     m_exercise->showFlight(false);
+    if (const TodayPractice *today = m_practice->flowAs<TodayPractice>()) {
+        summaryPage()->show(today->progress(), tr("Today's practice"), {});
+        m_summary->setNote(today->comebackText());
+        m_pages->setCurrentWidget(m_summary);
+        return;
+    }
     const int type = learning().type();
     const ExerciseInfo *info = exerciseInfo(type);
     const int count = m_host->control()->lastQuestion() + 1;
@@ -105,6 +114,9 @@ void MainWindow::showStatistics()
         StatisticsWindow window(*m_store, prefix, loaded ? m_host->control()->lastQuestion() + 1 : -1, language(), this);
         const EndlessScore &score = endlessRecord().score();
         window.setEndlessSummary(score.total().answered > 0 ? score.familyLines(language()) : QString());
+        m_memory->open();
+        m_memory->waitForIdle();
+        window.setPractice(m_memory->memory(), PracticeClock::now(), examDate());
         window.exec();
         if (window.practiseWanted()) {
             // The shown prefix may belong to another type than the one running.

@@ -18,6 +18,9 @@ TrainerMenus::TrainerMenus(QMainWindow &window, QMenu *panelSizeMenu) : QObject(
     m_choose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     m_statistics = m_exercise->addAction(QString(), this, &TrainerMenus::statisticsWanted);
     m_statistics->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    m_today = m_exercise->addAction(QString(), this, &TrainerMenus::todayWanted);
+    m_today->setObjectName(QStringLiteral("todayAction"));
+    m_today->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     m_endless = m_exercise->addMenu(QString());
     m_endless->setObjectName(QStringLiteral("endlessMenu"));
     m_exercise->addSeparator();
@@ -36,6 +39,7 @@ TrainerMenus::TrainerMenus(QMainWindow &window, QMenu *panelSizeMenu) : QObject(
     m_base = m_settings->addAction(QString(), this, &TrainerMenus::installationWanted);
     m_instrumentOnly = m_settings->addAction(QString(), this, &TrainerMenus::instrumentOnlyWanted);
     m_instrumentOnly->setCheckable(true);
+    m_examDate = m_settings->addAction(QString(), this, &TrainerMenus::examDateWanted);
     if (panelSizeMenu)
         m_settings->addMenu(panelSizeMenu);
 
@@ -51,6 +55,7 @@ void TrainerMenus::retranslate(Language language, bool chooserShown)
     m_choose->setText(tr("&Choose exercise"));
     m_choose->setEnabled(!chooserShown);
     m_statistics->setText(tr("&Statistics …"));
+    m_today->setText(tr("Practise &today"));
     m_quit->setText(tr("&Quit"));
     m_settings->setTitle(tr("&Settings"));
     m_language->setTitle(tr("&Language"));
@@ -58,6 +63,7 @@ void TrainerMenus::retranslate(Language language, bool chooserShown)
     m_english->setChecked(language == Language::English);
     m_base->setText(tr("&Installation …"));
     m_instrumentOnly->setText(tr("Instruments only: hide the aircraft on the plan until the solution"));
+    m_examDate->setText(tr("E&xam date …"));
     m_help->setTitle(tr("&Help"));
     m_tips->setText(tr("Power &tips"));
     m_about->setText(tr("&About"));

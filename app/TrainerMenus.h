@@ -29,6 +29,8 @@ signals:
     void statisticsWanted();
     // 0: weakest first.
     void endlessWanted(int type);
+    void todayWanted();
+    void examDateWanted();
     void languageWanted(orvik3::trainer::Language language);
     void installationWanted();
     void instrumentOnlyWanted(bool on);
@@ -43,6 +45,8 @@ private:
     QMenu *m_help;
     QAction *m_choose;
     QAction *m_statistics;
+    QAction *m_today;
+    QAction *m_examDate;
     QAction *m_quit;
     QAction *m_german;
     QAction *m_english;

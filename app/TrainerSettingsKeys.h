@@ -12,5 +12,6 @@ inline const QString kBase = QStringLiteral("trainer/base");
 inline const QString kInstrumentOnly = QStringLiteral("trainer/instrumentOnly");
 inline const QString kEndlessScore = QStringLiteral("endless/score");
 inline const QString kEndlessBoxes = QStringLiteral("endless/boxes");
+inline const QString kExamDate = QStringLiteral("practice/examDate"); // yyyy-MM-dd
 
 } // namespace orvik3::trainer

@@ -78,7 +78,10 @@ void TrainerHost::listen(QAform &form)
         m_closing = Closing{question, attempt, wrong};
     });
     // The panels that can be flown cut themselves to their title row to show the solution.
-    connect(&form, &QAform::solutionShown, this, [this] { m_cut = exercise() && exercise()->flyCode != 0; });
+    connect(&form, &QAform::solutionShown, this, [this] {
+        m_cut = exercise() && exercise()->flyCode != 0;
+        emit solutionShown();
+    });
 }
 
 void TrainerHost::setLanguage(Language language)

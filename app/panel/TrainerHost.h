@@ -77,6 +77,8 @@ signals:
     void failed(const QString &message);
     // A row of the question on display was judged, as the control reported it.
     void rowJudged(int row, bool right, const QString &given);
+    // The trainee asked for the solution ("Lösung zeigen").
+    void solutionShown();
     // The panel's "Weiter" closed `question`: `answered` if it counted an attempt, `right` if
     // it counted no wrong answer with it; `repeats` when the panel shows the same question again.
     void questionClosed(int question, bool answered, bool right, bool repeats);

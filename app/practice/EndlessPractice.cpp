@@ -106,4 +106,9 @@ QString EndlessPractice::statusLine() const
     return text;
 }
 
+QString EndlessPractice::questionName(int, int question) const
+{
+    return QStringLiteral("seed %1/%2").arg(m_sets.setSeed()).arg(question + 1);
+}
+
 } // namespace orvik3::trainer

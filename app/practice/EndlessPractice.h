@@ -27,6 +27,8 @@ public:
     void stop(Practice &practice) override;
     bool countsInStatistics() const override { return false; }
     QString statusLine() const override;
+    // "seed S/N": question N of the set the generator made from seed S.
+    QString questionName(int type, int question) const override;
 
     const EndlessSets &sets() const { return m_sets; }
 

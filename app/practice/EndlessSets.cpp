@@ -20,7 +20,7 @@ bool EndlessSets::makeSet(int type, Language language, std::vector<QStringList> 
     // A folder per set: the panel reads the new files, never a mix with the last set's.
     const QString base = m_dir.filePath(QStringLiteral("set-%1").arg(m_set + 1));
     const std::optional<std::vector<QStringList>> kinds = study::writePracticeSet(
-        {qint16(type), kSetSize, m_seed + quint64(m_set), language == Language::German, wishes}, base, error);
+        {qint16(type), kSetSize, m_seed + quint64(m_set), language == Language::German, wishes, {}}, base, error);
     if (!kinds)
         return false;
     if (!m_base.isEmpty())

@@ -27,6 +27,8 @@ public:
     bool weakestFirst() const { return m_weakestFirst; }
     int type() const { return m_type; }
     int setNumber() const { return m_set; }
+    // The generator's seed of the current set.
+    quint64 setSeed() const { return m_seed + quint64(m_set > 0 ? m_set - 1 : 0); }
     // The installation of the current set; empty before the first.
     QString base() const { return m_base; }
     const std::vector<QStringList> &wishes() const { return m_wishes; }

@@ -1,6 +1,7 @@
 #include "practice/Practice.h"
 
 #include "panel/TrainerHost.h"
+#include "statistics/StatisticsData.h"
 
 #include <orvik3/QAform.h>
 
@@ -15,6 +16,11 @@ Practice::Practice(TrainerHost &host, std::shared_ptr<SettingsStore> studyStore,
 }
 
 Practice::~Practice() = default;
+
+QString PracticeFlow::studyQuestionName(int type, int question)
+{
+    return statisticsPrefix(type) + u' ' + QString::number(question + 1);
+}
 
 bool Practice::run(std::unique_ptr<PracticeFlow> flow)
 {

@@ -43,6 +43,10 @@ public:
     // Whether the answers count in the study files' statistics; a flow on sets of its own
     // keeps its own score instead.
     virtual bool countsInStatistics() const { return true; }
+    // The question on display as the review log names it: the study file's "hsipos 7"
+    // (1-based), or what a flow on sets of its own makes of it.
+    virtual QString questionName(int type, int question) const { return studyQuestionName(type, question); }
+    static QString studyQuestionName(int type, int question);
     // A line under the progress (e.g. the score of endless practice); empty: none.
     virtual QString statusLine() const { return {}; }
 };

@@ -1,5 +1,6 @@
 #include "statistics/StatisticsWindow.h"
 
+#include "statistics/ReadinessView.h"
 #include "statistics/StatisticsChart.h"
 
 #include <orvik3/Error.h>
@@ -111,6 +112,16 @@ void StatisticsWindow::setEndlessSummary(const QString &text)
 {
     m_endless->setText(text);
     m_endless->setVisible(!text.isEmpty());
+}
+
+void StatisticsWindow::setPractice(const practice::SkillMemory &memory, qint64 now, qint64 exam)
+{
+    if (!m_readiness) {
+        m_readiness = new ReadinessView(this);
+        static_cast<QVBoxLayout *>(layout())->addWidget(m_readiness, 1);
+        resize(width(), std::max(height(), 820));
+    }
+    m_readiness->show(memory, now, exam, m_language);
 }
 
 } // namespace orvik3::trainer

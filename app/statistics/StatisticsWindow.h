@@ -12,9 +12,13 @@ class QPushButton;
 namespace orvik3 {
 class SettingsStore;
 }
+namespace orvik3::practice {
+class SkillMemory;
+}
 
 namespace orvik3::trainer {
 
+class ReadinessView;
 class StatisticsChart;
 
 // Attempts, wrong answers and the rate of right answers per question of one exercise, with
@@ -36,6 +40,9 @@ public:
     bool practiseWanted() const { return m_practise; }
     // The score of endless practice, shown under the chart; empty: nothing shown.
     void setEndlessSummary(const QString &text);
+    // The readiness at the exam and the forecast of reviews, from the review log.
+    void setPractice(const practice::SkillMemory &memory, qint64 now, qint64 exam);
+    ReadinessView *readiness() const { return m_readiness; }
 
 private:
     void refresh();
@@ -49,6 +56,7 @@ private:
     StatisticsChart *m_chart;
     QLabel *m_totals;
     QLabel *m_endless;
+    ReadinessView *m_readiness = nullptr;
     QPushButton *m_reset;
     QPushButton *m_practiseButton = nullptr;
     bool m_practise = false;

@@ -1172,6 +1172,18 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>Change …</source>
         <translation>Ändern …</translation>
     </message>
+    <message>
+        <source>Practise today</source>
+        <translation>Heute üben</translation>
+    </message>
+    <message>
+        <source>Nothing is due; today&apos;s practice brings new skills and the weakest.</source>
+        <translation>Nichts ist fällig; „Heute üben“ bringt neue Fähigkeiten und die schwächsten.</translation>
+    </message>
+    <message>
+        <source>Skills due now: %1</source>
+        <translation>Jetzt fällige Fähigkeiten: %1</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::trainer::ExercisePage</name>
@@ -1251,6 +1263,18 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Choose the installation</source>
         <translation>Installation wählen</translation>
+    </message>
+    <message>
+        <source>Today&apos;s practice</source>
+        <translation>Heute üben</translation>
+    </message>
+    <message>
+        <source>Exam date</source>
+        <translation>Prüfungstermin</translation>
+    </message>
+    <message>
+        <source>The day of the exam:</source>
+        <translation>Tag der Prüfung:</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1499,253 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>&lt;h3&gt;Orvik3 – radio-navigation trainer&lt;/h3&gt;&lt;p&gt;Exercises in position finding, holdings, DME arcs, ADF, QDM/QDR and wind. The situation is drawn on the left; the questions are on the right.&lt;/p&gt;&lt;p&gt;When flying yourself the arrow keys turn the aircraft; space pauses.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Orvik3 – Funknavigationstrainer&lt;/h3&gt;&lt;p&gt;Übungen zu Standort, Warteschleife, DME-Bogen, ADF, QDM/QDR und Wind. Die Lage wird links gezeichnet; rechts stehen die Fragen.&lt;/p&gt;&lt;p&gt;Beim Selbstfliegen drehen die Pfeiltasten das Flugzeug; die Leertaste hält an.&lt;/p&gt;&lt;p&gt;Version %1&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Practise &amp;today</source>
+        <translation>&amp;Heute üben</translation>
+    </message>
+    <message>
+        <source>E&amp;xam date …</source>
+        <translation>&amp;Prüfungstermin …</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::Skill</name>
+    <message>
+        <source>HSI: radial and TO/FROM</source>
+        <translation>HSI: Radial und TO/FROM</translation>
+    </message>
+    <message>
+        <source>HSI: QDM</source>
+        <translation>HSI: QDM</translation>
+    </message>
+    <message>
+        <source>HSI: where the station lies</source>
+        <translation>HSI: wo die Station liegt</translation>
+    </message>
+    <message>
+        <source>VOR: radial and TO/FROM</source>
+        <translation>VOR: Radial und TO/FROM</translation>
+    </message>
+    <message>
+        <source>VOR: QDM</source>
+        <translation>VOR: QDM</translation>
+    </message>
+    <message>
+        <source>VOR: needle movement</source>
+        <translation>VOR: Bewegung der Nadel</translation>
+    </message>
+    <message>
+        <source>RMI: QDM</source>
+        <translation>RMI: QDM</translation>
+    </message>
+    <message>
+        <source>RMI: QDR</source>
+        <translation>RMI: QDR</translation>
+    </message>
+    <message>
+        <source>RMI: relative bearing</source>
+        <translation>RMI: relative Peilung</translation>
+    </message>
+    <message>
+        <source>Holding entry: direct, right-hand pattern</source>
+        <translation>Holding-Einflug: direkt, Rechtsplatzrunde</translation>
+    </message>
+    <message>
+        <source>Holding entry: direct, left-hand pattern</source>
+        <translation>Holding-Einflug: direkt, Linksplatzrunde</translation>
+    </message>
+    <message>
+        <source>Holding entry: parallel, right-hand pattern</source>
+        <translation>Holding-Einflug: parallel, Rechtsplatzrunde</translation>
+    </message>
+    <message>
+        <source>Holding entry: parallel, left-hand pattern</source>
+        <translation>Holding-Einflug: parallel, Linksplatzrunde</translation>
+    </message>
+    <message>
+        <source>Holding entry: offset, right-hand pattern</source>
+        <translation>Holding-Einflug: versetzt, Rechtsplatzrunde</translation>
+    </message>
+    <message>
+        <source>Holding entry: offset, left-hand pattern</source>
+        <translation>Holding-Einflug: versetzt, Linksplatzrunde</translation>
+    </message>
+    <message>
+        <source>Holding: outbound heading</source>
+        <translation>Holding: Steuerkurs outbound</translation>
+    </message>
+    <message>
+        <source>Holding: first heading after the station</source>
+        <translation>Holding: erster Steuerkurs nach der Station</translation>
+    </message>
+    <message>
+        <source>Holding: first turn after the station</source>
+        <translation>Holding: erste Kurve nach der Station</translation>
+    </message>
+    <message>
+        <source>DME arc: turn onto the arc</source>
+        <translation>DME-Bogen: Kurve auf den Bogen</translation>
+    </message>
+    <message>
+        <source>DME arc: heading on the arc</source>
+        <translation>DME-Bogen: Steuerkurs auf dem Bogen</translation>
+    </message>
+    <message>
+        <source>DME arc: lead radial</source>
+        <translation>DME-Bogen: Vorhalteradial</translation>
+    </message>
+    <message>
+        <source>ADF: QDR</source>
+        <translation>ADF: QDR</translation>
+    </message>
+    <message>
+        <source>ADF: how the QDR changes</source>
+        <translation>ADF: wie sich das QDR ändert</translation>
+    </message>
+    <message>
+        <source>ADF: QDM</source>
+        <translation>ADF: QDM</translation>
+    </message>
+    <message>
+        <source>ADF: how the QDM changes</source>
+        <translation>ADF: wie sich das QDM ändert</translation>
+    </message>
+    <message>
+        <source>ADF: relative bearing</source>
+        <translation>ADF: relative Peilung</translation>
+    </message>
+    <message>
+        <source>QDM interception: actual QDM</source>
+        <translation>QDM-Anschneiden: aktuelles QDM</translation>
+    </message>
+    <message>
+        <source>QDM interception: how the difference develops</source>
+        <translation>QDM-Anschneiden: wie sich die Differenz entwickelt</translation>
+    </message>
+    <message>
+        <source>QDM interception: intercept turn</source>
+        <translation>QDM-Anschneiden: Kurve zum Anschneiden</translation>
+    </message>
+    <message>
+        <source>QDM interception: intercept heading</source>
+        <translation>QDM-Anschneiden: Steuerkurs zum Anschneiden</translation>
+    </message>
+    <message>
+        <source>QDR interception: actual QDR</source>
+        <translation>QDR-Anschneiden: aktuelles QDR</translation>
+    </message>
+    <message>
+        <source>QDR interception: how the difference develops</source>
+        <translation>QDR-Anschneiden: wie sich die Differenz entwickelt</translation>
+    </message>
+    <message>
+        <source>QDR interception: intercept turn</source>
+        <translation>QDR-Anschneiden: Kurve zum Anschneiden</translation>
+    </message>
+    <message>
+        <source>QDR interception: intercept heading</source>
+        <translation>QDR-Anschneiden: Steuerkurs zum Anschneiden</translation>
+    </message>
+    <message>
+        <source>Wind: head or tail wind</source>
+        <translation>Wind: Gegen- oder Rückenwind</translation>
+    </message>
+    <message>
+        <source>Wind: crosswind side</source>
+        <translation>Wind: Seite des Seitenwinds</translation>
+    </message>
+    <message>
+        <source>Wind: wind correction angle</source>
+        <translation>Wind: Luvwinkel</translation>
+    </message>
+    <message>
+        <source>Wind: ground speed and time</source>
+        <translation>Wind: Grundgeschwindigkeit und Zeit</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::PracticeMemory</name>
+    <message>
+        <source>The review log cannot be opened: %1</source>
+        <translation>Das Übungsprotokoll lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>The answer was not logged: %1</source>
+        <translation>Die Antwort wurde nicht protokolliert: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TodayPractice</name>
+    <message>
+        <source>Today&apos;s practice needs the review log, which cannot be opened.</source>
+        <translation>„Heute üben“ braucht das Übungsprotokoll, das sich nicht öffnen lässt.</translation>
+    </message>
+    <message>
+        <source>There is nothing to practise today.</source>
+        <translation>Heute gibt es nichts zu üben.</translation>
+    </message>
+    <message>
+        <source>No practice question could be made: %1</source>
+        <translation>Es ließ sich keine Übungsfrage erstellen: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Coming back</source>
+        <translation>Kommt wieder</translation>
+    </message>
+    <message>
+        <source>Today&apos;s practice: question %1 of %2, %3 right at the first try.</source>
+        <translation>Heute üben: Frage %1 von %2, %3 beim ersten Versuch richtig.</translation>
+    </message>
+    <message>
+        <source>later today</source>
+        <translation>später heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>in %1 days</source>
+        <translation>in %1 Tagen</translation>
+    </message>
+</context>
+<context>
+    <name>ChartLoader</name>
+    <message>
+        <source>The charts cannot be shown: their module %1 is not in %2.</source>
+        <translation>Die Diagramme lassen sich nicht zeigen: ihr Modul %1 liegt nicht in %2.</translation>
+    </message>
+    <message>
+        <source>The charts cannot be shown: %1</source>
+        <translation>Die Diagramme lassen sich nicht zeigen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::ReadinessView</name>
+    <message>
+        <source>Ready for the exam on %1: %2% of the skills right, if you stop practising today.</source>
+        <translation>Bereit für die Prüfung am %1: %2 % der Fähigkeiten richtig, wenn Sie heute aufhören zu üben.</translation>
+    </message>
+    <message>
+        <source>Readiness at the exam</source>
+        <translation>Bereitschaft zur Prüfung</translation>
+    </message>
+    <message>
+        <source>Overall</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Reviews due in the next two weeks</source>
+        <translation>Fällige Wiederholungen der nächsten zwei Wochen</translation>
+    </message>
+    <message>
+        <source>reviews</source>
+        <translation>Wiederholungen</translation>
     </message>
 </context>
 <context>

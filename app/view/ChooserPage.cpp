@@ -22,6 +22,18 @@ ChooserPage::ChooserPage(QWidget *parent) : QWidget(parent)
     m_heading->setFont(f);
     outer->addWidget(m_heading);
 
+    // Today's practice first: what the trainee's memory says is due.
+    auto *today = new QHBoxLayout;
+    m_today = new QPushButton(this);
+    m_today->setObjectName(QStringLiteral("today"));
+    m_today->setMinimumHeight(40);
+    m_todayDue = new QLabel(this);
+    m_todayDue->setObjectName(QStringLiteral("todayDue"));
+    today->addWidget(m_today);
+    today->addWidget(m_todayDue, 1);
+    outer->addLayout(today);
+    connect(m_today, &QPushButton::clicked, this, &ChooserPage::todayWanted);
+
     auto *grid = new QGridLayout;
     grid->setSpacing(16);
     int index = 0;
@@ -78,6 +90,14 @@ void ChooserPage::setLanguage(Language language)
     retranslate();
 }
 
+void ChooserPage::setTodayDue(int due)
+{
+    if (due == m_due)
+        return;
+    m_due = due;
+    retranslate();
+}
+
 void ChooserPage::setBasePath(const QString &path) { m_base->setText(path); }
 
 void ChooserPage::setLastType(int type)
@@ -95,6 +115,9 @@ QPushButton *ChooserPage::buttonFor(int type) const
 void ChooserPage::retranslate()
 {
     m_heading->setText(tr("Choose an exercise"));
+    m_today->setText(tr("Practise today"));
+    m_todayDue->setText(m_due < 0 ? QString() : m_due == 0 ? tr("Nothing is due; today's practice brings new skills and the weakest.")
+                                                            : tr("Skills due now: %1").arg(m_due));
     for (auto &[family, box] : m_groups)
         static_cast<QGroupBox *>(box)->setTitle(familyName(family, m_language));
     for (auto &[type, button] : m_buttons)

@@ -23,17 +23,23 @@ public:
     void setBasePath(const QString &path);
     void setLastType(int type);
     QPushButton *buttonFor(int type) const;
+    // How many skills are due for today's practice; negative: not known yet.
+    void setTodayDue(int due);
 
 signals:
     void typeChosen(int type);
     void languageChosen(orvik3::trainer::Language language);
     void browseRequested();
+    void todayWanted();
 
 private:
     void retranslate();
 
     Language m_language = Language::German;
     QLabel *m_heading;
+    QPushButton *m_today;
+    QLabel *m_todayDue;
+    int m_due = -1;
     std::map<Family, QWidget *> m_groups;
     std::map<int, QPushButton *> m_buttons;
     QLabel *m_languageLabel;

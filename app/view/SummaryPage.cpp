@@ -95,4 +95,10 @@ void SummaryPage::show(const LearningSession &session, const QString &exerciseNa
     QWidget::show();
 }
 
+void SummaryPage::setNote(const QString &note)
+{
+    m_weakest->setText(note);
+    m_mistakes->setEnabled(false);
+}
+
 } // namespace orvik3::trainer

@@ -19,6 +19,8 @@ class SummaryPage : public QWidget
 public:
     explicit SummaryPage(QWidget *parent = nullptr);
     void show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats);
+    // A text in place of the weakest questions (today's practice: what comes back when).
+    void setNote(const QString &note);
 
 signals:
     void againWanted();

@@ -1,4 +1,5 @@
 #include "TrainerTranslator.h"
+#include "statistics/ChartLoader.h"
 
 #include <QApplication>
 #include <QStandardPaths>
@@ -13,6 +14,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     orvik3::trainer::TrainerTranslator::addSearchPath(QStringLiteral(ORVIK3_BUILD_TRANSLATIONS_DIR));
+    orvik3::trainer::ChartLoader::addSearchPath(QStringLiteral(ORVIK3_BUILD_CHARTS_DIR));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -9,6 +9,10 @@
 
 #include "ExerciseCatalog.h"
 #include "practice/EndlessPractice.h"
+#include "practice/PracticeMemory.h"
+#include "statistics/ChartLoader.h"
+#include "statistics/ReadinessView.h"
+#include "view/ChooserPage.h"
 #include "situation/FlightSession.h"
 #include "statistics/StatisticsData.h"
 #include "view/ExercisePage.h"
@@ -22,6 +26,9 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
+
+#include <ReviewLog.h>
 
 using namespace orvik3;
 using namespace orvik3::trainer;
@@ -250,6 +257,60 @@ TEST(EndlessMistake, AdfBearingsMixedUpAreNamed)
     EXPECT_TRUE(box.contains(QStringLiteral("is the QDM, the reciprocal of the QDR"))) << qPrintable(box);
     EXPECT_TRUE(box.contains(QStringLiteral("is the QDR, the reciprocal of the QDM")) || box.contains(QStringLiteral("Relative bearing taken for the QDM")))
         << qPrintable(box);
+}
+
+// --- today's practice on two evenings ---------------------------------------------------------
+
+// Every question of the first evening's set shown, not answered: the second evening finds all
+// its skills due, and the statistics window draws the readiness and the forecast.
+TEST(TodayPractice, TwoEveningsThenTheCharts)
+{
+    ChartLoader::addSearchPath(QStringLiteral(ORVIK3_BUILD_CHARTS_DIR));
+    Trainer t;
+    QTemporaryDir logDir;
+    t.window->practiceMemory().setPath(logDir.filePath(QStringLiteral("reviews.sqlite")));
+    const auto dueText = [&] { return t.window->chooser()->findChild<QLabel *>(QStringLiteral("todayDue"))->text(); };
+
+    qputenv("ORVIK3_PRACTICE_NOW", "2027-03-01T19:00:00Z");
+    t.window->applyOptions({});
+    ASSERT_TRUE(t.window->chooserShown());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return t.window->practiceMemory().isOpen(); }, 5000));
+    EXPECT_FALSE(dueText().contains(QStringLiteral(": "))) << qPrintable(dueText());
+    t.click(t.window->chooser()->findChild<QPushButton *>(QStringLiteral("today")));
+    for (int q = 0; q < 30 && !t.window->summaryShown(); ++q) {
+        t.click(QLatin1String(controlsOf(t.window->host().currentType()).showSolution));
+        t.enter();
+    }
+    ASSERT_TRUE(t.window->summaryShown());
+    EXPECT_FALSE(t.window->summaryPage()->findChild<QLabel *>(QStringLiteral("summaryWeakest"))->text().isEmpty());
+
+    qputenv("ORVIK3_PRACTICE_NOW", "2027-03-02T19:00:00Z");
+    QTest::keyClick(t.window.get(), Qt::Key_E, Qt::ControlModifier);
+    ASSERT_TRUE(t.window->chooserShown());
+    t.window->practiceMemory().waitForIdle();
+    QString error;
+    const auto log = practice::ReviewLog::open(t.window->practiceMemory().path(), &error);
+    ASSERT_TRUE(log) << qPrintable(error);
+    EXPECT_TRUE(dueText().endsWith(QStringLiteral(": %1").arg(log->states().size()))) << qPrintable(dueText());
+
+    bool drawn = false;
+    QTimer::singleShot(0, [&] {
+        QWidget *w = QApplication::activeModalWidget();
+        auto *readiness = w ? w->findChild<ReadinessView *>() : nullptr;
+        if (readiness) {
+            EXPECT_TRUE(readiness->problem().isEmpty()) << qPrintable(readiness->problem());
+            for (const char *name : {"readinessChart", "forecastChart"}) {
+                auto *chart = readiness->findChild<QWidget *>(QLatin1String(name));
+                EXPECT_TRUE(chart && chart->isVisible()) << name;
+            }
+            drawn = readiness->chartCount() == 2;
+        }
+        if (w)
+            w->close();
+    });
+    QTest::keyClick(t.window.get(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(drawn);
+    qunsetenv("ORVIK3_PRACTICE_NOW");
 }
 
 } // namespace

@@ -25,7 +25,7 @@ has_dep() { tr ',' '\n' <<<"$depends" | sed -e 's/^ *//' -e 's/[ (].*//' | grep 
 # Field checks: name, then the libraries the programs load (found by dpkg-shlibdeps) and
 # the fonts and the SQLite driver listed by hand.
 check "Package is orvik3" "$([ "$(dpkg-deb -f "$deb" Package)" = orvik3 ] && echo 1 || echo 0)" 1
-for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6-sqlite libc6 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
+for dep in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libqt6sql6-sqlite libc6 libstdc++6 fonts-liberation2 fonts-dejavu-core; do
   check "Depends on $dep" "$(has_dep "$dep" && echo 1 || echo 0)" 1
 done
 
@@ -33,6 +33,7 @@ done
 rows=(
   "^\./usr/bin/orvik3-trainer$|1"
   "^\./usr/bin/orvik3-study$|1"
+  "^\./usr/lib/.*orvik3/orvik3_charts\.so$|1"
   "^\./usr/share/orvik3/pwr\.rtf$|1"
   "^\./usr/share/orvik3/default/study/.+\.sty$|1"
   "^\./usr/share/orvik3/default/sessions/.+|1"

@@ -13,6 +13,7 @@ std::optional<std::vector<QStringList>> writePracticeSet(const PracticeRequest &
     r.seed = request.seed;
     r.language = request.german ? Language::German : Language::English;
     r.wishes = request.wishes;
+    r.skills = request.skills;
     const std::optional<RandomSet> set = randomSet(r, error);
     if (!set || !writePracticeFiles(set->files, outDir, error))
         return std::nullopt;

@@ -3,6 +3,8 @@
 // Fresh practice sets for the trainer, through a header of its own that needs nothing private
 // of the core library: a set of one exercise type written as a complete installation.
 
+#include <orvik3/Skills.h>
+
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +20,8 @@ struct PracticeRequest {
     bool german = true;
     // Kinds of situation wanted, one per question in turn (see practiceKinds).
     std::vector<QStringList> wishes;
+    // Skills wanted, one per question in turn: each question made to exercise its skill.
+    std::vector<const Skill *> skills;
 };
 
 // Writes the set below `outDir` and gives the kind words of each question, or nothing with
