@@ -38,13 +38,14 @@ QString EnterKey::panelNextName() const
     return t ? QLatin1String(familyControls(t->family).next) : QString();
 }
 
-EnterKey::Action EnterKey::action(bool pressing) const
+EnterKey::Action EnterKey::action(bool) const
 {
     if (!m_page.isVisible())
         return Action::None;
     auto *panel = qobject_cast<QAformWidget *>(m_page.panel());
-    if (pressing && panel && QDateTime::currentMSecsSinceEpoch() - panel->lastChoiceCommit() < kCommitEcho)
-        return Action::Swallow;
+    // Once the solution is out (or while flying) Enter is the trainer's "Next question".
+    if (m_page.nextButton()->isVisible())
+        return Action::Next;
     QWidget *focus = m_page.window()->focusWidget();
     if (panel && focus && panel->isAncestorOf(focus)) {
         // The option already chosen passes Enter on, see below.
@@ -67,7 +68,11 @@ bool EnterKey::press()
     case Action::None:
         return false;
     case Action::Swallow:
-    case Action::Focused: // the panel took the key before it came here
+        return true;
+    case Action::Focused:
+        // The panel takes the key on its way here; sent to the window itself, it is pressed here.
+        if (auto *b = qobject_cast<QAbstractButton *>(m_page.window()->focusWidget()))
+            b->click();
         return true;
     case Action::Next:
         emit nextWanted();

@@ -44,7 +44,12 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 void FocusRing::follow()
 {
     // A target clipped away by a frame cut short has no ring floating where it would be.
-    if (!m_target || !m_target->isVisibleTo(m_panel) || (m_target->isVisible() && m_target->visibleRegion().isEmpty())) {
+    bool clipped = false;
+    for (QWidget *w = m_target; w && w != m_panel && !clipped; w = w->parentWidget()) {
+        const QWidget *frame = w->parentWidget();
+        clipped = frame && frame != m_panel && !QRect(QPoint(0, 0), frame->size()).intersects(w->geometry());
+    }
+    if (!m_target || !m_target->isVisibleTo(m_panel) || clipped) {
         hide();
         return;
     }

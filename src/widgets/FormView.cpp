@@ -314,14 +314,23 @@ void FormView::updateParked(const FormControl *control, QWidget *widget)
 
 int FormView::wholeRows(const FormControl *frame, int height) const
 {
-    // A frame cut short (the panel shrunk to its top rows) ends below a row, never through it.
-    for (bool grown = true; grown;) {
-        grown = false;
-        for (const FormControl *child : frame->children()) {
+    // A frame cut short (the panel shrunk to its top rows) ends below a row, never through it;
+    // rows are the leaves, also those inside group frames.
+    std::vector<std::pair<int, int>> rows;
+    const std::function<void(const FormControl *, int)> collect = [&](const FormControl *f, int top) {
+        for (const FormControl *child : f->children()) {
             if (!child->isVisible())
                 continue;
-            const int top = m_panel.toPixels(child->top());
-            const int bottom = m_panel.toPixels(child->top() + child->height());
+            if (child->kind() == ControlKind::Frame)
+                collect(child, top + child->top());
+            else
+                rows.emplace_back(m_panel.toPixels(top + child->top()), m_panel.toPixels(top + child->top() + child->height()));
+        }
+    };
+    collect(frame, 0);
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const auto &[top, bottom] : rows) {
             if (top < height && bottom > height) {
                 height = bottom + m_panel.toPixels(60);
                 grown = true;
