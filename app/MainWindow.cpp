@@ -16,6 +16,7 @@
 #include "practice/SetPractice.h"
 #include "situation/FlightSession.h"
 #include "view/ChooserPage.h"
+#include "view/EnterKey.h"
 #include "view/ExercisePage.h"
 #include "view/FlightBar.h"
 #include "view/FlightKeys.h"
@@ -33,12 +34,13 @@
 #include <QDir>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QSettings>
-#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace orvik3::trainer {
@@ -97,13 +99,9 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_exercise, &ExercisePage::nextWanted, this, &MainWindow::nextQuestion);
     connect(m_exercise, &ExercisePage::panelWanted, m_host, &TrainerHost::giveBackPanel);
     connect(m_flight, &FlightSession::moved, this, &MainWindow::flightMoved);
-    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Enter)}) {
-        auto *enter = new QShortcut(QKeySequence(key), this);
-        connect(enter, &QShortcut::activated, this, [this] {
-            if (m_exercise->nextButton()->isVisible())
-                nextQuestion();
-        });
-    }
+    // Enter reaches the window only when the control in focus did not take it (see keyPressEvent).
+    m_enter = new EnterKey(*m_exercise, *m_host, this);
+    connect(m_enter, &EnterKey::nextWanted, this, &MainWindow::nextQuestion);
     auto *keys = new FlightKeys(*m_flight, this);
     connect(keys, &FlightKeys::pauseToggled, this, [this] { m_exercise->flightBar()->refresh(); });
     qApp->installEventFilter(keys);
@@ -128,11 +126,13 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     if (base.isEmpty() || !QDir(base).exists())
         base = defaultBase;
     m_host->setBasePath(base);
+    m_host->setInstallation(base);
     m_instrumentOnly = m_settings.value(kInstrumentOnly, true).toBool();
     m_menus->setInstrumentOnly(m_instrumentOnly);
     setLanguage(language);
     if (!restoreGeometry(m_settings.value(kGeometry).toByteArray()))
         resize(1280, 800);
+    fitToScreen();
 }
 
 MainWindow::~MainWindow()
@@ -244,8 +244,13 @@ void MainWindow::setLanguage(Language language)
     if (QString problem; !TrainerTranslator::apply(language, &problem) && !problem.isEmpty())
         std::fprintf(stderr, "%s; the trainer stays English\n", qPrintable(problem));
     const bool changed = language != m_host->language();
+    const int at = m_host->control()->currentQuestion();
     m_host->setLanguage(language);
     m_settings.setValue(kLanguage, languageCode(language));
+    // The set goes on at the question it was at, so that progress and summary still match;
+    // endless practice makes its set again in the new language.
+    if (changed && m_practice->flow() && !endless() && at > 0)
+        m_host->jumpTo(at);
     if (changed)
         m_practice->languageChanged();
     if (m_chooser)
@@ -269,6 +274,7 @@ void MainWindow::setBasePath(const QString &path)
     if (m_chooser)
         m_chooser->setBasePath(QDir::toNativeSeparators(clean));
     m_host->setBasePath(clean);
+    m_host->setInstallation(clean);
     if (m_host->currentType() > 0)
         showStudyProblem();
     if (!QDir(clean).exists(QStringLiteral("default/study")))
@@ -292,6 +298,8 @@ void MainWindow::showPanel()
     m_exercise->setPanel(panel);
     m_zoom->setPanel(panel);
     connect(panel, &QAformWidget::userActed, m_host, &TrainerHost::panelActed);
+    connect(panel, &QAformWidget::userActed, m_enter, &EnterKey::refresh);
+    connect(panel, &QAformWidget::choicePicked, m_enter, &EnterKey::refresh);
     connect(panel, &QAformWidget::handlerFailed, this, &MainWindow::reportFailure);
 }
 
@@ -302,6 +310,8 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
     if (!learning().finished())
         m_pages->setCurrentWidget(m_exercise);
     m_exercise->clearQuestion();
+    // Once the panel has settled (it may come back from being cut short just now).
+    QMetaObject::invokeMethod(m_exercise, &ExercisePage::focusFirstAnswer, Qt::QueuedConnection);
     m_mistakes.clear();
     if (showStudyProblem())
         return;
@@ -317,8 +327,16 @@ void MainWindow::questionShown(const QString &sessionFile, int type)
     statusBar()->showMessage(QDir::toNativeSeparators(sessionFile));
 }
 
-void MainWindow::rowJudged(int row, bool, const QString &given)
+void MainWindow::rowJudged(int row, bool right, const QString &given)
 {
+    if (right) {
+        const QAform &form = *m_host->control();
+        bool allRight = true;
+        for (int part = 1; part <= 6; ++part)
+            allRight = allRight && (!form.partDone(part) || form.partCorrect(part));
+        if (allRight)
+            m_practice->answeredRight();
+    }
     // Right answers too: a time that only the panel's band saved still has its mistake named.
     if (const QString mistake = MistakeNames::of(*m_host->control(), row, given); !mistake.isEmpty() && !m_mistakes.contains(mistake))
         m_mistakes << mistake;
@@ -333,6 +351,8 @@ void MainWindow::solutionRequested()
     if (!m_mistakes.isEmpty())
         e.reason = (e.reason + u' ' + m_mistakes.join(u' ')).trimmed();
     m_exercise->showSolution(e);
+    // The panel cut short may hide the control in focus; the keyboard goes on from "Next".
+    m_exercise->nextButton()->setFocus(Qt::OtherFocusReason);
     refreshLoop();
 }
 

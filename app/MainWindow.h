@@ -22,6 +22,7 @@ class QAform;
 namespace orvik3::trainer {
 
 class ChooserPage;
+class EnterKey;
 class EndlessPractice;
 class EndlessRecord;
 class ExercisePage;
@@ -98,9 +99,12 @@ public:
     // Mistakes named for the question on display so far (see MistakeNames).
     const QStringList &mistakesNamed() const { return m_mistakes; }
     SummaryPage *summaryPage();
+    // Shrinks (and moves) the window so that it lies inside the available screen.
+    void fitToScreen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void controlCreated(QAform *form);
@@ -142,6 +146,7 @@ private:
     SummaryPage *m_summary = nullptr;
     TrainerMenus *m_menus;
     PanelZoom *m_zoom;
+    EnterKey *m_enter;
     std::unique_ptr<EndlessRecord> m_endlessRecord;
     QString m_defaultBase;
     bool m_scripted = false;

@@ -16,6 +16,8 @@
 #include "situation/FlightSession.h"
 #include "statistics/StatisticsData.h"
 #include "statistics/StatisticsWindow.h"
+#include "view/EnterKey.h"
+#include "view/QuestionBrief.h"
 #include "view/ExercisePage.h"
 #include "view/SituationView.h"
 #include "view/SummaryPage.h"
@@ -25,11 +27,15 @@
 #include <orvik3/QAform.h>
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QScreen>
 #include <QStatusBar>
+
+#include <algorithm>
 
 #include <cstdio>
 
@@ -66,6 +72,39 @@ void MainWindow::refreshLoop()
 {
     const PracticeFlow *flow = m_practice->flow();
     m_exercise->showProgress(learning(), flow ? flow->statusLine() : QString());
+    m_enter->refresh();
+}
+
+void MainWindow::fitToScreen()
+{
+    const QScreen *on = screen();
+    if (!on)
+        return;
+    // Before the window is mapped its frame is unknown: room for a usual title bar and border.
+    QSize frame = frameGeometry().size() - size();
+    if (!isVisible() || frame.isEmpty())
+        frame = frame.expandedTo(QSize(16, 40));
+    const QRect room = on->availableGeometry();
+    const QSize fits = size().boundedTo(room.size() - frame);
+    if (fits != size())
+        resize(fits);
+    // Moved back inside when a remembered place lies (partly) beyond the screen.
+    QRect outer(pos(), fits + frame);
+    if (!room.contains(outer)) {
+        outer.moveRight(std::min(outer.right(), room.right()));
+        outer.moveBottom(std::min(outer.bottom(), room.bottom()));
+        outer.moveLeft(std::max(outer.left(), room.left()));
+        outer.moveTop(std::max(outer.top(), room.top()));
+        move(outer.topLeft());
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !(event->modifiers() & ~Qt::KeypadModifier) && m_enter->press())
+        return;
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWindow::showSummary()
@@ -81,8 +120,12 @@ void MainWindow::showSummary()
     const int type = learning().type();
     const ExerciseInfo *info = exerciseInfo(type);
     const int count = m_host->control()->lastQuestion() + 1;
+    const QAform &form = *m_host->control();
     summaryPage()->show(learning(), info ? info->name(language()) : QString(),
-                        readStatistics(*m_store, statisticsPrefix(type), count));
+                        readStatistics(*m_store, statisticsPrefix(type), count),
+                        [&form](int question) { return QuestionBrief::of(form, question); });
+    if (QWidget *first = m_summary->findChild<QWidget *>(QStringLiteral("summaryAgain")))
+        first->setFocus(Qt::OtherFocusReason);
     m_pages->setCurrentWidget(m_summary);
 }
 

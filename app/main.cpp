@@ -127,6 +127,8 @@ int main(int argc, char *argv[])
     if (scripted)
         window.resize(options.size.isValid() ? options.size : QSize(1280, 800));
     window.applyOptions(options);
+    if (!scripted)
+        window.fitToScreen();
     window.show();
 
     if (scripted) {

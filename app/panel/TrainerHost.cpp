@@ -1,5 +1,7 @@
 #include "panel/TrainerHost.h"
 
+#include "panel/TipsWindow.h"
+
 #include <utility>
 
 namespace orvik3::trainer {
@@ -7,6 +9,10 @@ namespace orvik3::trainer {
 TrainerHost::TrainerHost(Services services, QObject *parent)
     : QObject(parent), m_services(std::move(services))
 {
+    if (!m_services.powerTipFactory)
+        m_services.powerTipFactory = [this] {
+            return std::make_unique<TipsWindow>(m_installation.isEmpty() ? m_basePath : m_installation, m_language);
+        };
     createControl();
 }
 

@@ -33,6 +33,9 @@ public:
     void setLanguage(Language language);
     // The installation; a running exercise is reloaded from there.
     void setBasePath(const QString &path);
+    // The trainee's installation, which the power tips come from also while the control
+    // works on a temporary one.
+    void setInstallation(const QString &path) { m_installation = path; }
     // Where the control keeps its statistics: a new control on that store; a running exercise
     // is started again.
     void setStatisticsStore(std::shared_ptr<SettingsStore> store);
@@ -102,6 +105,7 @@ private:
     std::unique_ptr<QAform> m_form;
     Language m_language = Language::German;
     QString m_basePath;
+    QString m_installation;
     int m_type = 0;
     int m_flyCode = 0;
     bool m_cut = false; // the panel cut itself to show the solution

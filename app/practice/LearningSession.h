@@ -47,6 +47,7 @@ public:
     QString progressText() const;
     // Why the question on display comes again, or empty.
     QString repeatText() const { return m_repeat; }
+    void forgetRepeat() { m_repeat.clear(); }
     // Questions of this set answered but not right at the first try, most tries first.
     std::vector<int> mistakes() const;
     qint64 totalMillis() const;

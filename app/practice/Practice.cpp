@@ -71,6 +71,14 @@ void Practice::chooseQuestions(int type, std::vector<int> questions)
     emit changed();
 }
 
+void Practice::answeredRight()
+{
+    if (m_learning.repeatText().isEmpty())
+        return;
+    m_learning.forgetRepeat();
+    emit changed();
+}
+
 void Practice::languageChanged()
 {
     if (m_flow)

@@ -49,6 +49,9 @@ public:
 
     // The host speaks another language now.
     void languageChanged();
+    // Every part of the question on display answered so far is right: why it came again
+    // no longer needs saying.
+    void answeredRight();
 
 signals:
     // A set was begun (its exercise is on the host, or the study file gave no question).

@@ -85,7 +85,7 @@ void StatisticsWindow::refresh()
     m_totals->setText(tr("Attempts: %1   Wrong: %2   Right: %3%")
                           .arg(m_stats.attempts)
                           .arg(m_stats.wrong)
-                          .arg(std::floor(m_stats.rightPercent())));
+                          .arg(std::lround(m_stats.rightPercent())));
 }
 
 void StatisticsWindow::resetShown()

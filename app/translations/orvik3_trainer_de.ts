@@ -195,6 +195,25 @@
     </message>
 </context>
 <context>
+    <name>FormView</name>
+    <message>
+        <source>Answer to: %1</source>
+        <translation>Antwort auf: %1</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Button of the exercise panel</source>
+        <translation>Schaltfläche der Übung</translation>
+    </message>
+    <message>
+        <source>Result of the row</source>
+        <translation>Ergebnis der Zeile</translation>
+    </message>
+</context>
+<context>
     <name>HoldingExplainer</name>
     <message>
         <source>direct</source>
@@ -432,6 +451,33 @@
     <message>
         <source>The required QDR is %1, %2° away.</source>
         <translation>Das anzuschneidende QDR ist %1, %2° vom jetzigen entfernt.</translation>
+    </message>
+</context>
+<context>
+    <name>QuestionBrief</name>
+    <message>
+        <source>Holding %1 right, HDG %2 → %3</source>
+        <translation>Holding %1 rechts, HDG %2 → %3</translation>
+    </message>
+    <message>
+        <source>Holding %1 left, HDG %2 → %3</source>
+        <translation>Holding %1 links, HDG %2 → %3</translation>
+    </message>
+    <message>
+        <source>Radial %1, QDM %2</source>
+        <translation>Radial %1, QDM %2</translation>
+    </message>
+    <message>
+        <source>QDR %1, QDM %2, RB %3</source>
+        <translation>QDR %1, QDM %2, RB %3</translation>
+    </message>
+    <message>
+        <source>%1 %2 from HDG %3 → HDG %4</source>
+        <translation>%1 %2 von HDG %3 → HDG %4</translation>
+    </message>
+    <message>
+        <source>Wind %1/%2 kt, course %3, TAS %4</source>
+        <translation>Wind %1/%2 kt, Kurs %3, TAS %4</translation>
     </message>
 </context>
 <context>
@@ -1186,6 +1232,25 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
 </context>
 <context>
+    <name>orvik3::trainer::EnterKey</name>
+    <message>
+        <source>Enter: take “%1”</source>
+        <translation>Enter: „%1“ übernehmen</translation>
+    </message>
+    <message>
+        <source>Enter or Space: “%1”</source>
+        <translation>Enter oder Leertaste: „%1“</translation>
+    </message>
+    <message>
+        <source>Enter: next question</source>
+        <translation>Enter: nächste Frage</translation>
+    </message>
+    <message>
+        <source>Enter: “%1” (on to the next question)</source>
+        <translation>Enter: „%1“ (weiter zur nächsten Frage)</translation>
+    </message>
+</context>
+<context>
     <name>orvik3::trainer::ExercisePage</name>
     <message>
         <source>Next question (Enter)</source>
@@ -1211,8 +1276,8 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>Rechtskurve (Pfeil rechts)</translation>
     </message>
     <message>
-        <source>Flying yourself: arrow keys turn at %1°/s, space pauses</source>
-        <translation>Selbst fliegen: Pfeiltasten drehen mit %1°/s, Leertaste hält an</translation>
+        <source>Flying yourself: a tap on an arrow key turns %1°, holding it turns at %1°/s; space pauses</source>
+        <translation>Selbst fliegen: ein Tipp auf eine Pfeiltaste dreht um %1°, gedrückt halten dreht mit %1°/s; Leertaste hält an</translation>
     </message>
     <message>
         <source>Resume</source>
@@ -1221,6 +1286,10 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Pause</source>
         <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Speed of the time</source>
+        <translation>Zeitraffer</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1371,46 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>Choose an exercise to begin.</source>
         <translation>Bitte eine Übung wählen.</translation>
     </message>
+    <message>
+        <source>Situation: plan view and instruments</source>
+        <translation>Situation: Karte und Instrumente</translation>
+    </message>
+    <message>
+        <source>Plan view with the stations %1</source>
+        <translation>Karte mit den Stationen %1</translation>
+    </message>
+    <message>
+        <source>a holding pattern</source>
+        <translation>eine Warteschleife</translation>
+    </message>
+    <message>
+        <source>a DME arc</source>
+        <translation>ein DME-Bogen</translation>
+    </message>
+    <message>
+        <source>the wind</source>
+        <translation>der Wind</translation>
+    </message>
+    <message>
+        <source>the aircraft</source>
+        <translation>das Flugzeug</translation>
+    </message>
+    <message>
+        <source>the aircraft hidden until the solution</source>
+        <translation>das Flugzeug bis zur Lösung verborgen</translation>
+    </message>
+    <message>
+        <source>instruments: %1</source>
+        <translation>Instrumente: %1</translation>
+    </message>
+    <message>
+        <source>you are flying the situation</source>
+        <translation>Sie fliegen die Situation</translation>
+    </message>
+    <message>
+        <source>the solution is drawn</source>
+        <translation>die Lösung ist eingezeichnet</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::trainer::SolutionBox</name>
@@ -1379,22 +1488,6 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>Zeit</translation>
     </message>
     <message>
-        <source>skipped</source>
-        <translation>übersprungen</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>richtig</translation>
-    </message>
-    <message>
-        <source>right after a repeat</source>
-        <translation>richtig nach Wiederholung</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>falsch</translation>
-    </message>
-    <message>
         <source>question %1 (%2% right of %3)</source>
         <translation>Frage %1 (%2 % von %3 richtig)</translation>
     </message>
@@ -1417,6 +1510,34 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Next exercise</source>
         <translation>Nächste Übung</translation>
+    </message>
+    <message>
+        <source>Situation</source>
+        <translation>Situation</translation>
+    </message>
+    <message>
+        <source>– skipped</source>
+        <translation>– übersprungen</translation>
+    </message>
+    <message>
+        <source>✓ right</source>
+        <translation>✓ richtig</translation>
+    </message>
+    <message>
+        <source>✓ right after a repeat</source>
+        <translation>✓ richtig nach Wiederholung</translation>
+    </message>
+    <message>
+        <source>✗ wrong</source>
+        <translation>✗ falsch</translation>
+    </message>
+    <message>
+        <source>No mistakes in this set: none left to practise again.</source>
+        <translation>Keine Fehler in dieser Runde: nichts mehr zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>“Only my mistakes” asks again the questions of this set not right at the first try: %1.</source>
+        <translation>„Nur meine Fehler“ fragt die Fragen dieser Runde noch einmal, die nicht beim ersten Versuch richtig waren: %1.</translation>
     </message>
 </context>
 <context>

@@ -6,9 +6,14 @@
 #include "view/SituationView.h"
 #include "view/SolutionBox.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace orvik3::trainer {
@@ -23,6 +28,28 @@ QLabel *namedLabel(const char *name, QWidget *parent)
     return label;
 }
 
+// As wide and high as what it holds when there is room, as small as a scroll bar when not.
+class ColumnScroll : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override
+    {
+        const QSize inner = widget() ? widget()->sizeHint() : QSize();
+        return inner + QSize(verticalScrollBar()->sizeHint().width() + 2, 2);
+    }
+    QSize minimumSizeHint() const override { return {160, 120}; }
+
+protected:
+    // What it holds grew or shrank (a panel made, zoomed or cut short): its wish changes with it.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == widget() && event->type() == QEvent::LayoutRequest)
+            updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 ExercisePage::ExercisePage(FlightSession &flight, QWidget *parent) : QWidget(parent), m_flight(flight)
@@ -31,29 +58,47 @@ ExercisePage::ExercisePage(FlightSession &flight, QWidget *parent) : QWidget(par
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(6, 6, 6, 6);
     row->addWidget(m_view, 1);
-    m_column = new QVBoxLayout;
-    m_progress = namedLabel("progressLabel", this);
-    m_status = namedLabel("endlessLabel", this);
+    // The column scrolls rather than grow the window: a large panel zoom, a long solution or
+    // a small screen never push the window past the screen's edge.
+    auto *scroll = new ColumnScroll(this);
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    scroll->setObjectName(QStringLiteral("exerciseColumn"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setFocusPolicy(Qt::NoFocus); // no tab stop of its own: what it holds has them
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto *inner = new QWidget(scroll);
+    m_column = new QVBoxLayout(inner);
+    m_column->setContentsMargins(0, 0, 0, 0);
+    scroll->setWidget(inner);
+    m_progress = namedLabel("progressLabel", inner);
+    m_status = namedLabel("endlessLabel", inner);
     m_status->setWordWrap(true);
     m_status->setMaximumWidth(540);
     m_status->hide();
-    m_repeat = namedLabel("repeatLabel", this);
+    m_repeat = namedLabel("repeatLabel", inner);
     m_repeat->setWordWrap(true); // as wide as the column, so that its height is reckoned right
     QPalette red = m_repeat->palette();
     red.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
     m_repeat->setPalette(red);
     m_repeat->hide();
-    m_next = new QPushButton(this);
+    m_next = new QPushButton(inner);
     m_next->setObjectName(QStringLiteral("trainerNext"));
     m_next->hide();
-    m_legend = new Legend(this);
+    m_next->setAutoDefault(true); // Enter on it in focus presses it
+    m_hint = namedLabel("enterHint", inner);
+    m_hint->setWordWrap(true);
+    m_hint->setForegroundRole(QPalette::PlaceholderText);
+    m_hint->hide();
+    m_legend = new Legend(inner);
     m_column->addWidget(m_progress);
     m_column->addWidget(m_status);
     m_column->addWidget(m_repeat);
     m_column->addWidget(m_next, 0, Qt::AlignLeft);
+    m_column->addWidget(m_hint);
     m_column->addWidget(m_legend);
     m_column->addStretch();
-    row->addLayout(m_column);
+    row->addWidget(scroll);
     connect(m_next, &QPushButton::clicked, this, &ExercisePage::nextWanted);
     retranslate();
 }
@@ -74,8 +119,8 @@ void ExercisePage::setPanel(QWidget *panel)
 SolutionBox *ExercisePage::solutionBox()
 {
     if (!m_solution) {
-        m_solution = new SolutionBox(this);
-        m_column->insertWidget(m_column->indexOf(m_next) + 1, m_solution);
+        m_solution = new SolutionBox(m_column->parentWidget());
+        m_column->insertWidget(m_column->indexOf(m_hint) + 1, m_solution);
     }
     return m_solution;
 }
@@ -83,7 +128,7 @@ SolutionBox *ExercisePage::solutionBox()
 FlightBar *ExercisePage::flightBar()
 {
     if (!m_flightBar) {
-        m_flightBar = new FlightBar(m_flight, this);
+        m_flightBar = new FlightBar(m_flight, m_column->parentWidget());
         m_flightBar->setLanguage(m_language);
         m_flightBar->hide();
         m_column->insertWidget(m_column->indexOf(m_legend), m_flightBar);
@@ -124,6 +169,29 @@ void ExercisePage::showFlight(bool on)
         m_flightBar->refresh();
         m_next->show();
     }
+}
+
+void ExercisePage::focusFirstAnswer()
+{
+    // Not taken from elsewhere on show: only when it is on this page, on nothing or on
+    // something gone (the summary's buttons).
+    QWidget *focus = window()->focusWidget();
+    if (!m_panel || !isVisible() || (focus && focus->isVisible() && !isAncestorOf(focus)))
+        return;
+    QWidget *first = nullptr;
+    for (QWidget *w = m_panel->nextInFocusChain(); w && w != m_panel; w = w->nextInFocusChain()) {
+        if (!m_panel->isAncestorOf(w) || !w->isVisibleTo(m_panel) || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        const auto *line = qobject_cast<QLineEdit *>(w);
+        if (qobject_cast<QComboBox *>(w) || qobject_cast<QRadioButton *>(w) || (line && !line->isReadOnly())) {
+            first = w;
+            break;
+        }
+        if (!first)
+            first = w;
+    }
+    if (first)
+        first->setFocus(Qt::TabFocusReason);
 }
 
 void ExercisePage::setLanguage(Language language)

@@ -38,6 +38,8 @@ public:
     QLabel *progressLabel() const { return m_progress; }
     QLabel *repeatLabel() const { return m_repeat; }
     QLabel *statusLabel() const { return m_status; }
+    // What Enter does now.
+    QLabel *hintLabel() const { return m_hint; }
     SolutionBox *solutionBox();
     FlightBar *flightBar();
 
@@ -47,6 +49,8 @@ public:
     // Solution box, flight controls and "Next question" put away for a fresh question.
     void clearQuestion();
     void showFlight(bool on);
+    // The keyboard to the panel's first answer, unless it is on something still on show.
+    void focusFirstAnswer();
     void setLanguage(Language language);
     void retranslate();
 
@@ -64,6 +68,7 @@ private:
     QLabel *m_status;
     QLabel *m_repeat;
     QPushButton *m_next;
+    QLabel *m_hint;
     SolutionBox *m_solution = nullptr;
     FlightBar *m_flightBar = nullptr;
     Legend *m_legend;

@@ -71,12 +71,16 @@ void FlightBar::setLanguage(Language language)
     m_back->setText(tr("Back to the questions"));
     m_left->setToolTip(tr("Turn left (left arrow)"));
     m_right->setToolTip(tr("Turn right (right arrow)"));
+    m_left->setAccessibleName(tr("Turn left (left arrow)"));
+    m_right->setAccessibleName(tr("Turn right (right arrow)"));
+    m_speed->setAccessibleName(tr("Speed of the time"));
     refresh();
 }
 
 void FlightBar::refresh()
 {
-    m_title->setText(tr("Flying yourself: arrow keys turn at %1°/s, space pauses").arg(m_flight.turnRate()));
+    m_title->setText(tr("Flying yourself: a tap on an arrow key turns %1°, holding it turns at %1°/s; space pauses")
+                          .arg(m_flight.turnRate()));
     m_pause->setText(m_flight.isPaused() ? tr("Resume") : tr("Pause"));
     const auto &m = m_flight.model();
     const int t = int(m_flight.elapsedSeconds());

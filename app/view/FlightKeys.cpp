@@ -3,10 +3,39 @@
 #include "situation/FlightSession.h"
 
 #include <QKeyEvent>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace orvik3::trainer {
 
-FlightKeys::FlightKeys(FlightSession &flight, QObject *parent) : QObject(parent), m_flight(flight) {}
+FlightKeys::FlightKeys(FlightSession &flight, QObject *parent)
+    : QObject(parent), m_flight(flight), m_stepEnd(new QTimer(this))
+{
+    m_stepEnd->setSingleShot(true);
+    connect(m_stepEnd, &QTimer::timeout, this, [this] { m_flight.setTurn(0); });
+}
+
+// One step lasts a second of flight time, however fast the time runs.
+static int stepMs(const FlightSession &flight) { return int(1000 / std::max(0.1, flight.timeFactor())); }
+
+void FlightKeys::press(int direction)
+{
+    m_stepEnd->stop();
+    m_flight.setTurn(direction);
+    m_held.start();
+}
+
+void FlightKeys::release(int direction)
+{
+    if (m_flight.turn() != direction)
+        return;
+    const qint64 left = stepMs(m_flight) - m_held.elapsed();
+    if (left > 0)
+        m_stepEnd->start(int(left)); // a tap: the step is finished
+    else
+        m_flight.setTurn(0);
+}
 
 bool FlightKeys::eventFilter(QObject *watched, QEvent *event)
 {
@@ -18,9 +47,9 @@ bool FlightKeys::eventFilter(QObject *watched, QEvent *event)
         if (!key->isAutoRepeat()) {
             const int dir = key->key() == Qt::Key_Left ? -1 : 1;
             if (press)
-                m_flight.setTurn(dir);
-            else if (m_flight.turn() == dir)
-                m_flight.setTurn(0);
+                this->press(dir);
+            else
+                release(dir);
         }
         return true;
     }

@@ -18,6 +18,8 @@ public:
     Situation &situation() { return m_situation; }
     // The instruments currently drawn, in order.
     std::vector<InstrumentKind> instruments() const;
+    // For a screen reader: what the view shows, without the values the question asks.
+    QString description() const;
 
     QSize sizeHint() const override { return {760, 560}; }
     QSize minimumSizeHint() const override { return {360, 280}; }

@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -18,7 +20,9 @@ class SummaryPage : public QWidget
     Q_OBJECT
 public:
     explicit SummaryPage(QWidget *parent = nullptr);
-    void show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats);
+    // `brief`: a short line on the situation of each question of the study file.
+    void show(const LearningSession &session, const QString &exerciseName, const ExerciseStats &stats,
+              const std::function<QString(int)> &brief = {});
     // A text in place of the weakest questions (today's practice: what comes back when).
     void setNote(const QString &note);
 
@@ -31,6 +35,7 @@ private:
     QLabel *m_heading;
     QTableWidget *m_table;
     QLabel *m_weakest;
+    QLabel *m_mistakesSaid; // which questions "Only my mistakes" takes, and why
     QPushButton *m_again;
     QPushButton *m_mistakes;
     QPushButton *m_next;

@@ -24,17 +24,18 @@ FocusRing::FocusRing(QWidget *panel) : QWidget(panel), m_panel(panel)
 
 void FocusRing::focusMoved(QWidget *now)
 {
-    if (m_target)
-        m_target->removeEventFilter(this);
+    for (QWidget *w = m_target; w && w != m_panel; w = w->parentWidget())
+        w->removeEventFilter(this);
     m_target = (now && now != m_panel && m_panel->isAncestorOf(now)) ? now : nullptr;
-    if (m_target)
-        m_target->installEventFilter(this);
+    // Its frames too: a frame cut short can hide the target without moving it.
+    for (QWidget *w = m_target; w && w != m_panel; w = w->parentWidget())
+        w->installEventFilter(this);
     follow();
 }
 
 bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_target && (event->type() == QEvent::Move || event->type() == QEvent::Resize
+    if (m_target && watched->isWidgetType() && (event->type() == QEvent::Move || event->type() == QEvent::Resize
                                 || event->type() == QEvent::Hide || event->type() == QEvent::Show))
         follow();
     return QWidget::eventFilter(watched, event);
@@ -42,7 +43,13 @@ bool FocusRing::eventFilter(QObject *watched, QEvent *event)
 
 void FocusRing::follow()
 {
-    if (!m_target || !m_target->isVisibleTo(m_panel)) {
+    // A target clipped away by a frame cut short has no ring floating where it would be.
+    bool clipped = false;
+    for (QWidget *w = m_target; w && w != m_panel && !clipped; w = w->parentWidget()) {
+        const QWidget *frame = w->parentWidget();
+        clipped = frame && frame != m_panel && !QRect(QPoint(0, 0), frame->size()).intersects(w->geometry());
+    }
+    if (!m_target || !m_target->isVisibleTo(m_panel) || clipped) {
         hide();
         return;
     }

@@ -3,7 +3,10 @@
 #include <orvik3/QAformWidget.h>
 
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDateTime>
+#include <QPointer>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -189,8 +192,15 @@ void FormView::create(FormControl *control)
     case ControlKind::ComboBox: {
         auto *combo = new QComboBox(parent);
         combo->setMaxVisibleItems(16);
-        connect(combo, &QComboBox::activated, this,
-                [this, control](int row) { act([control, row] { return control->choose(row); }); });
+        connect(combo, &QComboBox::activated, this, [this, control, combo](int row) {
+            // A key on the closed list only moves to an entry; the choice counts when committed.
+            if (m_browsing == combo) {
+                m_uncommitted = combo;
+                emit m_panel.choicePicked();
+                return;
+            }
+            commitChoice(control, row);
+        });
         widget = combo;
         break;
     }
@@ -198,6 +208,7 @@ void FormView::create(FormControl *control)
         if (control->isMultiLine()) {
             auto *box = new QPlainTextEdit(parent);
             box->setReadOnly(true);
+            box->setFocusPolicy(Qt::NoFocus); // a question is read, not acted on
             box->setTabChangesFocus(true);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             box->setFrameShape(QFrame::NoFrame);
@@ -206,6 +217,8 @@ void FormView::create(FormControl *control)
         } else {
             auto *box = new QLineEdit(parent);
             box->setReadOnly(control->isLocked());
+            if (control->isLocked())
+                box->setFocusPolicy(Qt::NoFocus);
             box->setFrame(false);
             box->setTextMargins(1, 0, 1, 0);
             connect(box, &QLineEdit::textEdited, this,
@@ -259,8 +272,72 @@ void FormView::applyGeometry(FormControl *control, QWidget *widget)
     const int left = m_panel.toPixels(control->left());
     const int top = m_panel.toPixels(designTop);
     const int right = m_panel.toPixels(control->left() + control->width());
-    const int bottom = m_panel.toPixels(designTop + control->height());
+    int bottom = m_panel.toPixels(designTop + control->height());
+    if (control->kind() == ControlKind::Frame)
+        bottom = top + wholeRows(control, bottom - top);
     widget->setGeometry(left, top, right - left, bottom - top);
+    updateParked(control, widget);
+    // A frame cut short or grown again hides or shows what it holds.
+    if (control->kind() == ControlKind::Frame)
+        for (FormControl *c : m_form.controls())
+            for (const FormControl *up = c->container(); up; up = up->container())
+                if (up == control) {
+                    if (QWidget *w = widgetFor(c))
+                        updateParked(c, w);
+                    break;
+                }
+}
+
+void FormView::updateParked(const FormControl *control, QWidget *widget)
+{
+    // A control the design parks beyond its frame's edge (or that a frame cut short hides)
+    // can be neither seen nor reached by the mouse; Tab passes it by as well.
+    if (const FormControl *frame = control->container();
+        frame && (widget->focusPolicy() != Qt::NoFocus || m_parked.contains(control))) {
+        QRect at(control->left(), control->top(), control->width(), control->height());
+        QRect room(0, 0, frame->width(), frame->height());
+        for (const FormControl *c = frame; c; c = c->container()) {
+            at.translate(c->left(), c->top());
+            room = room.translated(c->left(), c->top()).intersected(QRect(c->left(), c->top(), c->width(), c->height()));
+        }
+        // The panel shows the control's own area, not every frame in full.
+        room = room.intersected(QRect(0, 0, m_panel.control().width(), m_panel.control().height()));
+        const bool parked = !room.intersects(at);
+        if (parked && !m_parked.contains(control)) {
+            m_parked.insert(control, widget->focusPolicy());
+            widget->setFocusPolicy(Qt::NoFocus);
+        } else if (!parked && m_parked.contains(control)) {
+            widget->setFocusPolicy(m_parked.take(control));
+        }
+    }
+}
+
+int FormView::wholeRows(const FormControl *frame, int height) const
+{
+    // A frame cut short (the panel shrunk to its top rows) ends below a row, never through it;
+    // rows are the leaves, also those inside group frames.
+    std::vector<std::pair<int, int>> rows;
+    const std::function<void(const FormControl *, int)> collect = [&](const FormControl *f, int top) {
+        for (const FormControl *child : f->children()) {
+            if (!child->isVisible())
+                continue;
+            if (child->kind() == ControlKind::Frame)
+                collect(child, top + child->top());
+            else
+                rows.emplace_back(m_panel.toPixels(top + child->top()), m_panel.toPixels(top + child->top() + child->height()));
+        }
+    };
+    collect(frame, 0);
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const auto &[top, bottom] : rows) {
+            if (top < height && bottom > height) {
+                height = bottom + m_panel.toPixels(60);
+                grown = true;
+            }
+        }
+    }
+    return height;
 }
 
 void FormView::applyColors(FormControl *control, QWidget *widget)
@@ -312,7 +389,7 @@ void FormView::mirror(FormControl *control, ControlProperty property)
         if (auto *frame = qobject_cast<QGroupBox *>(widget))
             frame->setTitle(control->caption());
         else if (auto *label = qobject_cast<QLabel *>(widget))
-            label->setText(control->caption());
+            label->setText(shownText(control, control->caption()));
         else if (auto *button = qobject_cast<QAbstractButton *>(widget))
             button->setText(shownCaption(control));
         updateAccessibleName(control);
@@ -321,11 +398,11 @@ void FormView::mirror(FormControl *control, ControlProperty property)
         break;
     case ControlProperty::Text:
         if (auto *line = qobject_cast<QLineEdit *>(widget)) {
-            if (line->text() != control->text())
-                line->setText(control->text());
+            if (const QString shown = shownText(control, control->text()); line->text() != shown)
+                line->setText(shown);
         } else if (auto *box = qobject_cast<QPlainTextEdit *>(widget)) {
-            if (box->toPlainText() != control->text())
-                box->setPlainText(control->text());
+            if (const QString shown = shownText(control, control->text()); box->toPlainText() != shown)
+                box->setPlainText(shown);
         }
         for (FormControl *other : m_prompted.values(control))
             updateAccessibleName(other);
@@ -341,6 +418,10 @@ void FormView::mirror(FormControl *control, ControlProperty property)
     case ControlProperty::ForeColor:
     case ControlProperty::BackColor:
         applyColors(control, widget);
+        if (control->kind() == ControlKind::Label || control->kind() == ControlKind::TextBox) {
+            mirror(control, ControlProperty::Caption);
+            mirror(control, ControlProperty::Text);
+        }
         break;
     case ControlProperty::Geometry:
         applyGeometry(control, widget);
@@ -376,11 +457,59 @@ void FormView::mirror(FormControl *control, ControlProperty property)
     m_syncing = wasSyncing;
 }
 
+void FormView::commitChoice(FormControl *control, int row)
+{
+    m_uncommitted = nullptr;
+    m_committedAt = QDateTime::currentMSecsSinceEpoch();
+    act([control, row] { return control->choose(row); });
+}
+
+bool FormView::closedListKey(QComboBox *combo, QKeyEvent *key)
+{
+    FormControl *control = m_controls.value(combo, nullptr);
+    if (!control || combo->view()->isVisible())
+        return false;
+    switch (key->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_uncommitted != combo)
+            return false;
+        commitChoice(control, combo->currentIndex());
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Space:
+    case Qt::Key_F4:
+        return false;
+    default:
+        break;
+    }
+    if ((key->modifiers() & Qt::AltModifier) || key->key() == Qt::Key_F1)
+        return false;
+    // Arrows and typed characters move along the list as Qt does, without judging.
+    m_browsing = combo;
+    static_cast<QObject *>(combo)->event(key);
+    m_browsing = nullptr;
+    return true;
+}
+
 bool FormView::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::FocusOut && m_uncommitted == watched) {
+        // Leaving a list commits what was picked on it.
+        auto *combo = static_cast<QComboBox *>(watched);
+        if (FormControl *control = m_controls.value(combo, nullptr))
+            QMetaObject::invokeMethod(this, [this, control, combo = QPointer<QComboBox>(combo)] {
+                if (combo && m_uncommitted == combo)
+                    commitChoice(control, combo->currentIndex());
+            }, Qt::QueuedConnection);
+    }
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     auto *key = static_cast<QKeyEvent *>(event);
+    if (auto *combo = qobject_cast<QComboBox *>(watched))
+        return closedListKey(combo, key) || QObject::eventFilter(watched, event);
     if (key->modifiers() & ~(Qt::KeypadModifier))
         return QObject::eventFilter(watched, event);
     auto *button = qobject_cast<QAbstractButton *>(watched);
@@ -389,6 +518,9 @@ bool FormView::eventFilter(QObject *watched, QEvent *event)
     switch (key->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        // The option already chosen passes Enter on to the host: choosing it again says nothing.
+        if (qobject_cast<QRadioButton *>(button) && button->isChecked())
+            break;
         button->click();
         return true;
     case Qt::Key_Left:

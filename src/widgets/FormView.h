@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+class QComboBox;
+class QKeyEvent;
 class QStyle;
 class QWidget;
 
@@ -48,13 +50,21 @@ private:
     void mirror(FormControl *control, ControlProperty property);
     void applyColors(FormControl *control, QWidget *widget);
     void applyGeometry(FormControl *control, QWidget *widget);
+    int wholeRows(const FormControl *frame, int height) const;
+    void updateParked(const FormControl *control, QWidget *widget);
     void act(const std::function<bool()> &action);
     bool moveInRow(QWidget *from, int step);
+    // A list choice handed to the control.
+    void commitChoice(FormControl *control, int row);
+    // A key on a closed list: true when it was handled here.
+    bool closedListKey(QComboBox *combo, QKeyEvent *key);
 
     // Keyboard and screen-reader support (PanelNavigation.cpp).
     void findPrompts();
     void updateAccessibleName(FormControl *control);
     void updateTabOrder();
+    // A result's text as shown: with a mark for right or wrong beside its colour.
+    QString shownText(const FormControl *control, const QString &text) const;
     // Row labels centred on their option rows (RowLabels.cpp).
     bool rowMiddle(const FormControl *label, int *middle) const;
 
@@ -66,8 +76,14 @@ private:
     QHash<const FormControl *, FormControl *> m_prompt;
     QMultiHash<const FormControl *, FormControl *> m_prompted;
     QStyle *m_style;
-    QSet<const FormControl *> m_built; // top-level frames whose controls have widgets
+    QSet<const FormControl *> m_built;
+    QHash<const FormControl *, Qt::FocusPolicy> m_parked; // beyond the frame's edge, with their own policy // top-level frames whose controls have widgets
     bool m_syncing = false;
+    QComboBox *m_browsing = nullptr;           // a closed list taking a key just now
+    const QComboBox *m_uncommitted = nullptr;  // a list moved to an entry not yet committed
+    qint64 m_committedAt = 0;
+
+    friend class QAformWidget;
 };
 
 } // namespace orvik3

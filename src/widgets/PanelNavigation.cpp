@@ -2,9 +2,12 @@
 // geometry: the form model knows positions, not rows, so rows are found by where things lie.
 #include "widgets/FormView.h"
 
+#include <orvik3/ExerciseCatalog.h>
+#include <orvik3/OleColor.h>
 #include <orvik3/QAformWidget.h>
 
 #include <QAbstractButton>
+#include <QSet>
 #include <QWidget>
 #include <algorithm>
 
@@ -64,7 +67,32 @@ QString withoutMnemonic(QString caption)
     return caption;
 }
 
+// The controls that show a row's verdict, over every panel.
+bool showsVerdict(const FormControl *c)
+{
+    static const QSet<QString> results = [] {
+        QSet<QString> names;
+        for (const ExerciseType &t : exerciseTypes())
+            for (const AnswerRow &row : t.rows)
+                names.insert(QLatin1String(row.result));
+        return names;
+    }();
+    return results.contains(c->name());
+}
+
 } // namespace
+
+QString FormView::shownText(const FormControl *control, const QString &text) const
+{
+    // The verdict is not told by its colour alone: a mark goes in front of the shown text.
+    if (text.isEmpty() || !showsVerdict(control))
+        return text;
+    if (control->foreColor() == colors::green)
+        return QStringLiteral("✓ ") + text;
+    if (control->backColor() == colors::red)
+        return QStringLiteral("✗ ") + text;
+    return text;
+}
 
 void FormView::findPrompts()
 {
@@ -112,6 +140,13 @@ void FormView::updateAccessibleName(FormControl *control)
     if (name.isEmpty() && control->kind() == ControlKind::Frame)
         return; // an untitled group box says nothing by itself
     widget->setAccessibleName(name);
+    // What the control is for, beyond its name: the whole row it answers.
+    if (takesAnswer(control))
+        widget->setAccessibleDescription(prompt ? tr("Answer to: %1").arg(promptText(prompt)) : tr("Answer"));
+    else if (control->kind() == ControlKind::CommandButton || control->kind() == ControlKind::CheckBox)
+        widget->setAccessibleDescription(tr("Button of the exercise panel"));
+    else if (showsVerdict(control))
+        widget->setAccessibleDescription(tr("Result of the row"));
 }
 
 void FormView::updateTabOrder()

@@ -72,6 +72,9 @@ QWidget *QAformWidget::widgetFor(const QString &controlName) const
     return m_view->widgetFor(controlName);
 }
 
+bool QAformWidget::choicePending() const { return m_view->m_uncommitted != nullptr; }
+qint64 QAformWidget::lastChoiceCommit() const { return m_view->m_committedAt; }
+
 qreal QAformWidget::dpi() const
 {
     return logicalDpiY();

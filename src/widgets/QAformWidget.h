@@ -52,6 +52,13 @@ public:
     // The widget that shows the named child control, or nullptr for an unknown name.
     QWidget *widgetFor(const QString &controlName) const;
 
+    // True while a list has been moved to an entry by keys that is not committed yet (Enter
+    // or leaving the list commits it).
+    bool choicePending() const;
+    // When a list choice was last committed (ms since the epoch), so that the Enter that
+    // committed it is not taken for a second command as well.
+    qint64 lastChoiceCommit() const;
+
     // Screen pixels per inch used to convert twips; by default the widget's logical DPI.
     qreal dpi() const;
     // Twips to pixels of the panel on screen, zoom included.
@@ -111,6 +118,8 @@ signals:
     void handlerFailed(const QString &message);
     // A click, list choice or typing of the trainee has been handed to the control.
     void userActed();
+    // A list was moved to an entry by keys; the choice is handed over when committed.
+    void choicePicked();
 
 private:
     friend class FormView;

@@ -57,7 +57,8 @@ int partsDone(const QAform &form);
 class Trainer
 {
 public:
-    explicit Trainer(int records = 0)
+    // `size`: the window's size; invalid: the size the window chooses itself.
+    explicit Trainer(int records = 0, QSize size = {1500, 950})
     {
         copyInstallation(m_dir.filePath(QStringLiteral("base")), records);
         m_settings = std::make_unique<QSettings>(m_dir.filePath(QStringLiteral("trainer.ini")), QSettings::IniFormat);
@@ -65,7 +66,8 @@ public:
         s.settings = std::make_shared<IniSettingsStore>(m_dir.filePath(QStringLiteral("store")));
         window = std::make_unique<MainWindow>(s, *m_settings, base());
         window->setScripted(true);
-        window->resize(1500, 950);
+        if (size.isValid())
+            window->resize(size);
         window->show();
         window->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));

