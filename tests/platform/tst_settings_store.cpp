@@ -126,7 +126,8 @@ TEST_F(SettingsStoreTest, TwoProcessesCountingLoseNoCount)
 {
     QProcess counters[2];
     for (QProcess &p : counters)
-        p.start(QStringLiteral(STATS_COUNTER), {folder(), QStringLiteral("60"), QStringLiteral("3"), QStringLiteral("--wait")});
+        p.start(QStringLiteral(STATS_COUNTER), {folder(), QStringLiteral("60"), QStringLiteral("3"), QStringLiteral("--wait"),
+                                               QStringLiteral("--lock-timeout"), QStringLiteral("60000")});
     for (QProcess &p : counters)
         ASSERT_TRUE(p.waitForStarted());
     for (QProcess &p : counters)

@@ -1,5 +1,5 @@
 // Counts attempts of one question on the on-disk settings store, as a host process would:
-//   stats_counter <folder> <count> <question> [--wait] [--as-nobody] [--file-size-limit <bytes>]
+//   stats_counter <folder> <count> <question> [--wait] [--as-nobody] [--file-size-limit <bytes>] [--lock-timeout <ms>]
 // With --wait it starts counting when a line arrives on stdin, so that two processes can be
 // started together. Prints "counted <n>" after each count has returned. Exit 0 when all counts were made, 3 on a
 // store failure (message on stderr).
@@ -25,6 +25,7 @@ int main(int argc, char **argv)
         return 2;
     }
     bool wait = false;
+    int lockTimeoutMs = orvik3::IniSettingsStore::kDefaultLockTimeoutMs;
     for (int i = 4; i < argc; ++i) {
         if (std::strcmp(argv[i], "--wait") == 0) {
             wait = true;
@@ -34,6 +35,9 @@ int main(int argc, char **argv)
                 std::perror("setuid");
                 return 2;
             }
+        } else if (std::strcmp(argv[i], "--lock-timeout") == 0 && i + 1 < argc) {
+            // On a loaded machine the other counter may hold the lock longer than a person waits.
+            lockTimeoutMs = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--file-size-limit") == 0 && i + 1 < argc) {
             // A disk that takes no more bytes, even from root.
             std::signal(SIGXFSZ, SIG_IGN);
@@ -48,6 +52,7 @@ int main(int argc, char **argv)
     const int count = std::atoi(argv[2]);
     const auto question = qint16(std::atoi(argv[3]));
     orvik3::IniSettingsStore store(QString::fromLocal8Bit(argv[1]));
+    store.setLockTimeout(lockTimeoutMs);
     const auto texts = orvik3::TextTable::german();
     orvik3::Statistics stats(store, *texts, 9);
     if (wait) {
