@@ -29,6 +29,7 @@
 #include <QTimer>
 
 #include <ReviewLog.h>
+#include <orvik3/HoldingAnswer.h>
 
 using namespace orvik3;
 using namespace orvik3::trainer;
@@ -257,6 +258,32 @@ TEST(EndlessMistake, AdfBearingsMixedUpAreNamed)
     EXPECT_TRUE(box.contains(QStringLiteral("is the QDM, the reciprocal of the QDR"))) << qPrintable(box);
     EXPECT_TRUE(box.contains(QStringLiteral("is the QDR, the reciprocal of the QDM")) || box.contains(QStringLiteral("Relative bearing taken for the QDM")))
         << qPrintable(box);
+}
+
+// The offset heading of the other side clicked in an offset entry: the solution box names it.
+TEST(EndlessMistake, MirroredOffsetHeadingIsNamed)
+{
+    Trainer t;
+    t.window->setLanguage(Language::English);
+    t.window->startEndless(3, 4242);
+    QApplication::processEvents();
+    QAform &form = t.form();
+    auto column = [&](int c) { return form.qaCol(c, form.currentQuestion()).trimmed(); };
+    bool rightHand = true;
+    for (int k = 0; k < EndlessSets::kSetSize; ++k) {
+        rightHand = column(15) == QLatin1String("Standard");
+        if (holdingEntry(column(13).toInt(), column(14).toInt(), rightHand) == HoldingEntry::Offset)
+            break;
+        t.click(QLatin1String(controlsOf(3).showSolution));
+        t.enter();
+    }
+    ASSERT_EQ(holdingEntry(column(13).toInt(), column(14).toInt(), rightHand), HoldingEntry::Offset) << "no offset entry in the set";
+    // The first heading's candidates are the inbound + 90, 150, 180, 210 and 270 degrees; the
+    // offset heading of a right-hand hold is + 150, its mirror + 210.
+    t.click(QLatin1String(rightHand ? "Option9" : "Option7"));
+    ASSERT_TRUE(partsDone(form) == 1 && !form.partCorrect(3)) << "the click was not judged wrong";
+    t.click(QLatin1String(controlsOf(3).showSolution));
+    EXPECT_TRUE(t.page().solutionBox()->plainText().contains(QLatin1String("Offset heading mirrored"))) << qPrintable(t.page().solutionBox()->plainText());
 }
 
 // --- today's practice on two evenings ---------------------------------------------------------
