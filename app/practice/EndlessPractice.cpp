@@ -40,7 +40,7 @@ bool EndlessPractice::nextSet(Practice &practice, QString *error)
             const ExerciseStats stats = readStatistics(*practice.studyStore(), statisticsPrefix(e.type));
             wrongPercent.insert(e.type, stats.attempts > 0 ? int(std::lround(100.0 * stats.wrong / stats.attempts)) : 0);
         }
-        LeitnerBoxes::Choice choice = m_record.boxes().next(types, wrongPercent);
+        study::LeitnerBoxes::Choice choice = m_record.boxes().next(types, wrongPercent);
         type = choice.type;
         wishes = std::move(choice.wishes);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "practice/EndlessScore.h"
-#include "practice/LeitnerBoxes.h"
+#include "LeitnerBoxes.h"
 
 class QSettings;
 
@@ -15,14 +15,14 @@ public:
     explicit EndlessRecord(QSettings &settings);
 
     const EndlessScore &score() const { return m_score; }
-    const LeitnerBoxes &boxes() const { return m_boxes; }
+    const study::LeitnerBoxes &boxes() const { return m_boxes; }
     // A question of `type` answered for the first time in its set.
     void record(int type, const QStringList &kinds, bool right);
 
 private:
     QSettings &m_settings;
     EndlessScore m_score;
-    LeitnerBoxes m_boxes;
+    study::LeitnerBoxes m_boxes;
 };
 
 } // namespace orvik3::trainer

@@ -46,14 +46,14 @@ class Leitner : public testing::TestWithParam<LeitnerRow> {};
 TEST_P(Leitner, ChoosesTheLowestBoxThenTheLongestUnpractised)
 {
     const LeitnerRow &row = GetParam();
-    LeitnerBoxes boxes;
+    study::LeitnerBoxes boxes;
     for (const Answered &a : row.history)
         boxes.record(a.type, a.kinds, a.right);
-    const LeitnerBoxes::Choice c = boxes.next(row.types, row.wrongPercent);
+    const study::LeitnerBoxes::Choice c = boxes.next(row.types, row.wrongPercent);
     EXPECT_EQ(c.type, row.nextType);
     EXPECT_EQ(c.wishes, row.wishes);
     // What is saved comes back the same.
-    LeitnerBoxes again;
+    study::LeitnerBoxes again;
     again.load(boxes.save());
     EXPECT_EQ(again.save(), boxes.save());
 }
@@ -95,10 +95,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LeitnerBoxes, BoxesStopAtTheTop)
 {
-    LeitnerBoxes boxes;
+    study::LeitnerBoxes boxes;
     for (int k = 0; k < 9; ++k)
         boxes.record(10, {}, true);
-    EXPECT_EQ(boxes.box(10), LeitnerBoxes::kMaxBox);
+    EXPECT_EQ(boxes.box(10), study::LeitnerBoxes::kMaxBox);
     boxes.record(10, {}, false);
     EXPECT_EQ(boxes.box(10), 1);
 }
@@ -117,7 +117,7 @@ class LeitnerLoad : public testing::TestWithParam<LoadRow> {};
 
 TEST_P(LeitnerLoad, KeepsOnlyWhatCanBeTrue)
 {
-    LeitnerBoxes boxes;
+    study::LeitnerBoxes boxes;
     boxes.load(QString::fromLatin1(GetParam().text));
     EXPECT_EQ(boxes.box(GetParam().type, QString::fromLatin1(GetParam().kind)), GetParam().box);
 }
