@@ -1,5 +1,7 @@
 #include "ClassTables.h"
 
+#include <ReportTexts.h>
+
 #include <orvik3/Skills.h>
 
 #include <QCoreApplication>
@@ -30,12 +32,12 @@ void start(QTableWidget &table, const QStringList &headers, int rows)
     table.setRowCount(rows);
     table.setEditTriggers(QAbstractItemView::NoEditTriggers);
     table.verticalHeader()->hide();
+    table.verticalHeader()->setDefaultSectionSize(table.fontMetrics().height() + 6);
 }
 
 void finish(QTableWidget &table)
 {
     table.resizeColumnsToContents();
-    table.horizontalHeader()->setStretchLastSection(true);
 }
 
 } // namespace
@@ -83,7 +85,16 @@ void ClassTables::fillSkills(QTableWidget &table, const school::ClassData &data)
     finish(table);
 }
 
-void ClassTables::fillItems(QTableWidget &table, const school::ClassData &data)
+QString ClassTables::flagsText(const QStringList &flags, Language language)
+{
+    const auto report = language == Language::English ? school::ReportLanguage::English : school::ReportLanguage::German;
+    QStringList texts;
+    for (const QString &flag : flags)
+        texts << school::reportText(flag.toUtf8().constData(), report);
+    return texts.join(QStringLiteral("; "));
+}
+
+void ClassTables::fillItems(QTableWidget &table, const school::ClassData &data, Language language)
 {
     start(table, {tr("Study file"), tr("Question"), tr("Students"), tr("Difficulty"), tr("Discrimination"), tr("Flags")},
           int(data.items.size()));
@@ -94,7 +105,7 @@ void ClassTables::fillItems(QTableWidget &table, const school::ClassData &data)
         table.setItem(r, 2, number(i.students, QString::number(i.students)));
         table.setItem(r, 3, number(i.difficulty, QString::number(i.difficulty, 'f', 2)));
         table.setItem(r, 4, number(i.discrimination, i.discriminationKnown ? QString::number(i.discrimination, 'f', 2) : QStringLiteral("–")));
-        auto *flags = new QTableWidgetItem(i.flags.join(QStringLiteral(", ")));
+        auto *flags = new QTableWidgetItem(flagsText(i.flags, language));
         if (!i.flags.isEmpty())
             flags->setForeground(QColor(0xb0, 0x00, 0x20));
         table.setItem(r, 5, flags);

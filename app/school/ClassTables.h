@@ -19,7 +19,9 @@ class ClassTables
 public:
     static void fillStudents(QTableWidget &table, const school::ClassData &data, Language language);
     static void fillSkills(QTableWidget &table, const school::ClassData &data);
-    static void fillItems(QTableWidget &table, const school::ClassData &data);
+    static void fillItems(QTableWidget &table, const school::ClassData &data, Language language);
+    // The flags of an item as the report names them.
+    static QString flagsText(const QStringList &flags, Language language);
 };
 
 } // namespace orvik3::trainer

@@ -127,7 +127,7 @@ void ClassWindow::present(school::ClassData data)
     m_data = std::move(data);
     ClassTables::fillStudents(*m_students, m_data, m_language);
     ClassTables::fillSkills(*m_skills, m_data);
-    ClassTables::fillItems(*m_items, m_data);
+    ClassTables::fillItems(*m_items, m_data, m_language);
     m_problems->clear();
     for (const school::SourceProblem &p : m_data.problems)
         m_problems->addItem(p.source + QStringLiteral(": ") + p.message);

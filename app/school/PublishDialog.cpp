@@ -59,7 +59,9 @@ PublishDialog::PublishDialog(const school::PublishSettings &initial, QWidget *pa
     auto *row = new QHBoxLayout;
     row->addWidget(m_location, 1);
     row->addWidget(browse);
-    form->addRow(tr("&Class:"), row);
+    auto *label = new QLabel(tr("&Class:"), this);
+    label->setBuddy(m_location);
+    form->addRow(label, row);
 
     m_pseudonym = new QLineEdit(initial.pseudonym, this);
     m_pseudonym->setObjectName(QStringLiteral("pseudonym"));

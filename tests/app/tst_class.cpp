@@ -3,6 +3,7 @@
 #include "TrainerSettingsKeys.h"
 #include "TrainerTestKit.h"
 #include "practice/PracticeMemory.h"
+#include "school/ClassTables.h"
 #include "school/ClassWindow.h"
 #include "school/PublishDialog.h"
 
@@ -32,6 +33,8 @@ struct PublishRow {
     const char *pseudonym;
     bool accepted; // else the dialog stays, naming the problem
 };
+
+void PrintTo(const PublishRow &r, std::ostream *os) { *os << r.name; }
 
 class Publishing : public ::testing::TestWithParam<PublishRow> {};
 
@@ -127,10 +130,13 @@ TEST_P(ClassView, ShowsStudentsFlagsAndUnreadableSourcesAndExportsThem)
     ASSERT_EQ(items->rowCount(), int(data.items.size()));
     int flagged = 0;
     for (int r = 0; r < items->rowCount(); ++r) {
-        EXPECT_EQ(items->item(r, 5)->text(), data.items[r].flags.join(QStringLiteral(", "))) << r;
+        EXPECT_EQ(items->item(r, 5)->text(), ClassTables::flagsText(data.items[r].flags, GetParam())) << r;
         flagged += !data.items[r].flags.isEmpty();
     }
     EXPECT_GT(flagged, 0);
+    // The mis-keyed question's flag, named in the window's language.
+    EXPECT_TRUE(cells(*items, 5).contains(GetParam() == Language::German ? QStringLiteral("negative Trennschärfe")
+                                                                         : QStringLiteral("negative discrimination")));
     const auto *problems = window.findChild<QListWidget *>(QStringLiteral("classProblems"));
     ASSERT_EQ(problems->count(), 1);
     EXPECT_TRUE(problems->item(0)->text().contains(QLatin1String("Kaputt"))) << problems->item(0)->text().toStdString();
