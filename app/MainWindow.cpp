@@ -113,6 +113,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_menus, &TrainerMenus::endlessWanted, this, [this](int type) { startEndless(type); });
     connect(m_menus, &TrainerMenus::todayWanted, this, [this] { startToday(); });
     connect(m_menus, &TrainerMenus::examDateWanted, this, &MainWindow::chooseExamDate);
+    connect(m_menus, &TrainerMenus::publishingWanted, this, &MainWindow::choosePublishing);
+    connect(m_menus, &TrainerMenus::classWanted, this, &MainWindow::showClass);
     connect(m_menus, &TrainerMenus::languageWanted, this, &MainWindow::setLanguage);
     connect(m_menus, &TrainerMenus::installationWanted, this, &MainWindow::chooseInstallation);
     connect(m_menus, &TrainerMenus::instrumentOnlyWanted, this, &MainWindow::setInstrumentOnly);
@@ -133,6 +135,8 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     if (!restoreGeometry(m_settings.value(kGeometry).toByteArray()))
         resize(1280, 800);
     fitToScreen();
+    // Publishing starts after the first picture, on the log's thread.
+    QTimer::singleShot(0, this, &MainWindow::applyPublishing);
 }
 
 MainWindow::~MainWindow()

@@ -88,6 +88,12 @@ public:
     // The exam date of the readiness (ms since the epoch): the setting, or four weeks from now.
     qint64 examDate() const;
     void chooseExamDate();
+    // Publishing to the class: the dialog (not modal, so that scripts can fill it), and the
+    // remembered choice handed to the review log (nothing at all while it is off).
+    void choosePublishing();
+    void applyPublishing();
+    // The instructor's class window, one for the window.
+    void showClass();
     EndlessRecord &endlessRecord();
     // The trainer's "Weiter" (Enter): panel back at full height, then on as the panel goes on.
     void nextQuestion();
@@ -155,6 +161,7 @@ private:
     bool m_instrumentOnly = true;
     QStringList m_mistakes; // named mistakes of the question on display, as they were made
     bool m_fitAsked = false;
+    bool m_publishing = false;
 };
 
 } // namespace orvik3::trainer

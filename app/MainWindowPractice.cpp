@@ -6,6 +6,8 @@
 #include "practice/PracticeClock.h"
 #include "practice/PracticeMemory.h"
 #include "practice/TodayPractice.h"
+#include "school/ClassWindow.h"
+#include "school/PublishDialog.h"
 #include "view/ChooserPage.h"
 
 #include <PracticePlanner.h>
@@ -60,6 +62,39 @@ void MainWindow::chooseExamDate()
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     if (dialog.exec() == QDialog::Accepted)
         m_settings.setValue(kExamDate, edit->date().toString(Qt::ISODate));
+}
+
+void MainWindow::choosePublishing()
+{
+    auto *dialog = new PublishDialog(loadPublishSettings(m_settings), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &PublishDialog::chosen, this, [this](const school::PublishSettings &chosen) {
+        savePublishSettings(m_settings, chosen);
+        applyPublishing();
+    });
+    dialog->open();
+}
+
+void MainWindow::showClass()
+{
+    auto *window = findChild<ClassWindow *>();
+    if (!window) {
+        window = new ClassWindow(examDate(), language(), this);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void MainWindow::applyPublishing()
+{
+    const school::PublishSettings publish = loadPublishSettings(m_settings);
+    // Off and never on in this run: the log need not even be opened for it.
+    if (!publish.enabled && !m_publishing)
+        return;
+    m_publishing = publish.enabled;
+    m_memory->setPublishing(publish);
 }
 
 } // namespace orvik3::trainer

@@ -40,8 +40,13 @@ TrainerMenus::TrainerMenus(QMainWindow &window, QMenu *panelSizeMenu) : QObject(
     m_instrumentOnly = m_settings->addAction(QString(), this, &TrainerMenus::instrumentOnlyWanted);
     m_instrumentOnly->setCheckable(true);
     m_examDate = m_settings->addAction(QString(), this, &TrainerMenus::examDateWanted);
+    m_publishing = m_settings->addAction(QString(), this, &TrainerMenus::publishingWanted);
     if (panelSizeMenu)
         m_settings->addMenu(panelSizeMenu);
+
+    m_extras = bar->addMenu(QString());
+    m_class = m_extras->addAction(QString(), this, &TrainerMenus::classWanted);
+    m_class->setObjectName(QStringLiteral("classAction"));
 
     m_help = bar->addMenu(QString());
     m_tips = m_help->addAction(QString(), this, &TrainerMenus::tipsWanted);
@@ -64,6 +69,9 @@ void TrainerMenus::retranslate(Language language, bool chooserShown)
     m_base->setText(tr("&Installation …"));
     m_instrumentOnly->setText(tr("Instruments only: hide the aircraft on the plan until the solution"));
     m_examDate->setText(tr("E&xam date …"));
+    m_publishing->setText(tr("&Publishing to the class …"));
+    m_extras->setTitle(tr("E&xtras"));
+    m_class->setText(tr("&Class …"));
     m_help->setTitle(tr("&Help"));
     m_tips->setText(tr("Power &tips"));
     m_about->setText(tr("&About"));

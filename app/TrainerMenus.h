@@ -11,7 +11,7 @@ class QMenu;
 namespace orvik3::trainer {
 
 // The menus of the trainer's window: Exercise (choose, statistics, endless practice, quit),
-// Settings (language, installation, instruments only, panel size) and Help (power tips,
+// Settings (language, installation, instruments only, exam date, publishing, panel size), Extras (the class) and Help (power tips,
 // about). They only say what was asked for; the window does it.
 class TrainerMenus : public QObject
 {
@@ -31,6 +31,8 @@ signals:
     void endlessWanted(int type);
     void todayWanted();
     void examDateWanted();
+    void publishingWanted();
+    void classWanted();
     void languageWanted(orvik3::trainer::Language language);
     void installationWanted();
     void instrumentOnlyWanted(bool on);
@@ -42,11 +44,14 @@ private:
     QMenu *m_endless;
     QMenu *m_settings;
     QMenu *m_language;
+    QMenu *m_extras;
     QMenu *m_help;
     QAction *m_choose;
     QAction *m_statistics;
     QAction *m_today;
     QAction *m_examDate;
+    QAction *m_publishing;
+    QAction *m_class;
     QAction *m_quit;
     QAction *m_german;
     QAction *m_english;

@@ -13,5 +13,8 @@ inline const QString kInstrumentOnly = QStringLiteral("trainer/instrumentOnly");
 inline const QString kEndlessScore = QStringLiteral("endless/score");
 inline const QString kEndlessBoxes = QStringLiteral("endless/boxes");
 inline const QString kExamDate = QStringLiteral("practice/examDate"); // yyyy-MM-dd
+inline const QString kPublishEnabled = QStringLiteral("class/publish");
+inline const QString kClassLocation = QStringLiteral("class/location");
+inline const QString kPseudonym = QStringLiteral("class/pseudonym");
 
 } // namespace orvik3::trainer

@@ -1541,6 +1541,199 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     </message>
 </context>
 <context>
+    <name>orvik3::trainer::ClassTables</name>
+    <message>
+        <source>Pseudonym</source>
+        <translation>Pseudonym</translation>
+    </message>
+    <message>
+        <source>Reviews</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Ready at the exam</source>
+        <translation>Bereit zur Prüfung</translation>
+    </message>
+    <message>
+        <source>Last practice</source>
+        <translation>Zuletzt geübt</translation>
+    </message>
+    <message>
+        <source>%1 · %2 right · %3 ready</source>
+        <translation>%1 · %2 richtig · %3 bereit</translation>
+    </message>
+    <message>
+        <source>Skill</source>
+        <translation>Fertigkeit</translation>
+    </message>
+    <message>
+        <source>Recall at the exam</source>
+        <translation>Erinnert zur Prüfung</translation>
+    </message>
+    <message>
+        <source>Study file</source>
+        <translation>Lerndatei</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <source>Discrimination</source>
+        <translation>Trennschärfe</translation>
+    </message>
+    <message>
+        <source>Flags</source>
+        <translation>Hinweise</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::ClassWindow</name>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>the class folder, or postgresql://user@host/database</source>
+        <translation>der Ordner der Klasse oder postgresql://benutzer@rechner/datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Folder …</source>
+        <translation>&amp;Ordner …</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Export report …</source>
+        <translation>Bericht &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Schüler</translation>
+    </message>
+    <message>
+        <source>Weakest skills</source>
+        <translation>Schwächste Fertigkeiten</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <source>Unreadable (%1)</source>
+        <translation>Unlesbar (%1)</translation>
+    </message>
+    <message>
+        <source>Class folder</source>
+        <translation>Ordner der Klasse</translation>
+    </message>
+    <message>
+        <source>Reading the class …</source>
+        <translation>Die Klasse wird gelesen …</translation>
+    </message>
+    <message>
+        <source>The class cannot be read.</source>
+        <translation>Die Klasse lässt sich nicht lesen.</translation>
+    </message>
+    <message>
+        <source>%1 students, %2 reviews, %3 of %4 questions flagged; readiness at the exam on %5.</source>
+        <translation>%1 Schüler, %2 Wiederholungen, %3 von %4 Fragen mit Hinweis; Bereitschaft zur Prüfung am %5.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>Web page (*.html)</source>
+        <translation>Webseite (*.html)</translation>
+    </message>
+    <message>
+        <source>Exported to %1.</source>
+        <translation>Exportiert nach %1.</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::PublishDialog</name>
+    <message>
+        <source>Publishing to the class</source>
+        <translation>Für die Klasse veröffentlichen</translation>
+    </message>
+    <message>
+        <source>Your reviews go to the class only while publishing is on. The class sees them under your pseudonym, never your name.</source>
+        <translation>Deine Wiederholungen gehen nur an die Klasse, solange das Veröffentlichen eingeschaltet ist. Die Klasse sieht sie unter deinem Pseudonym, nie unter deinem Namen.</translation>
+    </message>
+    <message>
+        <source>&amp;Publish my practice to the class</source>
+        <translation>Mein Üben für die Klasse &amp;veröffentlichen</translation>
+    </message>
+    <message>
+        <source>a shared folder, or postgresql://user@host/database</source>
+        <translation>ein gemeinsamer Ordner oder postgresql://benutzer@rechner/datenbank</translation>
+    </message>
+    <message>
+        <source>&amp;Folder …</source>
+        <translation>&amp;Ordner …</translation>
+    </message>
+    <message>
+        <source>&amp;Class:</source>
+        <translation>&amp;Klasse:</translation>
+    </message>
+    <message>
+        <source>Pse&amp;udonym:</source>
+        <translation>Pse&amp;udonym:</translation>
+    </message>
+    <message>
+        <source>&amp;Withdraw my data from the class</source>
+        <translation>Meine Daten aus der Klasse &amp;zurückziehen</translation>
+    </message>
+    <message>
+        <source>Choose the class: a folder or a server.</source>
+        <translation>Wähle die Klasse: einen Ordner oder einen Server.</translation>
+    </message>
+    <message>
+        <source>Pseudonym: %1</source>
+        <translation>Pseudonym: %1</translation>
+    </message>
+    <message>
+        <source>Class folder</source>
+        <translation>Ordner der Klasse</translation>
+    </message>
+    <message>
+        <source>Withdrawing …</source>
+        <translation>Wird zurückgezogen …</translation>
+    </message>
+    <message>
+        <source>The class could not be changed.</source>
+        <translation>Die Klasse ließ sich nicht ändern.</translation>
+    </message>
+    <message>
+        <source>The class holds nothing of %1.</source>
+        <translation>Die Klasse hat nichts von %1.</translation>
+    </message>
+    <message>
+        <source>Removed everything of %1 from the class (%2).</source>
+        <translation>Alles von %1 aus der Klasse entfernt (%2).</translation>
+    </message>
+</context>
+<context>
     <name>orvik3::trainer::TrainerHost</name>
     <message>
         <source>
@@ -1561,6 +1754,18 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
 </context>
 <context>
     <name>orvik3::trainer::TrainerMenus</name>
+    <message>
+        <source>&amp;Publishing to the class …</source>
+        <translation>Für die &amp;Klasse veröffentlichen …</translation>
+    </message>
+    <message>
+        <source>E&amp;xtras</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Class …</source>
+        <translation>&amp;Klasse …</translation>
+    </message>
     <message>
         <source>&amp;Exercise</source>
         <translation>&amp;Übung</translation>
