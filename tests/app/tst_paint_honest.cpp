@@ -4,6 +4,7 @@
 // plan covers another, a station or the aircraft.
 #include "PaintProbe.h"
 #include "PaintedText.h"
+#include "PlanCrowding.h"
 #include "paint/PlanPainter.h"
 #include "paint/SituationRenderer.h"
 
@@ -92,20 +93,10 @@ TEST_P(HonestPicture, NoAnswerBeforeTheSolutionNoLabelCoveredNoHiddenAircraftMov
             s.showSolution = true;
             told += !drawnAnswers(s, asked, given).empty();
         }
-        std::string crowded;
         PlanProbe probe;
         const QImage picture = test::render(kView.size().toSize(), [&](QPainter &p) { SituationRenderer().paint(p, kView, s, &probe); });
         test::keepPicture(picture, QStringLiteral("plan-type%1-q%2").arg(type.type).arg(q));
-        for (std::size_t i = 0; i < probe.labels.size(); ++i) {
-            const PlanProbe::Label &a = probe.labels[i];
-            for (std::size_t j = i + 1; j < probe.labels.size(); ++j)
-                if (a.rect.intersects(probe.labels[j].rect))
-                    crowded += " [" + a.text.toStdString() + "|" + probe.labels[j].text.toStdString() + "]";
-            for (const QRectF &m : probe.marks)
-                if (a.rect.intersects(m))
-                    crowded += " [" + a.text.toStdString() + " on a symbol]";
-        }
-        EXPECT_EQ(crowded, "") << "question " << q;
+        EXPECT_EQ(test::crowdedLabels(probe), "") << "question " << q;
         // The plan of a hidden aircraft is the same wherever it is.
         s.showSolution = false;
         s.hideAircraft = true;

@@ -5,8 +5,11 @@
 #include "TrainerLoopKit.h"
 
 #include "XvfbMain.h"
+#include "../app/PlanCrowding.h"
+#include "paint/SituationRenderer.h"
 #include "panel/TipsWindow.h"
 #include "practice/EndlessPractice.h"
+#include "view/SituationView.h"
 #include "view/SolutionBox.h"
 #include "view/SummaryPage.h"
 #include "widgets/FocusRing.h"
@@ -15,6 +18,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -162,6 +166,17 @@ TEST_P(KeyboardWalk, EveryQuestionToTheSummary)
         auto *ring = t->window->panel()->findChild<FocusRing *>();
         EXPECT_TRUE(!ring->isVisible() || (ring->target() && !ring->target()->visibleRegion().isEmpty()));
         expectInsideScreen("solution shown");
+        // The plan as the view draws it now, at the view's size: no label covers another,
+        // a station or the aircraft.
+        const SituationView *view = t->page().view();
+        PlanProbe probe;
+        QImage plan(view->size() * view->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+        plan.setDevicePixelRatio(view->devicePixelRatio());
+        QPainter painter(&plan);
+        SituationRenderer().paint(painter, QRectF(view->rect()), view->situation(), &probe);
+        painter.end();
+        EXPECT_FALSE(probe.labels.empty()) << "no plan painted";
+        EXPECT_EQ(crowdedLabels(probe), "") << "at " << view->width() << "×" << view->height();
         EXPECT_TRUE(t->page().hintLabel()->isVisible());
         key(Qt::Key_Return);
     }
