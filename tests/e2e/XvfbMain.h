@@ -1,7 +1,8 @@
 #pragma once
 
 // The end-to-end tests run on an X server of their own: Xvfb is started on a free display,
-// the tests run on the xcb platform with real input events, and the server goes again. Without Xvfb the test reports itself skipped (77).
+// the tests run on the xcb platform with real input events, and the server goes again.
+// Without Xvfb the test reports itself skipped (77).
 
 #include <QApplication>
 #include <QByteArray>
