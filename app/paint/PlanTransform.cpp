@@ -28,6 +28,29 @@ PlanTransform PlanTransform::fit(const QRectF &viewport, const Path &points, dou
     return t;
 }
 
+void PlanTransform::keepReadable(const QRectF &viewport, const Path &detail, double minPixels)
+{
+    if (detail.empty())
+        return;
+    double minX = detail.front().x, maxX = minX, minY = detail.front().y, maxY = minY;
+    for (const host::nav::Point &p : detail) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+        maxY = std::max(maxY, p.y);
+    }
+    const double span = std::max(maxX - minX, maxY - minY);
+    if (span <= 0.0 || span * m_scale >= minPixels)
+        return;
+    m_scale = minPixels / span;
+    // The centre moves toward the detail until all of it lies inside the margin.
+    const QRectF room = viewport.adjusted(viewport.width() * 0.08, viewport.height() * 0.08, -viewport.width() * 0.08, -viewport.height() * 0.08);
+    const QRectF at = QRectF(toScreen({minX, maxY}), toScreen({maxX, minY})).normalized();
+    const double dx = at.left() < room.left() ? room.left() - at.left() : at.right() > room.right() ? room.right() - at.right() : 0.0;
+    const double dy = at.top() < room.top() ? room.top() - at.top() : at.bottom() > room.bottom() ? room.bottom() - at.bottom() : 0.0;
+    m_centreWorld = {m_centreWorld.x - dx / m_scale, m_centreWorld.y + dy / m_scale};
+}
+
 QPointF PlanTransform::toScreen(host::nav::Point p) const
 {
     return {m_centreScreen.x() + (p.x - m_centreWorld.x) * m_scale,
