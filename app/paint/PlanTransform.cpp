@@ -4,6 +4,27 @@
 
 namespace orvik3::trainer {
 
+namespace {
+
+struct Bounds {
+    double minX, maxX, minY, maxY;
+};
+
+// The box around `points`, which are not empty.
+Bounds bounds(const Path &points)
+{
+    Bounds b{points.front().x, points.front().x, points.front().y, points.front().y};
+    for (const host::nav::Point &p : points) {
+        b.minX = std::min(b.minX, p.x);
+        b.maxX = std::max(b.maxX, p.x);
+        b.minY = std::min(b.minY, p.y);
+        b.maxY = std::max(b.maxY, p.y);
+    }
+    return b;
+}
+
+} // namespace
+
 PlanTransform PlanTransform::fit(const QRectF &viewport, const Path &points, double minSpanNm)
 {
     PlanTransform t;
@@ -12,13 +33,7 @@ PlanTransform PlanTransform::fit(const QRectF &viewport, const Path &points, dou
         t.m_scale = std::min(viewport.width(), viewport.height()) / minSpanNm;
         return t;
     }
-    double minX = points.front().x, maxX = minX, minY = points.front().y, maxY = minY;
-    for (const host::nav::Point &p : points) {
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
-    }
+    const auto [minX, maxX, minY, maxY] = bounds(points);
     t.m_centreWorld = {(minX + maxX) / 2.0, (minY + maxY) / 2.0};
     const double spanX = std::max(maxX - minX, minSpanNm);
     const double spanY = std::max(maxY - minY, minSpanNm);
@@ -32,13 +47,7 @@ void PlanTransform::keepReadable(const QRectF &viewport, const Path &detail, dou
 {
     if (detail.empty())
         return;
-    double minX = detail.front().x, maxX = minX, minY = detail.front().y, maxY = minY;
-    for (const host::nav::Point &p : detail) {
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
-    }
+    const auto [minX, maxX, minY, maxY] = bounds(detail);
     const double span = std::max(maxX - minX, maxY - minY);
     if (span <= 0.0 || span * m_scale >= minPixels)
         return;
