@@ -360,40 +360,6 @@ void MainWindow::solutionRequested()
     refreshLoop();
 }
 
-void MainWindow::flyRequested(int, double turnRate)
-{
-    Situation &s = m_exercise->view()->situation();
-    if (!s.session) {
-        report(tr("There is no situation to fly."));
-        m_host->giveBackPanel();
-        return;
-    }
-    s.flying = true;
-    m_flight->start(s, turnRate);
-    m_exercise->showFlight(true);
-    m_exercise->view()->setFocus();
-}
-
-void MainWindow::flyEnded()
-{
-    m_flight->stop();
-    m_exercise->showFlight(false);
-    Situation &s = m_exercise->view()->situation();
-    s.flying = false;
-    s.resetAircraft();
-    m_exercise->view()->update();
-}
-
-void MainWindow::flightMoved()
-{
-    Situation &s = m_exercise->view()->situation();
-    s.aircraft = m_flight->aircraft();
-    s.track = m_flight->track();
-    s.track.push_back(s.aircraft.position);
-    m_exercise->view()->update();
-    m_exercise->flightBar()->refresh();
-}
-
 void MainWindow::exerciseEnded()
 {
     m_practice->stop();

@@ -92,7 +92,10 @@ PlanPainter::Inks PlanPainter::inks()
 
 PlanTransform PlanPainter::transformFor(const QRectF &rect, const Situation &s, const PlanOverlay &o)
 {
-    return PlanTransform::fit(rect, planExtent(s, o));
+    PlanTransform t = PlanTransform::fit(rect, planExtent(s, o));
+    // An aircraft far from the fix must not shrink the pattern past reading.
+    t.keepReadable(rect, o.holding, 0.22 * std::min(rect.width(), rect.height()));
+    return t;
 }
 
 void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, PlanProbe *probe) const

@@ -18,6 +18,10 @@ public:
     // never closer than `minSpanNm` across.
     static PlanTransform fit(const QRectF &viewport, const Path &points, double minSpanNm = 8.0);
 
+    // Closer in, when needed, so that `detail` spans at least `minPixels` on its longer side,
+    // moved no further than keeps all of it inside `viewport`.
+    void keepReadable(const QRectF &viewport, const Path &detail, double minPixels);
+
     QPointF toScreen(host::nav::Point p) const;
     host::nav::Point toWorld(QPointF p) const;
     double pixelsPerNm() const { return m_scale; }

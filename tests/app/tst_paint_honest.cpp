@@ -1,9 +1,10 @@
 // Nothing drawn gives an answer away before it is given: the texts painted for the questions
 // of the sample installation hold no value that is asked (unless the question itself states
 // it), and a hidden aircraft does not move the plan. With the solution on, no label of the
-// plan covers another, a station or the aircraft.
+// plan covers another, a station or the aircraft. A holding pattern is large enough to read.
 #include "PaintProbe.h"
 #include "PaintedText.h"
+#include "PlanCrowding.h"
 #include "paint/PlanPainter.h"
 #include "paint/SituationRenderer.h"
 
@@ -22,6 +23,8 @@ using namespace orvik3::trainer;
 namespace {
 
 const QRectF kView(0, 0, 1100, 700);
+// The least on-screen size, in pixels, of a holding pattern a trainee can read.
+constexpr double kReadablePattern = 130;
 
 QStringList numbersIn(const QString &text)
 {
@@ -92,20 +95,20 @@ TEST_P(HonestPicture, NoAnswerBeforeTheSolutionNoLabelCoveredNoHiddenAircraftMov
             s.showSolution = true;
             told += !drawnAnswers(s, asked, given).empty();
         }
-        std::string crowded;
         PlanProbe probe;
         const QImage picture = test::render(kView.size().toSize(), [&](QPainter &p) { SituationRenderer().paint(p, kView, s, &probe); });
         test::keepPicture(picture, QStringLiteral("plan-type%1-q%2").arg(type.type).arg(q));
-        for (std::size_t i = 0; i < probe.labels.size(); ++i) {
-            const PlanProbe::Label &a = probe.labels[i];
-            for (std::size_t j = i + 1; j < probe.labels.size(); ++j)
-                if (a.rect.intersects(probe.labels[j].rect))
-                    crowded += " [" + a.text.toStdString() + "|" + probe.labels[j].text.toStdString() + "]";
-            for (const QRectF &m : probe.marks)
-                if (a.rect.intersects(m))
-                    crowded += " [" + a.text.toStdString() + " on a symbol]";
+        EXPECT_EQ(test::crowdedLabels(probe), "") << "question " << q;
+        // The holding pattern large enough to read, however far away the aircraft starts.
+        s.showSolution = false;
+        s.hideAircraft = false;
+        if (const PlanOverlay o = planOverlay(s); !o.holding.empty()) {
+            const PlanTransform t = PlanPainter::transformFor(kView, s, o);
+            QRectF box(t.toScreen(o.holding.front()), QSizeF());
+            for (const host::nav::Point &p : o.holding)
+                box |= QRectF(t.toScreen(p), QSizeF(1, 1));
+            EXPECT_GE(std::max(box.width(), box.height()), kReadablePattern) << "question " << q;
         }
-        EXPECT_EQ(crowded, "") << "question " << q;
         // The plan of a hidden aircraft is the same wherever it is.
         s.showSolution = false;
         s.hideAircraft = true;

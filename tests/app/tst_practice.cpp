@@ -1,15 +1,19 @@
-// The ways of practising without a window: a set's progress as the panel closes its questions,
-// the whole study file, only my mistakes, and the controller that runs them on the host.
+// The ways of practising without a window: a set's progress as the panel closes its questions
+// and the summary at its end, the whole study file, only my mistakes, and the controller that
+// runs them on the host.
 #include "TrainerTestKit.h"
 #include "panel/TrainerHost.h"
 #include "practice/LearningSession.h"
 #include "practice/MistakesPractice.h"
 #include "practice/Practice.h"
 #include "practice/SetPractice.h"
+#include "view/SummaryPage.h"
 
 #include <orvik3/QAform.h>
 #include <orvik3/StatisticsKeys.h>
 
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -49,6 +53,12 @@ TEST_P(SetProgress, FollowsThePanel)
     EXPECT_EQ(s.mistakes(), r.mistakes);
     EXPECT_EQ(s.repeatText().isEmpty(), r.closings.empty() || !r.closings.back().repeats);
     EXPECT_EQ(s.progressText(), QStringLiteral("%1/%2, %3 right").arg(std::min(r.done + 1, r.size)).arg(r.size).arg(r.right));
+    // The summary: "Only my mistakes" only when there are some, and 2 of 3 right is 67 %.
+    SummaryPage summary;
+    summary.show(s, QStringLiteral("QDM"), ExerciseStats{.prefix = {}, .questions = {{.question = 0, .attempts = 3, .wrong = 1}}});
+    EXPECT_EQ(summary.findChild<QPushButton *>(QStringLiteral("summaryMistakes"))->isEnabled(), !r.mistakes.empty());
+    EXPECT_EQ(summary.findChild<QLabel *>(QStringLiteral("summaryMistakesSaid"))->text().contains(QStringLiteral("none left")), r.mistakes.empty());
+    EXPECT_TRUE(summary.findChild<QLabel *>(QStringLiteral("summaryWeakest"))->text().contains(QStringLiteral("(67% right of 3)")));
 }
 INSTANTIATE_TEST_SUITE_P(
     Rows, SetProgress,

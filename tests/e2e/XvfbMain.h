@@ -1,35 +1,23 @@
 #pragma once
 
-// The end-to-end tests run on an X server of their own: a free display is found, Xvfb is
-// started on it, the tests run on the xcb platform with real input events, and the server
-// goes again. Without Xvfb the test reports itself skipped (77).
+// The end-to-end tests run on an X server of their own: Xvfb is started on a free display,
+// the tests run on the xcb platform with real input events, and the server goes again.
+// Without Xvfb the test reports itself skipped (77).
 
 #include <QApplication>
 #include <QByteArray>
-#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
 namespace orvik3::test {
 
-inline int freeDisplay(int first)
-{
-    for (int n = first; n < first + 300; ++n) {
-        if (!QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) && !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)))
-            return n;
-    }
-    return -1;
-}
-
-// `firstDisplay`: where the search for a free display starts; tests run side by side start
-// apart, so that they do not race for the same one.
-// `screen`: the server's screen, "WxHxDepth".
-inline int runOnPrivateXServer(int argc, char **argv, int firstDisplay = 77, const QString &screen = QStringLiteral("1600x1000x24"))
+// `screen`: the server's screen, "WxHxDepth". The server picks a free display itself and
+// tells which, so that tests run side by side never share one.
+inline int runOnPrivateXServer(int argc, char **argv, const QString &screen = QStringLiteral("1600x1000x24"))
 {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
     if (xvfb.isEmpty()) {
@@ -37,24 +25,16 @@ inline int runOnPrivateXServer(int argc, char **argv, int firstDisplay = 77, con
         return 77;
     }
     QProcess server;
-    int display = -1;
-    for (int attempt = 0; attempt < 5 && display < 0; ++attempt) {
-        const int n = freeDisplay(firstDisplay);
-        server.start(xvfb, {QStringLiteral(":%1").arg(n), QStringLiteral("-screen"), QStringLiteral("0"), screen, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        if (!server.waitForStarted(5000))
-            continue;
-        for (int k = 0; k < 100 && server.state() == QProcess::Running; ++k) {
-            if (QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n))) {
-                display = n;
-                break;
-            }
-            QThread::msleep(50);
-        }
-        if (display < 0)
-            server.kill(), server.waitForFinished(2000);
-    }
-    if (display < 0) {
+    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"), screen,
+                        QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    QByteArray told;
+    while (!told.contains('\n') && server.waitForReadyRead(10000))
+        told += server.readAllStandardOutput();
+    bool ok = false;
+    const int display = told.trimmed().toInt(&ok);
+    if (!ok) {
         std::fprintf(stderr, "Xvfb did not start\n");
+        server.kill(), server.waitForFinished(2000);
         return 1;
     }
     QTemporaryDir config;
