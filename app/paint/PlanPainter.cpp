@@ -125,7 +125,13 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
     for (const host::Station &st : s.session->stations)
         labels.mark(QRectF(t.toScreen(st.position) - QPointF(10, 10) * unit, QSizeF(20, 20) * unit), true);
     if (s.aircraftVisible()) {
-        const QPointF at = t.toScreen(s.aircraft.position);
+        const QPointF at = onPlan(rect, t.toScreen(s.aircraft.position), 24 * unit);
+        if (at != t.toScreen(s.aircraft.position)) {
+            // Closed in on the pattern: the aircraft waits at the edge, in its true direction,
+            // a dashed line pointing on to where it is.
+            p.setPen(QPen(kAircraft, 1.4 * unit, Qt::DashLine));
+            p.drawLine(at, onPlan(rect, t.toScreen(s.aircraft.position), 0.0));
+        }
         paintAircraft(p, at, s.aircraft.headingDeg, unit);
         labels.mark(QRectF(at - QPointF(17, 17) * unit, QSizeF(34, 34) * unit), true);
     } else {
@@ -252,6 +258,19 @@ void PlanPainter::paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTran
         midArrow(p, poly, 12 * unit, kSolution.darker(120));
         arrowHead(p, poly.last(), screenAngle(poly[poly.size() - 2], poly.last()), 12 * unit, kSolution.darker(120));
     }
+}
+
+QPointF PlanPainter::onPlan(const QRectF &rect, QPointF at, double margin)
+{
+    const QPointF c = rect.center();
+    const QPointF d = at - c;
+    const double halfW = rect.width() / 2.0 - margin, halfH = rect.height() / 2.0 - margin;
+    double k = 1.0;
+    if (std::abs(d.x()) > halfW)
+        k = std::min(k, halfW / std::abs(d.x()));
+    if (std::abs(d.y()) > halfH)
+        k = std::min(k, halfH / std::abs(d.y()));
+    return k < 1.0 ? c + d * k : at;
 }
 
 void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const

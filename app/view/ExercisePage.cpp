@@ -13,8 +13,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace orvik3::trainer {
 
@@ -38,7 +41,15 @@ public:
         const QSize inner = widget() ? widget()->sizeHint() : QSize();
         return inner + QSize(verticalScrollBar()->sizeHint().width() + 2, 2);
     }
-    QSize minimumSizeHint() const override { return {160, 120}; }
+    // As wide as the panel while the screen leaves the plan room beside it: the plan gives
+    // way first, the panel's answers scroll only on a narrow screen.
+    QSize minimumSizeHint() const override
+    {
+        const int wanted = widget() ? widget()->sizeHint().width() + verticalScrollBar()->sizeHint().width() + 2 : 160;
+        const QScreen *on = screen();
+        const int cap = on ? on->availableGeometry().width() * 11 / 20 : wanted;
+        return {std::clamp(wanted, 160, std::max(160, cap)), 120};
+    }
 
 protected:
     // What it holds grew or shrank (a panel made, zoomed or cut short): its wish changes with it.
@@ -113,6 +124,12 @@ void ExercisePage::setPanel(QWidget *panel)
     if (panel) {
         m_column->insertWidget(0, panel);
         panel->show(); // at once, also on a page that is on screen already
+        // The column's wish follows the panel now, not when the posted layout request comes:
+        // a picture taken at once must show the whole panel.
+        m_column->activate();
+        if (auto *scroll = findChild<QScrollArea *>(QStringLiteral("exerciseColumn")))
+            scroll->updateGeometry();
+        layout()->activate();
     }
 }
 
