@@ -145,6 +145,8 @@ MainWindow::~MainWindow()
     // and puts nothing back. The answers of the question on display go to the log.
     m_exercise->setPanel(nullptr);
     delete m_recorder;
+    // The flight keys watch every event of the program; they go before the flight they steer.
+    delete findChild<FlightKeys *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 QWidget *MainWindow::panel() const { return m_exercise->panel(); }
