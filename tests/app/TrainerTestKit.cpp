@@ -121,6 +121,20 @@ WindowKit::WindowKit()
 {
 }
 
+static Services memoryServices(std::shared_ptr<MemorySettingsStore> store)
+{
+    Services s;
+    s.settings = std::move(store);
+    s.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
+    return s;
+}
+
+HostKit::HostKit(int type, int questions) : store(std::make_shared<MemorySettingsStore>()), host(memoryServices(store))
+{
+    inst.writeType(type, questions);
+    host.setBasePath(inst.base());
+}
+
 MainWindow &WindowKit::open(Services services, QSize size)
 {
     window.reset();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainWindow.h"
+#include "panel/TrainerHost.h"
 
 #include "session/SessionFile.h"
 
@@ -50,6 +51,18 @@ public:
     std::shared_ptr<MemorySettingsStore> store;
     Installation inst;
     std::unique_ptr<MainWindow> window;
+};
+
+// The trainer's host without a window, on an installation of its own with `questions` of
+// `type`: statistics in memory, a fixed random source.
+class HostKit
+{
+public:
+    HostKit(int type, int questions);
+
+    Installation inst;
+    std::shared_ptr<MemorySettingsStore> store;
+    TrainerHost host;
 };
 
 } // namespace orvik3::trainer::test

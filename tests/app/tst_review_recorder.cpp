@@ -42,16 +42,10 @@ class Recording : public ::testing::TestWithParam<RecorderRow> {};
 TEST_P(Recording, LogsEveryRowOfTheQuestion)
 {
     const RecorderRow &r = GetParam();
-    test::Installation inst;
-    inst.writeType(r.type, 2);
+    test::HostKit kit(r.type, 2);
+    TrainerHost &host = kit.host;
     QTemporaryDir dir;
-    auto store = std::make_shared<MemorySettingsStore>();
-    Services s;
-    s.settings = store;
-    s.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
-    TrainerHost host(s);
-    host.setBasePath(inst.base());
-    Practice practice(host, store);
+    Practice practice(host, kit.store);
     PracticeMemory memory(dir.filePath(QStringLiteral("reviews.sqlite")));
     {
         ReviewRecorder recorder(host, memory);

@@ -31,18 +31,12 @@ class Today : public ::testing::TestWithParam<TodayRow> {};
 TEST_P(Today, RunsThePlanAndSaysWhatComesBack)
 {
     const TodayRow &r = GetParam();
-    test::Installation inst;
-    inst.writeType(1, 1);
+    test::HostKit kit(1, 1);
+    TrainerHost &host = kit.host;
     QTemporaryDir dir;
-    auto store = std::make_shared<MemorySettingsStore>();
-    Services s;
-    s.settings = store;
-    s.random = std::make_shared<ScriptedRandomSource>(std::vector<float>{0.0f});
-    TrainerHost host(s);
-    host.setBasePath(inst.base());
     PracticeMemory memory(dir.filePath(QStringLiteral("reviews.sqlite")));
     ReviewRecorder recorder(host, memory);
-    Practice practice(host, store);
+    Practice practice(host, kit.store);
     recorder.setNamer([&](int type, int q) {
         return practice.flow() ? practice.flow()->questionName(type, q) : PracticeFlow::studyQuestionName(type, q);
     });
@@ -55,7 +49,7 @@ TEST_P(Today, RunsThePlanAndSaysWhatComesBack)
     int rows = 0;
     for (std::size_t k = 0; k < plan.size(); ++k) {
         ASSERT_EQ(host.currentType(), plan[k].type) << k;
-        EXPECT_NE(host.basePath(), inst.base()) << "a question of its own, not the study file";
+        EXPECT_NE(host.basePath(), kit.inst.base()) << "a question of its own, not the study file";
         EXPECT_TRUE(today->statusLine().contains(QStringLiteral("%1 of %2").arg(k + 1).arg(plan.size())));
         for (const AnswerRow &row : exerciseType(plan[k].type)->rows) {
             emit host.rowJudged(row.number, r.right, QStringLiteral("x"));
@@ -70,7 +64,7 @@ TEST_P(Today, RunsThePlanAndSaysWhatComesBack)
     EXPECT_EQ(memory.reviewCount(), rows);
 
     practice.stop();
-    EXPECT_EQ(host.basePath(), inst.base());
+    EXPECT_EQ(host.basePath(), kit.inst.base());
     EXPECT_EQ(host.currentType(), plan.back().type);
     QString error;
     const auto log = practice::ReviewLog::open(memory.path(), &error);
