@@ -170,6 +170,7 @@ constexpr auto W = Family::Wind;
 INSTANTIATE_TEST_SUITE_P(Rows, Score,
                          testing::Values(ScoreRow{"none", {}, 0, 0, 0, 0, 0},
                                          ScoreRow{"oneWrong", {{W, false}}, 0, 0, 1, 0, 0},
+                                         ScoreRow{"allRight", {{H, true}, {W, true}}, 2, 2, 2, 2, 100},
                                          ScoreRow{"twoOfThreeRoundsUp", {{H, true}, {W, false}, {H, true}}, 1, 1, 3, 2, 67},
                                          ScoreRow{"bestKeptAfterAMiss", {{H, true}, {H, true}, {H, true}, {W, false}, {W, true}}, 1, 3, 5, 4, 80}),
                          [](const auto &info) { return std::string(info.param.name); });

@@ -83,7 +83,14 @@ TEST_P(WindWorking, ShowsTheNumbersOfThePaperMethod)
     EXPECT_TRUE(all.contains(QString::fromUtf8(head >= 0 ? ": headwind = " : ": tailwind = −")) && all.contains(QStringLiteral("= %1 kt").arg(std::abs(head), 0, 'f', 1)))
         << qPrintable(all);
     EXPECT_TRUE(all.contains(QStringLiteral("= %1 kt").arg(cross, 0, 'f', 1))) << qPrintable(all);
-    EXPECT_TRUE(all.contains(QStringLiteral("= %1°").arg(wca, 0, 'f', 1))) << qPrintable(all);
+    // The nose turns to the side the wind comes from.
+    const double side = std::sin(off) > 0.01 ? 1 : std::sin(off) < -0.01 ? -1 : 0;
+    const long heading = (std::lround(r.course + side * wca) + 360) % 360;
+    EXPECT_TRUE(all.contains(QStringLiteral("= %1°%2, heading %3")
+                                 .arg(wca, 0, 'f', 1)
+                                 .arg(side > 0 ? " right" : side < 0 ? " left" : "")
+                                 .arg(heading, 3, 10, QLatin1Char('0'))))
+        << qPrintable(all);
     EXPECT_TRUE(all.contains(QStringLiteral("= %1 kt\n").arg(gs, 0, 'f', 1))) << qPrintable(all);
     EXPECT_TRUE(all.contains(QStringLiteral("%1 NM").arg(r.legNm, 0, 'f', 1))) << "the leg distance is shown";
     EXPECT_TRUE(all.endsWith(QStringLiteral("= %1:%2 min:s").arg(secs / 60).arg(secs % 60, 2, 10, QLatin1Char('0'))))

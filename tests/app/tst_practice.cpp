@@ -72,6 +72,10 @@ INSTANTIATE_TEST_SUITE_P(
                       SetRow{.name = "skippedIsNeitherRightNorMistake", .size = 2,
                              .closings = {{0, false, false, false}, {1, true, true, false}},
                              .done = 2, .right = 1, .finished = true, .mistakes = {}},
+                      SetRow{.name = "mostTriesFirst", .size = 2,
+                             .closings = {{0, true, false, true}, {0, true, true, false}, {1, true, false, true},
+                                          {1, true, false, true}, {1, true, true, false}},
+                             .done = 2, .right = 0, .finished = true, .mistakes = {1, 0}},
                       SetRow{.name = "randomWrongMovesOn", .size = 2, .closings = {{1, true, false, false}, {0, true, true, false}},
                              .done = 2, .right = 1, .finished = true, .mistakes = {1}}),
     [](const auto &info) { return std::string(info.param.name); });

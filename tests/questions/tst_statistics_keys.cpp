@@ -43,6 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTrip{"SumBad", "qdm", Counter::Bad, -1, "qdm_bad"},
                       RoundTrip{"FirstQuestion", "hsipos", Counter::Total, 0, "hsipos_total 0"},
                       RoundTrip{"LastRow", "wind", Counter::Bad, 300, "wind_bad 300"},
+                      RoundTrip{"FiveDigits", "qdm", Counter::Total, 12345, "qdm_total 12345"},
                       RoundTrip{"PrefixWithUnderscore", "my_total", Counter::Bad, 7, "my_total_bad 7"},
                       RoundTrip{"PrefixEndingInDigits", "avx2", Counter::Total, 12, "avx2_total 12"}),
     [](const auto &info) { return std::string(info.param.name); });
