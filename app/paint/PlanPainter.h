@@ -37,13 +37,10 @@ public:
 private:
     void paintGrid(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
     void paintStations(QPainter &p, const QRectF &rect, const host::Session &s, const PlanTransform &t, double unit) const;
-    void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit) const;
+    // Its lines are handed to `labels` to keep clear of.
+    void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit, PlanLabels &labels) const;
     void paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const;
-    // `at` moved toward the plan's centre until it lies `margin` inside `rect`.
-    static QPointF onPlan(const QRectF &rect, QPointF at, double margin);
-    // These three give back the rectangle they covered.
-    QRectF paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const;
-    QRectF paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
+    // Gives back the rectangle it covered.
     QRectF paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
 };
 

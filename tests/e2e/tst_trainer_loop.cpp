@@ -153,6 +153,12 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
     const FamilyControls &c = controlsOf(type);
     t.answer(*wrong);
     t.click(QLatin1String(c.next));
+    // A change of language goes on at the question it was at; progress and summary follow.
+    const int at = form.currentQuestion();
+    const QString counted = t.page().progressLabel()->text().section(u' ', 0, 1); // "1/3, 0"
+    t.window->setLanguage(t.window->language() == Language::German ? Language::English : Language::German);
+    EXPECT_EQ(form.currentQuestion(), at) << "the language switch restarted the set";
+    EXPECT_EQ(t.page().progressLabel()->text().section(u' ', 0, 1), counted) << qPrintable(t.page().progressLabel()->text());
     for (int q = 0; q < 3; ++q) {
         ASSERT_FALSE(t.window->summaryShown()) << "summary before question " << q + 1;
         t.click(QLatin1String(c.showSolution));

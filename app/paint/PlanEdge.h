@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <vector>
+
+namespace orvik3::trainer {
+
+// Where a symbol waits for what lies beyond the drawn plan: on the border `margin` inside
+// `rect`, on the line from the plan's centre toward it, then slid along that border off the
+// plan's fixed furniture (wind rose, scale and north arrow) so that neither hides the other.
+class PlanEdge
+{
+public:
+    PlanEdge(const QRectF &rect, double margin) : m_rect(rect), m_margin(margin) {}
+
+    // `at` itself when it lies inside the border, else its place on the border.
+    QPointF toward(QPointF at) const;
+    // `at` on the border moved the least distance along it so that a symbol `half` wide
+    // to each side touches none of `keepOff`; `at` unchanged when no such place is found.
+    QPointF clearOf(QPointF at, double half, const std::vector<QRectF> &keepOff) const;
+
+private:
+    QRectF m_rect;
+    double m_margin;
+};
+
+} // namespace orvik3::trainer
