@@ -58,6 +58,15 @@ bool LabelPlacer::clear(const QRectF &rect) const
     return std::none_of(m_strokes.begin(), m_strokes.end(), [&](const Stroke &s) { return crosses(s.line, s.halfWidth, rect); });
 }
 
+double LabelPlacer::lineCover(const QRectF &rect) const
+{
+    // A line costs the strip it blots out.
+    double area = 0.0;
+    for (const Stroke &s : m_strokes)
+        area += lengthInside(s.line, rect.adjusted(-s.halfWidth, -s.halfWidth, s.halfWidth, s.halfWidth)) * 2.0 * s.halfWidth;
+    return area;
+}
+
 double LabelPlacer::covered(const QRectF &rect) const
 {
     // Outside the picture counts as covered, so that a label rather overlaps than vanishes.
@@ -67,10 +76,7 @@ double LabelPlacer::covered(const QRectF &rect) const
         const QRectF both = t & rect;
         area += both.width() * both.height();
     }
-    // A line costs the strip it blots out.
-    for (const Stroke &s : m_strokes)
-        area += lengthInside(s.line, rect.adjusted(-s.halfWidth, -s.halfWidth, s.halfWidth, s.halfWidth)) * 2.0 * s.halfWidth;
-    return area;
+    return area + lineCover(rect);
 }
 
 LabelPlacer::Placed LabelPlacer::place(QPointF anchor, QSizeF size, double gap)

@@ -41,6 +41,8 @@ public:
     // The first clear one, not yet taken; none when none is clear.
     std::optional<QRectF> firstClear(const std::vector<QPointF> &candidates, QSizeF size) const;
     bool clear(const QRectF &rect) const;
+    // How much of the lines taken `rect` would hide: the area of their strokes inside it.
+    double lineCover(const QRectF &rect) const;
 
 private:
     double covered(const QRectF &rect) const;

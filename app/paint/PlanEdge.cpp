@@ -1,5 +1,7 @@
 #include "paint/PlanEdge.h"
 
+#include "paint/LabelPlacer.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -19,7 +21,24 @@ QPointF PlanEdge::toward(QPointF at) const
     return k < 1.0 ? c + d * k : at;
 }
 
-QPointF PlanEdge::clearOf(QPointF at, double half, const std::vector<QRectF> &keepOff) const
+QLineF PlanEdge::pointer(QPointF at, QPointF truly, double half) const
+{
+    // As long again as the symbol reaches, clipped where it would leave the plan.
+    const double far = std::hypot(truly.x() - at.x(), truly.y() - at.y());
+    const QPointF d = (truly - at) * (far > 0.0 ? 2.2 * half / far : 0.0);
+    double k = 1.0;
+    if (d.x() > 0)
+        k = std::min(k, (m_rect.right() - at.x()) / d.x());
+    if (d.x() < 0)
+        k = std::min(k, (m_rect.left() - at.x()) / d.x());
+    if (d.y() > 0)
+        k = std::min(k, (m_rect.bottom() - at.y()) / d.y());
+    if (d.y() < 0)
+        k = std::min(k, (m_rect.top() - at.y()) / d.y());
+    return {at, at + d * std::max(0.0, k)};
+}
+
+QPointF PlanEdge::clearOf(QPointF at, QPointF truly, double half, const std::vector<QRectF> &keepOff) const
 {
     const QRectF border = m_rect.adjusted(m_margin, m_margin, -m_margin, -m_margin);
     const auto free = [&](QPointF p) {
@@ -27,26 +46,40 @@ QPointF PlanEdge::clearOf(QPointF at, double half, const std::vector<QRectF> &ke
         return border.adjusted(-0.5, -0.5, 0.5, 0.5).contains(p)
                && std::none_of(keepOff.begin(), keepOff.end(), [&](const QRectF &r) { return r.intersects(symbol); });
     };
-    if (free(at))
+    const auto pointsClear = [&](QPointF p) {
+        const QLineF line = pointer(p, truly, half);
+        return std::none_of(keepOff.begin(), keepOff.end(), [&](const QRectF &r) { return crosses(line, 0.0, r); });
+    };
+    if (free(at) && pointsClear(at))
         return at;
-    // Along a side the symbol lies on: just past either end of each thing in the way.
-    const bool onTopOrBottom = std::abs(at.y() - border.top()) < 0.5 || std::abs(at.y() - border.bottom()) < 0.5;
-    const bool onLeftOrRight = std::abs(at.x() - border.left()) < 0.5 || std::abs(at.x() - border.right()) < 0.5;
-    std::vector<QPointF> tries;
-    for (const QRectF &r : keepOff) {
-        if (onTopOrBottom)
-            tries.insert(tries.end(), {{r.left() - half - 1, at.y()}, {r.right() + half + 1, at.y()}});
-        if (onLeftOrRight)
-            tries.insert(tries.end(), {{at.x(), r.top() - half - 1}, {at.x(), r.bottom() + half + 1}});
-    }
-    QPointF best = at;
-    double nearest = std::numeric_limits<double>::max();
-    for (const QPointF &p : tries)
-        if (const double d = std::hypot(p.x() - at.x(), p.y() - at.y()); d < nearest && free(p)) {
+    // Just past either end of each thing in the way, on each side of the border.
+    std::vector<QPointF> tries{at};
+    for (const QRectF &r : keepOff)
+        for (double y : {border.top(), border.bottom()})
+            tries.insert(tries.end(), {{r.left() - half - 1, y}, {r.right() + half + 1, y}});
+    for (const QRectF &r : keepOff)
+        for (double x : {border.left(), border.right()})
+            tries.insert(tries.end(), {{x, r.top() - half - 1}, {x, r.bottom() + half + 1}});
+    // Not round the corner to a place that says nothing of where the aircraft is.
+    double reach = 0.0;
+    for (const QRectF &r : keepOff)
+        reach = std::max(reach, std::hypot(r.width(), r.height()) + 2 * half + 2);
+    QPointF best = at, fallback = at;
+    double nearest = std::numeric_limits<double>::max(), nearestFree = nearest;
+    for (const QPointF &p : tries) {
+        const double d = std::hypot(p.x() - at.x(), p.y() - at.y());
+        if (!free(p) || d > reach)
+            continue;
+        if (d < nearestFree) {
+            nearestFree = d;
+            fallback = p;
+        }
+        if (d < nearest && pointsClear(p)) {
             nearest = d;
             best = p;
         }
-    return best;
+    }
+    return nearest < std::numeric_limits<double>::max() ? best : fallback;
 }
 
 } // namespace orvik3::trainer

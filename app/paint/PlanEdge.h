@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLineF>
 #include <QPointF>
 #include <QRectF>
 #include <vector>
@@ -16,9 +17,13 @@ public:
 
     // `at` itself when it lies inside the border, else its place on the border.
     QPointF toward(QPointF at) const;
-    // `at` on the border moved the least distance along it so that a symbol `half` wide
-    // to each side touches none of `keepOff`; `at` unchanged when no such place is found.
-    QPointF clearOf(QPointF at, double half, const std::vector<QRectF> &keepOff) const;
+    // `at` on the border moved the least distance along it, no further than past the things
+    // in the way, so that a symbol `half` wide to each side touches none of `keepOff`, nor
+    // does its pointer to `truly`; failing that, the nearest place where only the symbol is
+    // clear; `at` unchanged when there is none.
+    QPointF clearOf(QPointF at, QPointF truly, double half, const std::vector<QRectF> &keepOff) const;
+    // The short line from a symbol `half` wide at `at` on toward `truly`, inside the plan.
+    QLineF pointer(QPointF at, QPointF truly, double half) const;
 
 private:
     QRectF m_rect;

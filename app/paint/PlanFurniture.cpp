@@ -24,17 +24,6 @@ QString windLabel(const host::Wind &wind)
 
 QString scaleLabel(double nm) { return QStringLiteral("%1 NM").arg(nm); }
 
-// How much of `inSight` a box hides.
-double hidden(const QRectF &box, const std::vector<QRectF> &inSight)
-{
-    double area = 0.0;
-    for (const QRectF &r : inSight) {
-        const QRectF both = box & r;
-        area += both.width() * both.height();
-    }
-    return area;
-}
-
 } // namespace
 
 PlanFurniture::PlanFurniture(const QRectF &rect, const PlanTransform &t, std::optional<host::Wind> wind, double unit)
@@ -56,21 +45,28 @@ QRectF PlanFurniture::windRose(const QRectF &rect, bool left)
     return {c - QPointF(r, r), QSizeF(2 * r, 2 * r)};
 }
 
-void PlanFurniture::arrange(const std::vector<QRectF> &inSight)
+void PlanFurniture::arrange(const std::function<double(const QRectF &)> &hides)
 {
+    const auto scaleHides = [&] {
+        const std::vector<QRectF> b = boxes();
+        return hides(b[0]) + hides(b[1]);
+    };
     m_scaleRight = false;
-    const double leftHides = hidden(scaleBox(), inSight);
+    const double leftHides = scaleHides();
     m_scaleRight = true;
-    m_scaleRight = hidden(scaleBox(), inSight) < leftHides;
+    m_scaleRight = scaleHides() < leftHides;
     m_windLeft = true;
-    const double leftCovers = hidden(windBox(), inSight);
+    const double leftCovers = hides(windBox());
     m_windLeft = false;
-    m_windLeft = m_wind && leftCovers < hidden(windBox(), inSight);
+    m_windLeft = m_wind && leftCovers < hides(windBox());
 }
 
 std::vector<QRectF> PlanFurniture::boxes() const
 {
-    std::vector<QRectF> out{scaleBox()};
+    // The north arrow and the bar apart: a line may pass between them.
+    const QRectF scale = scaleBox();
+    std::vector<QRectF> out{QRectF(scale.topLeft(), QSizeF(20 * m_unit, 36 * m_unit)),
+                            QRectF(scale.left(), scale.bottom() - 22 * m_unit, scale.width(), 22 * m_unit)};
     if (m_wind)
         out.push_back(windBox());
     return out;

@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,15 +16,17 @@ namespace orvik3::trainer {
 
 // The plan's fixed furniture: the wind rose in a top corner, the scale with the north arrow
 // in a bottom corner. Each goes to the right-hand or left-hand corner, whichever hides less
-// of what must stay in sight (the aircraft, the stations), the usual one when both hide as much.
+// of what must stay in sight (the aircraft, the stations, the lines), the usual one when both
+// hide as much.
 class PlanFurniture
 {
 public:
     PlanFurniture(const QRectF &rect, const PlanTransform &t, std::optional<host::Wind> wind, double unit);
 
-    void arrange(const std::vector<QRectF> &inSight);
+    // `hides` tells how much a box would hide of what must stay in sight.
+    void arrange(const std::function<double(const QRectF &)> &hides);
     void paint(QPainter &p) const;
-    // What it covers: the scale with its arrow, and the rose with its label when there is wind.
+    // What it covers: the north arrow, the scale, and the rose with its label when there is wind.
     std::vector<QRectF> boxes() const;
 
     // The wind rose's circle in `rect`, in the top-right corner or the top-left one.

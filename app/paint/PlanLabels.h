@@ -47,6 +47,8 @@ public:
     void mark(const QRectF &rect, bool isSymbol);
     // A line drawn `width` wide that labels keep off.
     void line(const QPolygonF &points, double width);
+    // The area of the lines so far that `rect` would hide.
+    double lineCover(const QRectF &rect) const { return m_placer.lineCover(rect); }
     // A plain text next to `anchor`, tied to it by a line when it had to go further out.
     void text(QPointF anchor, const QString &text, const QColor &ink, double gap);
     // A boxed text in the first free corner of `corners` (0 top-left, then clockwise), or

@@ -114,15 +114,20 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(toPolygon(s.track, t));
     }
-    // The wind rose and the scale keep to corners, the ones that hide no station and no
-    // aircraft where the other corners do not; an aircraft beyond the plan waits beside them.
+    // The wind rose and the scale keep to corners, the ones that hide least of the stations,
+    // the aircraft and the lines; an aircraft beyond the plan waits beside them.
     std::vector<QRectF> inSight;
     for (const host::Station &st : s.session->stations)
         inSight.push_back(QRectF(t.toScreen(st.position) - QPointF(10, 10) * unit, QSizeF(20, 20) * unit));
     if (s.aircraftVisible())
         inSight.push_back(QRectF(t.toScreen(s.aircraft.position) - QPointF(17, 17) * unit, QSizeF(34, 34) * unit));
     PlanFurniture corners(rect, t, s.session->wind, unit);
-    corners.arrange(inSight);
+    corners.arrange([&](const QRectF &box) {
+        double area = labels.lineCover(box);
+        for (const QRectF &r : inSight)
+            area += (box & r).width() * (box & r).height();
+        return area;
+    });
     corners.paint(p);
     const std::vector<QRectF> furniture = corners.boxes();
     for (const QRectF &r : furniture)
@@ -137,9 +142,9 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
         QPointF at = edge.toward(truly);
         if (at != truly) {
             // Closed in on the pattern: the aircraft waits at the edge, in its true direction,
-            // a dashed line pointing on to where it is.
-            at = edge.clearOf(at, 17 * unit, furniture);
-            const QLineF on(at, PlanEdge(rect, 0.0).toward(truly));
+            // a short dashed line pointing on to where it is.
+            at = edge.clearOf(at, truly, 17 * unit, furniture);
+            const QLineF on = edge.pointer(at, truly, 17 * unit);
             p.setPen(QPen(kAircraft, 1.4 * unit, Qt::DashLine));
             p.drawLine(on);
             labels.line(QPolygonF{on.p1(), on.p2()}, 1.4 * unit);

@@ -4,6 +4,7 @@
 #include "situation/PathBuilder.h"
 #include "paint/PlanPainter.h"
 #include "PaintProbe.h"
+#include "PlanCrowding.h"
 
 #include <QPainter>
 #include <cmath>
@@ -157,8 +158,8 @@ const Hold kHolds[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Paint, PlanHolding, testing::ValuesIn(kHolds), nameOf);
 
-// Closed in on the pattern, an aircraft far away waits at the plan's edge, whole, and off the
-// wind rose, the scale and the north arrow, whichever corner it is seen toward.
+// Closed in on the pattern, an aircraft far away waits at the plan's edge, whole, and it and
+// its pointer off the wind rose, the scale and the north arrow, whichever corner it lies toward.
 struct FarAway {
     std::string name;
     double bearing; // of the aircraft from the fix, 40 NM out
@@ -181,14 +182,14 @@ TEST_P(PlanEdgeAircraft, BesideTheFurnitureNotOnIt)
                 QString::fromStdString(rowName(row.name)));
     ASSERT_FALSE(kPlan.contains(onScreen(s, s.aircraft.position))) << "the aircraft is on the plan";
     EXPECT_TRUE(kPlan.contains(probe.aircraft));
-    for (const QRectF &f : probe.furniture)
-        EXPECT_FALSE(f.intersects(probe.aircraft));
+    EXPECT_EQ(crowdedLabels(probe), "");
 }
 
 const FarAway kFar[] = {
     {"aircraft far south west beside the scale", 225, false},
     {"aircraft far north east beside the wind rose", 45, true},
     {"aircraft far south with the wind", 200, true},
+    {"aircraft far south south west by the scale label", 212, false},
 };
 INSTANTIATE_TEST_SUITE_P(Paint, PlanEdgeAircraft, testing::ValuesIn(kFar), nameOf);
 
