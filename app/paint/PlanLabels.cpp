@@ -28,6 +28,24 @@ void PlanLabels::mark(const QRectF &rect, bool isSymbol)
         m_probe->marks.push_back(rect);
 }
 
+QRectF PlanLabels::room(const std::vector<QPointF> &candidates, QSizeF size, const QString &text)
+{
+    const QRectF r = m_placer.placeAt(candidates, size);
+    record(text, r);
+    return r;
+}
+
+bool PlanLabels::roomIfClear(const std::vector<QPointF> &candidates, QSizeF size, const QString &text, QRectF *at)
+{
+    const std::optional<QRectF> r = m_placer.firstClear(candidates, size);
+    if (!r)
+        return false;
+    m_placer.take(*r);
+    record(text, *r);
+    *at = *r;
+    return true;
+}
+
 void PlanLabels::line(const QPolygonF &points, double width)
 {
     m_placer.take(points, width);

@@ -45,6 +45,11 @@ public:
 
     // Drawn things labels keep clear of.
     void mark(const QRectF &rect, bool isSymbol);
+    // Room for a box of `size` holding `text`: at the first of `candidates` (top-left corners)
+    // that is clear, else where it covers least; taken from then on.
+    QRectF room(const std::vector<QPointF> &candidates, QSizeF size, const QString &text);
+    // The same only where it is clear: false, and nothing taken, when no candidate is.
+    bool roomIfClear(const std::vector<QPointF> &candidates, QSizeF size, const QString &text, QRectF *at);
     // A line drawn `width` wide that labels keep off.
     void line(const QPolygonF &points, double width);
     // The area of the lines so far that `rect` would hide.

@@ -155,9 +155,28 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
         if (probe)
             probe->aircraft = symbol;
     } else {
-        labels.mark(paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
-                                 QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit),
-                    false);
+        // Low in the middle, else higher up or to a side, else narrower in more lines: off the
+        // lines and the stations; failing all, where it covers least.
+        const QString hidden = QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments");
+        const auto places = [&](double width) {
+            const QRectF low = messageBox(QRectF(rect.center().x() - width / 2, rect.bottom() - 110 * unit, width, 40 * unit), hidden, unit);
+            std::vector<QPointF> at{low.topLeft()};
+            const double room = rect.width() - 28 * unit - low.width();
+            for (int row = 0; row <= 16; ++row)
+                for (int k = 0; k <= 8; ++k)
+                    at.push_back({rect.left() + 14 * unit + room * k / 8.0, row == 0 ? low.top() : rect.top() + (0.9 - row / 20.0) * rect.height()});
+            return std::pair{at, low.size()};
+        };
+        QRectF box;
+        bool placed = false;
+        for (double share : {1.0, 0.6, 0.45})
+            if (const auto [at, size] = places(share * rect.width()); !placed)
+                placed = labels.roomIfClear(at, size, hidden, &box);
+        if (!placed) {
+            const auto [at, size] = places(rect.width());
+            box = labels.room(at, size, hidden);
+        }
+        paintMessageAt(p, box, hidden, unit);
     }
 
     p.setFont(font(11 * unit, true));
@@ -309,10 +328,19 @@ void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, doub
 
 QRectF PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const
 {
+    return paintMessageAt(p, messageBox(rect, text, unit), text, unit);
+}
+
+QRectF PlanPainter::messageBox(const QRectF &rect, const QString &text, double unit)
+{
+    const QFontMetricsF fm(font(15 * unit, true));
+    return fm.boundingRect(rect.adjusted(40, 40, -40, -40), Qt::AlignCenter | Qt::TextWordWrap, text)
+        .adjusted(-20 * unit, -16 * unit, 20 * unit, 16 * unit);
+}
+
+QRectF PlanPainter::paintMessageAt(QPainter &p, const QRectF &box, const QString &text, double unit) const
+{
     p.setFont(font(15 * unit, true));
-    const QFontMetricsF fm(p.font());
-    const QRectF box = fm.boundingRect(rect.adjusted(40, 40, -40, -40), Qt::AlignCenter | Qt::TextWordWrap, text)
-                           .adjusted(-20 * unit, -16 * unit, 20 * unit, 16 * unit);
     p.setPen(QPen(QColor(0xb0, 0x3a, 0x2e), 2 * unit));
     p.setBrush(QColor(0xfd, 0xec, 0xea));
     p.drawRoundedRect(box, 8 * unit, 8 * unit);

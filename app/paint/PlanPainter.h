@@ -40,8 +40,10 @@ private:
     // Its lines are handed to `labels` to keep clear of.
     void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit, PlanLabels &labels) const;
     void paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const;
-    // Gives back the rectangle it covered.
+    // A message in a box, centred in `rect` or in `box`; they give back the box.
     QRectF paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
+    QRectF paintMessageAt(QPainter &p, const QRectF &box, const QString &text, double unit) const;
+    static QRectF messageBox(const QRectF &rect, const QString &text, double unit);
 };
 
 } // namespace orvik3::trainer

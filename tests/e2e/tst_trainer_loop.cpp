@@ -70,6 +70,7 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
 
     // Right, the solution: box and the trainer's "Weiter" are out whatever the panel's height.
     t.answer(*right);
+    shot(t.window.get(), qPrintable(QStringLiteral("loop-right-type%1.png").arg(type)));
     EXPECT_TRUE(form.partCorrect(1) || form.partCorrect(2) || form.partCorrect(3) || form.partCorrect(4) || form.partCorrect(5));
     t.click(QLatin1String(c.showSolution));
     EXPECT_TRUE(t.page().solutionBox()->isVisible());
