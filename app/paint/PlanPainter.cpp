@@ -155,28 +155,7 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
         if (probe)
             probe->aircraft = symbol;
     } else {
-        // Low in the middle, else higher up or to a side, else narrower in more lines: off the
-        // lines and the stations; failing all, where it covers least.
-        const QString hidden = QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments");
-        const auto places = [&](double width) {
-            const QRectF low = messageBox(QRectF(rect.center().x() - width / 2, rect.bottom() - 110 * unit, width, 40 * unit), hidden, unit);
-            std::vector<QPointF> at{low.topLeft()};
-            const double room = rect.width() - 28 * unit - low.width();
-            for (int row = 0; row <= 16; ++row)
-                for (int k = 0; k <= 8; ++k)
-                    at.push_back({rect.left() + 14 * unit + room * k / 8.0, row == 0 ? low.top() : rect.top() + (0.9 - row / 20.0) * rect.height()});
-            return std::pair{at, low.size()};
-        };
-        QRectF box;
-        bool placed = false;
-        for (double share : {1.0, 0.6, 0.45})
-            if (const auto [at, size] = places(share * rect.width()); !placed)
-                placed = labels.roomIfClear(at, size, hidden, &box);
-        if (!placed) {
-            const auto [at, size] = places(rect.width());
-            box = labels.room(at, size, hidden);
-        }
-        paintMessageAt(p, box, hidden, unit);
+        paintHiddenMessage(p, rect, unit, labels);
     }
 
     p.setFont(font(11 * unit, true));
@@ -324,6 +303,32 @@ void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, doub
     p.setBrush(kAircraft);
     p.drawPath(plane);
     p.restore();
+}
+
+void PlanPainter::paintHiddenMessage(QPainter &p, const QRectF &rect, double unit, PlanLabels &labels) const
+{
+    // Low in the middle, else higher up or to a side, else narrower in more lines: off the
+    // lines and the stations; failing all, where it covers least.
+    const QString hidden = QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments");
+    const auto places = [&](double width) {
+        const QRectF low = messageBox(QRectF(rect.center().x() - width / 2, rect.bottom() - 110 * unit, width, 40 * unit), hidden, unit);
+        std::vector<QPointF> at{low.topLeft()};
+        const double room = rect.width() - 28 * unit - low.width();
+        for (int row = 0; row <= 16; ++row)
+            for (int k = 0; k <= 8; ++k)
+                at.push_back({rect.left() + 14 * unit + room * k / 8.0, row == 0 ? low.top() : rect.top() + (0.9 - row / 20.0) * rect.height()});
+        return std::pair{at, low.size()};
+    };
+    QRectF box;
+    bool placed = false;
+    for (double share : {1.0, 0.6, 0.45})
+        if (const auto [at, size] = places(share * rect.width()); !placed)
+            placed = labels.roomIfClear(at, size, hidden, &box);
+    if (!placed) {
+        const auto [at, size] = places(rect.width());
+        box = labels.room(at, size, hidden);
+    }
+    paintMessageAt(p, box, hidden, unit);
 }
 
 QRectF PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const

@@ -44,6 +44,8 @@ private:
     QRectF paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
     QRectF paintMessageAt(QPainter &p, const QRectF &box, const QString &text, double unit) const;
     static QRectF messageBox(const QRectF &rect, const QString &text, double unit);
+    // That the aircraft is hidden, where the message covers nothing.
+    void paintHiddenMessage(QPainter &p, const QRectF &rect, double unit, PlanLabels &labels) const;
 };
 
 } // namespace orvik3::trainer
