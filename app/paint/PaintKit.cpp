@@ -1,5 +1,7 @@
 #include "paint/PaintKit.h"
 
+#include "nav/Geometry.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -7,6 +9,12 @@
 #include <cmath>
 
 namespace orvik3::trainer::paintkit {
+
+QString threeDigits(double deg)
+{
+    const int d = int(std::lround(host::nav::normalizeDegrees(deg))) % 360;
+    return QStringLiteral("%1").arg(d == 0 ? 360 : d, 3, 10, QLatin1Char('0'));
+}
 
 QFont font(double pixels, bool bold)
 {

@@ -27,6 +27,9 @@ QSizeF labelSize(const QFont &font, const QString &text);
 // A text in a rounded box, for labels over the map: `anchor` is its top-left corner.
 void labelBox(QPainter &p, QPointF anchor, const QString &text, const QColor &ink, const QColor &paper);
 
+// A bearing as the plan writes it: three digits, north as 360.
+QString threeDigits(double deg);
+
 // An arrow head at `tip` pointing along screen angle `screenDeg`.
 void arrowHead(QPainter &p, QPointF tip, double screenDeg, double size, const QColor &colour);
 

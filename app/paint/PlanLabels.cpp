@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
+#include <optional>
 
 namespace orvik3::trainer {
 
@@ -27,6 +28,31 @@ void PlanLabels::mark(const QRectF &rect, bool isSymbol)
         m_probe->marks.push_back(rect);
 }
 
+QRectF PlanLabels::room(const std::vector<QPointF> &candidates, QSizeF size, const QString &text)
+{
+    const QRectF r = m_placer.placeAt(candidates, size);
+    record(text, r);
+    return r;
+}
+
+bool PlanLabels::roomIfClear(const std::vector<QPointF> &candidates, QSizeF size, const QString &text, QRectF *at)
+{
+    const std::optional<QRectF> r = m_placer.firstClear(candidates, size);
+    if (!r)
+        return false;
+    m_placer.take(*r);
+    record(text, *r);
+    *at = *r;
+    return true;
+}
+
+void PlanLabels::line(const QPolygonF &points, double width)
+{
+    m_placer.take(points, width);
+    if (m_probe)
+        m_probe->lines.push_back({points, width});
+}
+
 void PlanLabels::text(QPointF anchor, const QString &text, const QColor &ink, double gap)
 {
     const QFontMetricsF fm(m_p.font());
@@ -45,9 +71,8 @@ void PlanLabels::text(QPointF anchor, const QString &text, const QColor &ink, do
     record(text, at.rect);
 }
 
-void PlanLabels::box(const std::vector<int> &corners, const QString &text, const QColor &ink, const QColor &paper)
+std::vector<QPointF> PlanLabels::places(const std::vector<int> &corners, QSizeF size) const
 {
-    const QSizeF size = paintkit::labelSize(m_p.font(), text);
     const double m = 8 * m_unit;
     std::vector<QPointF> places;
     for (int c : corners) {
@@ -59,9 +84,45 @@ void PlanLabels::box(const std::vector<int> &corners, const QString &text, const
     for (std::size_t i = 0; i < corners.size(); ++i)
         for (int k = 1; k <= 12; ++k)
             places.push_back(places[i] + QPointF(0, (corners[i] >= 2 ? -1 : 1) * k * size.height() / 1.5));
-    const QRectF r = m_placer.placeAt(places, size);
-    paintkit::labelBox(m_p, r.topLeft(), text, ink, paper);
-    record(text, r);
+    return places;
+}
+
+namespace {
+
+// A long caption in two lines: after its first comma, else at its widest gap, else at the
+// space nearest its middle. The text itself when it has no space.
+QString twoLines(const QString &text)
+{
+    if (const int comma = text.indexOf(QLatin1String(", ")); comma > 0)
+        return text.left(comma + 1) + u'\n' + text.mid(comma + 2);
+    if (const int gap = text.indexOf(QLatin1String("  ")); gap > 0)
+        return text.left(gap) + u'\n' + text.mid(gap).trimmed();
+    int best = -1;
+    for (int k = text.indexOf(u' '); k > 0; k = text.indexOf(u' ', k + 1))
+        if (best < 0 || std::abs(k - text.size() / 2) < std::abs(best - text.size() / 2))
+            best = k;
+    return best > 0 ? text.left(best) + u'\n' + text.mid(best + 1) : text;
+}
+
+} // namespace
+
+void PlanLabels::box(const std::vector<int> &corners, const QString &text, const QColor &ink, const QColor &paper)
+{
+    const auto put = [&](const QString &shown, const QRectF &r) {
+        paintkit::labelBox(m_p, r.topLeft(), shown, ink, paper);
+        record(shown, r);
+    };
+    // On one line where that finds a free place, else on two; failing both, where it covers least.
+    for (const QString &shown : {text, twoLines(text)}) {
+        const QSizeF size = paintkit::labelSize(m_p.font(), shown);
+        if (const std::optional<QRectF> r = m_placer.firstClear(places(corners, size), size)) {
+            m_placer.take(*r);
+            put(shown, *r);
+            return;
+        }
+    }
+    const QSizeF size = paintkit::labelSize(m_p.font(), text);
+    put(text, m_placer.placeAt(places(corners, size), size));
 }
 
 } // namespace orvik3::trainer

@@ -1,6 +1,8 @@
 #include "paint/PlanPainter.h"
 
 #include "paint/PaintKit.h"
+#include "paint/PlanEdge.h"
+#include "paint/PlanFurniture.h"
 #include "paint/PlanLabels.h"
 
 #include <QCoreApplication>
@@ -28,7 +30,6 @@ const QColor kTarget(0xd2, 0x69, 0x1e);
 const QColor kSolution(0x1e, 0x9e, 0x4a);
 const QColor kTrack(0x44, 0x44, 0x44);
 const QColor kAircraft(0xc0, 0x39, 0x2b);
-const QColor kWind(0x2a, 0x7a, 0xb0);
 
 QPolygonF toPolygon(const Path &path, const PlanTransform &t)
 {
@@ -64,12 +65,6 @@ void midArrow(QPainter &p, const QPolygonF &poly, double size, const QColor &col
     }
 }
 
-QString threeDigits(double deg)
-{
-    int d = int(std::lround(nav::normalizeDegrees(deg))) % 360;
-    return QStringLiteral("%1").arg(d == 0 ? 360 : d, 3, 10, QLatin1Char('0'));
-}
-
 } // namespace
 
 double PlanPainter::unitIn(const QRectF &rect)
@@ -79,15 +74,12 @@ double PlanPainter::unitIn(const QRectF &rect)
 
 QRectF PlanPainter::windRose(const QRectF &rect)
 {
-    const double unit = unitIn(rect);
-    const double r = 26.0 * unit;
-    const QPointF c(rect.right() - r - 14 * unit, rect.top() + r + 14 * unit);
-    return {c - QPointF(r, r), QSizeF(2 * r, 2 * r)};
+    return PlanFurniture::windRose(rect);
 }
 
 PlanPainter::Inks PlanPainter::inks()
 {
-    return {kAircraft, kHolding, kWind, kVor, kNdb};
+    return {kAircraft, kHolding, PlanFurniture::windInk(), kVor, kNdb};
 }
 
 PlanTransform PlanPainter::transformFor(const QRectF &rect, const Situation &s, const PlanOverlay &o)
@@ -112,7 +104,9 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
     const PlanOverlay overlay = planOverlay(s);
     const PlanTransform t = transformFor(rect, s, overlay);
     paintGrid(p, rect, t, unit);
-    paintOverlay(p, overlay, t, unit);
+    // The texts come last and find room around what is drawn, lines included.
+    PlanLabels labels(p, rect, unit, probe);
+    paintOverlay(p, overlay, t, unit, labels);
     paintStations(p, rect, *s.session, t, unit);
 
     if (s.track.size() > 1) {
@@ -120,28 +114,49 @@ void PlanPainter::paint(QPainter &p, const QRectF &rect, const Situation &s, Pla
         p.setBrush(Qt::NoBrush);
         p.drawPolyline(toPolygon(s.track, t));
     }
-    // The texts come last and find room around what is drawn.
-    PlanLabels labels(p, rect, unit, probe);
+    // The wind rose and the scale keep to corners, the ones that hide least of the stations,
+    // the aircraft and the lines; an aircraft beyond the plan waits beside them.
+    std::vector<QRectF> inSight;
     for (const host::Station &st : s.session->stations)
-        labels.mark(QRectF(t.toScreen(st.position) - QPointF(10, 10) * unit, QSizeF(20, 20) * unit), true);
+        inSight.push_back(QRectF(t.toScreen(st.position) - QPointF(10, 10) * unit, QSizeF(20, 20) * unit));
+    if (s.aircraftVisible())
+        inSight.push_back(QRectF(t.toScreen(s.aircraft.position) - QPointF(17, 17) * unit, QSizeF(34, 34) * unit));
+    PlanFurniture corners(rect, t, s.session->wind, unit);
+    corners.arrange([&](const QRectF &box) {
+        double area = labels.lineCover(box);
+        for (const QRectF &r : inSight)
+            area += (box & r).width() * (box & r).height();
+        return area;
+    });
+    corners.paint(p);
+    const std::vector<QRectF> furniture = corners.boxes();
+    for (const QRectF &r : furniture)
+        labels.mark(r, false);
+    if (probe)
+        probe->furniture = furniture;
+    for (std::size_t k = 0; k < s.session->stations.size(); ++k)
+        labels.mark(inSight[k], true);
     if (s.aircraftVisible()) {
-        const QPointF at = onPlan(rect, t.toScreen(s.aircraft.position), 24 * unit);
-        if (at != t.toScreen(s.aircraft.position)) {
+        const QPointF truly = t.toScreen(s.aircraft.position);
+        const PlanEdge edge(rect, 24 * unit);
+        QPointF at = edge.toward(truly);
+        if (at != truly) {
             // Closed in on the pattern: the aircraft waits at the edge, in its true direction,
-            // a dashed line pointing on to where it is.
+            // a short dashed line pointing on to where it is.
+            at = edge.clearOf(at, truly, 17 * unit, furniture);
+            const QLineF on = edge.pointer(at, truly, 17 * unit);
             p.setPen(QPen(kAircraft, 1.4 * unit, Qt::DashLine));
-            p.drawLine(at, onPlan(rect, t.toScreen(s.aircraft.position), 0.0));
+            p.drawLine(on);
+            labels.line(QPolygonF{on.p1(), on.p2()}, 1.4 * unit);
         }
         paintAircraft(p, at, s.aircraft.headingDeg, unit);
-        labels.mark(QRectF(at - QPointF(17, 17) * unit, QSizeF(34, 34) * unit), true);
+        const QRectF symbol(at - QPointF(17, 17) * unit, QSizeF(34, 34) * unit);
+        labels.mark(symbol, true);
+        if (probe)
+            probe->aircraft = symbol;
     } else {
-        labels.mark(paintMessage(p, QRectF(rect.left(), rect.bottom() - 110 * unit, rect.width(), 40 * unit),
-                                 QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments"), unit),
-                    false);
+        paintHiddenMessage(p, rect, unit, labels);
     }
-    if (s.session->wind)
-        labels.mark(paintWind(p, rect, *s.session->wind, unit), false);
-    labels.mark(paintScale(p, rect, t, unit), false);
 
     p.setFont(font(11 * unit, true));
     for (const host::Station &st : s.session->stations)
@@ -223,54 +238,40 @@ void PlanPainter::paintStations(QPainter &p, const QRectF &rect, const host::Ses
     }
 }
 
-void PlanPainter::paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit) const
+void PlanPainter::paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit, PlanLabels &labels) const
 {
     p.setBrush(Qt::NoBrush);
+    const auto stroke = [&](const QPolygonF &poly, const QPen &pen) {
+        p.setPen(pen);
+        p.drawPolyline(poly);
+        labels.line(poly, pen.widthF());
+    };
     if (!o.arc.empty()) {
-        p.setPen(QPen(kArc, 1.8 * unit, Qt::DashLine));
-        p.drawPolyline(toPolygon(o.arc, t));
+        stroke(toPolygon(o.arc, t), QPen(kArc, 1.8 * unit, Qt::DashLine));
         const QPolygonF fin = toPolygon(o.finalCourse, t);
-        p.setPen(QPen(kArc, 2.2 * unit));
-        p.drawPolyline(fin);
+        stroke(fin, QPen(kArc, 2.2 * unit));
         if (fin.size() == 2)
             arrowHead(p, fin[0] + (fin[1] - fin[0]) * 0.35, screenAngle(fin[1], fin[0]), 10 * unit, kArc);
     }
     if (!o.holding.empty()) {
         const QPolygonF poly = toPolygon(o.holding, t);
-        p.setPen(QPen(kHolding, 2.4 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(poly);
+        stroke(poly, QPen(kHolding, 2.4 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         // Inbound leg arrow just before the fix.
         arrowHead(p, poly.last(), screenAngle(poly[poly.size() - 2], poly.last()), 11 * unit, kHolding);
     }
     if (!o.target.empty()) {
-        const QPolygonF poly = toPolygon(o.target, t);
-        p.setPen(QPen(kTarget, 2.2 * unit, Qt::DashLine));
-        p.drawPolyline(poly);
+        stroke(toPolygon(o.target, t), QPen(kTarget, 2.2 * unit, Qt::DashLine));
     }
     if (o.solution.size() > 1) {
         const QPolygonF poly = toPolygon(o.solution, t);
         QColor halo = kSolution;
         halo.setAlpha(70);
-        p.setPen(QPen(halo, 7.0 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.drawPolyline(poly);
+        stroke(poly, QPen(halo, 7.0 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setPen(QPen(kSolution, 2.6 * unit, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.drawPolyline(poly);
         midArrow(p, poly, 12 * unit, kSolution.darker(120));
         arrowHead(p, poly.last(), screenAngle(poly[poly.size() - 2], poly.last()), 12 * unit, kSolution.darker(120));
     }
-}
-
-QPointF PlanPainter::onPlan(const QRectF &rect, QPointF at, double margin)
-{
-    const QPointF c = rect.center();
-    const QPointF d = at - c;
-    const double halfW = rect.width() / 2.0 - margin, halfH = rect.height() / 2.0 - margin;
-    double k = 1.0;
-    if (std::abs(d.x()) > halfW)
-        k = std::min(k, halfW / std::abs(d.x()));
-    if (std::abs(d.y()) > halfH)
-        k = std::min(k, halfH / std::abs(d.y()));
-    return k < 1.0 ? c + d * k : at;
 }
 
 void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const
@@ -304,57 +305,47 @@ void PlanPainter::paintAircraft(QPainter &p, QPointF at, double headingDeg, doub
     p.restore();
 }
 
-QRectF PlanPainter::paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const
+void PlanPainter::paintHiddenMessage(QPainter &p, const QRectF &rect, double unit, PlanLabels &labels) const
 {
-    const QRectF rose = windRose(rect);
-    const double r = rose.width() / 2.0;
-    const QPointF c = rose.center();
-    p.setPen(QPen(kWind.lighter(170), 1.0 * unit));
-    p.setBrush(QColor(255, 255, 255, 200));
-    p.drawEllipse(c, r, r);
-    // The arrow flies with the wind: from where it blows toward where it goes.
-    const QPointF d = direction(wind.fromDeg + 180.0);
-    p.setPen(QPen(kWind, 2.4 * unit, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(c - d * r * 0.75, c + d * r * 0.45);
-    arrowHead(p, c + d * r * 0.8, wind.fromDeg + 180.0, 10 * unit, kWind);
-    p.setFont(font(11 * unit, true));
-    p.setPen(kWind.darker(130));
-    const QString label = QStringLiteral("W/V %1/%2").arg(threeDigits(wind.fromDeg)).arg(std::lround(wind.speedKt));
-    centredText(p, c + QPointF(0, r + 10 * unit), label);
-    const double w = std::max(2 * r, QFontMetricsF(p.font()).horizontalAdvance(label));
-    return QRectF(c.x() - w / 2 - 2 * unit, rose.top() - 2 * unit, w + 4 * unit, 2 * r + 20 * unit);
-}
-
-QRectF PlanPainter::paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const
-{
-    double nm = 1.0;
-    for (double s : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0})
-        if (s * t.pixelsPerNm() <= rect.width() / 4.0)
-            nm = s;
-    const double len = nm * t.pixelsPerNm();
-    const QPointF a(rect.left() + 14 * unit, rect.bottom() - 14 * unit);
-    p.setPen(QPen(kInk, 1.5 * unit));
-    p.drawLine(a, a + QPointF(len, 0));
-    p.drawLine(a, a - QPointF(0, 5 * unit));
-    p.drawLine(a + QPointF(len, 0), a + QPointF(len, -5 * unit));
-    p.setFont(font(10.5 * unit));
-    const QString label = QStringLiteral("%1 NM").arg(nm);
-    p.drawText(a + QPointF(len + 5 * unit, 0), label);
-    const double w = len + 5 * unit + QFontMetricsF(p.font()).horizontalAdvance(label);
-    // North arrow above the scale.
-    const QPointF n(a.x() + 6 * unit, a.y() - 38 * unit);
-    arrowHead(p, n, 0.0, 12 * unit, kInk);
-    p.setFont(font(11 * unit, true));
-    centredText(p, n + QPointF(0, 14 * unit), QStringLiteral("N"));
-    return QRectF(a.x() - 4 * unit, n.y() - 14 * unit, w + 8 * unit, a.y() - n.y() + 18 * unit);
+    // Low in the middle, else higher up or to a side, else narrower in more lines: off the
+    // lines and the stations; failing all, where it covers least.
+    const QString hidden = QCoreApplication::translate("PlanPainter", "Position hidden: read it from the instruments");
+    const auto places = [&](double width) {
+        const QRectF low = messageBox(QRectF(rect.center().x() - width / 2, rect.bottom() - 110 * unit, width, 40 * unit), hidden, unit);
+        std::vector<QPointF> at{low.topLeft()};
+        const double room = rect.width() - 28 * unit - low.width();
+        for (int row = 0; row <= 16; ++row)
+            for (int k = 0; k <= 8; ++k)
+                at.push_back({rect.left() + 14 * unit + room * k / 8.0, row == 0 ? low.top() : rect.top() + (0.9 - row / 20.0) * rect.height()});
+        return std::pair{at, low.size()};
+    };
+    QRectF box;
+    bool placed = false;
+    for (double share : {1.0, 0.6, 0.45})
+        if (const auto [at, size] = places(share * rect.width()); !placed)
+            placed = labels.roomIfClear(at, size, hidden, &box);
+    if (!placed) {
+        const auto [at, size] = places(rect.width());
+        box = labels.room(at, size, hidden);
+    }
+    paintMessageAt(p, box, hidden, unit);
 }
 
 QRectF PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const
 {
+    return paintMessageAt(p, messageBox(rect, text, unit), text, unit);
+}
+
+QRectF PlanPainter::messageBox(const QRectF &rect, const QString &text, double unit)
+{
+    const QFontMetricsF fm(font(15 * unit, true));
+    return fm.boundingRect(rect.adjusted(40, 40, -40, -40), Qt::AlignCenter | Qt::TextWordWrap, text)
+        .adjusted(-20 * unit, -16 * unit, 20 * unit, 16 * unit);
+}
+
+QRectF PlanPainter::paintMessageAt(QPainter &p, const QRectF &box, const QString &text, double unit) const
+{
     p.setFont(font(15 * unit, true));
-    const QFontMetricsF fm(p.font());
-    const QRectF box = fm.boundingRect(rect.adjusted(40, 40, -40, -40), Qt::AlignCenter | Qt::TextWordWrap, text)
-                           .adjusted(-20 * unit, -16 * unit, 20 * unit, 16 * unit);
     p.setPen(QPen(QColor(0xb0, 0x3a, 0x2e), 2 * unit));
     p.setBrush(QColor(0xfd, 0xec, 0xea));
     p.drawRoundedRect(box, 8 * unit, 8 * unit);

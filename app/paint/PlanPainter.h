@@ -37,14 +37,15 @@ public:
 private:
     void paintGrid(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
     void paintStations(QPainter &p, const QRectF &rect, const host::Session &s, const PlanTransform &t, double unit) const;
-    void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit) const;
+    // Its lines are handed to `labels` to keep clear of.
+    void paintOverlay(QPainter &p, const PlanOverlay &o, const PlanTransform &t, double unit, PlanLabels &labels) const;
     void paintAircraft(QPainter &p, QPointF at, double headingDeg, double unit) const;
-    // `at` moved toward the plan's centre until it lies `margin` inside `rect`.
-    static QPointF onPlan(const QRectF &rect, QPointF at, double margin);
-    // These three give back the rectangle they covered.
-    QRectF paintWind(QPainter &p, const QRectF &rect, const host::Wind &wind, double unit) const;
-    QRectF paintScale(QPainter &p, const QRectF &rect, const PlanTransform &t, double unit) const;
+    // A message in a box, centred in `rect` or in `box`; they give back the box.
     QRectF paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const;
+    QRectF paintMessageAt(QPainter &p, const QRectF &box, const QString &text, double unit) const;
+    static QRectF messageBox(const QRectF &rect, const QString &text, double unit);
+    // That the aircraft is hidden, where the message covers nothing.
+    void paintHiddenMessage(QPainter &p, const QRectF &rect, double unit, PlanLabels &labels) const;
 };
 
 } // namespace orvik3::trainer

@@ -1256,6 +1256,10 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>Next question (Enter)</source>
         <translation>Nächste Frage (Enter)</translation>
     </message>
+    <message>
+        <source>Leaves this question, with its solution shown, for the next one</source>
+        <translation>Verlässt diese Frage, deren Lösung gezeigt ist, und geht zur nächsten</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::trainer::FlightBar</name>
@@ -1417,6 +1421,10 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Solution</source>
         <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>The right answers of the question, each with how it is found</source>
+        <translation>Die richtigen Antworten der Frage, jede mit ihrem Lösungsweg</translation>
     </message>
     <message>
         <source>Why:</source>

@@ -222,6 +222,7 @@ void ExercisePage::setLanguage(Language language)
 void ExercisePage::retranslate()
 {
     m_next->setText(tr("Next question (Enter)"));
+    m_next->setAccessibleDescription(tr("Leaves this question, with its solution shown, for the next one"));
     m_legend->retranslate();
 }
 

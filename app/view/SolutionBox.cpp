@@ -31,6 +31,7 @@ void SolutionBox::show(const Explanation &e)
 {
     m_shown = e;
     m_title->setText(tr("Solution"));
+    m_body->setAccessibleDescription(tr("The right answers of the question, each with how it is found"));
     QString html = QStringLiteral("<ul style='margin-left:-20px'>");
     for (qsizetype k = 0; k < e.answers.size(); ++k) {
         const QString why = e.whys.value(k);

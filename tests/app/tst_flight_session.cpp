@@ -1,8 +1,13 @@
-// Flying it yourself: where the aircraft goes over time, with and without wind and turns.
+// Flying it yourself: where the aircraft goes over time, with and without wind and turns, and
+// how the arrow keys turn it.
 
 #include "situation/FlightSession.h"
 #include "TrainerTestKit.h"
+#include "view/FlightBar.h"
+#include "view/FlightKeys.h"
 
+#include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orvik3::trainer;
@@ -92,3 +97,47 @@ TEST(Flying, TurnsAtTheTrackDeltaAndRestarts)
     flight.stop();
     EXPECT_FALSE(flight.isActive());
 }
+
+// The arrow keys while flying: a tap turns one step (a second of turning at the rate) even
+// when the key is up at once, holding turns on until it is let go; the bar's hint says both.
+struct KeyRow {
+    const char *name;
+    int key;
+    double heldS;        // flight time run while the key is down
+    int heldMs;          // real time between press and release; a step is a second
+    bool turnsAfterUp;   // still turning the moment the key is up: the rest of the step
+    double headingAfter; // after one more second of flight time
+};
+
+class FlightKeyTaps : public testing::TestWithParam<KeyRow> {};
+
+TEST_P(FlightKeyTaps, TapTurnsOneStepHoldTurnsAtTheRate)
+{
+    const KeyRow &row = GetParam();
+    FlightSession flight;
+    flight.start(situation({0, 0}, 90, 120), 3);
+    flight.setPaused(true); // time is run by hand below
+    QWidget target;
+    FlightKeys keys(flight);
+    target.installEventFilter(&keys);
+    QTest::keyPress(&target, Qt::Key(row.key));
+    EXPECT_EQ(flight.turn(), row.key == Qt::Key_Left ? -1 : 1);
+    flight.advance(row.heldS);
+    QTest::qWait(row.heldMs);
+    QTest::keyRelease(&target, Qt::Key(row.key));
+    EXPECT_EQ(flight.turn() != 0, row.turnsAfterUp);
+    flight.advance(1.0);
+    EXPECT_NEAR(flight.aircraft().headingDeg, row.headingAfter, 1e-9);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flight.turn() == 0; }, 5000)) << "the step never ended";
+
+    FlightBar bar(flight);
+    const QString hint = bar.findChild<QLabel *>()->text();
+    EXPECT_TRUE(hint.contains(QStringLiteral("3°")) && hint.contains(QStringLiteral("3°/s"))) << qPrintable(hint);
+}
+
+const KeyRow kKeyRows[] = {
+    {"tap_right", Qt::Key_Right, 0, 0, true, 93},
+    {"tap_left", Qt::Key_Left, 0, 0, true, 87},
+    {"held_right_two_seconds", Qt::Key_Right, 2, 1200, false, 96},
+};
+INSTANTIATE_TEST_SUITE_P(Keys, FlightKeyTaps, testing::ValuesIn(kKeyRows), [](const auto &info) { return std::string(info.param.name); });

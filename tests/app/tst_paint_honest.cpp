@@ -1,7 +1,7 @@
 // Nothing drawn gives an answer away before it is given: the texts painted for the questions
 // of the sample installation hold no value that is asked (unless the question itself states
-// it), and a hidden aircraft does not move the plan. With the solution on, no label of the
-// plan covers another, a station or the aircraft. A holding pattern is large enough to read.
+// it), and a hidden aircraft does not move the plan. No label of the plan covers another, a
+// station, the aircraft or a line. A holding pattern is large enough to read.
 #include "PaintProbe.h"
 #include "PaintedText.h"
 #include "PlanCrowding.h"
@@ -99,6 +99,13 @@ TEST_P(HonestPicture, NoAnswerBeforeTheSolutionNoLabelCoveredNoHiddenAircraftMov
         const QImage picture = test::render(kView.size().toSize(), [&](QPainter &p) { SituationRenderer().paint(p, kView, s, &probe); });
         test::keepPicture(picture, QStringLiteral("plan-type%1-q%2").arg(type.type).arg(q));
         EXPECT_EQ(test::crowdedLabels(probe), "") << "question " << q;
+        // Before the solution, the message of a hidden aircraft keeps off the lines as well.
+        s.showSolution = false;
+        s.hideAircraft = true;
+        PlanProbe unseen;
+        test::keepPicture(test::render(kView.size().toSize(), [&](QPainter &p) { SituationRenderer().paint(p, kView, s, &unseen); }),
+                          QStringLiteral("plan-type%1-q%2-hidden").arg(type.type).arg(q));
+        EXPECT_EQ(test::crowdedLabels(unseen), "") << "question " << q << " hidden";
         // The holding pattern large enough to read, however far away the aircraft starts.
         s.showSolution = false;
         s.hideAircraft = false;

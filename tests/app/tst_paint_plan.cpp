@@ -4,6 +4,7 @@
 #include "situation/PathBuilder.h"
 #include "paint/PlanPainter.h"
 #include "PaintProbe.h"
+#include "PlanCrowding.h"
 
 #include <QPainter>
 #include <cmath>
@@ -156,6 +157,41 @@ const Hold kHolds[] = {
     {"hold inbound 330 left hand south west", 330, host::HoldingTurn::Left, 240},
 };
 INSTANTIATE_TEST_SUITE_P(Paint, PlanHolding, testing::ValuesIn(kHolds), nameOf);
+
+// Closed in on the pattern, an aircraft far away waits at the plan's edge, whole, and it and
+// its pointer off the wind rose, the scale and the north arrow, whichever corner it lies toward.
+struct FarAway {
+    std::string name;
+    double bearing; // of the aircraft from the fix, 40 NM out
+    bool wind;
+};
+
+class PlanEdgeAircraft : public testing::TestWithParam<FarAway>
+{
+};
+
+TEST_P(PlanEdgeAircraft, BesideTheFurnitureNotOnIt)
+{
+    const FarAway &row = GetParam();
+    Situation s = situation({ndb()}, {nav::offset({0, 0}, row.bearing, 40), 90});
+    s.session->holding = host::Holding{QString(), 90, host::HoldingTurn::Right};
+    if (row.wind)
+        s.session->wind = host::Wind{300, 20, std::nullopt};
+    PlanProbe probe;
+    keepPicture(render(kPlan.size().toSize(), [&](QPainter &p) { PlanPainter().paint(p, kPlan, s, &probe); }),
+                QString::fromStdString(rowName(row.name)));
+    ASSERT_FALSE(kPlan.contains(onScreen(s, s.aircraft.position))) << "the aircraft is on the plan";
+    EXPECT_TRUE(kPlan.contains(probe.aircraft));
+    EXPECT_EQ(crowdedLabels(probe), "");
+}
+
+const FarAway kFar[] = {
+    {"aircraft far south west beside the scale", 225, false},
+    {"aircraft far north east beside the wind rose", 45, true},
+    {"aircraft far south with the wind", 200, true},
+    {"aircraft far south south west by the scale label", 212, false},
+};
+INSTANTIATE_TEST_SUITE_P(Paint, PlanEdgeAircraft, testing::ValuesIn(kFar), nameOf);
 
 // The wind rose: the arrow flies with the wind, its head downwind.
 struct WindRow {

@@ -57,7 +57,14 @@ TEST_P(SetProgress, FollowsThePanel)
     SummaryPage summary;
     summary.show(s, QStringLiteral("QDM"), ExerciseStats{.prefix = {}, .questions = {{.question = 0, .attempts = 3, .wrong = 1}}});
     EXPECT_EQ(summary.findChild<QPushButton *>(QStringLiteral("summaryMistakes"))->isEnabled(), !r.mistakes.empty());
-    EXPECT_EQ(summary.findChild<QLabel *>(QStringLiteral("summaryMistakesSaid"))->text().contains(QStringLiteral("none left")), r.mistakes.empty());
+    // It says which questions it would ask again and why, or that none are left.
+    const QString said = summary.findChild<QLabel *>(QStringLiteral("summaryMistakesSaid"))->text();
+    EXPECT_EQ(said.contains(QStringLiteral("none left")), r.mistakes.empty()) << qPrintable(said);
+    QStringList numbers;
+    for (int q : r.mistakes)
+        numbers << QString::number(q + 1);
+    EXPECT_EQ(said.endsWith(QStringLiteral("not right at the first try: %1.").arg(numbers.join(u", "))), !r.mistakes.empty())
+        << qPrintable(said);
     EXPECT_TRUE(summary.findChild<QLabel *>(QStringLiteral("summaryWeakest"))->text().contains(QStringLiteral("(67% right of 3)")));
 }
 INSTANTIATE_TEST_SUITE_P(

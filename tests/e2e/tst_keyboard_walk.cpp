@@ -1,19 +1,23 @@
 // The trainer by keyboard alone on a small screen: one type of each family walked with Tab,
 // the arrow keys, Space, Enter and F1 from the first question to the summary, the window
 // inside the screen all the way. Run once at 1366×768 and once at twice the scale
-// (--screen WxH, --scale F).
+// (--screen WxH, --scale F). Along the way, all a screen reader needs is there.
 #include "TrainerLoopKit.h"
 
 #include "XvfbMain.h"
 #include "../app/PlanCrowding.h"
 #include "paint/SituationRenderer.h"
 #include "panel/TipsWindow.h"
+#include "situation/InstrumentReadings.h"
 #include "practice/EndlessPractice.h"
 #include "view/SituationView.h"
 #include "view/SolutionBox.h"
 #include "view/SummaryPage.h"
 #include "widgets/FocusRing.h"
 
+#include <orvik3/OleColor.h>
+
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -108,6 +112,36 @@ void expectActionable(QWidget *w, int stop)
     EXPECT_TRUE(said && !said->text(QAccessible::Name).isEmpty()) << "stop " << stop << ": " << qPrintable(w->objectName()) << " has no name";
 }
 
+// What a screen reader reads: every control on show and the painted
+// situation with a name and a description, the situation naming each instrument it draws,
+// and each row's verdict told by a mark as well as by its colour.
+void expectReadable(const Trainer &t, int type)
+{
+    for (QWidget *w : t.window->findChildren<QWidget *>()) {
+        const bool control = w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton *>(w) || qobject_cast<QComboBox *>(w);
+        if (!control || !w->isVisible() || qobject_cast<QAbstractScrollArea *>(w->parentWidget()))
+            continue;
+        QAccessibleInterface *said = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(said);
+        const QString name = said->text(QAccessible::Name), about = said->text(QAccessible::Description);
+        EXPECT_FALSE(name.isEmpty() || about.isEmpty())
+            << qPrintable(w->metaObject()->className()) << " " << qPrintable(w->objectName()) << " name \"" << qPrintable(name)
+            << "\" description \"" << qPrintable(about) << "\"";
+    }
+    const SituationView *view = t.page().view();
+    const QString drawn = QAccessible::queryAccessibleInterface(const_cast<SituationView *>(view))->text(QAccessible::Description);
+    for (InstrumentKind k : view->instruments())
+        EXPECT_TRUE(drawn.contains(instrumentName(k))) << qPrintable(drawn);
+    for (const AnswerRow &row : exerciseType(qint16(type))->rows) {
+        const FormControl &result = t.form().form().control(QLatin1String(row.result));
+        const auto *verdict = qobject_cast<QLabel *>(t.widget(QLatin1String(row.result)));
+        // Green for right, red for wrong; a solution merely shown is neither.
+        if (verdict && !verdict->text().isEmpty() && (result.foreColor() == colors::green || result.backColor() == colors::red))
+            EXPECT_TRUE(verdict->text().startsWith(QStringLiteral("✓")) || verdict->text().startsWith(QStringLiteral("✗")))
+                << row.result << ": " << qPrintable(verdict->text());
+    }
+}
+
 TEST_P(KeyboardWalk, EveryQuestionToTheSummary)
 {
     const WalkRow &r = GetParam();
@@ -159,6 +193,7 @@ TEST_P(KeyboardWalk, EveryQuestionToTheSummary)
             key(Qt::Key_Tab);
         }
         ASSERT_EQ(focus(), solution) << "Tab never reached the solution button";
+        expectReadable(*t, r.type); // the answers judged
         key(Qt::Key_Space);
         ASSERT_TRUE(t->page().solutionBox()->isVisible());
         EXPECT_EQ(focus(), static_cast<QWidget *>(t->page().nextButton()));
@@ -172,6 +207,7 @@ TEST_P(KeyboardWalk, EveryQuestionToTheSummary)
         auto *ring = t->window->panel()->findChild<FocusRing *>();
         EXPECT_TRUE(!ring->isVisible() || (ring->target() && !ring->target()->visibleRegion().isEmpty()));
         expectInsideScreen("solution shown");
+        expectReadable(*t, r.type);
         // The plan as the view draws it now, at the view's size: no label covers another,
         // a station or the aircraft.
         const SituationView *view = t->page().view();

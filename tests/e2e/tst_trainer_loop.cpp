@@ -70,6 +70,7 @@ TEST_P(EveryType, WrongRightSolutionEnterNextQuestion)
 
     // Right, the solution: box and the trainer's "Weiter" are out whatever the panel's height.
     t.answer(*right);
+    shot(t.window.get(), qPrintable(QStringLiteral("loop-right-type%1.png").arg(type)));
     EXPECT_TRUE(form.partCorrect(1) || form.partCorrect(2) || form.partCorrect(3) || form.partCorrect(4) || form.partCorrect(5));
     t.click(QLatin1String(c.showSolution));
     EXPECT_TRUE(t.page().solutionBox()->isVisible());
@@ -154,6 +155,15 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
     t.answer(*wrong);
     t.click(QLatin1String(c.next));
     for (int q = 0; q < 3; ++q) {
+        if (q == 1) {
+            // A change of language goes on at the question it was at (the panel is built anew
+            // in the other language); progress and summary follow.
+            const int at = t.form().currentQuestion();
+            const QString counted = t.page().progressLabel()->text().section(u' ', 0, 1); // "2/3, 0"
+            t.window->setLanguage(t.window->language() == Language::German ? Language::English : Language::German);
+            EXPECT_EQ(t.form().currentQuestion(), at) << "the language switch restarted the set";
+            EXPECT_EQ(t.page().progressLabel()->text().section(u' ', 0, 1), counted) << qPrintable(t.page().progressLabel()->text());
+        }
         ASSERT_FALSE(t.window->summaryShown()) << "summary before question " << q + 1;
         t.click(QLatin1String(c.showSolution));
         t.enter();
@@ -168,7 +178,7 @@ TEST_P(SetEnd, SummaryThenOnlyMyMistakes)
 
     t.click(t.window->summaryPage()->findChild<QPushButton *>(QStringLiteral("summaryMistakes")));
     ASSERT_FALSE(t.window->summaryShown());
-    EXPECT_EQ(form.currentQuestion(), 0);
+    EXPECT_EQ(t.form().currentQuestion(), 0);
     // "1/1, 0 right" in whichever language the window speaks
     EXPECT_TRUE(t.page().progressLabel()->text().startsWith(QStringLiteral("1/1, 0 "))) << qPrintable(t.page().progressLabel()->text());
     t.click(QLatin1String(c.showSolution));
