@@ -61,6 +61,65 @@ protected:
     }
 };
 
+// Holds the panel at the size the control keeps, but asks the column only for the room down
+// to the panel's lowest part on show: a panel cut short to its top rows (the solution shown,
+// flying) leaves the room below to the solution and the flight controls.
+class PanelHolder : public QWidget
+{
+public:
+    PanelHolder(QWidget *panel, QWidget *parent) : QWidget(parent), m_panel(panel)
+    {
+        setObjectName(QStringLiteral("panelHolder"));
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        panel->setParent(this);
+        panel->move(0, 0);
+        panel->installEventFilter(this);
+        for (QObject *child : panel->children())
+            child->installEventFilter(this);
+    }
+    QSize sizeHint() const override
+    {
+        if (!m_panel)
+            return {};
+        int left = m_panel->width(), bottom = 0;
+        for (QObject *child : m_panel->children()) {
+            const auto *part = qobject_cast<QWidget *>(child);
+            // The focus ring is drawn over the parts and takes no room of its own.
+            if (!part || !part->isVisibleTo(m_panel) || part->testAttribute(Qt::WA_TransparentForMouseEvents))
+                continue;
+            left = std::min(left, part->x());
+            bottom = std::max(bottom, part->geometry().bottom() + 1);
+        }
+        // Below the lowest part the same margin as beside the first.
+        return {m_panel->width(), bottom > 0 ? std::min(m_panel->height(), bottom + std::max(left, 0)) : m_panel->height()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::ChildAdded:
+            if (watched == m_panel)
+                static_cast<QChildEvent *>(event)->child()->installEventFilter(this);
+            updateGeometry();
+            break;
+        case QEvent::Resize:
+        case QEvent::Move:
+        case QEvent::Show:
+        case QEvent::Hide:
+            updateGeometry();
+            break;
+        default:
+            break;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> m_panel;
+};
+
 } // namespace
 
 ExercisePage::ExercisePage(FlightSession &flight, QWidget *parent) : QWidget(parent), m_flight(flight)
@@ -115,15 +174,17 @@ ExercisePage::ExercisePage(FlightSession &flight, QWidget *parent) : QWidget(par
 }
 
 // The panel refers to the control; it goes first.
-ExercisePage::~ExercisePage() { delete m_panel; }
+ExercisePage::~ExercisePage() { delete m_holder; }
 
 void ExercisePage::setPanel(QWidget *panel)
 {
-    delete m_panel;
+    delete m_holder;
     m_panel = panel;
     if (panel) {
-        m_column->insertWidget(0, panel);
+        m_holder = new PanelHolder(panel, m_column->parentWidget());
+        m_column->insertWidget(0, m_holder);
         panel->show(); // at once, also on a page that is on screen already
+        m_holder->show();
         // The column's wish follows the panel now, not when the posted layout request comes:
         // a picture taken at once must show the whole panel.
         m_column->activate();

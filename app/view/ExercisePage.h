@@ -64,6 +64,7 @@ private:
     SituationView *m_view;
     QVBoxLayout *m_column;
     QPointer<QWidget> m_panel;
+    QPointer<QWidget> m_holder; // the panel's parent in the column
     QLabel *m_progress;
     QLabel *m_status;
     QLabel *m_repeat;
