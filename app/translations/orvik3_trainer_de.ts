@@ -1113,6 +1113,10 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>the power tips %1 are not readable rich text: %2</source>
         <translation>Die Tipps %1 sind kein lesbarer RTF-Text: %2</translation>
     </message>
+    <message>
+        <source>Loading the power tips …</source>
+        <translation>Die Tipps werden geladen …</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::QAformWidget</name>
