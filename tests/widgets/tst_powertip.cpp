@@ -30,9 +30,10 @@ struct Closer {
     QString text;
     void arm(int tries = 200)
     {
-        QTimer::singleShot(0, &context, [this, tries] {
+        // Looked for every few milliseconds: the window waits for its document a moment.
+        QTimer::singleShot(10, &context, [this, tries] {
             auto *dialog = qobject_cast<PowerTipDialog *>(QApplication::activeModalWidget());
-            if (!dialog) {
+            if (!dialog || dialog->building()) {
                 if (tries > 0)
                     arm(tries - 1); // not up yet
                 return;
