@@ -79,7 +79,9 @@ QueuedStore::Touched &QueuedStore::touch(const Key &key)
     auto t = m_change.find(key);
     if (t == m_change.end()) {
         // The first look fixes the value for the whole change: its difference is then the
-        // change's own, whatever another program writes meanwhile.
+        // change's own, whatever another program writes meanwhile. A sum made of several keys
+        // is looked at key by key, so a write of another program between those looks (a few
+        // microseconds) can still shift it by that program's count.
         const std::lock_guard lock(m_mutex);
         const QString value = seen(key);
         t = m_change.emplace(key, Touched{value, value}).first;
