@@ -15,6 +15,8 @@
 #include "practice/ReviewRecorder.h"
 #include "practice/SetPractice.h"
 #include "situation/FlightSession.h"
+#include "statistics/QueuedStore.h"
+#include "statistics/StatisticsSaving.h"
 #include "view/ChooserPage.h"
 #include "view/EnterKey.h"
 #include "view/ExercisePage.h"
@@ -47,17 +49,14 @@ namespace orvik3::trainer {
 
 namespace {
 
-// The panel counts on the window thread: a lock held by another program costs the window at
-// most this long, then the trainee is told which lock it is. The question stays open, so the
-// count is made when "Weiter" is pressed again.
-constexpr int kLockWaitMs = 200;
-
+// The panel counts on the window thread, which never waits for the statistics lock: while
+// another program holds it, the counts are kept and written by a thread of the store's own.
 Services withStore(Services services)
 {
     if (!services.settings)
         services.settings = std::make_shared<IniSettingsStore>();
-    if (auto *ini = dynamic_cast<IniSettingsStore *>(services.settings.get()))
-        ini->setLockTimeout(kLockWaitMs);
+    if (auto ini = std::dynamic_pointer_cast<IniSettingsStore>(services.settings))
+        services.settings = std::make_shared<QueuedStore>(std::move(ini));
     return services;
 }
 
@@ -90,6 +89,12 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     connect(m_host, &TrainerHost::flyEnded, this, &MainWindow::flyEnded);
     connect(m_host, &TrainerHost::exerciseEnded, this, &MainWindow::exerciseEnded);
     connect(m_host, &TrainerHost::failed, this, &MainWindow::report);
+    if (auto *queued = dynamic_cast<QueuedStore *>(m_store.get())) {
+        m_saving = new StatisticsSaving(*queued, *statusBar(), this);
+        connect(queued, &QueuedStore::failed, this, [this](const QString &message, int dropped) {
+            report(tr("%1 counts of the statistics could not be saved: %2").arg(dropped).arg(message));
+        });
+    }
     connect(m_practice, &Practice::setBegun, this, &MainWindow::setBegun);
     connect(m_practice, &Practice::changed, this, &MainWindow::refreshLoop);
     connect(m_practice, &Practice::summaryWanted, this, &MainWindow::showSummary);

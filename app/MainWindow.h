@@ -11,6 +11,7 @@
 #include <optional>
 
 class QLabel;
+class QMessageBox;
 class QPushButton;
 class QSettings;
 class QStackedWidget;
@@ -35,6 +36,7 @@ class PracticeMemory;
 class ReviewRecorder;
 class SituationView;
 class SolutionBox;
+class StatisticsSaving;
 class SummaryPage;
 class TrainerHost;
 class TrainerMenus;
@@ -67,6 +69,8 @@ public:
     QWidget *panel() const;
     ChooserPage *chooser();
     PanelZoom &panelZoom() const { return *m_zoom; }
+    // What the window says of counts waiting for the statistics lock; none on a store in memory.
+    StatisticsSaving *statisticsSaving() const { return m_saving; }
     bool chooserShown() const;
     bool summaryShown() const;
     QString basePath() const;
@@ -135,6 +139,8 @@ private:
     // brought in line with whatever the control shows now.
     void reportFailure(const QString &message);
     void report(const QString &message);
+    // The report's message box, not shown yet; none in scripted runs (said on the error stream).
+    QMessageBox *reportBox(const QString &message);
     void chooseInstallation();
     // Puts the reason into the view when the exercise has no questions; false when it has.
     bool showStudyProblem();
@@ -153,6 +159,7 @@ private:
     TrainerMenus *m_menus;
     PanelZoom *m_zoom;
     EnterKey *m_enter;
+    StatisticsSaving *m_saving = nullptr;
     std::unique_ptr<EndlessRecord> m_endlessRecord;
     QString m_defaultBase;
     bool m_scripted = false;

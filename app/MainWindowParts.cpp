@@ -15,6 +15,7 @@
 #include "practice/TodayPractice.h"
 #include "situation/FlightSession.h"
 #include "statistics/StatisticsData.h"
+#include "statistics/StatisticsSaving.h"
 #include "statistics/StatisticsWindow.h"
 #include "view/EnterKey.h"
 #include "view/QuestionBrief.h"
@@ -215,23 +216,33 @@ void MainWindow::reportFailure(const QString &message)
 
 void MainWindow::report(const QString &text)
 {
+    if (QMessageBox *box = reportBox(text))
+        box->open();
+}
+
+QMessageBox *MainWindow::reportBox(const QString &text)
+{
     ++m_reports;
     const QString message = plainMessage(text);
     if (m_scripted) {
         std::fprintf(stderr, "%s\n", qPrintable(message));
-        return;
+        return nullptr;
     }
     statusBar()->showMessage(message, 10000);
     auto *box = new QMessageBox(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    return box;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     m_settings.setValue(kGeometry, saveGeometry());
     m_settings.sync();
+    // Counts still waiting for the statistics lock: a moment to write them, and word of any lost.
+    if (const QString lost = m_saving ? m_saving->finish() : QString(); !lost.isEmpty())
+        if (QMessageBox *box = reportBox(lost))
+            box->exec(); // the window goes: said before it does
     QMainWindow::closeEvent(event);
 }
 

@@ -19,9 +19,8 @@ void TipsWindow::setFileName(const QString &path)
     PowerTipDialog::setFileName(m_installation.isEmpty() ? path : paths::join(m_installation, QStringLiteral("pwr.rtf")));
 }
 
-void TipsWindow::load()
+void TipsWindow::documentShown()
 {
-    PowerTipDialog::load();
     QTextBrowser *box = richTextBox();
     QTextDocument *doc = box->document();
     // Section headings: the blocks set in the largest type.
@@ -41,7 +40,7 @@ void TipsWindow::load()
     if (section < headings.size() && largest > 0)
         at = QTextCursor(headings[section]);
     box->setTextCursor(at);
-    // Scrolled once the window is laid out (it is shown modally right after this).
+    // Scrolled once the window is laid out (it may be shown modally right after this).
     QMetaObject::invokeMethod(this, [box, block = at.block()] {
         const QRectF where = block.position() > 0 ? box->document()->documentLayout()->blockBoundingRect(block) : QRectF();
         box->verticalScrollBar()->setValue(int(where.top()));

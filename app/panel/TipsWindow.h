@@ -17,7 +17,9 @@ public:
     TipsWindow(const QString &installation, Language language, QWidget *parent = nullptr);
 
     void setFileName(const QString &path) override;
-    void load() override;
+
+protected:
+    void documentShown() override;
 
 private:
     QString m_installation;

@@ -1113,6 +1113,10 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>the power tips %1 are not readable rich text: %2</source>
         <translation>Die Tipps %1 sind kein lesbarer RTF-Text: %2</translation>
     </message>
+    <message>
+        <source>Loading the power tips …</source>
+        <translation>Die Tipps werden geladen …</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::QAformWidget</name>
@@ -1349,6 +1353,10 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <source>The day of the exam:</source>
         <translation>Tag der Prüfung:</translation>
     </message>
+    <message>
+        <source>%1 counts of the statistics could not be saved: %2</source>
+        <translation>%1 Zählungen der Statistik ließen sich nicht speichern: %2</translation>
+    </message>
 </context>
 <context>
     <name>orvik3::trainer::PanelZoom</name>
@@ -1471,6 +1479,25 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
     <message>
         <source>Practise my mistakes</source>
         <translation>Meine Fehler üben</translation>
+    </message>
+</context>
+<context>
+    <name>orvik3::trainer::StatisticsSaving</name>
+    <message>
+        <source>Statistics wait for the lock %1, which another program holds: %2 counts are kept until it is free.</source>
+        <translation>Die Statistik wartet auf die Sperre %1, die ein anderes Programm hält: %2 Zählungen bleiben aufbewahrt, bis sie frei ist.</translation>
+    </message>
+    <message>
+        <source>Statistics saved.</source>
+        <translation>Statistik gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saving the statistics: waiting for the lock %1 …</source>
+        <translation>Statistik wird gespeichert: warte auf die Sperre %1 …</translation>
+    </message>
+    <message>
+        <source>%1 counts of the statistics could not be saved: another program held the lock %2 all the time.</source>
+        <translation>%1 Zählungen der Statistik ließen sich nicht speichern: ein anderes Programm hielt die Sperre %2 die ganze Zeit.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace orvik3;
@@ -29,9 +30,10 @@ struct Closer {
     QString text;
     void arm(int tries = 200)
     {
-        QTimer::singleShot(0, &context, [this, tries] {
+        // Looked for every few milliseconds: the window waits for its document a moment.
+        QTimer::singleShot(10, &context, [this, tries] {
             auto *dialog = qobject_cast<PowerTipDialog *>(QApplication::activeModalWidget());
-            if (!dialog) {
+            if (!dialog || dialog->building()) {
                 if (tries > 0)
                     arm(tries - 1); // not up yet
                 return;
@@ -61,6 +63,36 @@ TEST_F(PowerTips, ShowsTheDocumentModallyAndReturnsWhenClosed)
         EXPECT_TRUE(closer.shown) << "returned before the window was closed";
         EXPECT_EQ(closer.text.trimmed(), QStringLiteral("Tipp: Kurs halten."));
     }
+}
+
+// The largest tips the reader takes are built off the window thread: the first event after
+// F1 finds the document still being built, and the window comes up with all of it.
+TEST_F(PowerTips, LargestTipsLeaveTheWindowThreadInItsEventLoop)
+{
+    QByteArray rtf = "{\\rtf1 {\\fs40 Tipps}\\par ";
+    for (int p = 0; p < 4990; ++p)
+        rtf += (p % 2 ? "\\b Kurs\\b0 " : "{\\i Peilung} ") + QByteArray(30, 'x') + "\\par ";
+    host.writeFile(QStringLiteral("pwr.rtf"), rtf + "Ende.}");
+    host.form().setC_MainAppPath(host.base());
+    std::optional<bool> buildingAtFirstEvent;
+    QObject scope;
+    QTimer::singleShot(0, &scope, [&] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *d = qobject_cast<PowerTipDialog *>(w))
+                buildingAtFirstEvent = d->building();
+    });
+    QString shown;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &scope, [&] {
+        if (auto *d = qobject_cast<PowerTipDialog *>(QApplication::activeModalWidget()); d && !d->building()) {
+            shown = d->richTextBox()->toPlainText();
+            d->reject();
+        }
+    });
+    poll.start(10);
+    host.form().LoadPowerTip();
+    EXPECT_EQ(buildingAtFirstEvent, std::optional<bool>(true));
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("Tipps")) && shown.endsWith(QStringLiteral("Ende."))) << qPrintable(shown.left(80));
 }
 
 // A missing or malformed file is a file error and shows nothing; the widget reports it instead.
