@@ -79,9 +79,7 @@ QueuedStore::Touched &QueuedStore::touch(const Key &key)
     auto t = m_change.find(key);
     if (t == m_change.end()) {
         // The first look fixes the value for the whole change: its difference is then the
-        // change's own, whatever another program writes meanwhile. A sum made of several keys
-        // is looked at key by key, so a write of another program between those looks (a few
-        // microseconds) can still shift it by that program's count.
+        // change's own, whatever another program writes meanwhile.
         const std::lock_guard lock(m_mutex);
         const QString value = seen(key);
         t = m_change.emplace(key, Touched{value, value}).first;
@@ -102,20 +100,26 @@ QString QueuedStore::read(const QString &app, const QString &section, const QStr
 void QueuedStore::write(const QString &app, const QString &section, const QString &key, const QString &value)
 {
     update(app, [&] {
-        if (m_mode == Mode::Direct)
+        if (m_mode == Mode::Direct) {
             m_disk->write(app, section, key, value);
-        else
-            touch({app, section, key}).now = value;
+            return;
+        }
+        Touched &t = touch({app, section, key});
+        t.now = value;
+        t.written = true;
     });
 }
 
 void QueuedStore::remove(const QString &app, const QString &section, const QString &key)
 {
     update(app, [&] {
-        if (m_mode == Mode::Direct)
+        if (m_mode == Mode::Direct) {
             m_disk->remove(app, section, key);
-        else
-            touch({app, section, key}).now.clear();
+            return;
+        }
+        Touched &t = touch({app, section, key});
+        t.now.clear();
+        t.written = true;
     });
 }
 
@@ -174,7 +178,8 @@ void QueuedStore::queue(const QString &app)
 {
     Batch batch{0, app, {}};
     for (const auto &[key, t] : std::exchange(m_change, {})) {
-        if (t.now == t.before)
+        // A sum written as it was may still owe what its questions added (see below).
+        if (t.now == t.before && !(t.written && isCounter(key)))
             continue;
         if (t.now.isEmpty()) {
             batch.operations.push_back({key, Operation::Remove, {}, 0});
@@ -186,6 +191,18 @@ void QueuedStore::queue(const QString &app)
         else
             batch.operations.push_back({key, Operation::Set, t.now, 0});
     }
+    // A sum is read key by key, so another program writing between those looks would shift
+    // its difference; what the change added to a sum is what it added to the sum's questions.
+    std::map<std::pair<QString, StatisticsKeys::Counter>, qint64> added;
+    for (const Operation &o : batch.operations)
+        if (const auto k = StatisticsKeys::parse(std::get<2>(o.key)); o.kind == Operation::Add && k && k->question)
+            added[{k->prefix, k->counter}] += o.delta;
+    for (Operation &o : batch.operations)
+        if (const auto k = StatisticsKeys::parse(std::get<2>(o.key)); o.kind == Operation::Add && k && !k->question) {
+            if (const auto a = added.find({k->prefix, k->counter}); a != added.end())
+                o.delta = a->second;
+        }
+    std::erase_if(batch.operations, [](const Operation &o) { return o.kind == Operation::Add && o.delta == 0; });
     if (batch.operations.empty())
         return;
     int waiting = 0;

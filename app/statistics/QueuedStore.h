@@ -66,6 +66,7 @@ private:
     };
     struct Touched {
         QString before, now; // empty: missing
+        bool written = false;
     };
     enum class Mode { Outside, Direct, Queued };
 

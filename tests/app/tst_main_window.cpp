@@ -17,6 +17,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -188,6 +189,30 @@ TEST_P(CountWhileLocked, TheWindowGoesOnAndTheCountIsWrittenLater)
 
 INSTANTIATE_TEST_SUITE_P(Window, CountWhileLocked, testing::ValuesIn(kMeanwhile),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// A sum is read part by part; another program counting a part between those looks (here it
+// writes the file as the moment comes) keeps its count in the sum.
+TEST_F(Stored, SumKeepsACountMadeBetweenTheLooksAtItsParts)
+{
+    const QString app = StatisticsKeys::app(), section = StatisticsKeys::section();
+    const QString question1 = StatisticsKeys::questionKey(statisticsPrefix(1), StatisticsKeys::Counter::Total, 1);
+    QueuedStore store(std::make_shared<IniSettingsStore>(folder()));
+    IniSettingsStore other(folder());
+    ASSERT_TRUE(other.tryUpdate(app, [&] {
+        store.update(app, [&] {
+            store.write(app, section, question0, QStringLiteral("1"));
+            const QString part = store.read(app, section, question1);
+            QSettings file(other.fileName(app), QSettings::IniFormat);
+            file.setValue(section + u'/' + question1, 1);
+            file.setValue(section + u'/' + sum, 1);
+            file.sync();
+            store.write(app, section, sum, QString::number(1 + part.toInt()));
+        });
+    }, 0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return store.waiting() == 0; }, 20000));
+    EXPECT_EQ(attempts(question1), 1);
+    EXPECT_EQ(attempts(sum), 2);
+}
 
 // Quitting while counts wait: a moment to write them, and the trainee told of any lost.
 TEST_F(Stored, QuitWaitsForTheCountsOrSaysTheyAreLost)
