@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <gtest/gtest.h>
 
@@ -287,6 +288,36 @@ TEST_F(Endless, NoRoomForTheSetIsSaid)
     std::signal(SIGXFSZ, sigxfsz);
     EXPECT_TRUE(failed.size() == 1 && failed[0][0].toString().contains(QStringLiteral("no room for the file")));
     EXPECT_EQ(host->basePath(), inst.base());
+}
+
+// A full disk under the temporary folder: a file system of 16 KB of its own, mounted in a
+// private namespace in which this test runs once more (skipped where there are none).
+TEST_F(Endless, FullDiskIsSaid)
+{
+    if (const QString small = qEnvironmentVariable("ORVIK3_SMALL_DISK"); !small.isEmpty()) {
+        QSignalSpy failed(practice.get(), &Practice::failed);
+        const QByteArray tmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QFile::encodeName(small)); // only the sets go there, not the fixture
+        EXPECT_FALSE(practice->run(std::make_unique<EndlessPractice>(8, 5, record)));
+        qputenv("TMPDIR", tmp);
+        ASSERT_EQ(failed.size(), 1);
+        EXPECT_TRUE(failed[0][0].toString().contains(QStringLiteral("the disk is full"))) << qPrintable(failed[0][0].toString());
+        EXPECT_EQ(host->basePath(), inst.base());
+        EXPECT_TRUE(QDir(small).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).isEmpty()) << "left on the disk";
+        return;
+    }
+    QProcess self;
+    self.setProcessChannelMode(QProcess::MergedChannels);
+    self.start(QStringLiteral("unshare"),
+               {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                QStringLiteral("mount -t tmpfs -o size=16k tmpfs \"$1\" || exit 99; ORVIK3_SMALL_DISK=\"$1\" exec \"$2\" "
+                               "--gtest_filter=Endless.FullDiskIsSaid"),
+                QStringLiteral("sh"), dir.path(), QCoreApplication::applicationFilePath()});
+    const bool ended = self.waitForFinished(60000) && self.exitStatus() == QProcess::NormalExit;
+    const QByteArray said = self.readAll();
+    if (!ended || self.exitCode() == 99 || (self.exitCode() != 0 && said.startsWith("unshare")))
+        GTEST_SKIP() << "no private mounts here";
+    EXPECT_EQ(self.exitCode(), 0) << said.toStdString();
 }
 
 } // namespace
