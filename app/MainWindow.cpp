@@ -92,7 +92,7 @@ MainWindow::MainWindow(Services services, QSettings &settings, const QString &de
     if (auto *queued = dynamic_cast<QueuedStore *>(m_store.get())) {
         m_saving = new StatisticsSaving(*queued, *statusBar(), this);
         connect(queued, &QueuedStore::failed, this, [this](const QString &message, int dropped) {
-            report(tr("%1 counts of the statistics could not be saved: %2").arg(dropped).arg(message));
+            report(tr("Counts of the statistics not saved (%1): %2").arg(dropped).arg(message));
         });
     }
     connect(m_practice, &Practice::setBegun, this, &MainWindow::setBegun);

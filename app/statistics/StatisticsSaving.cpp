@@ -31,7 +31,7 @@ QString StatisticsSaving::note() const { return m_label->isHidden() ? QString() 
 void StatisticsSaving::waitingChanged(int updates)
 {
     if (updates > 0)
-        m_label->setText(tr("Statistics wait for the lock %1, which another program holds: %2 counts are kept until it is free.")
+        m_label->setText(tr("Statistics wait for the lock %1, which another program holds; counts kept until it is free: %2.")
                              .arg(QDir::toNativeSeparators(m_store.lockFile()))
                              .arg(updates));
     else
@@ -62,7 +62,7 @@ QString StatisticsSaving::finish()
     const int lost = m_store.waiting();
     if (lost == 0)
         return {};
-    const QString message = tr("%1 counts of the statistics could not be saved: another program held the lock %2 all the time.")
+    const QString message = tr("Counts of the statistics not saved (%1): another program held the lock %2 all the time.")
                                 .arg(lost)
                                 .arg(QDir::toNativeSeparators(m_store.lockFile()));
     m_label->setText(message);

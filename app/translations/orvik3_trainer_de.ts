@@ -1354,8 +1354,8 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>Tag der Prüfung:</translation>
     </message>
     <message>
-        <source>%1 counts of the statistics could not be saved: %2</source>
-        <translation>%1 Zählungen der Statistik ließen sich nicht speichern: %2</translation>
+        <source>Counts of the statistics not saved (%1): %2</source>
+        <translation>Zählungen der Statistik nicht gespeichert (%1): %2</translation>
     </message>
 </context>
 <context>
@@ -1484,8 +1484,8 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
 <context>
     <name>orvik3::trainer::StatisticsSaving</name>
     <message>
-        <source>Statistics wait for the lock %1, which another program holds: %2 counts are kept until it is free.</source>
-        <translation>Die Statistik wartet auf die Sperre %1, die ein anderes Programm hält: %2 Zählungen bleiben aufbewahrt, bis sie frei ist.</translation>
+        <source>Statistics wait for the lock %1, which another program holds; counts kept until it is free: %2.</source>
+        <translation>Die Statistik wartet auf die Sperre %1, die ein anderes Programm hält; aufbewahrte Zählungen, bis sie frei ist: %2.</translation>
     </message>
     <message>
         <source>Statistics saved.</source>
@@ -1496,8 +1496,8 @@ Sie gehört nach %2; oder eine andere Installation wählen.</translation>
         <translation>Statistik wird gespeichert: warte auf die Sperre %1 …</translation>
     </message>
     <message>
-        <source>%1 counts of the statistics could not be saved: another program held the lock %2 all the time.</source>
-        <translation>%1 Zählungen der Statistik ließen sich nicht speichern: ein anderes Programm hielt die Sperre %2 die ganze Zeit.</translation>
+        <source>Counts of the statistics not saved (%1): another program held the lock %2 all the time.</source>
+        <translation>Zählungen der Statistik nicht gespeichert (%1): ein anderes Programm hielt die Sperre %2 die ganze Zeit.</translation>
     </message>
 </context>
 <context>

@@ -231,7 +231,7 @@ TEST_F(Stored, QuitWaitsForTheCountsOrSaysTheyAreLost)
             w.statisticsSaving()->setQuitWait(0);
         w.close();
         EXPECT_EQ(w.reportCount(), freed ? 0 : 1);
-        EXPECT_EQ(w.statisticsSaving()->note().startsWith(QStringLiteral("1 counts")), !freed);
+        EXPECT_EQ(w.statisticsSaving()->note().startsWith(QStringLiteral("Counts of the statistics not saved (1)")), !freed);
         EXPECT_EQ(w.statisticsSaving()->note().contains(lockPath()), !freed);
         window.reset();
         EXPECT_EQ(attempts(sum), freed ? 1 : 0);
