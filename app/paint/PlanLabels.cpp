@@ -108,21 +108,16 @@ QString twoLines(const QString &text)
 
 void PlanLabels::box(const std::vector<int> &corners, const QString &text, const QColor &ink, const QColor &paper)
 {
-    const auto put = [&](const QString &shown, const QRectF &r) {
-        paintkit::labelBox(m_p, r.topLeft(), shown, ink, paper);
-        record(shown, r);
-    };
     // On one line where that finds a free place, else on two; failing both, where it covers least.
     for (const QString &shown : {text, twoLines(text)}) {
         const QSizeF size = paintkit::labelSize(m_p.font(), shown);
-        if (const std::optional<QRectF> r = m_placer.firstClear(places(corners, size), size)) {
-            m_placer.take(*r);
-            put(shown, *r);
+        if (QRectF r; roomIfClear(places(corners, size), size, shown, &r)) {
+            paintkit::labelBox(m_p, r.topLeft(), shown, ink, paper);
             return;
         }
     }
     const QSizeF size = paintkit::labelSize(m_p.font(), text);
-    put(text, m_placer.placeAt(places(corners, size), size));
+    paintkit::labelBox(m_p, room(places(corners, size), size, text).topLeft(), text, ink, paper);
 }
 
 } // namespace orvik3::trainer

@@ -319,16 +319,15 @@ void PlanPainter::paintHiddenMessage(QPainter &p, const QRectF &rect, double uni
                 at.push_back({rect.left() + 14 * unit + room * k / 8.0, row == 0 ? low.top() : rect.top() + (0.9 - row / 20.0) * rect.height()});
         return std::pair{at, low.size()};
     };
-    QRectF box;
-    bool placed = false;
-    for (double share : {1.0, 0.6, 0.45})
-        if (const auto [at, size] = places(share * rect.width()); !placed)
-            placed = labels.roomIfClear(at, size, hidden, &box);
-    if (!placed) {
-        const auto [at, size] = places(rect.width());
-        box = labels.room(at, size, hidden);
+    for (const double share : {1.0, 0.6, 0.45}) {
+        const auto [at, size] = places(share * rect.width());
+        if (QRectF box; labels.roomIfClear(at, size, hidden, &box)) {
+            paintMessageAt(p, box, hidden, unit);
+            return;
+        }
     }
-    paintMessageAt(p, box, hidden, unit);
+    const auto [at, size] = places(rect.width());
+    paintMessageAt(p, labels.room(at, size, hidden), hidden, unit);
 }
 
 QRectF PlanPainter::paintMessage(QPainter &p, const QRectF &rect, const QString &text, double unit) const
